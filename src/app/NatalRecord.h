@@ -1,0 +1,39 @@
+// The natal record of the chart on display, and the flags that say where it came from.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace natalis {
+
+// DatosNatales. Texts are UTF-8 in memory; chart files hold them in Windows-1252.
+struct NatalRecord {
+    std::string NatalName;       // person's name (after a load it keeps the label's blank)
+    std::string NatalNameFixed;  // the name cut or blank-padded to 30 characters
+    std::string DayText, MonthText, YearText;
+    int16_t NatalDay = 0, NatalMonth = 0, NatalYear = 0;
+    std::string FechaNatalTexto;  // "5 3 1970", "5 3 -500"
+    std::string HourText, MinuteText, SecondText;
+    std::string TimeText;  // "09:07:30" after a load
+    float NatalHour = 0;   // local clock time of birth, decimal hours
+    std::string ZoneHourText, ZoneMinuteText;
+    std::string ZoneText;  // magnitude "03.00"
+    // "+" or "-" when the zone's sign was typed or stored explicitly ("+" ahead of universal
+    // time, east); empty when the sign follows the longitude's hemisphere.
+    std::string ZoneSign;
+    float ZoneHours = 0;  // universal time = NatalHour + ZoneHours (positive west)
+    std::string LatDegText, LatMinText, LatHemisphere, LatText;
+    float LatitudeDeg = 0;  // north positive
+    std::string LonDegText, LonMinText, LonHemisphere, LonText;
+    float LongitudeDeg = 0;  // east positive
+    std::string Place;       // 30 characters, blank-padded
+};
+
+struct ChartFlags {
+    bool ChartLoaded = false;    // a chart is in the natal record
+    bool NewChart = false;       // made with the entry form, no file yet
+    bool NotesModified = false;  // the notes window's text changed since loading
+    std::string ProgramFolder;   // folder of the chart files, with a trailing separator
+    std::string ChartFileName;   // file last chosen in the list, without folder
+};
+
+}  // namespace natalis

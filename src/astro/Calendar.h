@@ -1,0 +1,16 @@
+// Julian day of a calendar date and back.
+#pragma once
+#include <string>
+
+namespace natalis {
+
+// Julian day of the date at 0 h, universal time. Julian calendar before 1583, Gregorian
+// from 1 January 1583 on (the switch goes by the year alone). Years -3000 to 3000;
+// astronomical numbering (year 0 exists). The day may carry a fraction.
+double JulDay(double day, double month, double year);
+
+// The calendar date containing the instant jd as " d m yyyy" (each part after a blank;
+// day and month printed with a place for the sign). Gregorian from 1532 on, else Julian.
+std::string JDaFecha(double jd);
+
+}  // namespace natalis

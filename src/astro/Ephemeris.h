@@ -1,0 +1,21 @@
+// The ephemeris seam: one function, CalcBody, as the rest of the program binds it.
+#pragma once
+#include <cstdint>
+
+namespace natalis {
+
+// Which theory answered the last calls: the data files, or the library's analytic fallback.
+enum class EphemerisSource { Files, Analytic };
+
+class Ephemeris {
+public:
+    virtual ~Ephemeris() = default;
+    // Writes exactly four doubles to out[0..3] for the universal-time Julian day jd:
+    // apparent geocentric tropical ecliptic longitude of date (degrees, 0 up to 360),
+    // latitude (degrees), distance (AU), daily motion in longitude (degrees/day).
+    // body: 0 Sun, 1 Moon, 2 Mercury ... 9 Pluto. The return value carries no meaning.
+    virtual double CalcBody(double jd, int32_t body, double* out) = 0;
+    virtual EphemerisSource Source() const = 0;
+};
+
+}  // namespace natalis
