@@ -1,0 +1,200 @@
+#include "predictive/CalcularProgresion.h"
+
+#include <cmath>
+
+#include "astro/AngleMath.h"
+#include "astro/Calendar.h"
+#include "astro/DateTimeParse.h"
+#include "astro/Houses.h"
+#include "astro/NumberText.h"
+#include "predictive/DirectionMath.h"
+
+namespace natalis {
+
+namespace {
+
+constexpr double kDiasPorAnio = 365.25;
+constexpr long kLimiteAviso = 100;
+constexpr const char* kEtiquetasPlaneta = "SOLLUNMERVENMARJUPSATURANEPPLUNODPF ";
+constexpr const char* kEmDash = "\xE2\x80\x94";
+
+// What a computation produces before it is committed to the state.
+struct Calculo {
+    CuspTable Cusp{};
+    PlanetTable Planet{};
+    ProgTables prog;
+    float arco = 0;
+};
+
+// Primary directions in mundo: the sky of the directed instant (one degree of right
+// ascension per year) placed into the natal houses by quadrant proportion.
+void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& natal,
+                      const std::string& houseSystem, Ephemeris& eph, Calculo& c) {
+    const double H = edad / 15.0 + rec.NatalHour + rec.ZoneHours;
+    const double JDd = natal.NatalJD0 + H / 24;
+    const double T = (JDd - 2415020) / 36525;
+    const float armcd =
+        MODg(15 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + H) + rec.LongitudeDeg);
+    Houses(armcd, rec.LatitudeDeg, houseSystem, natal.Obliquity, c.Cusp);
+
+    double buf[7] = {0, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i <= 9; ++i) {
+        eph.CalcBody(JDd, i, buf);
+        c.Planet[i + 1].Lon = static_cast<float>(buf[0]);
+    }
+
+    const float A = MODg(c.Cusp[10] - c.Cusp[1]);  // directed ASC forward to MC
+    const float B = MODg(180.0 + A);
+    const float Q0 = 360 - A;  // MC to ASC, also IC to DSC
+    const float Q1 = A - 180;  // DSC to MC, also ASC to IC
+    const auto& cn = natal.CuspideNatal;
+    const auto& nq = natal.NatalQuadrant;
+    for (int j = 1; j <= 10; ++j) {
+        const float x = MODg(c.Planet[j].Lon - c.Cusp[1]);
+        float f = 0;
+        double lon = 0;
+        if (x >= 180 && x >= A) {
+            f = static_cast<float>((x - A) / Q0);
+            lon = f * nq[0] + cn[10].Lon;
+        } else if (x >= 180) {
+            f = static_cast<float>((x - 180) / Q1);
+            lon = f * nq[1] + cn[7].Lon;
+        } else if (x >= B) {
+            f = static_cast<float>((x - B) / Q0);
+            lon = f * nq[2] + cn[4].Lon;
+        } else {
+            f = static_cast<float>(x / Q1);
+            lon = f * nq[3] + cn[1].Lon;
+        }
+        c.Planet[j].Lon = static_cast<float>(lon);
+    }
+}
+
+// Solar arc and degree per year: the MC moved by the arc, houses from its right ascension.
+void CasasProgresadas(float arco, const NatalRecord& rec, const NatalTables& natal,
+                      const std::string& houseSystem, CuspTable& Cusp) {
+    const float mcp = MODg(arco + natal.CuspideNatal[10].Lon);
+    const double armcp = LongitudARA(mcp, natal.Obliquity);
+    Houses(armcp, rec.LatitudeDeg, houseSystem, natal.Obliquity, Cusp);
+}
+
+bool Finito(const Calculo& c) {
+    if (!std::isfinite(c.arco)) return false;
+    for (int i = 1; i <= 10; ++i) {
+        if (!std::isfinite(c.prog.PlanetaProg[i].Lon)) return false;
+    }
+    for (int i = 1; i <= 12; ++i) {
+        if (!std::isfinite(c.prog.CuspideProg[i].Lon)) return false;
+    }
+    return true;
+}
+
+ProgRec Punto(float lon, const std::string& etiqueta) {
+    ProgRec r;
+    r.Lon = lon;
+    r.Grado = GradoEnSigno(lon);
+    r.Texto = etiqueta + ZodiacString(lon);
+    return r;
+}
+
+}  // namespace
+
+std::string AvisoEdad(long anios, const std::string& signo) {
+    return " Progresión a " + signo + std::to_string(anios) + " años";
+}
+
+void PosicionesProgresadas(float arc, const std::string& tecnica, bool ascEnArco,
+                           const NatalTables& natal, const CuspTable& Cusp,
+                           const PlanetTable& Planet, ProgTables& prog) {
+    const bool primaria = tecnica == "Primaria";
+    for (int i = 1; i <= 12; ++i) {
+        float lon = Cusp[i];
+        if (i == 1 && ascEnArco && !primaria) {
+            lon = MODg(natal.CuspideNatal[1].Lon + MODg(Cusp[10] - natal.CuspideNatal[10].Lon));
+        }
+        const std::string etiqueta = i == 1    ? "ASC prog "
+                                     : i == 10 ? "MC prog "
+                                               : "C" + std::to_string(i) + " prog ";
+        prog.CuspideProg[i] = Punto(lon, etiqueta);
+    }
+    for (int i = 1; i <= 10; ++i) {
+        const float lon = primaria ? MODg(Planet[i].Lon) : MODg(natal.PlanetaNatal[i].Lon + arc);
+        const std::string etiqueta = std::string(kEtiquetasPlaneta + 3 * (i - 1), 3) + " prog ";
+        prog.PlanetaProg[i] = Punto(lon, etiqueta);
+    }
+}
+
+ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
+                                       const NatalRecord& rec, const std::string& houseSystem,
+                                       Ephemeris& eph) {
+    ProgresionResultado res;
+    std::string& fecha = ps.UsarHoraSolar ? ps.FechaHoraSolar : ps.FechaProgTexto;
+    double d = 0, m = 0, a = 0;
+    std::string serr;
+    stringFecha_a_dma(fecha, d, m, a, serr);
+    if (!serr.empty()) {
+        res.estado = ProgresionEstado::FechaRechazada;
+        res.mensaje = serr;
+        res.titulo = "corregir fecha";
+        return res;
+    }
+
+    const NatalTables& natal = tables.natal;
+    const double JD = JulDay(d, m, a);
+    const float edad = static_cast<float>((JD - natal.NatalJD0) / kDiasPorAnio);
+    const float H = rec.NatalHour + rec.ZoneHours;
+
+    const std::string& tecnica = ps.Tecnica;
+    const bool primaria = tecnica == "Primaria";
+    const bool arcoSolar = tecnica == "Arco Solar";
+    const bool gradoAnio = tecnica == "Grado x Año";
+    if (!primaria && !arcoSolar && !gradoAnio) {
+        ps.Edad = edad;
+        ps.HayProgresion = true;
+        res.estado = ProgresionEstado::TecnicaDesconocida;
+        return res;
+    }
+
+    Calculo c;
+    c.Cusp = tables.Cusp;
+    c.Planet = tables.Planet;
+    if (primaria) {
+        CalcularPrimaria(edad, rec, natal, houseSystem, eph, c);
+        c.arco = edad;
+    } else {
+        if (arcoSolar) {
+            // The Sun as many days after the birth moment as there are years of age.
+            double buf[7] = {0, 0, 0, 0, 0, 0, 0};
+            eph.CalcBody(natal.NatalJD0 + edad + H / 24.0, 0, buf);
+            c.arco = MODg(buf[0] - natal.PlanetaNatal[1].Lon);
+        } else {
+            c.arco = edad;
+        }
+        if (ps.Conversa) c.arco = -c.arco;
+        CasasProgresadas(c.arco, rec, natal, houseSystem, c.Cusp);
+    }
+    PosicionesProgresadas(c.arco, tecnica, ps.AscEnArco, natal, c.Cusp, c.Planet, c.prog);
+
+    if (!std::isfinite(edad) || !Finito(c)) {
+        res.estado = ProgresionEstado::ErrorCalculo;
+        res.mensaje = kErrorCalculoProgresion;
+        res.titulo = kTituloErrorCalculo;
+        return res;
+    }
+
+    if (!ps.AvisoOff) {
+        const long n = CIntEven(std::fabs(edad));
+        if (n > kLimiteAviso) res.aviso = AvisoEdad(n, edad < 0 ? kEmDash : "");
+    }
+    ps.Edad = edad;
+    ps.Arco = c.arco;
+    ps.HayProgresion = true;
+    ps.prog = c.prog;
+    tables.Cusp = c.Cusp;
+    if (primaria) {
+        for (int i = 1; i <= 10; ++i) tables.Planet[i].Lon = c.Planet[i].Lon;
+    }
+    return res;
+}
+
+}  // namespace natalis

@@ -1,0 +1,28 @@
+#include "predictive/DirectionMath.h"
+
+#include <cmath>
+
+#include "astro/AngleMath.h"
+#include "astro/NumberText.h"
+
+namespace natalis {
+
+double LongitudARA(double lonDeg, float obliquityDeg) {
+    const double e = gCOS(obliquityDeg);
+    double r = std::atan(std::tan(lonDeg * kDegToRad) * e) / kDegToRad;
+    if (r < 0) r += 180;
+    if (lonDeg >= 180) r += 180;
+    return r;
+}
+
+bool Comparar_Primaria(double g1, double g2, double asp) {
+    double d = std::fabs(g2 - g1);
+    if (d > 180) d = MODg(360 - d);
+    return d >= asp - 1 && d <= asp + 1.5;
+}
+
+int16_t GradoEnSigno(float lon) {
+    return static_cast<int16_t>(CIntEven(lon - 30 * IntFloor(lon / 30.0)));
+}
+
+}  // namespace natalis

@@ -1,0 +1,94 @@
+#include "predictive/ListarProgresion.h"
+
+#include "astro/NumberText.h"
+#include "chart/Aspects.h"
+#include "predictive/DirectionMath.h"
+
+namespace natalis {
+
+const char* const kEtiquetasHoraSolar[5] = {"", "Amanecer", "Mediodía", "Poniente", "Medianoche"};
+
+float OrbeListado(float base, float factor, int k, int gA, int gB) {
+    float orbe = base;
+    if (k == 6 || k == 7) {
+        if ((gA > gB && gA - gB > 15) || (gA <= gB && gB - gA < 15)) orbe = orbe * 0.5f;
+    } else if (gA > gB) {
+        orbe = orbe * factor;
+    }
+    return orbe;
+}
+
+PuntoListado PuntoNatalListado(const NatalTables& natal, int n) {
+    if (n <= 10) {
+        const PuntoNatal& r = natal.PlanetaNatal[n];
+        return {r.Lon, r.Grado, &r.Texto};
+    }
+    const CuspideRec& r = natal.CuspideNatal[kCuspidesListadas[n - 11]];
+    return {r.Lon, r.Grado, &r.Texto};
+}
+
+namespace {
+
+PuntoListado Progresado(const ProgTables& prog, int p) {
+    const ProgRec& r = p <= 10 ? prog.PlanetaProg[p] : prog.CuspideProg[kCuspidesListadas[p - 11]];
+    return {r.Lon, r.Grado, &r.Texto};
+}
+
+void Cabecera(const std::string& tecnica, float arco, const PredictiveState& ps,
+              std::vector<std::string>& lista) {
+    const bool primaria = tecnica == "Primaria";
+    lista.push_back("PROGRESION");
+    if (!primaria) lista.push_back(tecnica + (ps.Conversa ? " converso" : ""));
+    if (primaria && ps.UsarHoraSolar) {
+        lista.push_back("HORA SOLAR");
+        if (ps.HoraSolarElegida >= 1 && ps.HoraSolarElegida <= 4) {
+            lista.push_back(std::string(" ") + kEtiquetasHoraSolar[ps.HoraSolarElegida]);
+        }
+        lista.push_back("  ");
+        return;
+    }
+    if (primaria) lista.push_back("   PRIMARIA");
+    lista.push_back("   ");
+    lista.push_back("Fecha:  " + ps.FechaProgTexto);
+    lista.push_back("Edad :  " + FormatPicture(ps.Edad, 2) + " años.");
+    if (!primaria) lista.push_back("arco :  " + FormatPicture(arco, 2) + " grados");
+    lista.push_back("   ");
+    lista.push_back("   ");
+}
+
+}  // namespace
+
+std::vector<std::string> ListarProgresion(const std::string& tecnica, float arco,
+                                          const PredictiveState& ps, const NatalTables& natal) {
+    std::vector<std::string> lista;
+    Cabecera(tecnica, arco, ps, lista);
+    const bool primaria = tecnica == "Primaria";
+    for (int p = 1; p <= 16; ++p) {
+        const PuntoListado prog = Progresado(ps.prog, p);
+        lista.push_back(*prog.Texto);
+        // Progressed cusps 8, 9, 11 and 12 take a narrower orb.
+        const float base = p > 12 ? 1.5f * 0.67f : 1.5f;
+        for (int n = 1; n <= 16; ++n) {
+            const PuntoListado nat = PuntoNatalListado(natal, n);
+            for (int k = 0; k < kNumAspectos; ++k) {
+                const double angulo = TablaAspectos[k].Angulo;
+                bool hay = false;
+                if (primaria) {
+                    hay = Comparar_Primaria(prog.Lon, nat.Lon, angulo);
+                } else {
+                    CompararAspecto(prog.Lon, nat.Lon, angulo,
+                                    OrbeListado(base, 0.5f, k, prog.Grado, nat.Grado), hay);
+                }
+                if (hay) {
+                    lista.push_back("  " + std::string(TablaAspectos[k].Nombre) + " " + *nat.Texto);
+                    break;
+                }
+            }
+        }
+        lista.push_back("   ");
+    }
+    lista.push_back("   ");
+    return lista;
+}
+
+}  // namespace natalis

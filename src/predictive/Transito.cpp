@@ -1,0 +1,93 @@
+#include "predictive/Transito.h"
+
+#include "astro/AngleMath.h"
+#include "astro/Calendar.h"
+#include "astro/DateTimeParse.h"
+#include "astro/NumberText.h"
+#include "chart/Aspects.h"
+#include "predictive/DirectionMath.h"
+#include "predictive/ListarProgresion.h"
+
+namespace natalis {
+
+namespace {
+constexpr const char* kEtiquetasPlaneta = "SOLLUNMERVENMARJUPSATURANEPPLUNODPF ";
+}
+
+float FraccionDiaGMTDe(const Clock& clock) {
+    const LocalDateTime now = clock.Now();
+    const TimeZoneRecord tz = clock.TimeZone();
+    long offsetMin = tz.Bias;
+    if (tz.status == 2) offsetMin += tz.DaylightBias;
+    const long offsetHours = CIntEven(offsetMin / 60.0);
+    return static_cast<float>((now.hour + now.minute / 60.0 + offsetHours) / 24.0);
+}
+
+TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTrans,
+                                  const std::string& fechaProgTexto, const NatalRecord& rec,
+                                  const Clock& clock) {
+    TransitoInstante res;
+    const bool ahora = fechaTrans == kTransitoAhora;
+    LocalDateTime hoy;
+    if (ahora) {
+        hoy = clock.Now();
+        fechaTrans =
+            std::to_string(hoy.day) + " " + std::to_string(hoy.month) + " " + ZeroPad(hoy.year, 4);
+        horaTrans = ZeroPad(hoy.hour, 2) + " " + ZeroPad(hoy.minute, 2);
+    } else if (fechaTrans == kTransitoFechaProg) {
+        fechaTrans = fechaProgTexto;
+    }
+
+    double d = 0, m = 0, a = 0, h = 0;
+    std::string serr;
+    stringFecha_a_dma(fechaTrans, d, m, a, serr);
+    if (!serr.empty()) {
+        res.estado = TransitoEstado::FechaRechazada;
+        res.mensaje = serr;
+        res.titulo = "corregir fecha";
+        return res;
+    }
+    stringHora_a_h(horaTrans, h, serr);
+    if (!serr.empty()) {
+        res.estado = TransitoEstado::HoraRechazada;
+        res.mensaje = serr;
+        res.titulo = "corregir hora";
+        return res;
+    }
+    if (ahora) {
+        res.jd = JulDay(hoy.day, hoy.month, hoy.year) + FraccionDiaGMTDe(clock);
+    } else {
+        res.jd = JulDay(d, m, a) + (h + rec.ZoneHours) / 24;
+    }
+    return res;
+}
+
+std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
+                                         const std::string& horaTrans, const PlanetTable& Planet,
+                                         const NatalTables& natal) {
+    std::vector<std::string> lista = {"  TRANSITOS", "   ", "Fecha:  " + fechaTrans,
+                                      "Hora:  " + horaTrans, "   "};
+    for (int p = 1; p <= 10; ++p) {
+        const float lon = Planet[p].Lon;
+        lista.push_back(std::string(kEtiquetasPlaneta + 3 * (p - 1), 3) + " trans " +
+                        ZodiacString(lon) + (Planet[p].Vel < 0 ? " r" : ""));
+        const int gT = GradoEnSigno(lon);
+        for (int n = 1; n <= 16; ++n) {
+            const PuntoListado nat = PuntoNatalListado(natal, n);
+            for (int k = 0; k < kNumAspectos; ++k) {
+                const float orbe = OrbeListado(2.0f, 0.7f, k, gT, nat.Grado);
+                bool hay = false;
+                CompararAspecto(lon, nat.Lon, TablaAspectos[k].Angulo, orbe, hay);
+                if (hay) {
+                    lista.push_back("  " + std::string(TablaAspectos[k].Nombre) + " " + *nat.Texto);
+                    break;
+                }
+            }
+        }
+        lista.push_back("   ");
+    }
+    lista.push_back("   ");
+    return lista;
+}
+
+}  // namespace natalis

@@ -1,0 +1,43 @@
+// Transits: the checks and the instant of a transit for a typed date and hour, the
+// progression date or the present moment, and the transits block of the list box.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/Clock.h"
+#include "app/NatalRecord.h"
+#include "astro/Planets.h"
+#include "chart/NatalTables.h"
+
+namespace natalis {
+
+// The texts that ask for the present moment and for the progression date.
+constexpr const char* kTransitoAhora = "Now";
+constexpr const char* kTransitoFechaProg = "fecha de Prog";
+
+enum class TransitoEstado { Calculado, FechaRechazada, HoraRechazada };
+
+struct TransitoInstante {
+    TransitoEstado estado = TransitoEstado::Calculado;
+    std::string mensaje;  // the parser's text, shown with style 48
+    std::string titulo;   // "corregir fecha" or "corregir hora"
+    double jd = 0;        // universal-time Julian day of the transit
+};
+
+// Universal time of day now as a fraction of a day (may lie below 0 or above 1 near
+// midnight): local hours and minutes plus the zone offset, daylight included.
+float FraccionDiaGMTDe(const Clock& clock);
+
+// Rewrites "Now" to today's date "d m yyyy" and the hour to "hh mm", and "fecha de Prog" to
+// fechaProgTexto; parses both texts (trimming them) and works out the instant: the typed
+// hour is clock time of the birth zone, "Now" is the present universal time.
+TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTrans,
+                                  const std::string& fechaProgTexto, const NatalRecord& rec,
+                                  const Clock& clock);
+
+// The transits block appended to the list box for the positions in Planet.
+std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
+                                         const std::string& horaTrans, const PlanetTable& Planet,
+                                         const NatalTables& natal);
+
+}  // namespace natalis
