@@ -1,0 +1,62 @@
+#include "app/NuevaHora.h"
+
+#include "astro/DateTimeParse.h"
+#include "astro/NumberText.h"
+
+namespace natalis {
+
+void RevisarHoraNatal(std::string& hora, double& h, std::string& serr) {
+    double value = 0;
+    stringHora_a_h(hora, value, serr);
+    if (!serr.empty()) return;
+    if (value < 0 || value >= 24) {
+        serr = StrSigned(value) + " horas no es correcto.";
+        return;
+    }
+    h = value;
+}
+
+std::string LineaHora(double h) {
+    long seconds = CIntEven(h * 3600);
+    if (seconds < 0) seconds = 0;
+    if (seconds > 86399) seconds = 86399;  // 23:59:59.6 and above stay in the same day
+    return "5: " + ZeroPad(seconds / 3600, 2) + "." + ZeroPad(seconds / 60 % 60, 2) +
+           ZeroPad(seconds % 60, 2);
+}
+
+namespace {
+
+// The chart reader's number for a line: its leading number, 0 when it has none.
+double LineNumber(const std::string& line) { return ValLeading(line); }
+
+}  // namespace
+
+std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
+                                               const std::string& timeLine) {
+    std::string out;
+    out.reserve(fileText.size() + timeLine.size());
+    bool replaced = false, inBlock = true;
+    std::size_t pos = 0;
+    while (pos < fileText.size()) {
+        std::size_t nl = fileText.find('\n', pos);
+        std::size_t end = nl == std::string::npos ? fileText.size() : nl + 1;
+        std::size_t contentEnd = nl == std::string::npos ? end : nl;
+        if (contentEnd > pos && fileText[contentEnd - 1] == '\r') --contentEnd;
+        std::string content = fileText.substr(pos, contentEnd - pos);
+
+        double number = inBlock ? LineNumber(content) : 0;
+        if (number == 5) {
+            out += timeLine;
+            out.append(fileText, contentEnd, end - contentEnd);
+            replaced = true;
+        } else {
+            out.append(fileText, pos, end - pos);
+            if (number == 9) inBlock = false;
+        }
+        pos = end;
+    }
+    if (!replaced) return std::nullopt;
+    return out;
+}
+
+}  // namespace natalis

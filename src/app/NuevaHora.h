@@ -1,0 +1,26 @@
+// A new birth time written into the time line of a chart file.
+#pragma once
+#include <optional>
+#include <string>
+
+namespace natalis {
+
+// Checks a birth time typed as "hh mm", "hh mm ss" or decimal hours ("14.5"): the time
+// parser's checks, and for the decimal form a value from 0 up to 24 hours, since a birth
+// time outside the day could not be stored in the file. Sets h, or serr with the message
+// (" 1430 horas no es correcto."). serr must be empty on entry; hora is trimmed in place.
+void RevisarHoraNatal(std::string& hora, double& h, std::string& serr);
+
+// The chart file's time line for h decimal hours (0 <= h < 24), to the nearest second:
+// 14.5 gives "5: 14.3000", 9.125 gives "5: 09.0730".
+std::string LineaHora(double h);
+
+// fileText (the file's bytes, CR LF or LF line ends) with the time line of its data block
+// replaced by timeLine. The data block is what the chart reader reads: every line up to
+// the place line (leading number 9), or the whole file when there is none. Each line of
+// it whose leading number is 5 is replaced, keeping its line end; every other byte stays
+// as it was, so notes that begin with 5 are kept. Nothing when the block has no time line.
+std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
+                                               const std::string& timeLine);
+
+}  // namespace natalis

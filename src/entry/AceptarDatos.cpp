@@ -1,0 +1,93 @@
+#include "entry/AceptarDatos.h"
+
+#include <algorithm>
+
+#include "astro/DateTimeParse.h"
+#include "astro/NumberText.h"
+#include "entry/HusoHorario.h"
+#include "entry/RevisarDatos.h"
+
+namespace natalis {
+
+std::string AnchoFijo(const std::string& text, std::size_t n) {
+    std::size_t count = 0, i = 0;
+    while (i < text.size() && count < n) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        ++count;
+    }
+    return text.substr(0, i) + std::string(n - count, ' ');
+}
+
+namespace {
+
+int16_t ToInt16(double v) { return static_cast<int16_t>(std::clamp(v, -32768.0, 32767.0)); }
+
+// Degrees and minutes of a latitude or longitude, east and north positive. Exactly 0
+// degrees becomes 0.0001 so that the hemisphere still gives the value a sign.
+float Coordinate(const std::string& deg, const std::string& min, bool negative) {
+    double d = ValorEntero(deg);
+    if (d == 0) d = 0.0001;
+    float value = static_cast<float>(d + ValorEntero(min) / 60);
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+std::optional<EntryFailure> AceptarDatos(const FichaNatalTextos& f, NatalRecord& rec,
+                                         ChartFlags& flags) {
+    if (auto failure = RevisarDatos(f)) return failure;
+
+    rec.NatalName = f.TextNombre;
+    rec.NatalNameFixed = AnchoFijo(f.TextNombre, 30);
+
+    double day = ValorEntero(f.TextDia), month = ValorEntero(f.TextMes);
+    double year = ValorEntero(f.TextAnno);
+    rec.NatalDay = ToInt16(day);
+    rec.NatalMonth = ToInt16(month);
+    rec.NatalYear = ToInt16(year);
+    rec.DayText = FormatGeneral(rec.NatalDay);
+    rec.MonthText = FormatGeneral(rec.NatalMonth);
+    rec.YearText = StrSigned(rec.NatalYear);
+    rec.FechaNatalTexto = rec.DayText + " " + rec.MonthText + " " + FormatGeneral(rec.NatalYear);
+
+    std::string fecha = rec.FechaNatalTexto, serr;
+    double d = 0, m = 0, a = 0;
+    stringFecha_a_dma(fecha, d, m, a, serr);
+    if (!serr.empty()) return EntryFailure{serr, "corregir fecha", EntryField::None};
+
+    rec.NatalHour = static_cast<float>(ValorEntero(f.TextHShs) + ValorEntero(f.TextHSmin) / 60 +
+                                       ValorEntero(f.TextHSseg) / 3600);
+    rec.HourText = f.TextHShs;
+    rec.MinuteText = f.TextHSmin;
+    rec.SecondText = f.TextHSseg;
+    rec.TimeText = rec.HourText + "." + rec.MinuteText + rec.SecondText;
+
+    HusoTecleado huso = LeerHuso(f.TextHusoHoras, f.TextHusoMinutos);
+    rec.ZoneSign = huso.sign;
+    rec.ZoneHourText = huso.hourText;
+    rec.ZoneMinuteText = huso.minuteText;
+    rec.ZoneText = rec.ZoneHourText + "." + rec.ZoneMinuteText;
+    rec.ZoneHours = static_cast<float>(CorreccionHuso(huso, f.LongitudOeste));
+
+    rec.LatDegText = f.TextLatGrad;
+    rec.LatMinText = f.TextLatMin;
+    rec.LatHemisphere = f.LatitudSur ? "S" : "N";
+    rec.LatitudeDeg = Coordinate(f.TextLatGrad, f.TextLatMin, f.LatitudSur);
+    rec.LatText = rec.LatDegText + "." + rec.LatMinText + rec.LatHemisphere;
+
+    rec.LonDegText = f.TextLonGrad;
+    rec.LonMinText = f.TextLonMin;
+    rec.LonHemisphere = f.LongitudOeste ? "W" : "E";
+    rec.LongitudeDeg = Coordinate(f.TextLonGrad, f.TextLonMin, f.LongitudOeste);
+    rec.LonText = rec.LonDegText + "." + rec.LonMinText + rec.LonHemisphere;
+
+    rec.Place = AnchoFijo(f.txtLugar, 30);
+
+    flags.NotesModified = false;
+    flags.ChartLoaded = true;
+    flags.NewChart = true;
+    return std::nullopt;
+}
+
+}  // namespace natalis

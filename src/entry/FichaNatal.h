@@ -1,0 +1,49 @@
+// The contents of the data entry form InputData, kept apart from the widgets so that its
+// checks and its filling of the natal record run without a window.
+#pragma once
+#include <string>
+
+namespace natalis {
+
+// The boxes of the form in tab order; None where no box takes the focus.
+enum class EntryField {
+    TextNombre,
+    TextDia,
+    TextMes,
+    TextAnno,
+    TextHShs,
+    TextHSmin,
+    TextHSseg,
+    TextHusoHoras,  // TextHuso(7)
+    TextLatGrad,
+    TextLatMin,
+    TextLonGrad,
+    TextLonMin,
+    TextHusoMinutos,  // TextHuso(8)
+    txtLugar,
+    None,
+};
+
+// What the boxes and the hemisphere options hold. The designed contents are the defaults.
+struct FichaNatalTextos {
+    std::string TextNombre;
+    std::string TextDia, TextMes, TextAnno;
+    std::string TextHShs = "00", TextHSmin = "00", TextHSseg = "00";
+    // Zone hours may start with "+" (ahead of universal time, east) or "-" (behind it,
+    // west); without a sign the longitude's hemisphere decides.
+    std::string TextHusoHoras = "00", TextHusoMinutos = "00";
+    std::string TextLatGrad = "00", TextLatMin = "00";
+    std::string TextLonGrad = "000", TextLonMin = "00";
+    std::string txtLugar;
+    bool LatitudSur = false;    // "&Sur" selected, else " &Norte"
+    bool LongitudOeste = true;  // "&Oeste" selected, else "&Este"
+};
+
+// A rejected entry: the message box's text and title and the box that gets the focus.
+struct EntryFailure {
+    std::string message;
+    std::string title;
+    EntryField focus = EntryField::None;
+};
+
+}  // namespace natalis

@@ -1,0 +1,73 @@
+#include "entry/RevisarDatos.h"
+
+#include <cmath>
+
+#include "astro/NumberText.h"
+
+namespace natalis {
+
+double ValorCaja(const std::string& text) { return Val(text); }
+
+double ValorEntero(const std::string& text) {
+    double v = Val(text);
+    // Values this large fail every range check anyway; rounding them would overflow.
+    return std::fabs(v) < 1e9 ? static_cast<double>(CIntEven(v)) : v;
+}
+
+namespace {
+
+struct Check {
+    std::string FichaNatalTextos::*box;
+    EntryField field;
+    bool (*fails)(const std::string& text);
+    const char* message;
+    const char* title;
+};
+
+bool IsZero(const std::string& t) { return ValorEntero(t) == 0; }
+bool YearOutOfRange(const std::string& t) {
+    double a = ValorEntero(t);
+    return a < -3000 || a > 3000;
+}
+bool Hour24(const std::string& t) { return ValorEntero(t) >= 24; }
+bool Sixty(const std::string& t) { return ValorEntero(t) >= 60; }
+// A signed zone is checked by its size: "+13" and "-13" fail like "13".
+bool ZoneTooLarge(const std::string& t) { return std::fabs(ValorCaja(t)) > 12; }
+bool Lat90(const std::string& t) { return ValorEntero(t) >= 90; }
+bool Lon180(const std::string& t) { return ValorEntero(t) >= 180; }
+
+const Check kChecks[] = {
+    {&FichaNatalTextos::TextDia, EntryField::TextDia, IsZero, "Falta el número de día",
+     "Corregir Fecha"},
+    {&FichaNatalTextos::TextMes, EntryField::TextMes, IsZero, "Falta el número de mes",
+     "Corregir Fecha"},
+    {&FichaNatalTextos::TextAnno, EntryField::TextAnno, YearOutOfRange,
+     " Las fechas posibles son de -3000 á 3000 años  ", "Corregir año"},
+    {&FichaNatalTextos::TextHShs, EntryField::TextHShs, Hour24, "Las horas son de 0 á 23",
+     "Corregir Hora"},
+    {&FichaNatalTextos::TextHSmin, EntryField::TextHSmin, Sixty, "Los minutos son de 0 á 59",
+     "Corregir Hora"},
+    {&FichaNatalTextos::TextHSseg, EntryField::TextHSseg, Sixty, "Los segundos son de 0 á 59",
+     "Corregir Hora"},
+    {&FichaNatalTextos::TextHusoHoras, EntryField::TextHusoHoras, ZoneTooLarge,
+     "La mayor diferencia horaria es 12hs", "Corregir Huso"},
+    {&FichaNatalTextos::TextLatGrad, EntryField::TextLatGrad, Lat90, "La Latitud es de 0 á 89",
+     "Corregir Latitud"},
+    {&FichaNatalTextos::TextLatMin, EntryField::TextLatMin, Sixty, "Los minutos son de 0 á 59",
+     "Corregir Latitud"},
+    {&FichaNatalTextos::TextLonGrad, EntryField::TextLonGrad, Lon180, "La Longitud es de 0 á 179",
+     "Corregir Longitud"},
+    {&FichaNatalTextos::TextLonMin, EntryField::TextLonMin, Sixty, "Los minutos son de 0 á 59",
+     "Corregir Longitud"},
+};
+
+}  // namespace
+
+std::optional<EntryFailure> RevisarDatos(const FichaNatalTextos& f) {
+    for (const Check& c : kChecks) {
+        if (c.fails(f.*c.box)) return EntryFailure{c.message, c.title, c.field};
+    }
+    return std::nullopt;
+}
+
+}  // namespace natalis

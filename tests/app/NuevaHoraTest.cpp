@@ -1,0 +1,102 @@
+// The new birth time: its check, its file line, and the rewrite of a chart file's text.
+#include <gtest/gtest.h>
+
+#include "app/NuevaHora.h"
+
+namespace natalis {
+namespace {
+
+TEST(RevisarHoraNatal, AcceptsTheParsersFormsWithinTheDay) {
+    struct Row {
+        const char* text;
+        double hours;  // hand computation
+    };
+    const Row rows[] = {{"14 30", 14.5}, {"14 30 36", 14.51}, {" 9.125 ", 9.125}, {"0 0", 0}};
+    for (const Row& r : rows) {
+        std::string text = r.text, serr;
+        double h = -1;
+        RevisarHoraNatal(text, h, serr);
+        EXPECT_EQ(serr, "") << r.text;
+        EXPECT_DOUBLE_EQ(h, r.hours) << r.text;
+    }
+}
+
+TEST(RevisarHoraNatal, RejectsWithTheParsersMessageOrAnHourOutsideTheDay) {
+    struct Row {
+        const char* text;
+        const char* message;
+    };
+    const Row rows[] = {{"24 00", " 24 horas no es correcto."},
+                        {"23 60", " 60 minutos no es correcto."},
+                        {"1430", " 1430 horas no es correcto."},
+                        {"24", " 24 horas no es correcto."}};
+    for (const Row& r : rows) {
+        std::string text = r.text, serr;
+        double h = 7;
+        RevisarHoraNatal(text, h, serr);
+        EXPECT_EQ(serr, r.message) << r.text;
+        EXPECT_EQ(h, 7) << r.text;
+    }
+}
+
+TEST(LineaHora, TwoDigitFieldsToTheNearestSecond) {
+    EXPECT_EQ(LineaHora(14.5), "5: 14.3000");
+    EXPECT_EQ(LineaHora(9.125), "5: 09.0730");
+    EXPECT_EQ(LineaHora(14.51), "5: 14.3036");
+    EXPECT_EQ(LineaHora(0), "5: 00.0000");
+    EXPECT_EQ(LineaHora(23.99999), "5: 23.5959");  // would round to 24:00:00
+}
+
+// A chart file as the writer makes it, with notes of which two begin with 5.
+const std::string kFile =
+    " No cambiar el orden de los datos natales. El orden por renglon es : 1-Nombre\r\n"
+    " 2-dia  3-mes  4-año  5-hora local  6-huso  7-latitud  8-longitud  9-lugar(opcional).\r\n"
+    " \r\n"
+    "_____________________________________________ Inicio datos natales\r\n"
+    "\r\n"
+    "1: Ana\r\n"
+    "2: 5\r\n"
+    "3; 3\r\n"
+    "4: 1970\r\n"
+    "5: 09.0730\r\n"
+    "6: 03.00\r\n"
+    "7: 34.36S\r\n"
+    "8: 058.27W\r\n"
+    "9: Buenos Aires                  \r\n"
+    "_____________________________________________ Fin datos natales\r\n"
+    "\r\n"
+    " \r\n"
+    "NOTAS:\r\n"
+    " \r\n"
+    "5 hermanos\r\n"
+    "  5: no es la hora\r\n";
+
+TEST(ReemplazarLineaHora, ReplacesOnlyTheDataBlocksTimeLine) {
+    auto out = ReemplazarLineaHora(kFile, "5: 14.3000");
+    ASSERT_TRUE(out.has_value());
+    std::string expected = kFile;
+    expected.replace(expected.find("5: 09.0730"), 10, "5: 14.3000");
+    EXPECT_EQ(*out, expected);
+}
+
+TEST(ReemplazarLineaHora, KeepsLfLineEndsAndAMissingFinalLineEnd) {
+    const std::string lf = "1: Ana\n5: 09.0730\n9: Lugar\nNOTAS:\n5 notas";
+    auto out = ReemplazarLineaHora(lf, "5: 14.3000");
+    ASSERT_TRUE(out.has_value());
+    EXPECT_EQ(*out, "1: Ana\n5: 14.3000\n9: Lugar\nNOTAS:\n5 notas");
+}
+
+TEST(ReemplazarLineaHora, WithoutPlaceLineEveryLineTheReaderReadsIsTheBlock) {
+    // The reader reads such a file to its end, so a later 5 line would win over the new time.
+    auto out = ReemplazarLineaHora("5: 09.0730\r\n5 x\r\n", "5: 14.3000");
+    ASSERT_TRUE(out.has_value());
+    EXPECT_EQ(*out, "5: 14.3000\r\n5: 14.3000\r\n");
+}
+
+TEST(ReemplazarLineaHora, NoTimeLineInTheBlock) {
+    EXPECT_FALSE(ReemplazarLineaHora("1: Ana\r\n9: Lugar\r\n5: nota\r\n", "5: 14.3000"));
+    EXPECT_FALSE(ReemplazarLineaHora("", "5: 14.3000"));
+}
+
+}  // namespace
+}  // namespace natalis

@@ -1,0 +1,137 @@
+// The entry form's checks: order, exact texts, titles and the box that gets the focus.
+#include <gtest/gtest.h>
+
+#include "entry/RevisarDatos.h"
+
+namespace natalis {
+namespace {
+
+// A complete, valid form: 5 3 1970, 09:07:30, zone 3, 34°36'S 58°27'W.
+FichaNatalTextos Valid() {
+    FichaNatalTextos f;
+    f.TextNombre = "Ana";
+    f.TextDia = "5";
+    f.TextMes = "3";
+    f.TextAnno = "1970";
+    f.TextHShs = "09";
+    f.TextHSmin = "07";
+    f.TextHSseg = "30";
+    f.TextHusoHoras = "03";
+    f.TextHusoMinutos = "00";
+    f.TextLatGrad = "34";
+    f.TextLatMin = "36";
+    f.LatitudSur = true;
+    f.TextLonGrad = "058";
+    f.TextLonMin = "27";
+    f.LongitudOeste = true;
+    return f;
+}
+
+struct Case {
+    const char* name;
+    std::string FichaNatalTextos::*box;
+    const char* text;
+    const char* message;  // nullptr: the form passes
+    const char* title;
+    EntryField focus;
+};
+
+constexpr const char* kPass = nullptr;
+
+const Case kCases[] = {
+    {"DayEmpty", &FichaNatalTextos::TextDia, "", "Falta el número de día", "Corregir Fecha",
+     EntryField::TextDia},
+    {"DayZero", &FichaNatalTextos::TextDia, "00", "Falta el número de día", "Corregir Fecha",
+     EntryField::TextDia},
+    {"Day32PassesHere", &FichaNatalTextos::TextDia, "32", kPass, "", EntryField::None},
+    {"MonthEmpty", &FichaNatalTextos::TextMes, "", "Falta el número de mes", "Corregir Fecha",
+     EntryField::TextMes},
+    {"YearMinus3000", &FichaNatalTextos::TextAnno, "-3000", kPass, "", EntryField::None},
+    {"Year3000", &FichaNatalTextos::TextAnno, "3000", kPass, "", EntryField::None},
+    {"Year3001", &FichaNatalTextos::TextAnno, "3001",
+     " Las fechas posibles son de -3000 á 3000 años  ", "Corregir año", EntryField::TextAnno},
+    {"YearMinus3001", &FichaNatalTextos::TextAnno, "-3001",
+     " Las fechas posibles son de -3000 á 3000 años  ", "Corregir año", EntryField::TextAnno},
+    {"YearHuge", &FichaNatalTextos::TextAnno, "99999999999999999999",
+     " Las fechas posibles son de -3000 á 3000 años  ", "Corregir año", EntryField::TextAnno},
+    {"Hour23", &FichaNatalTextos::TextHShs, "23", kPass, "", EntryField::None},
+    {"Hour24", &FichaNatalTextos::TextHShs, "24", "Las horas son de 0 á 23", "Corregir Hora",
+     EntryField::TextHShs},
+    {"Minutes60", &FichaNatalTextos::TextHSmin, "60", "Los minutos son de 0 á 59", "Corregir Hora",
+     EntryField::TextHSmin},
+    {"Seconds60", &FichaNatalTextos::TextHSseg, "60", "Los segundos son de 0 á 59", "Corregir Hora",
+     EntryField::TextHSseg},
+    {"Zone12", &FichaNatalTextos::TextHusoHoras, "12", kPass, "", EntryField::None},
+    {"Zone12.5", &FichaNatalTextos::TextHusoHoras, "12.5", "La mayor diferencia horaria es 12hs",
+     "Corregir Huso", EntryField::TextHusoHoras},
+    {"ZonePlus12", &FichaNatalTextos::TextHusoHoras, "+12", kPass, "", EntryField::None},
+    {"ZoneMinus13", &FichaNatalTextos::TextHusoHoras, "-13", "La mayor diferencia horaria es 12hs",
+     "Corregir Huso", EntryField::TextHusoHoras},
+    {"ZoneMinutesAnySize", &FichaNatalTextos::TextHusoMinutos, "99999", kPass, "",
+     EntryField::None},
+    {"Lat89", &FichaNatalTextos::TextLatGrad, "89", kPass, "", EntryField::None},
+    {"Lat90", &FichaNatalTextos::TextLatGrad, "90", "La Latitud es de 0 á 89", "Corregir Latitud",
+     EntryField::TextLatGrad},
+    {"LatMinutes60", &FichaNatalTextos::TextLatMin, "60", "Los minutos son de 0 á 59",
+     "Corregir Latitud", EntryField::TextLatMin},
+    {"Lon179", &FichaNatalTextos::TextLonGrad, "179", kPass, "", EntryField::None},
+    {"Lon180", &FichaNatalTextos::TextLonGrad, "180", "La Longitud es de 0 á 179",
+     "Corregir Longitud", EntryField::TextLonGrad},
+    {"LonMinutes60", &FichaNatalTextos::TextLonMin, "60", "Los minutos son de 0 á 59",
+     "Corregir Longitud", EntryField::TextLonMin},
+};
+
+class RevisarDatosCase : public ::testing::TestWithParam<Case> {};
+
+TEST_P(RevisarDatosCase, GivesTheFirstFailingCheck) {
+    const Case& c = GetParam();
+    FichaNatalTextos f = Valid();
+    f.*c.box = c.text;
+    auto failure = RevisarDatos(f);
+    if (c.message == kPass) {
+        EXPECT_FALSE(failure.has_value()) << failure->message;
+        return;
+    }
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->message, c.message);
+    EXPECT_EQ(failure->title, c.title);
+    EXPECT_EQ(failure->focus, c.focus);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RevisarDatosCase, ::testing::ValuesIn(kCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             for (char& ch : n)
+                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return n;
+                         });
+
+TEST(RevisarDatos, ValidFormPasses) { EXPECT_FALSE(RevisarDatos(Valid()).has_value()); }
+
+TEST(RevisarDatos, FirstFailureWinsInTableOrder) {
+    FichaNatalTextos f = Valid();
+    f.TextDia = "";
+    f.TextHShs = "25";
+    f.TextLonGrad = "200";
+    auto failure = RevisarDatos(f);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->focus, EntryField::TextDia);
+
+    f.TextDia = "5";
+    failure = RevisarDatos(f);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->focus, EntryField::TextHShs);
+}
+
+TEST(RevisarDatos, EmptyFormAfterNuevaCartaFailsOnTheDay) {
+    FichaNatalTextos empty;
+    empty.TextHShs = empty.TextHSmin = empty.TextHSseg = "";
+    empty.TextHusoHoras = empty.TextHusoMinutos = "";
+    empty.TextLatGrad = empty.TextLatMin = empty.TextLonGrad = empty.TextLonMin = "";
+    auto failure = RevisarDatos(empty);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->message, "Falta el número de día");
+}
+
+}  // namespace
+}  // namespace natalis
