@@ -1,0 +1,90 @@
+// Chart files: one person's birth data, and free notes, in a Windows-1252 text file with
+// CR LF line ends. The reader fills the natal record; the writer produces the file's text
+// and puts new files on disk without ever losing or mixing an existing one.
+#pragma once
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/NatalRecord.h"
+#include "app/SafeFileWrite.h"
+
+namespace natalis {
+
+// ---- Reading -------------------------------------------------------------------------
+
+struct ChartReadResult {
+    bool ok = false;
+    std::string message;  // the error box's text when !ok
+    std::string title;    // the error box's title when !ok
+};
+
+// Title and text of the reader's error box; lines are separated by "\n".
+extern const char kChartReadErrorTitle[];  // "Error en Archivo"
+std::string ChartReadErrorMessage(const std::string& fileName);
+
+// Longest line the reader takes; a longer one is a malformed file.
+constexpr std::size_t kMaxChartLineBytes = 1000;
+
+// Reads folder/fileName into rec. Each line is a field by its leading number (1 name ...
+// 9 place); reading stops at the place line. A field whose line is missing keeps the value
+// rec held before. On failure (missing or unreadable file, malformed time, zone, latitude or
+// longitude line, a day, month or year beyond a 16-bit integer, a line too long, control
+// characters, no field at all) rec is left exactly as it was. The flags are the caller's.
+ChartReadResult ReadChartFile(const std::string& folder, const std::string& fileName,
+                              NatalRecord& rec);
+
+// The same over an open stream of the file's bytes.
+ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, NatalRecord& rec);
+
+// ---- Writing -------------------------------------------------------------------------
+
+// The complete text of a new chart file (UTF-8, CR LF line ends): the header, the data
+// lines from rec, the "NOTAS:" block and, when notes is given, the notes followed by a line
+// end. Numeric fields are normalised to the widths the reader takes (a zone typed as
+// "3.5" hours is written "03.30"). The zone line carries a sign ("6: +01.00") when
+// rec.ZoneSign is set, or when the longitude alone would give the zone the wrong sign.
+std::string ChartFileText(const NatalRecord& rec, const std::string* notes);
+
+// Why rec cannot be written so that the reader gives it back (a field too large for its
+// width, a negative time, a line break in the name or place, a name too long), as a Spanish
+// message; nothing when it can.
+std::optional<std::string> ChartRecordProblem(const NatalRecord& rec);
+
+// The file name for a name typed by the user: the name trimmed of blanks, then ".dat".
+std::string ChartFileNameFor(const std::string& typedName);
+
+// Why fileName cannot name a chart file (nothing before ".dat", "/" or control
+// characters in it, "." or "..", too long), as a Spanish message; nothing when it can.
+std::optional<std::string> ChartFileNameProblem(const std::string& fileName);
+
+// True when folder holds an entry named fileName.
+bool ChartFileExists(const std::string& folder, const std::string& fileName);
+
+enum class WriteStatus { Written, InvalidName, AlreadyExists, Unstorable, Failed };
+
+struct WriteOptions {
+    bool replaceExisting = false;   // the user agreed to replace a file of that name
+    bool acceptUnstorable = false;  // the user agreed to store "?" for unstorable characters
+};
+
+struct WriteResult {
+    WriteStatus status = WriteStatus::Failed;
+    std::string message;                  // Spanish, for a message box, unless Written
+    std::vector<std::string> unstorable;  // set with Unstorable (and kept when accepted)
+    bool ok() const { return status == WriteStatus::Written; }
+};
+
+// Writes text (UTF-8) as the chart file folder/fileName in Windows-1252. Refuses an invalid
+// name, an existing file unless replaceExisting, and characters Windows-1252 cannot hold
+// unless acceptUnstorable. The file is written whole through a temporary file; a failure
+// leaves nothing behind and any old file untouched. Never appends.
+WriteResult WriteNewChartFile(const std::string& folder, const std::string& fileName,
+                              const std::string& text, const WriteOptions& options);
+
+// The question that lists unstorable characters and asks whether to save anyway.
+std::string UnstorableQuestion(const std::vector<std::string>& characters);
+
+}  // namespace natalis

@@ -1,0 +1,201 @@
+// The chart writer: the file's text from the natal record, and new files put on disk whole.
+#include <cstdlib>
+
+#include "app/ChartFile.h"
+#include "app/Cp1252.h"
+#include "astro/NumberText.h"
+
+namespace natalis {
+
+namespace {
+
+const char* const kHeader[] = {
+    " No cambiar el orden de los datos natales. El orden por renglon es : 1-Nombre",
+    " 2-dia  3-mes  4-año  5-hora local  6-huso  7-latitud  8-longitud  9-lugar(opcional).",
+    " ",
+    "_____________________________________________ Inicio datos natales",
+    "",
+};
+const char* const kFooter[] = {
+    "_____________________________________________ Fin datos natales", "", " ", "NOTAS:", " ",
+};
+const char kCrLf[] = "\r\n";
+
+// Longest file name we create, leaving room for the temporary file's name.
+constexpr std::size_t kMaxFileNameBytes = 250;
+
+// The numeric fields as the layout stores them: whole seconds of the birth time and whole
+// minutes of zone, latitude and longitude, worked out from the texts so that a text typed
+// with a point ("3.5") or minutes of 60 or more are carried into the right places.
+struct Fields {
+    long timeSeconds, zoneMinutes, latMinutes, lonMinutes;
+    bool south, west;
+    bool zoneSigned;  // the zone line carries a sign
+    char zoneSign;    // '+' ahead of universal time, '-' behind it
+};
+
+long Minutes(const std::string& units, const std::string& minutes) {
+    return CIntEven(Val(units) * 60 + Val(minutes));
+}
+
+Fields LayoutFields(const NatalRecord& r) {
+    Fields f{};
+    f.timeSeconds = CIntEven(Val(r.HourText) * 3600 + Val(r.MinuteText) * 60 + Val(r.SecondText));
+    f.zoneMinutes = std::labs(Minutes(r.ZoneHourText, r.ZoneMinuteText));
+    f.latMinutes = Minutes(r.LatDegText, r.LatMinText);
+    f.lonMinutes = Minutes(r.LonDegText, r.LonMinText);
+    f.south = r.LatHemisphere == "S";
+    f.west = r.LonHemisphere == "W";
+
+    // The reader makes an unsigned zone east (negative) when the longitude is east of 0.
+    // The sign is written when it was given explicitly, and whenever that rule would turn
+    // the zone the chart was computed with the wrong way (a zone east of a meridian at 0°).
+    const bool readAsEast = f.lonMinutes > 0 && !f.west;
+    const bool zoneEast = r.ZoneHours < 0;
+    const bool wrongWay = f.zoneMinutes > 0 && r.ZoneHours != 0 && zoneEast != readAsEast;
+    f.zoneSigned = !r.ZoneSign.empty() || wrongWay;
+    if (r.ZoneHours != 0)
+        f.zoneSign = zoneEast ? '+' : '-';
+    else
+        f.zoneSign = r.ZoneSign == "-" ? '-' : '+';
+    return f;
+}
+
+// hh.mm (or hhh.mm) for whole minutes.
+std::string UnitsAndMinutes(long minutes, int width) {
+    return ZeroPad(minutes / 60, width) + "." + ZeroPad(minutes % 60, 2);
+}
+
+bool HasControlCharacters(const std::string& text) {
+    for (char ch : text) {
+        const auto b = static_cast<unsigned char>(ch);
+        if (b < 0x20 || b == 0x7F) return true;
+    }
+    return false;
+}
+
+// Notes with every line end made CR LF, followed by one more line end.
+std::string NotesBlock(const std::string& notes) {
+    std::string out;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const char c = notes[i];
+        if (c == '\r' || c == '\n') {
+            out += kCrLf;
+            if (c == '\r' && i + 1 < notes.size() && notes[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out + kCrLf;
+}
+
+}  // namespace
+
+std::string ChartFileText(const NatalRecord& r, const std::string* notes) {
+    const Fields f = LayoutFields(r);
+    const long s = f.timeSeconds;
+    const std::string zoneSign = f.zoneSigned ? std::string(1, f.zoneSign) : "";
+    const std::string lines[] = {
+        "1: " + TrimBlanks(r.NatalName),
+        "2: " + std::to_string(r.NatalDay),
+        "3; " + std::to_string(r.NatalMonth),
+        "4: " + std::to_string(r.NatalYear),
+        "5: " + ZeroPad(s / 3600, 2) + "." + ZeroPad(s / 60 % 60, 2) + ZeroPad(s % 60, 2),
+        "6: " + zoneSign + UnitsAndMinutes(f.zoneMinutes, 2),
+        "7: " + UnitsAndMinutes(f.latMinutes, 2) + (f.south ? "S" : "N"),
+        "8: " + UnitsAndMinutes(f.lonMinutes, 3) + (f.west ? "W" : "E"),
+        "9: " + Utf8CutOrPad(r.Place, 30),
+    };
+    std::string text;
+    for (const char* line : kHeader) text += std::string(line) + kCrLf;
+    for (const std::string& line : lines) text += line + kCrLf;
+    for (const char* line : kFooter) text += std::string(line) + kCrLf;
+    if (notes != nullptr) text += NotesBlock(*notes);
+    return text;
+}
+
+std::optional<std::string> ChartRecordProblem(const NatalRecord& r) {
+    const Fields f = LayoutFields(r);
+    const std::size_t maxName = kMaxChartLineBytes - 3;
+    if (HasControlCharacters(r.NatalName))
+        return std::string("El nombre no puede contener saltos de línea ni tabuladores.");
+    if (Utf8Length(TrimBlanks(r.NatalName)) > maxName)
+        return "El nombre no puede tener más de " + std::to_string(maxName) + " caracteres.";
+    if (HasControlCharacters(r.Place))
+        return std::string("El lugar no puede contener saltos de línea ni tabuladores.");
+    if (f.timeSeconds < 0 || f.timeSeconds / 3600 > 99)
+        return "La hora " + r.HourText + " " + r.MinuteText + " " + r.SecondText +
+               " no se puede guardar en el archivo.";
+    if (f.zoneMinutes / 60 > 99)
+        return "El huso " + r.ZoneHourText + " " + r.ZoneMinuteText +
+               " no se puede guardar en el archivo.";
+    if (f.latMinutes < 0 || f.latMinutes / 60 > 99)
+        return "La latitud " + r.LatDegText + " " + r.LatMinText +
+               " no se puede guardar en el archivo.";
+    if (f.lonMinutes < 0 || f.lonMinutes / 60 > 999)
+        return "La longitud " + r.LonDegText + " " + r.LonMinText +
+               " no se puede guardar en el archivo.";
+    return std::nullopt;
+}
+
+std::string ChartFileNameFor(const std::string& typedName) {
+    return TrimBlanks(typedName) + ".dat";
+}
+
+std::optional<std::string> ChartFileNameProblem(const std::string& fileName) {
+    const std::string extension = ".dat";
+    const bool hasExtension =
+        fileName.size() >= extension.size() &&
+        fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;
+    const std::string stem =
+        hasExtension ? fileName.substr(0, fileName.size() - extension.size()) : fileName;
+    if (TrimBlanks(stem).empty()) return std::string("Falta el nombre del archivo.");
+    if (fileName == "." || fileName == "..")
+        return "«" + fileName + "» no sirve como nombre de archivo.";
+    if (fileName.find('/') != std::string::npos)
+        return std::string("El nombre del archivo no puede contener «/».");
+    if (HasControlCharacters(fileName))
+        return std::string("El nombre del archivo no puede contener caracteres de control.");
+    if (fileName.size() > kMaxFileNameBytes)
+        return std::string("El nombre del archivo es demasiado largo.");
+    return std::nullopt;
+}
+
+bool ChartFileExists(const std::string& folder, const std::string& fileName) {
+    return PathExists(folder, fileName);
+}
+
+std::string UnstorableQuestion(const std::vector<std::string>& characters) {
+    std::string list;
+    for (const std::string& c : characters) list += (list.empty() ? "«" : ", «") + c + "»";
+    return "Estos caracteres no se pueden guardar en el archivo: " + list +
+           ".\n¿Guardar de todos modos, con «?» en su lugar?";
+}
+
+WriteResult WriteNewChartFile(const std::string& folder, const std::string& fileName,
+                              const std::string& text, const WriteOptions& options) {
+    WriteResult result;
+    if (auto problem = ChartFileNameProblem(fileName)) {
+        result.status = WriteStatus::InvalidName;
+        result.message = *problem;
+        return result;
+    }
+    if (!options.replaceExisting && ChartFileExists(folder, fileName)) {
+        result.status = WriteStatus::AlreadyExists;
+        result.message = "Ya existe el archivo «" + fileName + "».";
+        return result;
+    }
+    Cp1252Text encoded = Utf8ToCp1252(text);
+    result.unstorable = encoded.unstorable;
+    if (!encoded.unstorable.empty() && !options.acceptUnstorable) {
+        result.status = WriteStatus::Unstorable;
+        result.message = UnstorableQuestion(encoded.unstorable);
+        return result;
+    }
+    const FileWriteResult written = ReplaceFileSafely(folder, fileName, encoded.bytes);
+    result.status = written.ok ? WriteStatus::Written : WriteStatus::Failed;
+    result.message = written.message;
+    return result;
+}
+
+}  // namespace natalis

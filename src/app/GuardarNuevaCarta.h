@@ -1,0 +1,22 @@
+// Saving the chart on display as a new chart file.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "app/Dialogs.h"
+#include "app/NatalRecord.h"
+
+namespace natalis {
+
+// Asks for a file name (the person's name offered), takes the answer as NatalName and
+// writes the natal record to ProgramFolder + the trimmed answer + ".dat". notesText (the
+// notes window's text, may be null) is written after "NOTAS:" only for a chart made in the
+// entry form whose notes were changed. An existing file is replaced only when the user says
+// so (No asks for another name); characters the file cannot hold are listed and the user
+// may cancel; a name that cannot be a file name is explained and asked again; a failed
+// write is reported. Returns the file name written, nothing when nothing was saved (the
+// caller refreshes the chart list only then).
+std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec,
+                                             const ChartFlags& flags, const std::string* notesText);
+
+}  // namespace natalis
