@@ -1,0 +1,197 @@
+#include "chart/DibujarRueda.h"
+
+#include <cmath>
+
+#include "astro/AngleMath.h"
+#include "astro/NumberText.h"
+#include "chart/Aspects.h"
+#include "chart/Glyphs.h"
+
+namespace natalis {
+
+namespace {
+
+constexpr int kCentroX = 60;
+constexpr int kCentroY = 36;
+constexpr int kRadio = 22;
+const std::string kGlyphFace = "OrreryAstro";
+
+// A whole number printed as a number: a place for the sign before it, one blank after it.
+std::string NumberPrint(int n) { return StrSigned(n) + " "; }
+
+std::string Trim(const std::string& s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return std::string();
+    const size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+void DrawBand(Surface& s, double cx, double cy, double R) {
+    const Color dark = QBColor(8);
+    s.SetFillStyle(FillStyle::Solid);
+    s.SetFillColor(dark);
+    s.Circle(cx, cy, 1.11 * R, dark);
+    s.SetFillColor(kBackground);
+    s.Circle(cx, cy, 0.96 * R, dark);
+    s.SetDrawStyle(LineStyle::Solid);
+    s.Circle(cx, cy, 0.5 * R, dark);
+    s.SetFillStyle(FillStyle::Transparent);
+    s.Circle(cx, cy, 0.96 * R, QBColor(13));
+    s.Circle(cx, cy, 1.12 * R, QBColor(13));
+}
+
+// Sector cuts through the band and the twelve sign glyphs, starting at the cut just before
+// the Ascendant's rounded degree.
+void DrawSigns(Surface& s, const WheelGeometry& g, float asc) {
+    const double cx = g.CentroX, cy = g.CentroY, R = g.Radio;
+    const double d = CIntEven(asc - 30.0 * IntFloor(asc / 30.0));
+    double theta = 270 - d;
+    int sign = static_cast<int>(IntFloor(IntFloor(asc) / 30.0)) + 1;
+    if (sign < 1) sign = 1;
+    for (int n = 0; n < 12; ++n) {
+        s.PSet(cx, cy, kBackground);
+        s.Line(0.98 * R * gSEN(theta), 0.98 * R * gCOS(theta), true, 0.1998 * R * gSEN(theta),
+               0.1998 * R * gCOS(theta), true, kBackground);
+        s.PSet(cx - 1.25, cy - 0.8, kBackground);
+        s.PSet(1.05 * R * gSEN(theta + 15), 1.05 * R * gCOS(theta + 15), QBColor(8), true);
+        s.SetForeColor(QBColor(7));
+        s.SetFontSize(kTamanoGlifoSigno);
+        s.SetFontBold(true);
+        s.Print(GlifoSigno(sign), false);
+        theta += 30;
+        sign = sign == 12 ? 1 : sign + 1;
+    }
+}
+
+void DrawCusps(Surface& s, const WheelGeometry& g, const NatalTables& t) {
+    const double cx = g.CentroX, cy = g.CentroY, R = g.Radio;
+    const double h = CIntEven(0.5 * R);
+    for (int i = 1; i <= 12; ++i) {
+        const double theta = g.GiroAsc + t.CuspideNatal[i].Lon;
+        const bool angular = i == 1 || i == 4 || i == 7 || i == 10;
+        if (angular) {
+            s.PSet(cx, cy, kBackground);
+            s.SetDrawWidth(i == 1 || i == 10 ? 2 : 1);
+        } else {
+            s.SetDrawWidth(1);
+            s.PSet(cx, cy, kBackground);
+        }
+        s.SetDrawStyle(LineStyle::Solid);
+        s.Line(h * gSEN(theta), h * gCOS(theta), true, 0.9 * h * gSEN(theta), 0.9 * h * gCOS(theta),
+               true, angular ? QBColor(15) : kGrey128);
+        s.PSet(cx - (angular ? 1.7 : 1.5), cy - 0.55, kBackground);
+        s.PSet(R * gSEN(theta), R * gCOS(theta), QBColor(8), true);
+        s.SetForeColor(QBColor(0));
+        s.SetFontSize(kTamanoGradoCuspide);
+        s.Print(NumberPrint(t.CuspideNatal[i].Grado), true);
+    }
+}
+
+// Points with a negative display angle go on the inner track.
+void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t) {
+    const double cx = g.CentroX, cy = g.CentroY;
+    const double r = 0.9 * g.Radio;
+    for (int i = 1; i <= 12; ++i) {
+        const PuntoNatal& p = t.PlanetaNatal[i];
+        const double theta = std::abs(p.PosGrafica) + g.GiroAsc;
+        const bool outer = p.PosGrafica >= 0;
+        const double rGlyph = outer ? r : 0.75 * r;
+        const double rNumber = outer ? 0.88 * r : 0.63 * r;
+        s.PSet(cx - 1, cy - 1, kBackground);
+        s.PSet(rGlyph * gSEN(theta), rGlyph * gCOS(theta), kBackground, true);
+        s.SetForeColor(QBColor(14));
+        s.SetFontSize(TamanoGlifoPlaneta(i));
+        s.Print(GlifoPlaneta(i), false);
+        s.PSet(cx - 1, cy - 0.6, kBackground);
+        s.PSet(rNumber * gSEN(theta), rNumber * gCOS(theta), kBackground, true);
+        s.SetFontSize(kTamanoGradoPlaneta);
+        s.Print(NumberPrint(p.Grado), false);
+    }
+}
+
+// Each planet against the other planets, the Midheaven and the Ascendant; a pair of planets
+// is visited from both sides. The node and the Part of Fortune take no part.
+void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t) {
+    for (int i = 1; i <= 10; ++i) {
+        const PuntoNatal& a = t.PlanetaNatal[i];
+        const double thetaI = std::abs(a.PosGrafica) + g.GiroAsc;
+        for (int j = 1; j <= 12; ++j) {
+            if (j == i) continue;
+            double lon, thetaJ;
+            if (j <= 10) {
+                lon = t.PlanetaNatal[j].Lon;
+                thetaJ = std::abs(t.PlanetaNatal[j].PosGrafica) + g.GiroAsc;
+            } else {
+                lon = t.CuspideNatal[j == 11 ? 10 : 1].Lon;
+                thetaJ = std::abs(lon) + g.GiroAsc;
+            }
+            const int k = BuscarAspecto(a.Lon, lon);
+            if (k >= 0) LineaAspecto(s, g, TablaAspectos[k].Angulo, thetaI, thetaJ);
+        }
+    }
+}
+
+void DrawHeader(Surface& s, const NatalRecord& rec, const WheelHeader& header) {
+    s.SetFont("Arial", 12, false);
+    s.PSet(26, 1, kBackground);
+    s.SetForeColor(QBColor(15));
+    s.Print(Trim(rec.NatalNameFixed) + "   " + rec.FechaNatalTexto + "   ", false);
+    s.Print("Hora " + (header.HoraTexto.empty() ? rec.TimeText : header.HoraTexto), false);
+    s.Print("    huso: " + rec.ZoneText + "    " + "Lat: " + rec.LatText + "    ", false);
+    s.Print("Long: " + rec.LonText, false);
+    s.Print("   " + rec.Place, true);
+    s.PSet(26, 3, QBColor(15));
+    s.Print("Casas " + header.casasCaption, true);
+}
+
+}  // namespace
+
+void LineaAspecto(Surface& s, const WheelGeometry& g, int angulo, double theta1, double theta2) {
+    const double r = 0.5 * g.Radio;
+    s.SetDrawStyle(LineStyle::Invisible);
+    s.Line(g.CentroX, g.CentroY, false, r * gSEN(theta1), r * gCOS(theta1), true, kBackground);
+    const double x1 = s.CurrentX(), y1 = s.CurrentY();
+    s.Line(g.CentroX, g.CentroY, false, r * gSEN(theta2), r * gCOS(theta2), true, kBackground);
+    const double x2 = s.CurrentX(), y2 = s.CurrentY();
+    Color c;
+    switch (angulo) {
+        case 60:
+        case 120:
+            s.SetDrawStyle(LineStyle::Solid);
+            c = QBColor(11);
+            break;
+        case 90:
+        case 180:
+            s.SetDrawStyle(LineStyle::Solid);
+            c = QBColor(12);
+            break;
+        case 45:
+        case 135:
+        case 150:
+            s.SetDrawStyle(LineStyle::Dot);
+            c = QBColor(13);
+            break;
+        default:
+            return;  // conjunction and semisextile: no line
+    }
+    s.Line(x1, y1, false, x2, y2, false, c);
+}
+
+void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
+                  const WheelHeader& header, WheelGeometry& g) {
+    s.Cls();
+    g.CentroX = kCentroX;
+    g.CentroY = kCentroY;
+    g.Radio = kRadio;
+    DrawBand(s, g.CentroX, g.CentroY, g.Radio);
+    const float asc = t.CuspideNatal[1].Lon;
+    g.GiroAsc = static_cast<int16_t>(CIntEven(270.0 - asc));
+    s.SetFont(kGlyphFace, kTamanoGlifoSigno, true);
+    DrawSigns(s, g, asc);
+    DrawCusps(s, g, t);
+    DrawPoints(s, g, t);
+    DrawAspects(s, g, t);
+    DrawHeader(s, rec, header);
+}
+
+}  // namespace natalis

@@ -1,0 +1,31 @@
+// The natal wheel: zodiac band with the sign glyphs, house cusps with their degrees, the
+// twelve points with their degrees, the aspect lines and the header with the birth data.
+// Drawn on a Surface in the window's 0..100 x 0..70 units; reads only the natal tables.
+#pragma once
+#include <string>
+
+#include "app/NatalRecord.h"
+#include "chart/NatalTables.h"
+#include "chart/Surface.h"
+#include "chart/WheelGeometry.h"
+
+namespace natalis {
+
+// What the header prints besides the natal record.
+struct WheelHeader {
+    std::string HoraTexto;     // a new birth time being tried; empty for the chart's own
+    std::string casasCaption;  // caption of the checked house-system item; empty for none
+};
+
+// Clears the surface and draws the wheel centred at (60, 36) with base radius 22, rotated so
+// the Ascendant stands at the left. Writes the geometry into g for the rings drawn later.
+// Reads PlanetaNatal (Lon, Grado, PosGrafica) and CuspideNatal(1..12) (Lon, Grado).
+void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
+                  const WheelHeader& header, WheelGeometry& g);
+
+// One aspect line between the screen angles theta1 and theta2 (degrees) on the inner circle
+// (radius Radio / 2): trines and sextiles light cyan, squares and oppositions light red,
+// semisquares, sesquisquares and quincunxes dotted light magenta; other angles draw nothing.
+void LineaAspecto(Surface& s, const WheelGeometry& g, int angulo, double theta1, double theta2);
+
+}  // namespace natalis
