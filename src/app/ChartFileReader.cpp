@@ -1,5 +1,8 @@
 // The chart reader: each line is a field by its leading number, not by its position.
+#include <sys/stat.h>
+
 #include <cmath>
+#include <exception>
 #include <fstream>
 
 #include "app/ChartFile.h"
@@ -191,7 +194,12 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
     bool anyField = false;
     std::string line;
     for (;;) {
-        const LineRead got = NextLine(*buffer, line);
+        LineRead got = LineRead::End;
+        try {
+            got = NextLine(*buffer, line);
+        } catch (const std::exception&) {  // a read error of the file buffer
+            return failure;
+        }
         if (got == LineRead::End) break;
         if (got == LineRead::TooLong || HasControlBytes(line)) return failure;
         if (ValLeading(line) == 0) continue;
@@ -210,7 +218,11 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
 
 ChartReadResult ReadChartFile(const std::string& folder, const std::string& fileName,
                               NatalRecord& rec) {
-    std::ifstream in(JoinPath(folder, fileName), std::ios::binary);
+    const std::string path = JoinPath(folder, fileName);
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return ChartReadResult{false, ChartReadErrorMessage(fileName), kChartReadErrorTitle};
+    std::ifstream in(path, std::ios::binary);
     return ReadChartStream(in, fileName, rec);
 }
 
