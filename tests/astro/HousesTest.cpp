@@ -193,34 +193,33 @@ TEST(Porfirio, TrisectsTheQuadrantsBetweenTheAngles) {
 
 // No system ever puts NaN, infinity or a value outside 0..360 in the cusp table, at any
 // latitude the entry form accepts and any ARMC.
-TEST(Houses, SweepOfLatitudesAndArmcsStaysFinite) {
-    for (const char* system : {"P", "K", "R"}) {
-        for (int latStep = -8999; latStep <= 8999; latStep += 7) {
-            float lat = latStep / 100.0f;
-            for (double armc = -0.5; armc < 360.5; armc += 3.25) {
-                CuspTable cusp{};
-                char used = Houses(armc, lat, system, 23.44f, cusp);
-                ASSERT_TRUE(used == system[0] || used == 'O') << system << " " << lat;
-                for (int i = 1; i <= 12; ++i) {
-                    ASSERT_TRUE(std::isfinite(cusp[i]) && cusp[i] >= 0 && cusp[i] <= 360)
-                        << system << " lat " << lat << " armc " << armc << " cusp " << i << " = "
-                        << cusp[i];
-                }
-            }
-        }
+void ExpectSaneCusps(double armc, double lat, const char* system) {
+    CuspTable cusp{};
+    char used = Houses(armc, static_cast<float>(lat), system, 23.44f, cusp);
+    ASSERT_TRUE(used == system[0] || used == 'O') << system << " " << lat;
+    for (int i = 1; i <= 12; ++i) {
+        ASSERT_TRUE(std::isfinite(cusp[i]) && cusp[i] >= 0 && cusp[i] <= 360)
+            << system << " lat " << lat << " armc " << armc << " cusp " << i << " = " << cusp[i];
     }
-    // The extremes themselves and the exact limit of the semi-arcs.
-    const double limit = 90.0 - 23.44;
-    for (double lat : {-89.99, 89.99, -90.0, 90.0, limit, -limit, 0.0}) {
-        for (const char* system : {"P", "K", "R"}) {
-            for (double armc : {0.0, 90.0, 180.0, 270.0, 359.999, 1e-7}) {
-                CuspTable cusp{};
-                Houses(armc, static_cast<float>(lat), system, 23.44f, cusp);
-                for (int i = 1; i <= 12; ++i)
-                    ASSERT_TRUE(std::isfinite(cusp[i]) && cusp[i] >= 0 && cusp[i] <= 360)
-                        << system << " " << lat << " " << armc << " " << i;
+}
+
+TEST(Houses, SweepOfLatitudesAndArmcsStaysFinite) {
+    const double limit = 90.0 - 23.44;  // where Placidus and Koch stop
+    for (const char* system : {"P", "K", "R"}) {
+        // Every hundredth of a degree of latitude, ARMCs on and off the quarter points.
+        for (int latStep = -8999; latStep <= 8999; ++latStep)
+            for (double armc : {0.0, 90.0, 180.0, 270.0, 45.37, 137.1, 222.9, 333.3})
+                ASSERT_NO_FATAL_FAILURE(ExpectSaneCusps(armc, latStep / 100.0, system));
+        // A coarser latitude grid with a fine ARMC grid, including just outside 0..360.
+        for (double lat = -89.99; lat <= 89.99; lat += 0.73)
+            for (double armc = -0.5; armc < 360.5; armc += 1.7)
+                ASSERT_NO_FATAL_FAILURE(ExpectSaneCusps(armc, lat, system));
+        // Across the limit of the semi-arcs, finely, and the poles themselves.
+        for (double lat : {limit - 0.01, limit, limit + 0.01, 90.0, -90.0})
+            for (double armc = 0; armc < 360; armc += 0.25) {
+                ASSERT_NO_FATAL_FAILURE(ExpectSaneCusps(armc, lat, system));
+                ASSERT_NO_FATAL_FAILURE(ExpectSaneCusps(armc, -lat, system));
             }
-        }
     }
 }
 
