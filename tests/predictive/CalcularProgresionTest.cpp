@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "PredictiveFixture.h"
+#include "astro/AngleMath.h"
+#include "astro/Calendar.h"
+#include "predictive/CalcularProgresion.h"
+
+namespace natalis {
+namespace {
+
+using testing::RegistroDePrueba;
+using testing::TablasNatales;
+using testing::UniformEphemeris;
+
+// Angular difference folded into -180..180.
+double Dif(double a, double b) {
+    double d = std::fmod(a - b, 360.0);
+    if (d > 180) d -= 360;
+    if (d < -180) d += 360;
+    return d;
+}
+
+struct Escenario {
+    UniformEphemeris eph;
+    NatalRecord rec = RegistroDePrueba();
+    ChartTables tablas;
+    PredictiveState ps;
+    Escenario() { tablas = TablasNatales(rec, eph); }
+    ProgresionResultado Calcular(const std::string& tecnica, const std::string& fecha,
+                                 bool conversa = false) {
+        ps.Tecnica = tecnica;
+        ps.FechaProgTexto = fecha;
+        ps.Conversa = conversa;
+        return CalcularProgresion(ps, tablas, rec, "P", eph);
+    }
+};
+
+TEST(CalcularProgresion, BirthDateGivesArcZeroForEveryTechnique) {
+    for (const std::string tecnica : {"Arco Solar", "Grado x Año", "Primaria"}) {
+        for (const bool conversa : {false, true}) {
+            Escenario e;
+            const auto r = e.Calcular(tecnica, "1 1 2000", conversa);
+            ASSERT_EQ(r.estado, ProgresionEstado::Calculada) << tecnica;
+            EXPECT_TRUE(e.ps.HayProgresion);
+            EXPECT_EQ(e.ps.Edad, 0);
+            EXPECT_NEAR(e.ps.Arco, 0, 1e-4) << tecnica;
+            // The progressed (or, for primary directions, recomputed and re-housed) bodies
+            // and the cusps stand on their natal places.
+            for (int i = 1; i <= 10; ++i) {
+                EXPECT_NEAR(Dif(e.ps.prog.PlanetaProg[i].Lon, e.tablas.natal.PlanetaNatal[i].Lon),
+                            0, 2e-3)
+                    << tecnica << " " << i;
+            }
+            for (int i = 1; i <= 12; ++i) {
+                EXPECT_NEAR(Dif(e.ps.prog.CuspideProg[i].Lon, e.tablas.natal.CuspideNatal[i].Lon),
+                            0, 2e-3)
+                    << tecnica << " cusp " << i;
+            }
+        }
+    }
+}
+
+TEST(CalcularProgresion, ConverseDegreePerYearAtThirty) {
+    Escenario e;
+    const auto r = e.Calcular("Grado x Año", "1 1 2030", true);
+    ASSERT_EQ(r.estado, ProgresionEstado::Calculada);
+    // Hand computation: 10958 days / 365.25 = 30.00137 years.
+    EXPECT_NEAR(e.ps.Edad, 10958 / 365.25, 1e-4);
+    EXPECT_NEAR(e.ps.Arco, -10958 / 365.25, 1e-4);
+    const NatalTables& n = e.tablas.natal;
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_NEAR(Dif(e.ps.prog.PlanetaProg[i].Lon, n.PlanetaNatal[i].Lon), e.ps.Arco, 1e-3);
+        EXPECT_EQ(e.ps.prog.PlanetaProg[i].Grado, GradoEnSigno(e.ps.prog.PlanetaProg[i].Lon));
+    }
+    // The MC moves back by the arc; the other cusps follow from its right ascension.
+    EXPECT_NEAR(Dif(e.ps.prog.CuspideProg[10].Lon, n.CuspideNatal[10].Lon), e.ps.Arco, 1e-3);
+    EXPECT_NEAR(std::fabs(Dif(e.ps.prog.CuspideProg[4].Lon, e.ps.prog.CuspideProg[10].Lon)), 180,
+                1e-3);
+    EXPECT_EQ(e.tablas.Cusp[10], e.ps.prog.CuspideProg[10].Lon);
+    EXPECT_EQ(e.ps.prog.PlanetaProg[1].Texto,
+              "SOL prog " + ZodiacString(e.ps.prog.PlanetaProg[1].Lon));
+    EXPECT_EQ(e.ps.prog.CuspideProg[1].Texto.rfind("ASC prog ", 0), 0u);
+    EXPECT_EQ(e.ps.prog.CuspideProg[10].Texto.rfind("MC prog ", 0), 0u);
+    EXPECT_EQ(e.ps.prog.CuspideProg[2].Texto.rfind("C2 prog ", 0), 0u);
+}
+
+TEST(CalcularProgresion, SolarArcIsTheSunsMotionDaysAfterBirth) {
+    // The uniform Sun moves 1 degree a day, so the arc equals the age in years.
+    Escenario e;
+    ASSERT_EQ(e.Calcular("Arco Solar", "1 1 2030").estado, ProgresionEstado::Calculada);
+    EXPECT_NEAR(e.ps.Arco, 10958 / 365.25, 1e-3);
+    Escenario c;
+    ASSERT_EQ(c.Calcular("Arco Solar", "1 1 2030", true).estado, ProgresionEstado::Calculada);
+    EXPECT_NEAR(c.ps.Arco, -10958 / 365.25, 1e-3);
+}
+
+TEST(CalcularProgresion, AscEnArcoMovesTheAscendantByTheMCsArcExceptForPrimary) {
+    Escenario e;
+    e.ps.AscEnArco = true;
+    ASSERT_EQ(e.Calcular("Arco Solar", "1 1 2045").estado, ProgresionEstado::Calculada);
+    const NatalTables& n = e.tablas.natal;
+    const float esperado =
+        MODg(n.CuspideNatal[1].Lon + MODg(e.tablas.Cusp[10] - n.CuspideNatal[10].Lon));
+    EXPECT_FLOAT_EQ(e.ps.prog.CuspideProg[1].Lon, esperado);
+    EXPECT_GT(std::fabs(Dif(e.ps.prog.CuspideProg[1].Lon, e.tablas.Cusp[1])), 0.01);
+
+    Escenario p;
+    p.ps.AscEnArco = true;
+    ASSERT_EQ(p.Calcular("Primaria", "1 1 2045").estado, ProgresionEstado::Calculada);
+    EXPECT_EQ(p.ps.prog.CuspideProg[1].Lon, p.tablas.Cusp[1]);
+}
+
+TEST(CalcularProgresion, PrimaryDirectionsKeepQuadrantProportions) {
+    Escenario e;
+    ASSERT_EQ(e.Calcular("Primaria", "1 1 2040").estado, ProgresionEstado::Calculada);
+    EXPECT_FLOAT_EQ(e.ps.Arco, e.ps.Edad);
+    // The directed ARMC advances one degree of right ascension per year (plus the sidereal
+    // gain of the Edad/15 hours through T), so the directed MC is about 40 degrees on.
+    const float mcDirigido = e.tablas.Cusp[10];
+    EXPECT_NEAR(Dif(mcDirigido, e.tablas.natal.CuspideNatal[10].Lon), 40, 3);
+    // Each body's directed longitude stays in the global planet table, not reduced.
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_FLOAT_EQ(e.ps.prog.PlanetaProg[i].Lon, MODg(e.tablas.Planet[i].Lon));
+    }
+}
+
+TEST(CalcularProgresion, AgeWarningAbove100Years) {
+    struct Caso {
+        std::string fecha;
+        bool avisoOff;
+        std::string aviso;
+    };
+    // Hand computation of the ages: 36890 days = 100.9993 years, 36525 days = 100.0,
+    // 36889 days before the birth = -100.9966.
+    const Caso casos[] = {
+        {"1 1 2101", false, " Progresión a 101 años"},
+        {"1 1 2100", false, ""},
+        {"1 1 1899", false,
+         " Progresión a \xE2\x80\x94"
+         "101 años"},
+        {"1 1 2101", true, ""},
+    };
+    for (const Caso& c : casos) {
+        Escenario e;
+        e.ps.AvisoOff = c.avisoOff;
+        const auto r = e.Calcular("Grado x Año", c.fecha);
+        EXPECT_EQ(r.estado, ProgresionEstado::Calculada);
+        EXPECT_EQ(r.aviso, c.aviso) << c.fecha;
+    }
+    EXPECT_EQ(AvisoEdad(120, ""), " Progresión a 120 años");
+}
+
+TEST(CalcularProgresion, RejectedDateChangesNothing) {
+    Escenario e;
+    const ChartTables antes = e.tablas;
+    const auto r = e.Calcular("Arco Solar", " 32 1 2000 ");
+    EXPECT_EQ(r.estado, ProgresionEstado::FechaRechazada);
+    EXPECT_EQ(r.mensaje, "Dia 32 es incorrecto.");
+    EXPECT_EQ(r.titulo, "corregir fecha");
+    EXPECT_FALSE(e.ps.HayProgresion);
+    EXPECT_EQ(e.ps.prog.PlanetaProg[1].Texto, "");
+    EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
+    EXPECT_EQ(e.ps.FechaProgTexto, "32 1 2000");  // trimmed by the parser
+}
+
+TEST(CalcularProgresion, SolarTimeDialogsDateIsReadWhileItRuns) {
+    Escenario e;
+    e.ps.UsarHoraSolar = true;
+    e.ps.FechaHoraSolar = "1 1 2031";
+    ASSERT_EQ(e.Calcular("Primaria", "not a date").estado, ProgresionEstado::Calculada);
+    EXPECT_NEAR(e.ps.Edad, 11323 / 365.25, 1e-4);  // hand computation: 31 years of days
+}
+
+// An ephemeris that answers with NaN, as a library fault would.
+class EphemerisRota : public UniformEphemeris {
+  public:
+    double CalcBody(double, int32_t, double* out) override {
+        out[0] = std::numeric_limits<double>::quiet_NaN();
+        return 0;
+    }
+};
+
+TEST(CalcularProgresion, FloatingPointFaultReportsInSpanishAndKeepsTheState) {
+    for (const std::string tecnica : {"Primaria", "Arco Solar"}) {
+        Escenario e;
+        EphemerisRota rota;
+        const ChartTables antes = e.tablas;
+        e.ps.Tecnica = tecnica;
+        e.ps.FechaProgTexto = "1 1 2030";
+        const auto r = CalcularProgresion(e.ps, e.tablas, e.rec, "P", rota);
+        EXPECT_EQ(r.estado, ProgresionEstado::ErrorCalculo) << tecnica;
+        EXPECT_EQ(r.mensaje, "Error de cálculo: no se pudo completar la progresión.");
+        EXPECT_FALSE(e.ps.HayProgresion);
+        EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
+        for (int i = 1; i <= 10; ++i) EXPECT_EQ(e.tablas.Planet[i].Lon, antes.Planet[i].Lon);
+    }
+}
+
+TEST(CalcularProgresion, UnknownTechniqueComputesNothing) {
+    Escenario e;
+    const ChartTables antes = e.tablas;
+    EXPECT_EQ(e.Calcular("Secundaria", "1 1 2030").estado, ProgresionEstado::TecnicaDesconocida);
+    EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
+    EXPECT_EQ(e.ps.prog.PlanetaProg[1].Texto, "");
+}
+
+}  // namespace
+}  // namespace natalis
