@@ -1,0 +1,41 @@
+// The natal computation: from the natal record to the natal point tables.
+#pragma once
+#include <string>
+
+#include "app/NatalRecord.h"
+#include "astro/Ephemeris.h"
+#include "chart/NatalTables.h"
+
+namespace natalis {
+
+// Given:    rec          the natal record (date, NatalHour + ZoneHours = universal time of
+//                        birth in hours, LatitudeDeg north positive, LongitudeDeg east
+//                        positive)
+//           HouseSystem  "P", "K" or "R" in any case; anything else Placidus
+//           eph          the ephemeris, asked twice per body
+// Returned: t.Planet and t.Cusp as the planet and house computations leave them; in t.natal
+//           NatalJD0, NatalJD, NatalARMC, Obliquity, NatalQuadrant, HouseSystemUsed (the
+//           system the houses were actually computed in: 'O', Porphyry, where Placidus or
+//           Koch have no meaning), PlanetaNatal(1..12) Lon, Grado, Texto, Vel, and
+//           CuspideNatal(0..12) Lon, Grado, Texto. PosGrafica is left to DistribuirGlifos.
+// Notes:    NOD is the mean node; PF = Ascendant + Moon - Sun for day and night births.
+//           The window does the rest of a natal computation itself, after this call: it puts
+//           today's date in the date box unless the house system was just changed, hides
+//           the natal listing window, and hides the solar-time frame with its options
+//           emptied and unselected.
+void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephemeris& eph,
+                   ChartTables& t);
+
+// The text of CuspideNatal(0): "ARMC" and the ARMC with up to five decimals, no leading
+// zero, read back as a number and printed with a place for its sign ("ARMC 123.45679",
+// "ARMC .25").
+std::string TextoARMC(double armc);
+
+// The three-letter label of point i (1..12): "SOL" ... "PLU", "NOD", "PF ".
+std::string EtiquetaPlaneta(int i);
+
+// The warning given when the houses fell back to Porphyry (HouseSystemUsed 'O'), naming the
+// system asked for; an empty string when there was no fallback.
+std::string AvisoCasasPorfirio(const std::string& HouseSystem, char HouseSystemUsed);
+
+}  // namespace natalis
