@@ -2,22 +2,13 @@
 
 #include <algorithm>
 
+#include "app/Cp1252.h"
 #include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 #include "entry/HusoHorario.h"
 #include "entry/RevisarDatos.h"
 
 namespace natalis {
-
-std::string AnchoFijo(const std::string& text, std::size_t n) {
-    std::size_t count = 0, i = 0;
-    while (i < text.size() && count < n) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-        ++count;
-    }
-    return text.substr(0, i) + std::string(n - count, ' ');
-}
 
 namespace {
 
@@ -39,7 +30,7 @@ std::optional<EntryFailure> AceptarDatos(const FichaNatalTextos& f, NatalRecord&
     if (auto failure = RevisarDatos(f)) return failure;
 
     rec.NatalName = f.TextNombre;
-    rec.NatalNameFixed = AnchoFijo(f.TextNombre, 30);
+    rec.NatalNameFixed = Utf8CutOrPad(f.TextNombre, 30);
 
     double day = ValorEntero(f.TextDia), month = ValorEntero(f.TextMes);
     double year = ValorEntero(f.TextAnno);
@@ -82,7 +73,7 @@ std::optional<EntryFailure> AceptarDatos(const FichaNatalTextos& f, NatalRecord&
     rec.LongitudeDeg = Coordinate(f.TextLonGrad, f.TextLonMin, f.LongitudOeste);
     rec.LonText = rec.LonDegText + "." + rec.LonMinText + rec.LonHemisphere;
 
-    rec.Place = AnchoFijo(f.txtLugar, 30);
+    rec.Place = Utf8CutOrPad(f.txtLugar, 30);
 
     flags.NotesModified = false;
     flags.ChartLoaded = true;

@@ -18,7 +18,4 @@ namespace natalis {
 std::optional<EntryFailure> AceptarDatos(const FichaNatalTextos& f, NatalRecord& rec,
                                          ChartFlags& flags);
 
-// A text cut or blank-padded to n characters (characters, not bytes, of UTF-8 text).
-std::string AnchoFijo(const std::string& text, std::size_t n);
-
 }  // namespace natalis

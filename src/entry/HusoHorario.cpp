@@ -2,17 +2,12 @@
 
 #include <cmath>
 
+#include "app/Cp1252.h"
 #include "astro/NumberText.h"
 
 namespace natalis {
 
 namespace {
-
-std::string Trim(const std::string& s) {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 bool PlainDigits(const std::string& s) {
     if (s.size() > 2) return false;
@@ -25,12 +20,12 @@ bool PlainDigits(const std::string& s) {
 
 HusoTecleado LeerHuso(const std::string& horas, const std::string& minutos) {
     HusoTecleado h;
-    std::string hoursText = Trim(horas);
+    std::string hoursText = TrimBlanks(horas);
     if (!hoursText.empty() && (hoursText[0] == '+' || hoursText[0] == '-')) {
         h.sign = hoursText.substr(0, 1);
-        hoursText = Trim(hoursText.substr(1));
+        hoursText = TrimBlanks(hoursText.substr(1));
     }
-    std::string minutesText = Trim(minutos);
+    std::string minutesText = TrimBlanks(minutos);
     double hoursValue = std::fabs(Val(hoursText));
     double minutesValue = std::fabs(Val(minutesText));
     h.magnitudeHours = hoursValue + minutesValue / 60;

@@ -1,21 +1,13 @@
 #include "entry/LlenarFicha.h"
 
+#include "app/Cp1252.h"
+
 namespace natalis {
-
-namespace {
-
-std::string Trim(const std::string& s) {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
-}  // namespace
 
 FichaNatalTextos LlenarFicha(const NatalRecord& rec) {
     FichaNatalTextos f;
-    std::string fullName = Trim(rec.NatalName);
-    f.TextNombre = Trim(rec.NatalNameFixed) == fullName ? rec.NatalNameFixed : fullName;
+    std::string fullName = TrimBlanks(rec.NatalName);
+    f.TextNombre = TrimBlanks(rec.NatalNameFixed) == fullName ? rec.NatalNameFixed : fullName;
     f.TextDia = rec.DayText;
     f.TextMes = rec.MonthText;
     f.TextAnno = rec.YearText;
