@@ -1,5 +1,6 @@
 #include "predictive/Transito.h"
 
+#include "app/ClockHelpers.h"
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
 #include "astro/DateTimeParse.h"
@@ -12,15 +13,6 @@ namespace natalis {
 
 namespace {
 constexpr const char* kEtiquetasPlaneta = "SOLLUNMERVENMARJUPSATURANEPPLUNODPF ";
-}
-
-float FraccionDiaGMTDe(const Clock& clock) {
-    const LocalDateTime now = clock.Now();
-    const TimeZoneRecord tz = clock.TimeZone();
-    long offsetMin = tz.Bias;
-    if (tz.status == 2) offsetMin += tz.DaylightBias;
-    const long offsetHours = CIntEven(offsetMin / 60.0);
-    return static_cast<float>((now.hour + now.minute / 60.0 + offsetHours) / 24.0);
 }
 
 TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTrans,
@@ -55,7 +47,7 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
         return res;
     }
     if (ahora) {
-        res.jd = JulDay(hoy.day, hoy.month, hoy.year) + FraccionDiaGMTDe(clock);
+        res.jd = JulDay(hoy.day, hoy.month, hoy.year) + FraccionDiaGMT(clock);
     } else {
         res.jd = JulDay(d, m, a) + (h + rec.ZoneHours) / 24;
     }

@@ -24,10 +24,6 @@ struct TransitoInstante {
     double jd = 0;        // universal-time Julian day of the transit
 };
 
-// Universal time of day now as a fraction of a day (may lie below 0 or above 1 near
-// midnight): local hours and minutes plus the zone offset, daylight included.
-float FraccionDiaGMTDe(const Clock& clock);
-
 // Rewrites "Now" to today's date "d m yyyy" and the hour to "hh mm", and "fecha de Prog" to
 // fechaProgTexto; parses both texts (trimming them) and works out the instant: the typed
 // hour is clock time of the birth zone, "Now" is the present universal time.

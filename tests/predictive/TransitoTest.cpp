@@ -22,16 +22,6 @@ RelojFijo Reloj(int h, int m, int32_t bias, int status = 1) {
     return r;
 }
 
-TEST(FraccionDiaGMT, LocalTimePlusTheZoneOffset) {
-    // Worked example: 14:35 local, Bias 180 in standard time: (14 + 35/60 + 3) / 24.
-    EXPECT_NEAR(FraccionDiaGMTDe(Reloj(14, 35, 180)), (14 + 35 / 60.0 + 3) / 24, 1e-6);
-    // Daylight time adds DaylightBias (-60): 3 h west becomes 2 h.
-    EXPECT_NEAR(FraccionDiaGMTDe(Reloj(14, 35, 180, 2)), (14 + 35 / 60.0 + 2) / 24, 1e-6);
-    // Near midnight the fraction leaves 0..1.
-    EXPECT_GT(FraccionDiaGMTDe(Reloj(23, 0, 180)), 1);
-    EXPECT_LT(FraccionDiaGMTDe(Reloj(1, 0, -180)), 0);
-}
-
 TEST(InstanteTransito, TypedDateAndHourAreClockTimeOfTheBirthZone) {
     NatalRecord rec = testing::RegistroDePrueba();
     rec.ZoneHours = 3;
