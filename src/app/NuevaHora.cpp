@@ -1,5 +1,7 @@
 #include "app/NuevaHora.h"
 
+#include "app/Cp1252.h"
+#include "app/FileBytes.h"
 #include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 
@@ -57,6 +59,28 @@ std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
     }
     if (!replaced) return std::nullopt;
     return out;
+}
+
+const char kNuevaHoraTmp[] = "NUEVAHORA.tmp";
+
+FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& fileName,
+                                 const std::string& horaTexto) {
+    const std::string unchanged = " El archivo no se ha modificado.";
+    std::string hora = horaTexto, serr;
+    double h = 0;
+    RevisarHoraNatal(hora, h, serr);
+    if (!serr.empty()) {
+        return {false, "La hora «" + horaTexto + "» no es válida: " + TrimBlanks(serr) + unchanged};
+    }
+
+    FileReadResult file = ReadFileBytes(folder, fileName);
+    if (!file.ok) return {false, file.message + " No se ha guardado la nueva hora."};
+    std::optional<std::string> text = ReemplazarLineaHora(file.bytes, LineaHora(h));
+    if (!text) {
+        return {false, "«" + fileName + "» no tiene el renglón de la hora (5:) en sus datos " +
+                           "natales." + unchanged};
+    }
+    return ReplaceFileSafely(folder, fileName, *text, kNuevaHoraTmp);
 }
 
 }  // namespace natalis

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "app/SafeFileWrite.h"
+
 namespace natalis {
 
 // Checks a birth time typed as "hh mm", "hh mm ss" or decimal hours ("14.5"): the time
@@ -22,5 +24,15 @@ std::string LineaHora(double h);
 // as it was, so notes that begin with 5 are kept. Nothing when the block has no time line.
 std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
                                                const std::string& timeLine);
+
+// Name of the temporary file the rewrite goes through, in the chart folder.
+extern const char kNuevaHoraTmp[];  // "NUEVAHORA.tmp"
+
+// Writes the birth time horaTexto (as typed in the birth-time box) into the time line of
+// the chart file folder/fileName. The new text goes whole to "NUEVAHORA.tmp" (a stale one
+// is replaced, never appended to) and takes the chart file's place only when complete; on
+// any failure the chart file is left as it was and the message says what failed.
+FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& fileName,
+                                 const std::string& horaTexto);
 
 }  // namespace natalis

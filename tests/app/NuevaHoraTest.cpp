@@ -1,6 +1,8 @@
 // The new birth time: its check, its file line, and the rewrite of a chart file's text.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include "TempFolder.h"
 #include "app/NuevaHora.h"
 
 namespace natalis {
@@ -96,6 +98,74 @@ TEST(ReemplazarLineaHora, WithoutPlaceLineEveryLineTheReaderReadsIsTheBlock) {
 TEST(ReemplazarLineaHora, NoTimeLineInTheBlock) {
     EXPECT_FALSE(ReemplazarLineaHora("1: Ana\r\n9: Lugar\r\n5: nota\r\n", "5: 14.3000"));
     EXPECT_FALSE(ReemplazarLineaHora("", "5: 14.3000"));
+}
+
+TEST(GuardarNuevaHora, RewritesTheTimeLineAndKeepsEveryOtherByte) {
+    TempFolder folder;
+    WriteBytes(folder / "Ana.dat", kFile);
+    // A stale temporary file from an interrupted rewrite is replaced, never appended to.
+    WriteBytes(folder / "NUEVAHORA.tmp", "restos de otra vez\r\n");
+
+    FileWriteResult r = GuardarNuevaHora(folder.path(), "Ana.dat", "14 30 00");
+    ASSERT_TRUE(r.ok) << r.message;
+    std::string expected = kFile;
+    expected.replace(expected.find("5: 09.0730"), 10, "5: 14.3000");
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), expected);
+    EXPECT_FALSE(Exists(folder / "NUEVAHORA.tmp"));
+}
+
+TEST(GuardarNuevaHora, DecimalHoursAreWrittenAsHoursMinutesSeconds) {
+    TempFolder folder;
+    WriteBytes(folder / "Ana.dat", kFile);
+    ASSERT_TRUE(GuardarNuevaHora(folder.path(), "Ana.dat", "14.51").ok);
+    EXPECT_NE(ReadBytes(folder / "Ana.dat").find("\r\n5: 14.3036\r\n"), std::string::npos);
+}
+
+TEST(GuardarNuevaHora, FailuresLeaveTheFileAsItWasAndSayWhy) {
+    TempFolder folder;
+    const std::string noTime = "1: Ana\r\n9: Lugar\r\n5 hermanos\r\n";
+    WriteBytes(folder / "Ana.dat", kFile);
+    WriteBytes(folder / "SinHora.dat", noTime);
+
+    // The temporary file's name is taken by a folder that cannot be removed.
+    ASSERT_EQ(::mkdir((folder / "NUEVAHORA.tmp").c_str(), 0755), 0);
+    WriteBytes(folder / "NUEVAHORA.tmp/x", "x");
+    FileWriteResult r = GuardarNuevaHora(folder.path(), "Ana.dat", "14 30");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("Ana.dat"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("no se ha modificado"), std::string::npos) << r.message;
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), kFile);
+
+    r = GuardarNuevaHora(folder.path(), "SinHora.dat", "14 30");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message,
+              "«SinHora.dat» no tiene el renglón de la hora (5:) en sus datos natales. El "
+              "archivo no se ha modificado.");
+    EXPECT_EQ(ReadBytes(folder / "SinHora.dat"), noTime);
+
+    r = GuardarNuevaHora(folder.path(), "Borrado.dat", "14 30");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message,
+              "No se encontró el archivo «Borrado.dat». No se ha guardado la nueva hora.");
+    EXPECT_FALSE(Exists(folder / "Borrado.dat"));
+
+    r = GuardarNuevaHora(folder.path(), "Ana.dat", "1430");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.message,
+              "La hora «1430» no es válida: 1430 horas no es correcto. El archivo no se ha "
+              "modificado.");
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), kFile);
+}
+
+TEST(GuardarNuevaHora, VanishedFolder) {
+    std::string path;
+    {
+        TempFolder folder;
+        path = folder.path();
+    }
+    FileWriteResult r = GuardarNuevaHora(path, "Ana.dat", "14 30");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("Ana.dat"), std::string::npos);
 }
 
 }  // namespace
