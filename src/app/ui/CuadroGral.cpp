@@ -1,0 +1,367 @@
+#include "app/ui/CuadroGral.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/ChartFile.h"
+#include "app/GuardarNuevaCarta.h"
+#include "app/MostrarInicio.h"
+#include "chart/Aspects.h"
+#include "chart/CalcularNatal.h"
+#include "chart/DibujarRueda.h"
+#include "chart/DistribuirGlifos.h"
+#include "chart/ListadoNatal.h"
+#include "chart/ui/ChartView.h"
+#include "chart/ui/FrmListaNat.h"
+#include "chart/ui/GlyphFont.h"
+#include "predictive/ui/ControlPredictivo.h"
+
+namespace natalis {
+
+namespace {
+
+enum class Start { Enabled, Disabled, Hidden };
+
+// The menus of the main window, left to right and top to bottom. A row without a parent is
+// a menu-bar entry: a title with a submenu, or a command of its own.
+struct MenuRow {
+    const char* name;
+    int index;  // command arrays: MnuHsys 30-32, mnuProg 40-42, mnuTransito 50-52; else 0
+    const char* caption;
+    const char* under;  // the title menu it belongs to; null on the menu bar
+    bool submenu;       // a menu-bar title that opens a submenu
+    Start start;
+    bool checked;
+};
+
+constexpr MenuRow kMenus[] = {
+    {"TitleMnuArchivo", 0, "     ARCHIVO", nullptr, true, Start::Enabled, false},
+    {"mnuBuscarFiles", 0, "Buscar cartas", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"mnuGuardarFile", 0, "Guardar", "TitleMnuArchivo", false, Start::Disabled, false},
+    {"mnuGuardarHora", 0, "Guardar nueva hora", "TitleMnuArchivo", false, Start::Hidden, false},
+    {"mnuKillFile", 0, "Eliminar", "TitleMnuArchivo", false, Start::Disabled, false},
+    {"barra", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"Fin", 0, "Salir", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"mnuNuevaCarta", 0, "   NUEVA CARTA", nullptr, false, Start::Enabled, false},
+    {"TitleMnuNatal", 0, "     NATAL", nullptr, true, Start::Disabled, false},
+    {"FichaNatal", 0, "Ficha Natal", "TitleMnuNatal", false, Start::Enabled, false},
+    {"mnuVerSoloNatal", 0, "Ver solo natal", "TitleMnuNatal", false, Start::Disabled, false},
+    {"mnuCambiarHora", 0, "    CAMBIAR HORA", nullptr, false, Start::Enabled, false},
+    {"mnuAnotar", 0, "     ANOTACIONES", nullptr, false, Start::Enabled, false},
+    {"TitleMnuCasas", 0, "    CASAS   ", nullptr, true, Start::Disabled, false},
+    {"MnuHsys", 30, "Plácido", "TitleMnuCasas", false, Start::Enabled, true},
+    {"MnuHsys", 31, "Regiomontano", "TitleMnuCasas", false, Start::Enabled, false},
+    {"MnuHsys", 32, "Koch", "TitleMnuCasas", false, Start::Enabled, false},
+    {"TitleMnuProgresion", 0, "   PROGRESION    ", nullptr, true, Start::Disabled, false},
+    {"mnuProg", 40, "Primaria", "TitleMnuProgresion", false, Start::Enabled, true},
+    {"mnuProg", 41, "Arco Solar", "TitleMnuProgresion", false, Start::Enabled, false},
+    {"mnuProg", 42, "Grado x Año", "TitleMnuProgresion", false, Start::Enabled, false},
+    {"TitleMnuTransitos", 0, "  TRANSITOS", nullptr, true, Start::Disabled, false},
+    {"mnuTransito", 50, "Fecha de Prog.", "TitleMnuTransitos", false, Start::Disabled, false},
+    {"mnuTransito", 51, "Fecha Actual", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuTransito", 52, "Dar Fecha", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
+    {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
+};
+
+// The title menus that a drawn chart enables.
+constexpr const char* kChartTitles[] = {"TitleMnuNatal",      "TitleMnuCasas",
+                                        "TitleMnuProgresion", "TitleMnuTransitos",
+                                        "TitlemnuListaNat",   "TitlemnuHoraSolar"};
+
+QString RowName(const MenuRow& row) {
+    const QString name = QString::fromUtf8(row.name);
+    return row.index ? name + "(" + QString::number(row.index) + ")" : name;
+}
+
+// Layout of the controls over the drawing, in the window's units, and their font sizes at
+// the designed size. The chart list covers the left, where the start screen points to it;
+// the aspects list stands right of the wheel, below the header.
+const QRectF kChartListRect(1, 1.5, 30, 67);
+constexpr double kChartListPt = 10;
+const QRectF kListaRect(85.2, 5, 14.3, 64.5);
+constexpr double kListaPt = 8.5;
+const QRectF kInputMainRect(1, 44, 26, 24);
+constexpr double kInputMainPt = 9;
+
+}  // namespace
+
+CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
+                       const std::string& programFolder, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), clock_(clock), eph_(eph), endProgram_([] {
+          QCoreApplication::exit(0);
+      }) {
+    state_.flags.ProgramFolder = programFolder;
+    setWindowTitle(QStringLiteral("  NATALIS"));
+    BuildMenus();
+    BuildControls();
+    new ControlPredictivo(*this);
+    resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
+}
+
+CuadroGral::~CuadroGral() = default;
+
+void CuadroGral::BuildMenus() {
+    for (const MenuRow& row : kMenus) {
+        const QString caption = QString::fromUtf8(row.caption);
+        QAction* action = nullptr;
+        if (!row.under) {
+            if (row.submenu) {
+                QMenu* menu = menuBar()->addMenu(caption);
+                menus_[row.name] = menu;
+                action = menu->menuAction();
+            } else {
+                action = menuBar()->addAction(caption);
+            }
+        } else {
+            QMenu* menu = menus_.at(row.under);
+            action = QString(row.caption) == "-" ? menu->addSeparator() : menu->addAction(caption);
+        }
+        action->setObjectName(RowName(row));
+        action->setEnabled(row.start != Start::Disabled);
+        action->setVisible(row.start != Start::Hidden);
+        if (row.index >= 30 && row.index <= 42) action->setCheckable(true);
+        action->setChecked(row.checked);
+        actions_[RowName(row)] = action;
+        if (row.index) indexed_[row.index] = action;
+    }
+    connect(Action("mnuBuscarFiles"), &QAction::triggered, this,
+            [this] { mnuBuscarFiles_Click(); });
+    connect(Action("mnuGuardarFile"), &QAction::triggered, this,
+            [this] { mnuGuardarFile_Click(); });
+    connect(Action("Fin"), &QAction::triggered, this, [this] { Fin_Click(); });
+    connect(Action("TitlemnuListaNat"), &QAction::triggered, this, [this] { ListadoNatal(); });
+}
+
+void CuadroGral::BuildControls() {
+    view_ = new ChartView(surface_, this);
+    setCentralWidget(view_);
+
+    flistArchivos_ = new QListWidget(view_);
+    flistArchivos_->setObjectName("flistArchivos");
+    flistArchivos_->setFont(QtSurface::FontFor("Arial", kChartListPt, false));
+    flistArchivos_->installEventFilter(this);
+    flistArchivos_->hide();
+    connect(flistArchivos_, &QListWidget::itemClicked, this, [this] { flistArchivos_Click(); });
+    view_->Place(flistArchivos_, kChartListRect, kChartListPt);
+
+    Lista_ = new QListWidget(view_);
+    Lista_->setObjectName("Lista");
+    Lista_->setFont(QtSurface::FontFor("Arial", kListaPt, false));
+    view_->Place(Lista_, kListaRect, kListaPt);
+
+    // The date and time box of progressions, transits and the birth-time change; the
+    // predictive commands fill the rest of this frame.
+    fInputMain_ = new QGroupBox(view_);
+    fInputMain_->setObjectName("fInputMain");
+    fInputMain_->setFont(QFont("Courier", kInputMainPt));
+    auto* layout = new QVBoxLayout(fInputMain_);
+    txtFecha_ = new QLineEdit(fInputMain_);
+    txtFecha_->setObjectName("txtFecha");
+    txtHora_ = new QLineEdit(fInputMain_);
+    txtHora_->setObjectName("txtHora");
+    layout->addWidget(txtFecha_);
+    layout->addWidget(txtHora_);
+    fInputMain_->hide();
+    view_->Place(fInputMain_, kInputMainRect, kInputMainPt);
+}
+
+void CuadroGral::FormLoad() {
+    fontId_ = RegisterGlyphFont(QString::fromStdString(state_.flags.ProgramFolder));
+    show();
+    CenterOnScreen();
+    state_.flags.ChartLoaded = false;
+    txtFecha_->setText(TodayText());
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(TodayText());
+    const LocalDateTime now = clock_.Now();
+    txtHora_->setText(
+        QString("%1 %2").arg(now.hour, 2, 10, QChar('0')).arg(now.minute, 2, 10, QChar('0')));
+    state_.HouseSystem = "P";
+    EnsureListaNat();
+    std::string& folder = state_.flags.ProgramFolder;
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    activateWindow();
+    mnuBuscarFiles_Click();
+    MostrarInicio(surface_, clock_, eph_, state_.tables.Planet);
+    view_->Redraw();
+}
+
+void CuadroGral::CenterOnScreen() {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect avail = s->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(avail.left() + (avail.width() - frame.width()) / 2,
+         avail.top() + (avail.height() - frame.height()) / 2);
+}
+
+QString CuadroGral::TodayText() const {
+    const LocalDateTime now = clock_.Now();
+    return QString("%1 %2 %3").arg(now.day).arg(now.month).arg(now.year, 4, 10, QChar('0'));
+}
+
+void CuadroGral::FillChartList() {
+    const QDir dir(QString::fromStdString(state_.flags.ProgramFolder));
+    flistArchivos_->clear();
+    flistArchivos_->addItems(
+        dir.entryList({"*.dat"}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+}
+
+void CuadroGral::mnuBuscarFiles_Click() {
+    FillChartList();
+    flistArchivos_->show();
+    flistArchivos_->raise();
+    flistArchivos_->setFocus(Qt::OtherFocusReason);
+}
+
+void CuadroGral::flistArchivos_Click() {
+    const QListWidgetItem* item = flistArchivos_->currentItem();
+    if (!item) return;
+    if (hooks_.closeNotes) hooks_.closeNotes();
+    state_.flags.ChartFileName = item->text().toStdString();
+    flistArchivos_->hide();
+    const ChartReadResult read =
+        ReadChartFile(state_.flags.ProgramFolder, state_.flags.ChartFileName, state_.DatosNatales);
+    if (!read.ok) {
+        dialogs_.MsgBox(read.message, MsgButtons::Ok, MsgIcon::None, read.title);
+        return;
+    }
+    MarkChartLoaded(state_);
+    GraficarNatal();
+}
+
+void CuadroGral::GraficarNatal() {
+    const ChartFlags& flags = state_.flags;
+    if (!flags.ChartLoaded) return;
+    Action("mnuAnotar")->setEnabled(true);
+    Action("mnuKillFile")->setEnabled(true);
+    if (flags.NewChart) {
+        Action("mnuKillFile")->setEnabled(false);
+        Action("mnuGuardarFile")->setEnabled(true);
+        Action("mnuAnotar")->setEnabled(false);
+    }
+    for (const char* title : kChartTitles) Action(title)->setEnabled(true);
+    mnuTransito(50)->setEnabled(false);
+    Action("mnuVerSoloNatal")->setEnabled(false);
+
+    CalcularNatal(state_.DatosNatales, state_.HouseSystem, eph_, state_.tables);
+    if (!state_.CasasCambiadas) {
+        txtFecha_->setText(TodayText());
+    } else {
+        state_.CasasCambiadas = false;
+    }
+    if (frmListaNat_) frmListaNat_->hide();
+    if (hooks_.hideSolarFrame) hooks_.hideSolarFrame();
+
+    DistribuirGlifos(state_.tables.natal.PlanetaNatal);
+    DibujarRueda(surface_, state_.tables.natal, state_.DatosNatales,
+                 {state_.pred.HoraTexto, CasasCaption()}, state_.wheel);
+    view_->Redraw();
+
+    Lista_->clear();
+    for (const std::string& line : ListarAspectos(state_.tables.natal)) {
+        Lista_->addItem(QString::fromStdString(line));
+    }
+    Lista_->setFocus(Qt::OtherFocusReason);
+
+    ListadoNatal();
+}
+
+void CuadroGral::EnsureListaNat() {
+    if (frmListaNat_) return;
+    frmListaNat_ = new FrmListaNat(this);
+    connect(frmListaNat_, &FrmListaNat::closed, this,
+            [this] { Action("TitlemnuListaNat")->setEnabled(true); });
+}
+
+void CuadroGral::ListadoNatal() {
+    EnsureListaNat();
+    frmListaNat_->ShowListing();
+    Action("TitlemnuListaNat")->setEnabled(false);
+    frmListaNat_->SetLines(natalis::ListadoNatal(state_.tables.natal));
+}
+
+void CuadroGral::mnuGuardarFile_Click() {
+    if (!state_.flags.ChartLoaded) return;
+    const std::string* notes = hooks_.notesText ? hooks_.notesText() : nullptr;
+    if (GuardarNuevaCarta(dialogs_, state_.DatosNatales, state_.flags, notes)) FillChartList();
+}
+
+void CuadroGral::Fin_Click() {
+    if (hooks_.closeEntryForm) hooks_.closeEntryForm();
+    if (hooks_.closeNotes) hooks_.closeNotes();
+    endProgram_();
+}
+
+std::string CuadroGral::CasasCaption() const {
+    if (state_.flags.ChartLoaded && state_.tables.natal.HouseSystemUsed == 'O') return "Porfirio";
+    for (int i = 30; i <= 32; ++i) {
+        if (MnuHsys(i)->isChecked()) return MnuHsys(i)->text().toStdString();
+    }
+    return std::string();
+}
+
+QAction* CuadroGral::Action(const QString& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* CuadroGral::MnuHsys(int index) const {
+    return index >= 30 && index <= 32 ? indexed_.at(index) : nullptr;
+}
+QAction* CuadroGral::mnuProg(int index) const {
+    return index >= 40 && index <= 42 ? indexed_.at(index) : nullptr;
+}
+QAction* CuadroGral::mnuTransito(int index) const {
+    return index >= 50 && index <= 52 ? indexed_.at(index) : nullptr;
+}
+
+QMenu* CuadroGral::Menu(const QString& titleName) const {
+    const auto it = menus_.find(titleName);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+bool CuadroGral::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == flistArchivos_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                flistArchivos_Click();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                endProgram_();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Only a move of the focus inside the program hides the list; opening a menu or
+            // switching to another program does not.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                flistArchivos_->hide();
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CuadroGral::closeEvent(QCloseEvent* event) {
+    UnregisterGlyphFont(fontId_);
+    fontId_ = -1;
+    if (hooks_.closeEntryForm) hooks_.closeEntryForm();
+    if (hooks_.closeNotes) hooks_.closeNotes();
+    if (frmListaNat_) frmListaNat_->close();
+    event->accept();
+}
+
+}  // namespace natalis

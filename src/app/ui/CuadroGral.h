@@ -1,0 +1,129 @@
+// CuadroGral: the main window. It holds the chart on display, draws it on its own surface,
+// carries every menu command, and lists the chart files of the program folder.
+#pragma once
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "app/Clock.h"
+#include "app/Dialogs.h"
+#include "app/MainState.h"
+#include "astro/Ephemeris.h"
+#include "chart/ui/QtSurface.h"
+
+class QAction;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+
+namespace natalis {
+
+class ChartView;
+class FrmListaNat;
+
+// What the windows added by other commands plug into the main window. Each hook may be
+// left empty while its window does not exist.
+struct WindowHooks {
+    std::function<void()> closeNotes;               // closes the notes window (it may ask to save)
+    std::function<void()> closeEntryForm;           // closes the data-entry form
+    std::function<void()> hideSolarFrame;           // hides frameSOLAR and empties its options
+    std::function<const std::string*()> notesText;  // the notes window's text, if open
+};
+
+class CuadroGral : public QMainWindow {
+    Q_OBJECT
+  public:
+    // programFolder: the folder of the chart files and of the glyph font.
+    CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph, const std::string& programFolder,
+               QWidget* parent = nullptr);
+    ~CuadroGral() override;
+
+    // Form_Load: registers the glyph font, shows and centres the window, fills the date and
+    // hour boxes, loads the listing window hidden, shows the chart list and draws the start
+    // screen.
+    void FormLoad();
+
+    // Computes and draws the loaded chart: menus, natal computation, glyph spreading, wheel,
+    // aspects list (focused) and natal listing. Does nothing while no chart is loaded.
+    void GraficarNatal();
+    // The chart list's click: reads the selected file and draws it, or reports the error.
+    void flistArchivos_Click();
+    // "Buscar cartas": the chart list refreshed, shown and focused.
+    void mnuBuscarFiles_Click();
+    // The natal listing window shown with the positions of the chart on display.
+    void ListadoNatal();
+    // "Guardar": saves the chart on display as a new chart file and refreshes the list.
+    void mnuGuardarFile_Click();
+    // "Salir": closes the entry form and the notes window, then ends the program.
+    void Fin_Click();
+
+    // Menu commands by their name ("mnuBuscarFiles", "TitleMnuNatal", "barra" ...); title
+    // menus with a submenu answer their title's action. Null for an unknown name.
+    QAction* Action(const QString& name) const;
+    QAction* MnuHsys(int index) const;      // 30 Plácido, 31 Regiomontano, 32 Koch
+    QAction* mnuProg(int index) const;      // 40 Primaria, 41 Arco Solar, 42 Grado x Año
+    QAction* mnuTransito(int index) const;  // 50 Fecha de Prog., 51 Fecha Actual, 52 Dar Fecha
+    QMenu* Menu(const QString& titleName) const;
+
+    QListWidget* flistArchivos() const { return flistArchivos_; }
+    QListWidget* Lista() const { return Lista_; }
+    QGroupBox* fInputMain() const { return fInputMain_; }
+    QLineEdit* txtFecha() const { return txtFecha_; }
+    QLineEdit* txtHora() const { return txtHora_; }
+    FrmListaNat* frmListaNat() const { return frmListaNat_; }
+    ChartView* View() const { return view_; }
+    QtSurface& Surface() { return surface_; }
+    MainState& State() { return state_; }
+    Dialogs& DialogsSeam() { return dialogs_; }
+    Clock& ClockSeam() { return clock_; }
+    Ephemeris& EphemerisSeam() { return eph_; }
+    WindowHooks& Hooks() { return hooks_; }
+
+    // How the program ends at once ("Salir", Escape in the chart list). The default quits
+    // the application's event loop; tests replace it.
+    void SetEndProgram(std::function<void()> end) { endProgram_ = std::move(end); }
+
+    // The caption of the checked house-system item, or "Porfirio" when the last computation
+    // fell back to it; empty when no item is checked.
+    std::string CasasCaption() const;
+    // Today's date as "d m yyyy" from the clock.
+    QString TodayText() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildControls();
+    void CenterOnScreen();
+    void FillChartList();
+    void EnsureListaNat();
+
+    Dialogs& dialogs_;
+    Clock& clock_;
+    Ephemeris& eph_;
+    MainState state_;
+    WindowHooks hooks_;
+    std::function<void()> endProgram_;
+    int fontId_ = -1;
+
+    QtSurface surface_;
+    ChartView* view_ = nullptr;
+    QListWidget* flistArchivos_ = nullptr;
+    QListWidget* Lista_ = nullptr;
+    QGroupBox* fInputMain_ = nullptr;
+    QLineEdit* txtFecha_ = nullptr;
+    QLineEdit* txtHora_ = nullptr;
+    FrmListaNat* frmListaNat_ = nullptr;
+
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QMenu*> menus_;
+    std::map<int, QAction*> indexed_;  // MnuHsys 30-32, mnuProg 40-42, mnuTransito 50-52
+};
+
+}  // namespace natalis

@@ -1,0 +1,42 @@
+// frmListaNat: the small natal listing window. It prints the positions of the twelve points
+// and the twelve cusps, and closes itself as soon as it loses the focus.
+#pragma once
+#include <QStringList>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+namespace natalis {
+
+class FrmListaNat : public QWidget {
+    Q_OBJECT
+  public:
+    // Design size 1830 x 6020 twips; placed 16500 twips from the screen's left edge.
+    static constexpr int kWidth = 122;
+    static constexpr int kHeight = 401;
+    static constexpr int kLeft = 1100;
+
+    explicit FrmListaNat(QWidget* parent = nullptr);
+
+    // Clears the window and prints lines: the first (the title) at tab column 4, the others
+    // at tab column 5.
+    void SetLines(const std::vector<std::string>& lines);
+    const QStringList& Lines() const { return lines_; }
+    // Shows the window at its place and gives it the focus.
+    void ShowListing();
+
+  signals:
+    // The window was closed (Form_Unload): the menu title that opens it is enabled again.
+    void closed();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QStringList lines_;
+    bool placed_ = false;
+};
+
+}  // namespace natalis

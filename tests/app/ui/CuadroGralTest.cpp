@@ -1,0 +1,403 @@
+// The main window driven offscreen: start-up, the chart list, the natal display pipeline,
+// the listing window and saving.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "app/ui/CuadroGral.h"
+#include "astro/SwissEphemeris.h"
+#include "chart/Aspects.h"
+#include "chart/CalcularNatal.h"
+#include "chart/DistribuirGlifos.h"
+#include "chart/ListadoNatal.h"
+#include "chart/ui/FrmListaNat.h"
+#include "tests/app/FakeClock.h"
+#include "tests/astro/ScriptedEphemeris.h"
+#include "tests/ui/ChartFolder.h"
+#include "tests/ui/ScriptedDialogs.h"
+
+namespace natalis {
+namespace {
+
+std::vector<std::string> Items(const QListWidget* list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
+    return out;
+}
+
+std::vector<std::string> Captions(const QList<QAction*>& actions) {
+    std::vector<std::string> out;
+    for (const QAction* a : actions)
+        out.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    return out;
+}
+
+void Key(QWidget* w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+class MainWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.dir.isValid());
+        folder.Write("Ana.dat", ChartText("Ana Prueba"));
+        folder.Write("bruno.dat", ChartText("Bruno"));
+        folder.Write("Carla.dat", ChartText("Carla"));
+        folder.Write("notas.txt", "no es una carta");
+        clock.now = {2024, 3, 5, 14, 5, 0};
+        clock.zone = Zone(180);
+        window = std::make_unique<CuadroGral>(dialogs, clock, eph, folder.Path());
+        window->SetEndProgram([this] { ++ended; });
+    }
+    void TearDown() override {
+        window.reset();
+        QApplication::processEvents();
+    }
+
+    // Selects a file of the chart list and clicks it.
+    void Click(const QString& name) {
+        QListWidget* list = window->flistArchivos();
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        list->setCurrentItem(found.front());
+        emit list->itemClicked(found.front());
+    }
+
+    // The natal tables of the window's own record, computed apart from the window.
+    NatalTables Expected() {
+        ChartTables t;
+        CalcularNatal(window->State().DatosNatales, window->State().HouseSystem, real, t);
+        DistribuirGlifos(t.natal.PlanetaNatal);
+        return t.natal;
+    }
+
+    ChartFolder folder;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    SwissEphemeris real;
+    SwissEphemeris& eph = real;
+    std::unique_ptr<CuadroGral> window;
+    int ended = 0;
+};
+
+TEST_F(MainWindow, MenusAtStartUp) {
+    window->FormLoad();
+    EXPECT_EQ(window->windowTitle().toStdString(), "  NATALIS");
+    EXPECT_EQ(Captions(window->menuBar()->actions()),
+              (std::vector<std::string>{"     ARCHIVO", "   NUEVA CARTA", "     NATAL",
+                                        "    CAMBIAR HORA", "     ANOTACIONES", "    CASAS   ",
+                                        "   PROGRESION    ", "  TRANSITOS", "     LISTADO  NATAL",
+                                        "     &AJUSTAR HORA"}));
+    struct Sub {
+        const char* title;
+        std::vector<std::string> items;
+    };
+    const Sub subs[] = {
+        {"TitleMnuArchivo",
+         {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir"}},
+        {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
+        {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
+        {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año"}},
+        {"TitleMnuTransitos", {"Fecha de Prog.", "Fecha Actual", "Dar Fecha"}},
+    };
+    for (const Sub& s : subs) {
+        ASSERT_NE(window->Menu(s.title), nullptr) << s.title;
+        EXPECT_EQ(Captions(window->Menu(s.title)->actions()), s.items) << s.title;
+    }
+    // name, enabled, visible, checked
+    struct State {
+        const char* name;
+        bool enabled, visible, checked;
+    };
+    const State states[] = {
+        {"TitleMnuArchivo", true, true, false},     {"mnuBuscarFiles", true, true, false},
+        {"mnuGuardarFile", false, true, false},     {"mnuGuardarHora", false, false, false},
+        {"mnuKillFile", false, true, false},        {"Fin", true, true, false},
+        {"mnuNuevaCarta", true, true, false},       {"TitleMnuNatal", false, true, false},
+        {"FichaNatal", true, true, false},          {"mnuVerSoloNatal", false, true, false},
+        {"mnuCambiarHora", true, true, false},      {"mnuAnotar", true, true, false},
+        {"TitleMnuCasas", false, true, false},      {"MnuHsys(30)", true, true, true},
+        {"MnuHsys(31)", true, true, false},         {"MnuHsys(32)", true, true, false},
+        {"TitleMnuProgresion", false, true, false}, {"mnuProg(40)", true, true, true},
+        {"mnuProg(41)", true, true, false},         {"mnuProg(42)", true, true, false},
+        {"TitleMnuTransitos", false, true, false},  {"mnuTransito(50)", false, true, false},
+        {"mnuTransito(51)", true, true, false},     {"mnuTransito(52)", true, true, false},
+        {"TitlemnuListaNat", false, true, false},   {"TitlemnuHoraSolar", false, true, false},
+    };
+    for (const State& s : states) {
+        SCOPED_TRACE(s.name);
+        const QAction* a = window->Action(s.name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->isEnabled(), s.enabled);
+        EXPECT_EQ(a->isVisible(), s.visible);
+        EXPECT_EQ(a->isChecked(), s.checked);
+    }
+    // A hidden action reports itself disabled; shown, it is a working command.
+    window->Action("mnuGuardarHora")->setVisible(true);
+    EXPECT_TRUE(window->Action("mnuGuardarHora")->isEnabled());
+    EXPECT_EQ(window->MnuHsys(31)->text().toStdString(), "Regiomontano");
+    EXPECT_EQ(window->mnuProg(42)->text().toStdString(), "Grado x Año");
+    EXPECT_EQ(window->mnuTransito(50)->text().toStdString(), "Fecha de Prog.");
+    EXPECT_EQ(window->MnuHsys(33), nullptr);
+}
+
+TEST_F(MainWindow, StartUpFillsBoxesListAndStartScreen) {
+    ScriptedEphemeris sky;
+    CuadroGral w(dialogs, clock, sky, folder.Path());
+    w.FormLoad();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.txtFecha()->text().toStdString(), "5 3 2024");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "5 3 2024");
+    EXPECT_EQ(w.txtHora()->text().toStdString(), "14 05");
+    EXPECT_EQ(w.State().HouseSystem, "P");
+    EXPECT_FALSE(w.State().flags.ChartLoaded);
+    ASSERT_NE(w.frmListaNat(), nullptr);
+    EXPECT_FALSE(w.frmListaNat()->isVisible());
+    // *.dat files only, sorted without regard to case.
+    EXPECT_EQ(Items(w.flistArchivos()),
+              (std::vector<std::string>{"Ana.dat", "bruno.dat", "Carla.dat"}));
+    EXPECT_TRUE(w.flistArchivos()->isVisible());
+    EXPECT_TRUE(w.flistArchivos()->hasFocus());
+    // The start screen asked the sky for 17:05 UT on 5 March 2024 (JD 2460374.5 at 0 h).
+    ASSERT_FALSE(sky.calls.empty());
+    EXPECT_NEAR(sky.calls.front().jd, 2460374.5 + 17.0833333 / 24, 2e-5);
+}
+
+TEST_F(MainWindow, ClickDrawsTheChartAndFillsTheLists) {
+    window->FormLoad();
+    Click("Ana.dat");
+    const MainState& s = window->State();
+    EXPECT_EQ(s.flags.ChartFileName, "Ana.dat");
+    EXPECT_TRUE(s.flags.ChartLoaded);
+    EXPECT_FALSE(s.flags.NewChart);
+    EXPECT_EQ(s.DatosNatales.NatalName, " Ana Prueba");
+    EXPECT_FALSE(window->flistArchivos()->isVisible());
+    EXPECT_TRUE(dialogs.asked.empty());
+
+    const NatalTables expected = Expected();
+    EXPECT_EQ(Items(window->Lista()), ListarAspectos(expected));
+    EXPECT_EQ(window->Lista()->count(), static_cast<int>(ListarAspectos(expected).size()));
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(s.tables.natal.PlanetaNatal[i].PosGrafica, expected.PlanetaNatal[i].PosGrafica);
+    }
+    EXPECT_EQ(s.wheel.CentroX, 60);
+    EXPECT_EQ(s.wheel.GiroAsc,
+              static_cast<int16_t>(std::lrint(270.0 - expected.CuspideNatal[1].Lon)));
+
+    FrmListaNat* listing = window->frmListaNat();
+    ASSERT_NE(listing, nullptr);
+    EXPECT_TRUE(listing->isVisible());
+    std::vector<std::string> lines;
+    for (const QString& l : listing->Lines()) lines.push_back(l.toStdString());
+    EXPECT_EQ(lines, ListadoNatal(expected));
+    EXPECT_EQ(lines.front(), "LISTADO NATAL");
+    EXPECT_FALSE(window->Action("TitlemnuListaNat")->isEnabled());
+    EXPECT_EQ(window->txtFecha()->text().toStdString(), "5 3 2024");
+}
+
+TEST_F(MainWindow, MenusOfAShownChart) {
+    window->FormLoad();
+    Click("Ana.dat");
+    for (const char* name : {"mnuAnotar", "mnuKillFile", "TitleMnuNatal", "TitleMnuCasas",
+                             "TitleMnuProgresion", "TitleMnuTransitos", "TitlemnuHoraSolar"}) {
+        EXPECT_TRUE(window->Action(name)->isEnabled()) << name;
+    }
+    for (const char* name : {"mnuGuardarFile", "mnuVerSoloNatal", "mnuTransito(50)"}) {
+        EXPECT_FALSE(window->Action(name)->isEnabled()) << name;
+    }
+}
+
+TEST_F(MainWindow, ANewUnsavedChartOffersSaveButNotDeleteOrNotes) {
+    window->FormLoad();
+    Click("Ana.dat");
+    window->State().flags.NewChart = true;
+    window->GraficarNatal();
+    EXPECT_TRUE(window->Action("mnuGuardarFile")->isEnabled());
+    EXPECT_FALSE(window->Action("mnuKillFile")->isEnabled());
+    EXPECT_FALSE(window->Action("mnuAnotar")->isEnabled());
+}
+
+TEST_F(MainWindow, GraficarNatalWithoutAChartDoesNothing) {
+    window->FormLoad();
+    window->Lista()->addItem("antes");
+    window->GraficarNatal();
+    EXPECT_FALSE(window->Action("TitleMnuNatal")->isEnabled());
+    EXPECT_EQ(Items(window->Lista()), std::vector<std::string>{"antes"});
+    EXPECT_FALSE(window->frmListaNat()->isVisible());
+}
+
+TEST_F(MainWindow, MalformedFileShowsTheReadersMessage) {
+    folder.Write("malo.dat", ChartText("Malo", "0930"));  // no point in the time line
+    window->FormLoad();
+    Click("malo.dat");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    const AskedBox& box = dialogs.asked.front();
+    EXPECT_EQ(box.prompt,
+              "Hay error en los datos de malo.dat\n"
+              "Utilice el block de notas para corregir los datos natales, \n"
+              "o borre el archivo con el explorador de Windows.  ");
+    EXPECT_EQ(box.title, "Error en Archivo");
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_FALSE(window->flistArchivos()->isVisible());
+    EXPECT_FALSE(window->State().flags.ChartLoaded);
+    EXPECT_FALSE(window->Action("TitleMnuNatal")->isEnabled());
+    EXPECT_EQ(window->Lista()->count(), 0);
+}
+
+TEST_F(MainWindow, ReadErrorKeepsTheChartOnDisplay) {
+    folder.Write("malo.dat", ChartText("Malo", "0930"));
+    window->FormLoad();
+    Click("Ana.dat");
+    const std::vector<std::string> before = Items(window->Lista());
+    window->mnuBuscarFiles_Click();
+    Click("malo.dat");
+    EXPECT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_TRUE(window->State().flags.ChartLoaded);
+    EXPECT_EQ(window->State().DatosNatales.NatalName, " Ana Prueba");
+    EXPECT_EQ(Items(window->Lista()), before);
+}
+
+TEST_F(MainWindow, EnterLoadsEscapeEndsTheProgram) {
+    window->FormLoad();
+    QListWidget* list = window->flistArchivos();
+    list->setCurrentRow(2);
+    Key(list, Qt::Key_Return);
+    EXPECT_EQ(window->State().flags.ChartFileName, "Carla.dat");
+    EXPECT_TRUE(window->State().flags.ChartLoaded);
+    EXPECT_EQ(ended, 0);
+    window->mnuBuscarFiles_Click();
+    Key(window->flistArchivos(), Qt::Key_Escape);
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(MainWindow, EnterWithNothingSelectedReadsNothing) {
+    window->FormLoad();
+    window->flistArchivos()->setCurrentRow(-1);
+    Key(window->flistArchivos(), Qt::Key_Return);
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_FALSE(window->State().flags.ChartLoaded);
+}
+
+TEST_F(MainWindow, LosingTheFocusHidesTheListAndBuscarCartasRefreshesIt) {
+    window->FormLoad();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->flistArchivos()->hasFocus());
+    window->Lista()->setFocus(Qt::MouseFocusReason);
+    EXPECT_FALSE(window->flistArchivos()->isVisible());
+    folder.Write("Zoe.dat", ChartText("Zoe"));
+    window->Action("mnuBuscarFiles")->trigger();
+    EXPECT_TRUE(window->flistArchivos()->isVisible());
+    EXPECT_TRUE(window->flistArchivos()->hasFocus());
+    EXPECT_EQ(Items(window->flistArchivos()).back(), "Zoe.dat");
+}
+
+TEST_F(MainWindow, ListingClosesOnLosingTheFocusAndReopensFromItsMenu) {
+    window->show();
+    window->FormLoad();
+    Click("Ana.dat");
+    FrmListaNat* listing = window->frmListaNat();
+    QApplication::processEvents();
+    const QStringList first = listing->Lines();
+    ASSERT_TRUE(listing->isVisible());
+    // Clicking back into the main window activates it: the listing closes itself.
+    QApplication::setActiveWindow(window.get());
+    QApplication::processEvents();
+    EXPECT_FALSE(listing->isVisible());
+    EXPECT_TRUE(window->Action("TitlemnuListaNat")->isEnabled());
+    window->Action("TitlemnuListaNat")->trigger();
+    EXPECT_TRUE(listing->isVisible());
+    EXPECT_FALSE(window->Action("TitlemnuListaNat")->isEnabled());
+    EXPECT_EQ(listing->Lines(), first);
+}
+
+TEST_F(MainWindow, ChangedHouseSystemKeepsTheTypedDate) {
+    window->FormLoad();
+    Click("Ana.dat");
+    window->txtFecha()->setText("1 1 2030");
+    window->State().CasasCambiadas = true;
+    window->GraficarNatal();
+    EXPECT_EQ(window->txtFecha()->text().toStdString(), "1 1 2030");
+    EXPECT_FALSE(window->State().CasasCambiadas);
+    window->GraficarNatal();  // an ordinary redraw puts today's date back
+    EXPECT_EQ(window->txtFecha()->text().toStdString(), "5 3 2024");
+}
+
+TEST_F(MainWindow, CasasCaptionFollowsTheCheckedItem) {
+    window->FormLoad();
+    EXPECT_EQ(window->CasasCaption(), "Plácido");
+    window->MnuHsys(30)->setChecked(false);
+    EXPECT_EQ(window->CasasCaption(), "");
+    window->MnuHsys(32)->setChecked(true);
+    EXPECT_EQ(window->CasasCaption(), "Koch");
+}
+
+TEST_F(MainWindow, GuardarWritesTheChartAndRefreshesTheList) {
+    window->FormLoad();
+    Click("Ana.dat");
+    window->State().flags.NewChart = true;
+    window->GraficarNatal();
+    dialogs.QueueInput("Nueva Persona");
+    window->Action("mnuGuardarFile")->trigger();
+    ASSERT_FALSE(dialogs.asked.empty());
+    EXPECT_TRUE(dialogs.asked.front().input);
+    EXPECT_EQ(dialogs.asked.front().prompt, "Escriba un nombre para este archivo");
+    EXPECT_EQ(dialogs.asked.front().title, "Guardar datos natales");
+    EXPECT_EQ(dialogs.asked.front().defaultAnswer, " Ana Prueba");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.Path() + "Nueva Persona.dat")));
+    const std::vector<std::string> items = Items(window->flistArchivos());
+    EXPECT_NE(std::find(items.begin(), items.end(), "Nueva Persona.dat"), items.end());
+}
+
+TEST_F(MainWindow, GuardarCancelledWritesNothing) {
+    window->FormLoad();
+    Click("Ana.dat");
+    window->State().flags.NewChart = true;
+    window->GraficarNatal();
+    window->Action("mnuGuardarFile")->trigger();  // unscripted: the box is cancelled
+    EXPECT_EQ(Items(window->flistArchivos()).size(), 3u);
+}
+
+TEST_F(MainWindow, SalirClosesTheOtherWindowsThenEnds) {
+    std::vector<std::string> order;
+    window->Hooks().closeEntryForm = [&] { order.push_back("entry"); };
+    window->Hooks().closeNotes = [&] { order.push_back("notes"); };
+    window->SetEndProgram([&] { order.push_back("end"); });
+    window->FormLoad();
+    window->Action("Fin")->trigger();
+    EXPECT_EQ(order, (std::vector<std::string>{"entry", "notes", "end"}));
+}
+
+TEST_F(MainWindow, LoadingClosesTheNotesWindowFirst) {
+    std::vector<std::string> order;
+    window->Hooks().closeNotes = [&] {
+        order.push_back("notes:" + window->State().flags.ChartFileName);
+    };
+    window->FormLoad();
+    Click("Ana.dat");
+    Click("bruno.dat");
+    EXPECT_EQ(order, (std::vector<std::string>{"notes:", "notes:Ana.dat"}));
+}
+
+TEST_F(MainWindow, ClosingTheWindowClosesTheListing) {
+    window->FormLoad();
+    Click("Ana.dat");
+    ASSERT_TRUE(window->frmListaNat()->isVisible());
+    window->close();
+    EXPECT_FALSE(window->frmListaNat()->isVisible());
+}
+
+}  // namespace
+}  // namespace natalis
