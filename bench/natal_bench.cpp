@@ -1,0 +1,83 @@
+// Speed of the natal chart: planet positions, the whole natal computation, reading a chart.
+#include <benchmark/benchmark.h>
+
+#include "app/ChartFile.h"
+#include "astro/Planets.h"
+#include "astro/SwissEphemeris.h"
+#include "chart/Aspects.h"
+#include "chart/CalcularNatal.h"
+#include "chart/DistribuirGlifos.h"
+#include "chart/ListadoNatal.h"
+
+namespace {
+
+using namespace natalis;
+
+// Ana Lucía Ferreyra, 12 October 1985, 7:45 local, zone 3 W, Buenos Aires.
+NatalRecord SampleRecord() {
+    NatalRecord r;
+    r.NatalDay = 12;
+    r.NatalMonth = 10;
+    r.NatalYear = 1985;
+    r.NatalHour = 7.75f;
+    r.ZoneHours = 3;
+    r.LatitudeDeg = -(34 + 36 / 60.0f);
+    r.LongitudeDeg = -(58 + 27 / 60.0f);
+    return r;
+}
+
+// One call of the ephemeris for the Moon, each at a new instant (the library keeps the last
+// position of each body, so a repeated instant would measure only that cache).
+void BM_CalcBody(benchmark::State& state) {
+    SwissEphemeris eph;
+    double out[4];
+    double jd = 2446350.9479;
+    for (auto _ : state) {
+        jd += 0.001;
+        eph.CalcBody(jd, 1, out);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_CalcBody);
+
+// The planet table for one instant: twenty ephemeris calls.
+void BM_Planets(benchmark::State& state) {
+    SwissEphemeris eph;
+    PlanetTable planet{};
+    for (auto _ : state) {
+        Planets(2446350.9479, eph, planet);
+        benchmark::DoNotOptimize(planet);
+    }
+}
+BENCHMARK(BM_Planets);
+
+// Everything a chart shown in the window computes before drawing: the natal tables, the
+// glyph spreading, the aspects list and the listing.
+void BM_NatalChart(benchmark::State& state) {
+    SwissEphemeris eph;
+    const NatalRecord rec = SampleRecord();
+    ChartTables t;
+    for (auto _ : state) {
+        CalcularNatal(rec, "P", eph, t);
+        DistribuirGlifos(t.natal.PlanetaNatal);
+        std::vector<std::string> aspects = ListarAspectos(t.natal);
+        std::vector<std::string> listing = ListadoNatal(t.natal);
+        benchmark::DoNotOptimize(aspects);
+        benchmark::DoNotOptimize(listing);
+    }
+}
+BENCHMARK(BM_NatalChart);
+
+// Reading one of the sample chart files from disk.
+void BM_ReadChartFile(benchmark::State& state) {
+    const std::string folder = std::string(NATALIS_SOURCE_DIR) + "/charts/";
+    for (auto _ : state) {
+        NatalRecord rec;
+        ChartReadResult r = ReadChartFile(folder, "Ana_Lucia_Ferreyra.dat", rec);
+        if (!r.ok) state.SkipWithError("the sample chart could not be read");
+        benchmark::DoNotOptimize(rec);
+    }
+}
+BENCHMARK(BM_ReadChartFile);
+
+}  // namespace
