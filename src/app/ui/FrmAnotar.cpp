@@ -1,0 +1,113 @@
+#include "app/ui/FrmAnotar.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include "app/ChartFile.h"
+#include "app/FileBytes.h"
+#include "app/GuardarNuevaCarta.h"
+#include "app/Notas.h"
+#include "app/SafeFileWrite.h"
+
+namespace natalis {
+
+namespace {
+const char kTitle[] = "Guardar archivo";
+}
+
+FrmAnotar::FrmAnotar(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
+                     std::function<void()> onSavedNewChart, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      rec_(rec),
+      flags_(flags),
+      dialogs_(dialogs),
+      onSavedNewChart_(std::move(onSavedNewChart)) {
+    setObjectName("frmAnotar");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(" anotaciones");
+    texto_ = new QPlainTextEdit(this);
+    texto_->setObjectName("Texto");
+    connect(texto_, &QPlainTextEdit::textChanged, this, [this] { flags_.NotesModified = true; });
+    flags_.NotesModified = false;
+    resize(640, 480);
+    Layout();
+}
+
+bool FrmAnotar::Cargar(const std::string& fileName) {
+    QFont font = texto_->font();
+    font.setPointSize(10);
+    texto_->setFont(font);
+    FileReadResult file = ReadFileBytes(flags_.ProgramFolder, fileName);
+    if (!file.ok) {
+        dialogs_.MsgBox(file.message, MsgButtons::Ok, MsgIcon::Exclamation, " anotaciones");
+        return false;
+    }
+    notesFileName_ = fileName;
+    texto_->setPlainText(QString::fromStdString(NotasDesdeArchivo(file.bytes)));
+    flags_.NotesModified = false;  // filling the box is no change
+    return true;
+}
+
+std::string FrmAnotar::TextoActual() const {
+    // The raw text keeps non-breaking spaces, which Windows-1252 can store; blocks are
+    // separated by paragraph separators.
+    QString raw = texto_->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, '\n').replace(QChar::LineSeparator, '\n');
+    return raw.toStdString();
+}
+
+bool FrmAnotar::GuardarEnArchivo() {
+    ArchivoNotas file = ArchivoDesdeNotas(TextoActual());
+    if (!file.unstorable.empty() &&
+        dialogs_.MsgBox(UnstorableQuestion(file.unstorable), MsgButtons::YesNo,
+                        MsgIcon::Exclamation, kTitle) != MsgAnswer::Yes) {
+        return false;
+    }
+    FileWriteResult r = ReplaceFileSafely(flags_.ProgramFolder, notesFileName_, file.bytes);
+    if (!r.ok) {
+        dialogs_.MsgBox(r.message, MsgButtons::Ok, MsgIcon::Critical, kTitle);
+        return false;
+    }
+    return true;
+}
+
+bool FrmAnotar::Descargar() {
+    if (!flags_.NotesModified) return true;
+    MsgAnswer answer =
+        dialogs_.MsgBox("Las anotaciones se han modificado. ¿ Guardar los cambios ?   ",
+                        MsgButtons::YesNo, MsgIcon::None, kTitle);
+    if (flags_.NewChart) {
+        if (answer == MsgAnswer::Yes) {
+            const std::string text = TextoActual();
+            if (!GuardarNuevaCarta(dialogs_, rec_, flags_, &text)) return false;
+            if (onSavedNewChart_) onSavedNewChart_();
+        }
+        flags_.NotesModified = false;
+        return true;
+    }
+    if (answer == MsgAnswer::Yes && !GuardarEnArchivo()) return false;
+    flags_.NotesModified = false;
+    notesFileName_.clear();
+    return true;
+}
+
+void FrmAnotar::closeEvent(QCloseEvent* event) {
+    if (Descargar()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void FrmAnotar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+void FrmAnotar::Layout() {
+    // The box fills 0.98 of the width and 0.95 of the height, a little in from the left.
+    texto_->setGeometry(1, 0, static_cast<int>(width() * 0.98), static_cast<int>(height() * 0.95));
+}
+
+}  // namespace natalis

@@ -1,0 +1,222 @@
+#include "entry/ui/InputData.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include "entry/AceptarDatos.h"
+#include "entry/LlenarFicha.h"
+
+namespace natalis {
+
+namespace {
+
+// The key filter of a numeric box: digits and the box's extra characters pass, anything
+// else is refused. Applied to pasted text as well, so that no box can hold a character
+// its value would silently ignore.
+class KeyFilter : public QValidator {
+  public:
+    KeyFilter(QString extra, bool leadingSign, QObject* parent)
+        : QValidator(parent), extra_(std::move(extra)), leadingSign_(leadingSign) {}
+
+    State validate(QString& input, int&) const override {
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input[i];
+            if (c >= '0' && c <= '9') continue;
+            if (extra_.contains(c)) continue;
+            if (leadingSign_ && i == 0 && (c == '+' || c == '-')) continue;
+            return Invalid;
+        }
+        return Acceptable;
+    }
+
+  private:
+    QString extra_;
+    bool leadingSign_;
+};
+
+struct BoxSpec {
+    const char* name;  // the control's name
+    std::string FichaNatalTextos::*text;
+    int maxLength;      // 0: no limit
+    const char* extra;  // characters accepted besides digits; nullptr: no filter at all
+    bool leadingSign;
+};
+
+constexpr int kNameLength = 0;  // the file line holds the full name
+
+// In tab order, indexed by EntryField.
+const BoxSpec kBoxes[] = {
+    {"TextNombre", &FichaNatalTextos::TextNombre, kNameLength, nullptr, false},
+    {"TextDia", &FichaNatalTextos::TextDia, 2, "", false},
+    {"TextMes", &FichaNatalTextos::TextMes, 2, "", false},
+    {"TextAnno", &FichaNatalTextos::TextAnno, 0, "-", false},
+    {"TextHShs", &FichaNatalTextos::TextHShs, 2, "", false},
+    {"TextHSmin", &FichaNatalTextos::TextHSmin, 2, "", false},
+    {"TextHSseg", &FichaNatalTextos::TextHSseg, 2, "", false},
+    {"TextHuso7", &FichaNatalTextos::TextHusoHoras, 5, ".", true},
+    {"TextLatGrad", &FichaNatalTextos::TextLatGrad, 2, "", false},
+    {"TextLatMin", &FichaNatalTextos::TextLatMin, 2, "", false},
+    {"TextLonGrad", &FichaNatalTextos::TextLonGrad, 3, "", false},
+    {"TextLonMin", &FichaNatalTextos::TextLonMin, 2, "", false},
+    {"TextHuso8", &FichaNatalTextos::TextHusoMinutos, 5, ".", false},
+    {"txtLugar", &FichaNatalTextos::txtLugar, 0, nullptr, false},
+};
+static_assert(sizeof(kBoxes) / sizeof(kBoxes[0]) == static_cast<int>(EntryField::None));
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+InputData::InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
+                     std::function<void()> onAccepted, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      rec_(rec),
+      flags_(flags),
+      dialogs_(dialogs),
+      onAccepted_(std::move(onAccepted)) {
+    setObjectName("InputData");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("                 FICHA NATAL");
+    BuildControls();
+    SetTextos(FichaNatalTextos{});
+    if (flags_.ChartLoaded) SetTextos(LlenarFicha(rec_));
+}
+
+void InputData::BuildControls() {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        const BoxSpec& spec = kBoxes[i];
+        auto* box = new QLineEdit(this);
+        box->setObjectName(spec.name);
+        if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
+        if (spec.extra) box->setValidator(new KeyFilter(spec.extra, spec.leadingSign, box));
+        boxes_[i] = box;
+    }
+    auto box = [this](EntryField f) { return Caja(f); };
+
+    norte_ = new QRadioButton(" &Norte");
+    norte_->setObjectName("Latitud0");
+    sur_ = new QRadioButton("&Sur");
+    sur_->setObjectName("Latitud1");
+    auto* latFrame = new QGroupBox(this);
+    auto* latLayout = new QHBoxLayout(latFrame);
+    latLayout->addWidget(norte_);
+    latLayout->addWidget(sur_);
+    norte_->setChecked(true);
+
+    este_ = new QRadioButton("&Este");
+    este_->setObjectName("Longit0");
+    oeste_ = new QRadioButton("&Oeste");
+    oeste_->setObjectName("Longit1");
+    auto* lonFrame = new QGroupBox(this);
+    auto* lonLayout = new QHBoxLayout(lonFrame);
+    lonLayout->addWidget(este_);
+    lonLayout->addWidget(oeste_);
+    oeste_->setChecked(true);
+
+    crearCarta_ = new QPushButton("&GRAFICAR", this);
+    crearCarta_->setObjectName("CrearCarta");
+    connect(crearCarta_, &QPushButton::clicked, this, [this] { AceptarDatos(); });
+
+    auto* hint = new QLabel("(+1 Madrid, -3 Buenos Aires)", this);
+    hint->setObjectName("lblHusoSigno");
+    const QString zoneHelp =
+        "Con signo: + adelantado respecto del tiempo universal (este de Greenwich), "
+        "- atrasado (oeste). Sin signo, el signo lo da la longitud.";
+    hint->setToolTip(zoneHelp);
+    box(EntryField::TextHusoHoras)->setToolTip(zoneHelp);
+
+    auto* grid = new QGridLayout(this);
+    auto label = [this](const char* text) { return new QLabel(text, this); };
+    auto row = [&](int r, const char* caption, std::initializer_list<QWidget*> widgets) {
+        grid->addWidget(label(caption), r, 0);
+        int c = 1;
+        for (QWidget* w : widgets) grid->addWidget(w, r, c++);
+    };
+    grid->addWidget(label(" NOMBRE"), 0, 0);
+    grid->addWidget(box(EntryField::TextNombre), 0, 1, 1, 4);
+    grid->addWidget(label(" Día   Mes    Año"), 1, 1, 1, 3);
+    row(2, "  FECHA",
+        {box(EntryField::TextDia), box(EntryField::TextMes), box(EntryField::TextAnno)});
+    grid->addWidget(label("Hora  min.  seg. ( cero á  24 hs )"), 3, 1, 1, 4);
+    row(4, "  HORA",
+        {box(EntryField::TextHShs), box(EntryField::TextHSmin), box(EntryField::TextHSseg)});
+    row(5, "  HUSO", {box(EntryField::TextHusoHoras), box(EntryField::TextHusoMinutos)});
+    grid->addWidget(hint, 5, 3, 1, 2);
+    grid->addWidget(label("Grad  min."), 6, 1, 1, 2);
+    row(7, "LATITUD", {box(EntryField::TextLatGrad), box(EntryField::TextLatMin), latFrame});
+    grid->addWidget(label(" Grad.  min."), 8, 1, 1, 2);
+    row(9, "LONGITUD", {box(EntryField::TextLonGrad), box(EntryField::TextLonMin), lonFrame});
+    grid->addWidget(label(" LUGAR"), 10, 0);
+    grid->addWidget(box(EntryField::txtLugar), 10, 1, 1, 4);
+    grid->addWidget(crearCarta_, 11, 1, 1, 4);
+
+    // Tab order as designed: the boxes in table order, the hemisphere options after their
+    // boxes, the button before the zone minutes and the place.
+    QWidget* order[] = {box(EntryField::TextNombre),
+                        box(EntryField::TextDia),
+                        box(EntryField::TextMes),
+                        box(EntryField::TextAnno),
+                        box(EntryField::TextHShs),
+                        box(EntryField::TextHSmin),
+                        box(EntryField::TextHSseg),
+                        box(EntryField::TextHusoHoras),
+                        box(EntryField::TextLatGrad),
+                        box(EntryField::TextLatMin),
+                        norte_,
+                        sur_,
+                        box(EntryField::TextLonGrad),
+                        box(EntryField::TextLonMin),
+                        este_,
+                        oeste_,
+                        crearCarta_,
+                        box(EntryField::TextHusoMinutos),
+                        box(EntryField::txtLugar)};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+QLineEdit* InputData::Caja(EntryField field) const {
+    if (field == EntryField::None) return nullptr;
+    return boxes_[static_cast<std::size_t>(field)];
+}
+
+void InputData::Vaciar() {
+    for (QLineEdit* box : boxes_) box->clear();
+}
+
+FichaNatalTextos InputData::Textos() const {
+    FichaNatalTextos f;
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        f.*kBoxes[i].text = boxes_[i]->text().toStdString();
+    f.LatitudSur = sur_->isChecked();
+    f.LongitudOeste = oeste_->isChecked();
+    return f;
+}
+
+void InputData::SetTextos(const FichaNatalTextos& f) {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setText(Q(f.*kBoxes[i].text));
+    (f.LatitudSur ? sur_ : norte_)->setChecked(true);
+    (f.LongitudOeste ? oeste_ : este_)->setChecked(true);
+}
+
+bool InputData::AceptarDatos() {
+    auto failure = natalis::AceptarDatos(Textos(), rec_, flags_);
+    if (failure) {
+        dialogs_.MsgBox(failure->message, MsgButtons::Ok, MsgIcon::None, failure->title);
+        if (QLineEdit* box = Caja(failure->focus)) box->setFocus();
+        return false;
+    }
+    // The callback may outlive this window, which closing deletes.
+    std::function<void()> accepted = onAccepted_;
+    close();
+    if (accepted) accepted();
+    return true;
+}
+
+}  // namespace natalis

@@ -1,0 +1,55 @@
+// InputData, the modeless window in which a chart's birth data are typed or corrected.
+#pragma once
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "app/Dialogs.h"
+#include "app/NatalRecord.h"
+#include "entry/FichaNatal.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace natalis {
+
+class InputData : public QWidget {
+    Q_OBJECT
+  public:
+    // Loading the form pre-fills it from rec when flags.ChartLoaded (Form_Load). onAccepted
+    // runs after a chart was accepted and the form closed: the main window then disables
+    // the notes command, empties its aspects list and draws the chart.
+    InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
+              std::function<void()> onAccepted, QWidget* parent = nullptr);
+
+    // Empties all fourteen boxes; the hemisphere options keep their state.
+    void Vaciar();
+    // What the boxes and options hold, and the reverse.
+    FichaNatalTextos Textos() const;
+    void SetTextos(const FichaNatalTextos& f);
+
+    QLineEdit* Caja(EntryField field) const;
+    QPushButton* CrearCarta() const { return crearCarta_; }
+
+    // The button's action: checks the entries, fills the natal record, closes the form and
+    // hands over to the main window. False when a check failed (the form stays open with
+    // the focus on the box to correct).
+    bool AceptarDatos();
+
+  private:
+    void BuildControls();
+
+    NatalRecord& rec_;
+    ChartFlags& flags_;
+    Dialogs& dialogs_;
+    std::function<void()> onAccepted_;
+    std::array<QLineEdit*, static_cast<int>(EntryField::None)> boxes_{};
+    QRadioButton* norte_ = nullptr;
+    QRadioButton* sur_ = nullptr;
+    QRadioButton* este_ = nullptr;
+    QRadioButton* oeste_ = nullptr;
+    QPushButton* crearCarta_ = nullptr;
+};
+
+}  // namespace natalis

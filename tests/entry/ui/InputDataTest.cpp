@@ -1,0 +1,291 @@
+// The entry form InputData driven offscreen: its controls, key filters, checks with their
+// messages and focus, pre-filling and accepting a chart.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/Cp1252.h"
+#include "entry/AceptarDatos.h"
+#include "entry/ui/InputData.h"
+#include "tests/ui/ScriptedDialogs.h"
+
+namespace natalis {
+namespace {
+
+// Types text into w one key at a time, as the keyboard would.
+void Type(QWidget* w, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+    }
+}
+
+QString Text(const InputData& f, EntryField field) { return f.Caja(field)->text(); }
+
+class EntryForm : public ::testing::Test {
+  protected:
+    void SetUp() override { Open(); }
+    void TearDown() override {
+        delete form.data();
+        QApplication::processEvents();
+    }
+    void Open() {
+        delete form.data();
+        form = new InputData(rec, flags, dialogs, [this] { ++accepted; });
+        form->show();
+        form->activateWindow();
+        QApplication::processEvents();
+    }
+    // A complete, valid chart typed into the form: 5 3 1970 09:07:30, zone 3,
+    // 34°36'S 58°27'W.
+    void FillValid() {
+        FichaNatalTextos f;
+        f.TextNombre = "Ana Lucía";
+        f.TextDia = "5";
+        f.TextMes = "3";
+        f.TextAnno = "1970";
+        f.TextHShs = "09";
+        f.TextHSmin = "07";
+        f.TextHSseg = "30";
+        f.TextHusoHoras = "03";
+        f.TextLatGrad = "34";
+        f.TextLatMin = "36";
+        f.LatitudSur = true;
+        f.TextLonGrad = "058";
+        f.TextLonMin = "27";
+        f.txtLugar = "Buenos Aires";
+        form->SetTextos(f);
+    }
+
+    NatalRecord rec;
+    ChartFlags flags;
+    ScriptedDialogs dialogs;
+    QPointer<InputData> form;
+    int accepted = 0;
+};
+
+TEST_F(EntryForm, CaptionLabelsAndDesignedContents) {
+    EXPECT_EQ(form->windowTitle(), "                 FICHA NATAL");
+    const char* labels[] = {
+        " NOMBRE", "  FECHA", " Día   Mes    Año", "  HORA",   "Hora  min.  seg. ( cero á  24 hs )",
+        "  HUSO",  "LATITUD", "Grad  min.",        "LONGITUD", " Grad.  min.",
+        " LUGAR"};
+    QStringList shown;
+    for (const QLabel* l : form->findChildren<QLabel*>()) shown << l->text();
+    for (const char* label : labels) EXPECT_TRUE(shown.contains(label)) << label;
+
+    const FichaNatalTextos designed;  // "00", "000" and empty, as the form is designed
+    const FichaNatalTextos shownTexts = form->Textos();
+    EXPECT_EQ(shownTexts.TextNombre, "");
+    EXPECT_EQ(shownTexts.TextDia, "");
+    EXPECT_EQ(shownTexts.TextHShs, "00");
+    EXPECT_EQ(shownTexts.TextHusoHoras, "00");
+    EXPECT_EQ(shownTexts.TextLonGrad, "000");
+    EXPECT_FALSE(shownTexts.LatitudSur);
+    EXPECT_TRUE(shownTexts.LongitudOeste);
+    EXPECT_EQ(form->findChild<QRadioButton*>("Latitud0")->text(), " &Norte");
+    EXPECT_EQ(form->findChild<QRadioButton*>("Latitud1")->text(), "&Sur");
+    EXPECT_EQ(form->findChild<QRadioButton*>("Longit0")->text(), "&Este");
+    EXPECT_EQ(form->findChild<QRadioButton*>("Longit1")->text(), "&Oeste");
+    EXPECT_EQ(form->CrearCarta()->text(), "&GRAFICAR");
+}
+
+TEST_F(EntryForm, TabOrderAndLongestEntries) {
+    const char* order[] = {"TextNombre", "TextDia",    "TextMes",     "TextAnno",    "TextHShs",
+                           "TextHSmin",  "TextHSseg",  "TextHuso7",   "TextLatGrad", "TextLatMin",
+                           "Latitud0",   "Latitud1",   "TextLonGrad", "TextLonMin",  "Longit0",
+                           "Longit1",    "CrearCarta", "TextHuso8",   "txtLugar"};
+    QWidget* w = form->Caja(EntryField::TextNombre);
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        do {
+            w = w->nextInFocusChain();
+        } while (!(w->focusPolicy() & Qt::TabFocus));
+        EXPECT_EQ(w->objectName().toStdString(), order[i]);
+    }
+
+    struct Length {
+        EntryField field;
+        int max;
+    };
+    const Length lengths[] = {{EntryField::TextDia, 2},        {EntryField::TextMes, 2},
+                              {EntryField::TextHShs, 2},       {EntryField::TextHSmin, 2},
+                              {EntryField::TextHSseg, 2},      {EntryField::TextHusoHoras, 5},
+                              {EntryField::TextLatGrad, 2},    {EntryField::TextLatMin, 2},
+                              {EntryField::TextLonGrad, 3},    {EntryField::TextLonMin, 2},
+                              {EntryField::TextHusoMinutos, 5}};
+    for (const Length& l : lengths) {
+        QLineEdit* box = form->Caja(l.field);
+        box->clear();
+        Type(box, "123456");
+        EXPECT_EQ(box->text().size(), l.max) << box->objectName().toStdString();
+    }
+    Type(form->Caja(EntryField::TextAnno), "-1234567");
+    EXPECT_EQ(Text(*form, EntryField::TextAnno), "-1234567");  // no limit
+}
+
+TEST_F(EntryForm, KeyFilters) {
+    struct Row {
+        EntryField field;
+        const char* typed;
+        const char* kept;
+    };
+    const Row rows[] = {
+        {EntryField::TextDia, "1a.-2", "12"},
+        {EntryField::TextAnno, "-5x00", "-500"},
+        {EntryField::TextHShs, " 9", "9"},
+        {EntryField::TextHusoHoras, "+3.5", "+3.5"},  // a leading sign and a point
+        {EntryField::TextHusoHoras, "3+-", "3"},      // a sign only in front
+        {EntryField::TextHusoHoras, "-03", "-03"},
+        {EntryField::TextHusoMinutos, "+30.", "30."},  // the minutes take no sign
+        {EntryField::TextLonGrad, "05e8", "058"},
+        {EntryField::TextNombre, "Ñandú 2+", "Ñandú 2+"},  // no filter
+        {EntryField::txtLugar, "Mar del Plata, 3°", "Mar del Plata, 3°"},
+    };
+    for (const Row& r : rows) {
+        QLineEdit* box = form->Caja(r.field);
+        box->clear();
+        Type(box, QString::fromUtf8(r.typed));
+        EXPECT_EQ(box->text().toStdString(), r.kept) << r.typed;
+    }
+    // Backspace passes.
+    QLineEdit* day = form->Caja(EntryField::TextDia);
+    day->setText("12");
+    day->end(false);
+    QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QApplication::sendEvent(day, &back);
+    EXPECT_EQ(day->text(), "1");
+}
+
+TEST_F(EntryForm, PastedTextIsFilteredLikeTypedText) {
+    QLineEdit* day = form->Caja(EntryField::TextDia);
+    day->clear();
+    QApplication::clipboard()->setText("-5");
+    day->paste();
+    EXPECT_EQ(day->text(), "");  // a negative day never reaches the chart
+    QApplication::clipboard()->setText("15");
+    day->paste();
+    EXPECT_EQ(day->text(), "15");
+}
+
+struct CheckCase {
+    const char* name;
+    EntryField field;
+    const char* text;
+    const char* message;
+    const char* title;
+};
+
+// Each check of the form, failing alone in an otherwise valid form.
+const CheckCase kChecks[] = {
+    {"Day", EntryField::TextDia, "", "Falta el número de día", "Corregir Fecha"},
+    {"Month", EntryField::TextMes, "0", "Falta el número de mes", "Corregir Fecha"},
+    {"Year", EntryField::TextAnno, "3001", " Las fechas posibles son de -3000 á 3000 años  ",
+     "Corregir año"},
+    {"Hour", EntryField::TextHShs, "24", "Las horas son de 0 á 23", "Corregir Hora"},
+    {"Minutes", EntryField::TextHSmin, "60", "Los minutos son de 0 á 59", "Corregir Hora"},
+    {"Seconds", EntryField::TextHSseg, "75", "Los segundos son de 0 á 59", "Corregir Hora"},
+    {"Zone", EntryField::TextHusoHoras, "12.5", "La mayor diferencia horaria es 12hs",
+     "Corregir Huso"},
+    {"LatDeg", EntryField::TextLatGrad, "90", "La Latitud es de 0 á 89", "Corregir Latitud"},
+    {"LatMin", EntryField::TextLatMin, "60", "Los minutos son de 0 á 59", "Corregir Latitud"},
+    {"LonDeg", EntryField::TextLonGrad, "180", "La Longitud es de 0 á 179", "Corregir Longitud"},
+    {"LonMin", EntryField::TextLonMin, "99", "Los minutos son de 0 á 59", "Corregir Longitud"},
+};
+
+TEST_F(EntryForm, EachCheckShowsItsMessageAndFocusesItsBox) {
+    for (const CheckCase& c : kChecks) {
+        FillValid();
+        form->Caja(c.field)->setText(c.text);
+        form->CrearCarta()->setFocus();
+        dialogs.asked.clear();
+        form->CrearCarta()->click();
+        QApplication::processEvents();
+        ASSERT_EQ(dialogs.asked.size(), 1u) << c.name;
+        EXPECT_EQ(dialogs.asked[0].prompt, c.message) << c.name;
+        EXPECT_EQ(dialogs.asked[0].title, c.title) << c.name;
+        EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::Ok) << c.name;
+        EXPECT_EQ(QApplication::focusWidget(), form->Caja(c.field)) << c.name;
+        EXPECT_FALSE(flags.ChartLoaded) << c.name;
+        EXPECT_TRUE(form->isVisible()) << c.name;
+    }
+    EXPECT_EQ(accepted, 0);
+}
+
+TEST_F(EntryForm, FirstFailingBoxWins) {
+    FillValid();
+    form->Caja(EntryField::TextDia)->clear();
+    form->Caja(EntryField::TextHShs)->setText("25");
+    form->CrearCarta()->click();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Falta el número de día");
+    EXPECT_EQ(QApplication::focusWidget(), form->Caja(EntryField::TextDia));
+}
+
+TEST_F(EntryForm, DateParserMessageKeepsTheFormOpen) {
+    FillValid();
+    form->Caja(EntryField::TextDia)->setText("32");
+    form->CrearCarta()->click();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Dia 32 es incorrecto.");
+    EXPECT_EQ(dialogs.asked[0].title, "corregir fecha");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(accepted, 0);
+}
+
+TEST_F(EntryForm, AcceptingFillsTheRecordClosesAndHandsOver) {
+    FillValid();
+    form->CrearCarta()->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(accepted, 1);
+    EXPECT_TRUE(form.isNull() || !form->isVisible());
+    EXPECT_EQ(rec.NatalName, "Ana Lucía");
+    EXPECT_EQ(rec.FechaNatalTexto, "5 3 1970");
+    EXPECT_FLOAT_EQ(rec.NatalHour, 9.125f);  // 9 + 7/60 + 30/3600
+    EXPECT_FLOAT_EQ(rec.ZoneHours, 3.0f);
+    EXPECT_FLOAT_EQ(rec.LatitudeDeg, -34.6f);
+    EXPECT_FLOAT_EQ(rec.LongitudeDeg, -58.45f);
+    EXPECT_TRUE(flags.ChartLoaded);
+    EXPECT_TRUE(flags.NewChart);
+}
+
+TEST_F(EntryForm, OpeningWithAChartPrefillsItsDataAndSign) {
+    FillValid();
+    form->Caja(EntryField::TextHusoHoras)->setText("+1");
+    form->findChild<QRadioButton*>("Longit0")->setChecked(true);
+    form->CrearCarta()->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(flags.ChartLoaded);
+
+    Open();
+    EXPECT_EQ(Text(*form, EntryField::TextNombre).toStdString(), Utf8CutOrPad("Ana Lucía", 30));
+    EXPECT_EQ(Text(*form, EntryField::TextDia), "5");
+    EXPECT_EQ(Text(*form, EntryField::TextAnno), " 1970");
+    EXPECT_EQ(Text(*form, EntryField::TextHusoHoras), "+1");
+    EXPECT_EQ(Text(*form, EntryField::TextLonGrad), "058");
+    EXPECT_TRUE(form->findChild<QRadioButton*>("Latitud1")->isChecked());
+    EXPECT_TRUE(form->findChild<QRadioButton*>("Longit0")->isChecked());
+}
+
+TEST_F(EntryForm, EmptyingKeepsTheHemispheres) {
+    FillValid();
+    form->Vaciar();
+    const FichaNatalTextos f = form->Textos();
+    for (const std::string* text :
+         {&f.TextNombre, &f.TextDia, &f.TextMes, &f.TextAnno, &f.TextHShs, &f.TextHSmin,
+          &f.TextHSseg, &f.TextHusoHoras, &f.TextHusoMinutos, &f.TextLatGrad, &f.TextLatMin,
+          &f.TextLonGrad, &f.TextLonMin, &f.txtLugar})
+        EXPECT_EQ(*text, "");
+    EXPECT_TRUE(f.LatitudSur);
+    EXPECT_TRUE(f.LongitudOeste);
+}
+
+}  // namespace
+}  // namespace natalis
