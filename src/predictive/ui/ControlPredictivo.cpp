@@ -1,0 +1,462 @@
+#include "predictive/ui/ControlPredictivo.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/MainState.h"
+#include "app/ui/CuadroGral.h"
+#include "chart/Aspects.h"
+#include "chart/DibujarRueda.h"
+#include "chart/ui/ChartView.h"
+#include "predictive/EjecutarPredictivo.h"
+#include "predictive/HoraSolar.h"
+#include "predictive/ListarProgresion.h"
+
+namespace natalis {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Places of the warning and of the solar-time frame over the drawing, in the window's units.
+const QRectF kFrame1Rect(1, 30, 26, 12);
+const QRectF kSolarRect(1, 38, 26, 30);
+constexpr double kFramePt = 9;
+
+void Mostrar(QWidget* w, bool visible) {
+    w->setVisible(visible);
+    if (visible) w->raise();
+}
+
+}  // namespace
+
+ControlPredictivo::ControlPredictivo(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
+    setObjectName("ControlPredictivo");
+    BuildInputFrame();
+    BuildWarning();
+    BuildSolar();
+    ConnectMenus();
+    w_.Hooks().hideSolarFrame = [this] {
+        frameSOLAR_->hide();
+        LimpiarOpcionesSolares(true);
+    };
+}
+
+void ControlPredictivo::BuildInputFrame() {
+    QGroupBox* main = w_.fInputMain();
+    auto* layout = static_cast<QVBoxLayout*>(main->layout());
+    lblFechaNat_ = new QLabel(QStringLiteral("Fecha Prog. "), main);
+    lblFechaNat_->setObjectName("lblFechaNat");
+    lbl024hs_ = new QLabel(QStringLiteral("Label9"), main);
+    lbl024hs_->setObjectName("lbl024hs");
+    chkCsaArco_ = new QCheckBox(QStringLiteral(" ASC en arco"), main);
+    chkCsaArco_->setObjectName("chkCsaArco");
+    btnOK_[0] = new QPushButton(QStringLiteral("OK"), main);
+    btnOK_[0]->setObjectName("btnOK(0)");
+    layout->insertWidget(0, lblFechaNat_);
+    layout->insertWidget(2, lbl024hs_);
+    auto* fila = new QHBoxLayout;
+    fila->addWidget(chkCsaArco_);
+    fila->addWidget(btnOK_[0]);
+    layout->addLayout(fila);
+
+    fInputFecha_ = new QGroupBox(main);
+    fInputFecha_->setObjectName("fInputFecha");
+    auto* inner = new QHBoxLayout(fInputFecha_);
+    const char* opciones[2] = {"prog.Directa", "Conversa"};
+    for (int i = 0; i < 2; ++i) {
+        opbProg_[i] = new QRadioButton(QString::fromUtf8(opciones[i]), fInputFecha_);
+        opbProg_[i]->setObjectName(QString("opbProg(%1)").arg(i));
+        inner->addWidget(opbProg_[i]);
+        connect(opbProg_[i], &QRadioButton::clicked, this, [this, i] { opbProg_Click(i); });
+    }
+    opbProg_[0]->setChecked(true);
+    btnOK_[1] = new QPushButton(QStringLiteral("cancelar"), fInputFecha_);
+    btnOK_[1]->setObjectName("btnOK(1)");
+    inner->addWidget(btnOK_[1]);
+    layout->addWidget(fInputFecha_);
+    fInputFecha_->hide();
+
+    for (int i = 0; i < 2; ++i) {
+        connect(btnOK_[i], &QPushButton::clicked, this, [this, i] { btnOK_Click(i); });
+    }
+    connect(chkCsaArco_, &QCheckBox::clicked, this,
+            [this] { st_.pred.AscEnArco = chkCsaArco_->isChecked(); });
+    w_.txtFecha()->installEventFilter(this);
+    w_.txtHora()->installEventFilter(this);
+}
+
+void ControlPredictivo::BuildWarning() {
+    Frame1_ = new QGroupBox(QStringLiteral("  ADVERTENCIA:"), w_.View());
+    Frame1_->setObjectName("Frame1");
+    auto* layout = new QGridLayout(Frame1_);
+    Label40_ = new QLabel(Frame1_);
+    Label40_->setObjectName("Label40");
+    Label5_ = new QLabel(QStringLiteral("  X"), Frame1_);
+    Label5_->setObjectName("Label5");
+    Check1_ = new QCheckBox(QStringLiteral("No repetir el aviso en esta carta.  "), Frame1_);
+    Check1_->setObjectName("Check1");
+    layout->addWidget(Label40_, 0, 0);
+    layout->addWidget(Label5_, 0, 1);
+    layout->addWidget(Check1_, 1, 0, 1, 2);
+    for (QWidget* c : {static_cast<QWidget*>(Frame1_), static_cast<QWidget*>(Label40_),
+                       static_cast<QWidget*>(Label5_)}) {
+        c->installEventFilter(this);
+    }
+    connect(Check1_, &QCheckBox::clicked, this, [this] {
+        st_.pred.AvisoOff = true;
+        Frame1_->hide();
+        Check1_->setChecked(false);
+    });
+    Frame1_->hide();
+    w_.View()->Place(Frame1_, kFrame1Rect, kFramePt);
+}
+
+void ControlPredictivo::BuildSolar() {
+    frameSOLAR_ = new QGroupBox(w_.View());
+    frameSOLAR_->setObjectName("frameSOLAR");
+    auto* layout = new QGridLayout(frameSOLAR_);
+    auto* titulo = new QLabel(QStringLiteral("Elegir hora de Progresión"), frameSOLAR_);
+    titulo->setObjectName("Label7");
+    layout->addWidget(titulo, 0, 0, 1, 2);
+    const char* iniciales[5] = {"", "05:21:15", "12:04:22", "19:33:00", "19:33:00"};
+    for (int i = 1; i <= 4; ++i) {
+        labelSolar_[i] = new QLabel(QString::fromUtf8(kEtiquetasHoraSolar[i]), frameSOLAR_);
+        labelSolar_[i]->setObjectName(QString("Label%1").arg(i));
+        optSunPos_[i] = new QRadioButton(QString::fromUtf8(iniciales[i]), frameSOLAR_);
+        optSunPos_[i]->setObjectName(QString("optSunPos(%1)").arg(i));
+        layout->addWidget(labelSolar_[i], i, 0);
+        layout->addWidget(optSunPos_[i], i, 1);
+        connect(optSunPos_[i], &QRadioButton::clicked, this, [this, i] { optSunPos_Click(i); });
+    }
+    btnProgresar_ = new QPushButton(QStringLiteral("Progresar"), frameSOLAR_);
+    btnProgresar_->setObjectName("btnProgresar");
+    btnCloseSolar_ = new QPushButton(QStringLiteral("X"), frameSOLAR_);
+    btnCloseSolar_->setObjectName("btnCloseSolar");
+    layout->addWidget(btnProgresar_, 5, 0);
+    layout->addWidget(btnCloseSolar_, 5, 1);
+    connect(btnProgresar_, &QPushButton::clicked, this, [this] { btnProgresar_Click(); });
+    connect(btnCloseSolar_, &QPushButton::clicked, this, [this] { btnCloseSolar_Click(); });
+    frameSOLAR_->hide();
+    w_.View()->Place(frameSOLAR_, kSolarRect, kFramePt);
+}
+
+void ControlPredictivo::ConnectMenus() {
+    for (int i = 40; i <= 42; ++i) {
+        connect(w_.mnuProg(i), &QAction::triggered, this, [this, i] { mnuProg_Click(i); });
+    }
+    for (int i = 50; i <= 52; ++i) {
+        connect(w_.mnuTransito(i), &QAction::triggered, this, [this, i] { mnuTransito_Click(i); });
+    }
+    connect(w_.Action("mnuVerSoloNatal"), &QAction::triggered, this,
+            [this] { mnuVerSoloNatal_Click(); });
+    connect(w_.Action("TitlemnuHoraSolar"), &QAction::triggered, this,
+            [this] { TitlemnuHoraSolar_Click(); });
+    connect(w_.Action("mnuCambiarHora"), &QAction::triggered, this, [this] { AbrirCambioHora(); });
+    if (QMenu* archivo = w_.Menu("TitleMnuArchivo")) {
+        connect(archivo, &QMenu::aboutToShow, this, [this] { TitleMnuArchivo_Click(); });
+    }
+}
+
+void ControlPredictivo::SeleccionarTodo(QLineEdit* e) {
+    e->setFocus(Qt::OtherFocusReason);
+    e->selectAll();
+}
+
+void ControlPredictivo::Aplicar(const ConfigEntrada& c) {
+    QGroupBox* main = w_.fInputMain();
+    main->setTitle(Q(c.captionMain));
+    fInputFecha_->setTitle(Q(c.captionFecha));
+    fInputFecha_->setVisible(c.marcoFecha);
+    w_.txtFecha()->setVisible(c.txtFecha);
+    w_.txtHora()->setVisible(c.txtHora);
+    chkCsaArco_->setVisible(c.chkAscEnArco);
+    lblFechaNat_->setVisible(c.lblFechaNat);
+    if (!c.captionFechaNat.empty()) lblFechaNat_->setText(Q(c.captionFechaNat));
+    lbl024hs_->setVisible(c.lbl024);
+    lbl024hs_->setText(Q(c.caption024));
+    opbProg_[0]->setText(Q(c.opcionDirecta.empty() ? "prog.Directa" : c.opcionDirecta));
+    opbProg_[1]->setText(Q(c.opcionConversa.empty() ? "Conversa" : c.opcionConversa));
+    if (!c.textoFecha.empty()) w_.txtFecha()->setText(Q(c.textoFecha));
+    if (!c.textoHora.empty()) w_.txtHora()->setText(Q(c.textoHora));
+    Mostrar(main, true);
+    SeleccionarTodo(c.focoEnHora ? w_.txtHora() : w_.txtFecha());
+}
+
+void ControlPredictivo::OcultarEntrada() {
+    fInputFecha_->hide();
+    w_.fInputMain()->hide();
+}
+
+void ControlPredictivo::mnuProg_Click(int index) {
+    st_.pred.Tecnica = w_.mnuProg(index)->text().toStdString();
+    // The dialog now serves this progression, whatever it was opened for before.
+    st_.pred.ModoTransito = false;
+    st_.pred.ModoCambioHora = false;
+    const ConfigEntrada c = ConfigProgresion(st_.pred.Tecnica, st_.DatosNatales.FechaNatalTexto,
+                                             st_.pred.FechaProgTexto);
+    chkCsaArco_->setEnabled(!c.soloDirecta);
+    if (c.soloDirecta) {
+        opbProg_[0]->setChecked(true);
+        opbProg_Click(0);
+    }
+    opbProg_[0]->setEnabled(!c.soloDirecta);
+    opbProg_[1]->setEnabled(!c.soloDirecta);
+    Aplicar(c);
+    for (int i = 40; i <= 42; ++i) w_.mnuProg(i)->setChecked(i == index);
+    st_.pred.UsarHoraSolar = false;
+}
+
+void ControlPredictivo::opbProg_Click(int index) {
+    st_.pred.Directa = index == 0;
+    st_.pred.Conversa = index == 1;
+}
+
+void ControlPredictivo::AbrirCambioHora() {
+    st_.pred.ModoCambioHora = true;
+    st_.pred.ModoTransito = false;
+    Aplicar(ConfigCambioHora(st_.DatosNatales, st_.pred.HoraTexto));
+}
+
+void ControlPredictivo::btnOK_Click(int index) {
+    PredictiveState& p = st_.pred;
+    if (p.ModoTransito) {
+        if (index == 0) {
+            TRANSITO(w_.txtFecha()->text().toStdString(), w_.txtHora()->text().toStdString());
+        } else {
+            OcultarEntrada();
+        }
+    } else if (p.ModoCambioHora) {
+        p.HoraTexto = w_.txtHora()->text().toStdString();
+        std::string hora = p.HoraTexto;
+        double h = 0;
+        const std::string serr = ValidarHora(hora, h);
+        if (!serr.empty()) {
+            w_.DialogsSeam().MsgBox(serr, MsgButtons::Ok, MsgIcon::Exclamation, "corregir hora");
+            return;
+        }
+        st_.DatosNatales.NatalHour = static_cast<float>(h);
+        w_.fInputMain()->hide();
+        w_.Action("mnuGuardarHora")->setVisible(true);
+        p.ModoCambioHora = false;
+        w_.GraficarNatal();
+        if (p.HayProgresion) CalcularProgresion();
+    } else if (index == 0) {
+        p.FechaProgTexto = w_.txtFecha()->text().toStdString();
+        CalcularProgresion();
+    } else {
+        OcultarEntrada();
+    }
+}
+
+void ControlPredictivo::DibujarNatal() {
+    DibujarRueda(w_.Surface(), st_.tables.natal, st_.DatosNatales,
+                 {st_.pred.HoraTexto, w_.CasasCaption()}, st_.wheel);
+}
+
+void ControlPredictivo::LlenarLista(const std::vector<std::string>& lineas) {
+    QListWidget* lista = w_.Lista();
+    lista->clear();
+    for (const std::string& l : lineas) lista->addItem(Q(l));
+}
+
+std::vector<std::string> ControlPredictivo::LineasLista() const {
+    std::vector<std::string> out;
+    const QListWidget* lista = w_.Lista();
+    for (int i = 0; i < lista->count(); ++i) out.push_back(lista->item(i)->text().toStdString());
+    return out;
+}
+
+void ControlPredictivo::MostrarAviso(const std::string& caption) {
+    if (caption.empty() || st_.pred.AvisoOff) return;
+    Label40_->setText(Q(caption));
+    Mostrar(Frame1_, true);
+}
+
+void ControlPredictivo::CalcularProgresion() {
+    std::vector<std::string> lineas;
+    const ProgresionResultado r = EjecutarProgresion(
+        st_, w_.EphemerisSeam(), &w_.Surface(), [this] { DibujarNatal(); }, lineas);
+    if (r.estado == ProgresionEstado::FechaRechazada) {
+        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::None, r.titulo);
+        SeleccionarTodo(w_.txtFecha());
+        return;
+    }
+    if (r.estado == ProgresionEstado::ErrorCalculo) {
+        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::Critical, r.titulo);
+        return;
+    }
+    OcultarEntrada();
+    w_.Action("mnuVerSoloNatal")->setEnabled(true);
+    w_.mnuTransito(50)->setEnabled(true);
+    MostrarAviso(r.aviso);
+    if (r.estado != ProgresionEstado::Calculada) return;
+    w_.View()->Redraw();
+    LlenarLista(lineas);
+    w_.Lista()->setFocus(Qt::OtherFocusReason);
+}
+
+void ControlPredictivo::mnuTransito_Click(int index) {
+    switch (index) {
+        case 50:
+            if (st_.pred.HayProgresion) TRANSITO(kTransitoFechaProg, "12");
+            break;
+        case 51:
+            TRANSITO(kTransitoAhora, " ");
+            break;
+        case 52:
+            st_.pred.ModoTransito = true;
+            st_.pred.ModoCambioHora = false;
+            chkCsaArco_->hide();
+            Aplicar(ConfigTransito());
+            st_.pred.SelHoraAlClic = true;
+            break;
+        default:
+            break;
+    }
+}
+
+void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) {
+    std::vector<std::string> lineas = LineasLista();
+    const TransitoResultado r = EjecutarTransito(
+        st_, w_.EphemerisSeam(), w_.ClockSeam(), &w_.Surface(), [this] { DibujarNatal(); },
+        fechaTrans, horaTrans, lineas);
+    if (st_.pred.UsarHoraSolar) return;
+    Dialogs& d = w_.DialogsSeam();
+    switch (r.instante.estado) {
+        case TransitoEstado::FechaRechazada:
+            d.MsgBox(r.instante.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.instante.titulo);
+            SeleccionarTodo(w_.txtFecha());
+            return;
+        case TransitoEstado::HoraRechazada:
+            d.MsgBox(r.instante.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.instante.titulo);
+            st_.pred.SelHoraAlClic = true;
+            SeleccionarTodo(w_.txtHora());
+            return;
+        case TransitoEstado::Calculado:
+            break;
+    }
+    if (r.errorCalculo) {
+        d.MsgBox(kErrorCalculoTransito, MsgButtons::Ok, MsgIcon::Critical, kTituloErrorCalculo);
+        return;
+    }
+    OcultarEntrada();
+    w_.Action("mnuVerSoloNatal")->setEnabled(true);
+    MostrarAviso(r.progresion.aviso);
+    w_.View()->Redraw();
+    LlenarLista(lineas);
+    QListWidget* lista = w_.Lista();
+    lista->setCurrentRow(lista->count() - 1);
+    lista->scrollToBottom();
+    lista->setCurrentRow(static_cast<int>(r.primeraLinea));
+}
+
+void ControlPredictivo::mnuVerSoloNatal_Click() {
+    st_.pred.HayProgresion = false;
+    DibujarNatal();
+    w_.View()->Redraw();
+    LlenarLista(ListarAspectos(st_.tables.natal));
+}
+
+void ControlPredictivo::TitleMnuArchivo_Click() { st_.pred.AvisoOff = false; }
+
+void ControlPredictivo::LimpiarOpcionesSolares(bool vaciarCaptions) {
+    for (int i = 1; i <= 4; ++i) {
+        optSunPos_[i]->setAutoExclusive(false);
+        optSunPos_[i]->setChecked(false);
+        optSunPos_[i]->setAutoExclusive(true);
+        if (vaciarCaptions) optSunPos_[i]->setText(QString());
+    }
+}
+
+void ControlPredictivo::TitlemnuHoraSolar_Click() {
+    Mostrar(frameSOLAR_, true);
+    const auto captions = CaptionsHoraSolar(st_.DatosNatales);
+    for (int i = 1; i <= 4; ++i) optSunPos_[i]->setText(Q(captions[i]));
+}
+
+void ControlPredictivo::optSunPos_Click(int index) { st_.pred.HoraSolarElegida = index; }
+
+void ControlPredictivo::btnProgresar_Click() {
+    PredictiveState& p = st_.pred;
+    if (p.HoraSolarElegida < 1 || p.HoraSolarElegida > 4) {
+        w_.DialogsSeam().MsgBox(kMensajeElegirHora, MsgButtons::Ok, MsgIcon::None,
+                                kTituloHoraSolar);
+        return;
+    }
+    const std::string caption = optSunPos_[p.HoraSolarElegida]->text().toStdString();
+    p.FechaHoraSolar = FechaDeHoraSolar(st_.DatosNatales, caption);
+    frameSOLAR_->hide();
+    p.AvisoOff = true;
+    p.UsarHoraSolar = true;
+    p.Tecnica = "Primaria";
+    CalcularProgresion();
+    LimpiarOpcionesSolares(false);
+    p.UsarHoraSolar = false;
+    p.FechaHoraSolar.clear();
+}
+
+void ControlPredictivo::btnCloseSolar_Click() {
+    frameSOLAR_->hide();
+    LimpiarOpcionesSolares(false);
+}
+
+bool ControlPredictivo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == w_.txtFecha() && event->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        int ascii = 0;
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            ascii = 13;
+        } else if (k->key() == Qt::Key_Escape) {
+            ascii = 27;
+        } else if (k->key() == Qt::Key_Backspace) {
+            ascii = 8;
+        } else if (!k->text().isEmpty()) {
+            ascii = k->text().at(0).unicode();
+        } else {
+            return false;  // cursor and editing keys type nothing
+        }
+        switch (FiltroTeclaFecha(ascii)) {
+            case TeclaFecha::Aceptar:
+                btnOK_Click(0);
+                return true;
+            case TeclaFecha::Cancelar:
+                btnOK_Click(1);
+                return true;
+            case TeclaFecha::Pasa:
+                return false;
+            case TeclaFecha::Descarta:
+                return true;
+        }
+    }
+    if (watched == w_.txtHora()) {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            w_.fInputMain()->hide();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            if (st_.pred.SelHoraAlClic) w_.txtHora()->selectAll();
+            st_.pred.SelHoraAlClic = false;
+        }
+    }
+    if ((watched == Frame1_ || watched == Label40_ || watched == Label5_) &&
+        event->type() == QEvent::MouseButtonRelease) {
+        Frame1_->hide();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace natalis

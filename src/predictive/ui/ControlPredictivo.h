@@ -1,0 +1,100 @@
+// The predictive commands of the main window: the progression menu and its date dialog,
+// the transit commands, "Ver solo natal", the age warning and the solar-time dialog. It
+// fills the main window's date frame with the rest of its controls and connects the menus.
+#pragma once
+#include <QObject>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "predictive/EntradaFecha.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace natalis {
+
+class CuadroGral;
+struct MainState;
+
+class ControlPredictivo : public QObject {
+    Q_OBJECT
+  public:
+    // Becomes a child of the window; builds its frames and connects the menus.
+    explicit ControlPredictivo(CuadroGral& w);
+
+    // Menu commands.
+    void mnuProg_Click(int index);      // 40 Primaria, 41 Arco Solar, 42 Grado x Año
+    void mnuTransito_Click(int index);  // 50 Fecha de Prog., 51 Fecha Actual, 52 Dar Fecha
+    void mnuVerSoloNatal_Click();
+    void TitlemnuHoraSolar_Click();
+    void TitleMnuArchivo_Click();  // opening the file menu: the warning shows again
+    // The birth-time mode of the date dialog ("    CAMBIAR HORA").
+    void AbrirCambioHora();
+
+    // Buttons of the dialogs.
+    void btnOK_Click(int index);  // 0 OK, 1 cancelar
+    void opbProg_Click(int index);
+    void btnProgresar_Click();
+    void btnCloseSolar_Click();
+    void optSunPos_Click(int index);
+
+    // The engine and the transit as the window runs them.
+    void CalcularProgresion();
+    void TRANSITO(std::string fechaTrans, std::string horaTrans);
+
+    QGroupBox* fInputFecha() const { return fInputFecha_; }
+    QLabel* lblFechaNat() const { return lblFechaNat_; }
+    QLabel* lbl024hs() const { return lbl024hs_; }
+    QCheckBox* chkCsaArco() const { return chkCsaArco_; }
+    QRadioButton* opbProg(int i) const { return opbProg_[i]; }
+    QPushButton* btnOK(int i) const { return btnOK_[i]; }
+    QGroupBox* Frame1() const { return Frame1_; }
+    QLabel* Label40() const { return Label40_; }
+    QLabel* Label5() const { return Label5_; }
+    QCheckBox* Check1() const { return Check1_; }
+    QGroupBox* frameSOLAR() const { return frameSOLAR_; }
+    QRadioButton* optSunPos(int i) const { return optSunPos_[i]; }
+    QLabel* LabelSolar(int i) const { return labelSolar_[i]; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildInputFrame();
+    void BuildWarning();
+    void BuildSolar();
+    void ConnectMenus();
+    void Aplicar(const ConfigEntrada& c);
+    void OcultarEntrada();
+    void MostrarAviso(const std::string& caption);
+    void DibujarNatal();
+    void LlenarLista(const std::vector<std::string>& lineas);
+    std::vector<std::string> LineasLista() const;
+    void LimpiarOpcionesSolares(bool vaciarCaptions);
+    void SeleccionarTodo(QLineEdit* e);
+
+    CuadroGral& w_;
+    MainState& st_;
+    QGroupBox* fInputFecha_ = nullptr;
+    QLabel* lblFechaNat_ = nullptr;
+    QLabel* lbl024hs_ = nullptr;
+    QCheckBox* chkCsaArco_ = nullptr;
+    std::array<QRadioButton*, 2> opbProg_{};
+    std::array<QPushButton*, 2> btnOK_{};
+    QGroupBox* Frame1_ = nullptr;
+    QLabel* Label40_ = nullptr;
+    QLabel* Label5_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    QGroupBox* frameSOLAR_ = nullptr;
+    std::array<QRadioButton*, 5> optSunPos_{};
+    std::array<QLabel*, 5> labelSolar_{};
+    QPushButton* btnProgresar_ = nullptr;
+    QPushButton* btnCloseSolar_ = nullptr;
+};
+
+}  // namespace natalis

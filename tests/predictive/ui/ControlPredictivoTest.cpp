@@ -1,0 +1,278 @@
+// The predictive commands driven offscreen through the main window: the date dialog in its
+// three modes, its key filters, the age warning, transits in the list and the solar dialog.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "../../app/FakeClock.h"
+#include "../../ui/ChartFolder.h"
+#include "../../ui/ScriptedDialogs.h"
+#include "../PredictiveFixture.h"
+#include "app/ui/CuadroGral.h"
+#include "chart/Aspects.h"
+#include "predictive/HoraSolar.h"
+#include "predictive/ui/ControlPredictivo.h"
+
+namespace natalis {
+namespace {
+
+std::vector<std::string> Items(const QListWidget* list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
+    return out;
+}
+
+void Key(QWidget* w, int key, const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+}
+
+// Types one character as a key press with its text.
+void Type(QWidget* w, char ch) { Key(w, 0, QString(QChar(ch))); }
+
+void Click(QWidget* w) {
+    const QPointF p(2, 2);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+class Predictivo : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.dir.isValid());
+        folder.Write("Ana.dat", ChartText("Ana Prueba"));  // born 5 3 1970
+        clock.now = {2024, 3, 5, 14, 5, 0};
+        clock.zone = Zone(180);
+        w = std::make_unique<CuadroGral>(dialogs, clock, eph, folder.Path());
+        w->FormLoad();
+        w->flistArchivos()->setCurrentRow(0);
+        w->flistArchivos_Click();
+        ASSERT_TRUE(w->State().flags.ChartLoaded);
+        c = w->findChild<ControlPredictivo*>("ControlPredictivo");
+        ASSERT_NE(c, nullptr);
+        dialogs.asked.clear();
+    }
+
+    void Progresar(int menu, const std::string& fecha) {
+        c->mnuProg_Click(menu);
+        w->txtFecha()->setText(QString::fromStdString(fecha));
+        c->btnOK_Click(0);
+    }
+
+    ChartFolder folder;
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    testing::UniformEphemeris eph;
+    std::unique_ptr<CuadroGral> w;
+    ControlPredictivo* c = nullptr;
+};
+
+TEST_F(Predictivo, ProgressionMenuOpensTheDialogAndChecksTheTechnique) {
+    c->mnuProg_Click(42);
+    EXPECT_TRUE(w->fInputMain()->isVisible());
+    EXPECT_EQ(w->fInputMain()->title(), "Prog Grado x Año");
+    EXPECT_EQ(c->fInputFecha()->title(), "  FECHA a PROGRESAR:");
+    EXPECT_EQ(c->lblFechaNat()->text(), "Fecha a Progresar");
+    EXPECT_EQ(c->lbl024hs()->text(), "fecha natal  5 3 1970");
+    EXPECT_FALSE(w->txtHora()->isVisible());
+    EXPECT_TRUE(c->chkCsaArco()->isVisible());
+    EXPECT_TRUE(w->txtFecha()->hasSelectedText());
+    EXPECT_TRUE(w->mnuProg(42)->isChecked());
+    EXPECT_FALSE(w->mnuProg(40)->isChecked());
+    EXPECT_EQ(w->State().pred.Tecnica, "Grado x Año");
+}
+
+TEST_F(Predictivo, PrimaryForcesDirectAndTheNextTechniqueKeepsIt) {
+    c->mnuProg_Click(42);
+    c->opbProg(1)->click();
+    EXPECT_TRUE(w->State().pred.Conversa);
+    c->mnuProg_Click(40);
+    EXPECT_TRUE(c->opbProg(0)->isChecked());
+    EXPECT_FALSE(c->opbProg(0)->isEnabled());
+    EXPECT_FALSE(c->chkCsaArco()->isEnabled());
+    EXPECT_FALSE(w->State().pred.Conversa);
+    c->mnuProg_Click(41);
+    EXPECT_TRUE(c->opbProg(1)->isEnabled());
+    EXPECT_TRUE(c->opbProg(0)->isChecked());
+    EXPECT_FALSE(w->State().pred.Conversa);
+}
+
+TEST_F(Predictivo, OkDrawsTheRingListsAndOffersTheDateAgain) {
+    Progresar(41, "5 3 2000");
+    ASSERT_TRUE(dialogs.asked.empty());
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+    EXPECT_TRUE(w->State().pred.HayProgresion);
+    EXPECT_TRUE(w->Action("mnuVerSoloNatal")->isEnabled());
+    EXPECT_TRUE(w->mnuTransito(50)->isEnabled());
+    const auto lista = Items(w->Lista());
+    ASSERT_GE(lista.size(), 3u);
+    EXPECT_EQ(lista[0], "PROGRESION");
+    EXPECT_EQ(lista[1], "Arco Solar");
+    EXPECT_EQ(lista[4], "Edad :  30 años.");  // 10957 days, hand computation: 29.9986
+    w->txtFecha()->setText("1 1 1999");
+    c->mnuProg_Click(42);
+    EXPECT_EQ(w->txtFecha()->text(), "5 3 2000");
+}
+
+TEST_F(Predictivo, RejectedDateKeepsTheDialogWithTheDateSelected) {
+    Progresar(42, "32 1 2000");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Dia 32 es incorrecto.");
+    EXPECT_EQ(dialogs.asked[0].title, "corregir fecha");
+    EXPECT_TRUE(w->fInputMain()->isVisible());
+    EXPECT_EQ(w->txtFecha()->selectedText(), "32 1 2000");
+    EXPECT_FALSE(w->State().pred.HayProgresion);
+}
+
+TEST_F(Predictivo, DateKeysFilterEnterIsOkEscapeIsCancel) {
+    c->mnuProg_Click(42);
+    w->txtFecha()->clear();
+    for (const char ch : std::string("5 a/3 -2000.")) Type(w->txtFecha(), ch);
+    EXPECT_EQ(w->txtFecha()->text(), "5 3 -2000");
+    w->txtFecha()->setText("5 3 2000");
+    Key(w->txtFecha(), Qt::Key_Return);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+    EXPECT_TRUE(w->State().pred.HayProgresion);
+    c->mnuProg_Click(42);
+    Key(w->txtFecha(), Qt::Key_Escape);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+    EXPECT_FALSE(c->fInputFecha()->isVisible());
+}
+
+TEST_F(Predictivo, AgeWarningAndItsCheckBox) {
+    Progresar(42, "5 3 2071");  // 101 years
+    EXPECT_TRUE(c->Frame1()->isVisible());
+    EXPECT_EQ(c->Label40()->text(), " Progresión a 101 años");
+    c->Check1()->click();
+    EXPECT_FALSE(c->Frame1()->isVisible());
+    EXPECT_FALSE(c->Check1()->isChecked());
+    Progresar(42, "5 3 2075");
+    EXPECT_FALSE(c->Frame1()->isVisible());
+    c->TitleMnuArchivo_Click();
+    Progresar(42, "5 3 2075");
+    EXPECT_TRUE(c->Frame1()->isVisible());
+    Click(c->Label5());
+    EXPECT_FALSE(c->Frame1()->isVisible());
+    Progresar(42, "5 3 2070");  // exactly 100 years: no warning
+    EXPECT_FALSE(c->Frame1()->isVisible());
+}
+
+TEST_F(Predictivo, TransitBlocksAccumulateWithoutAProgression) {
+    c->mnuTransito_Click(52);
+    EXPECT_EQ(w->fInputMain()->title(), "FECHA TRANSITO:");
+    EXPECT_EQ(c->lbl024hs()->text(), "Cero a 24 hs");
+    EXPECT_EQ(c->lblFechaNat()->text(), "Fecha Tránsito");
+    EXPECT_EQ(c->opbProg(0)->text(), "trans.Directo");
+    EXPECT_FALSE(c->chkCsaArco()->isVisible());
+    EXPECT_TRUE(w->txtHora()->isVisible());
+    w->txtFecha()->setText("1 1 2030");
+    w->txtHora()->setText("12 00");
+    c->btnOK_Click(0);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+    const int natales = static_cast<int>(ListarAspectos(w->State().tables.natal).size());
+    auto lista = Items(w->Lista());
+    ASSERT_GT(static_cast<int>(lista.size()), natales);
+    EXPECT_EQ(lista[natales], "  TRANSITOS");
+    EXPECT_EQ(lista[natales + 2], "Fecha:  1 1 2030");
+    EXPECT_EQ(w->Lista()->currentRow(), natales);
+    c->mnuTransito_Click(51);
+    lista = Items(w->Lista());
+    EXPECT_EQ(std::count(lista.begin(), lista.end(), "  TRANSITOS"), 2);
+    EXPECT_NE(std::find(lista.begin(), lista.end(), "Fecha:  5 3 2024"), lista.end());
+    EXPECT_NE(std::find(lista.begin(), lista.end(), "Hora:  14 05"), lista.end());
+}
+
+TEST_F(Predictivo, WithAProgressionOnlyTheNewestTransitFollowsIt) {
+    Progresar(42, "5 3 2000");
+    c->mnuTransito_Click(50);
+    c->mnuTransito_Click(51);
+    const auto lista = Items(w->Lista());
+    EXPECT_EQ(lista[0], "PROGRESION");
+    EXPECT_EQ(std::count(lista.begin(), lista.end(), "  TRANSITOS"), 1);
+    EXPECT_NE(std::find(lista.begin(), lista.end(), "Fecha:  5 3 2024"), lista.end());
+}
+
+TEST_F(Predictivo, TransitRejectionsKeepTheDialog) {
+    c->mnuTransito_Click(52);
+    w->txtFecha()->setText("1 1 2030");
+    w->txtHora()->setText("25 00");
+    c->btnOK_Click(0);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, " 25 horas no es correcto.");
+    EXPECT_EQ(dialogs.asked[0].title, "corregir hora");
+    EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(w->fInputMain()->isVisible());
+    EXPECT_EQ(w->txtHora()->selectedText(), "25 00");
+}
+
+TEST_F(Predictivo, VerSoloNatalGoesBackToTheNatalAspects) {
+    Progresar(42, "5 3 2000");
+    w->Action("mnuVerSoloNatal")->trigger();
+    EXPECT_FALSE(w->State().pred.HayProgresion);
+    EXPECT_EQ(Items(w->Lista()), ListarAspectos(w->State().tables.natal));
+}
+
+TEST_F(Predictivo, NewBirthTimeModeChecksTheHour) {
+    c->AbrirCambioHora();
+    EXPECT_EQ(w->fInputMain()->title(), "Cambiar Hora");
+    EXPECT_FALSE(w->txtFecha()->isVisible());
+    w->txtHora()->setText("24 00");
+    c->btnOK_Click(0);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].title, "corregir hora");
+    w->txtHora()->setText("10 30");
+    c->btnOK_Click(0);
+    EXPECT_FLOAT_EQ(w->State().DatosNatales.NatalHour, 10.5f);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+    EXPECT_TRUE(w->Action("mnuGuardarHora")->isVisible());
+}
+
+TEST_F(Predictivo, SolarDialogCaptionsAndProgresar) {
+    c->btnProgresar_Click();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "   Elegir alguna hora para progresar ");
+    EXPECT_EQ(dialogs.asked[0].title, "    HORA SOLAR");
+
+    c->TitlemnuHoraSolar_Click();
+    EXPECT_TRUE(c->frameSOLAR()->isVisible());
+    const auto esperadas = CaptionsHoraSolar(w->State().DatosNatales);
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(c->optSunPos(i)->text().toStdString(), esperadas[i]);
+    }
+    EXPECT_EQ(c->optSunPos(4)->text().toStdString(),
+              CaptionMedianoche(c->optSunPos(2)->text().toStdString()));
+    EXPECT_EQ(c->LabelSolar(2)->text(), "Mediodía");
+    c->optSunPos(2)->click();
+    const long anio = AnioHoraSolar(w->State().DatosNatales, esperadas[2]);
+    c->btnProgresar_Click();
+    EXPECT_FALSE(c->frameSOLAR()->isVisible());
+    const auto lista = Items(w->Lista());
+    ASSERT_GE(lista.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(lista.begin(), lista.begin() + 4),
+              (std::vector<std::string>{"PROGRESION", "HORA SOLAR", " Mediodía", "  "}));
+    // Birth 09:07:30 and noon near 12:00 at Buenos Aires: about 43 years on.
+    EXPECT_NEAR(w->State().pred.Edad, anio - 1970, 0.01);
+    EXPECT_FALSE(w->State().pred.UsarHoraSolar);
+    EXPECT_TRUE(w->State().pred.AvisoOff);
+    EXPECT_EQ(w->State().pred.Tecnica, "Primaria");
+    // The choice survives for a second run, and "Dar Fecha" leaves the labels in place.
+    c->mnuTransito_Click(52);
+    c->TitlemnuHoraSolar_Click();
+    EXPECT_TRUE(c->LabelSolar(2)->isVisible());
+    EXPECT_TRUE(c->LabelSolar(3)->isVisible());
+}
+
+}  // namespace
+}  // namespace natalis
