@@ -1,0 +1,118 @@
+// Speed of the predictive techniques: a progression from the date accepted to the ring and
+// listing drawn, a transit likewise, and a year of daily transit listings without a window.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <sstream>
+
+#include "app/ChartFile.h"
+#include "app/Headless.h"
+#include "app/MainState.h"
+#include "app/SystemClock.h"
+#include "astro/Calendar.h"
+#include "astro/SwissEphemeris.h"
+#include "chart/CalcularNatal.h"
+#include "chart/DibujarRueda.h"
+#include "chart/DistribuirGlifos.h"
+#include "chart/ui/QtSurface.h"
+#include "predictive/EjecutarPredictivo.h"
+
+namespace {
+
+using namespace natalis;
+
+const std::string kCarpeta = std::string(NATALIS_SOURCE_DIR) + "/charts";
+const std::string kCarta = "Ana_Lucia_Ferreyra.dat";
+
+// Text painting needs a GUI application; one offscreen instance serves every case.
+void AseguraAplicacion() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char nombre[] = "natalis_bench";
+    static char* argv[] = {nombre, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static QGuiApplication app(argc, argv);
+}
+
+// The sample chart read and computed as the window does on a click in the chart list.
+void CargarCarta(MainState& st, Ephemeris& eph) {
+    ReadChartFile(kCarpeta, kCarta, st.DatosNatales);
+    MarkChartLoaded(st);
+    CalcularNatal(st.DatosNatales, st.HouseSystem, eph, st.tables);
+    DistribuirGlifos(st.tables.natal.PlanetaNatal);
+}
+
+const char* const kTecnicas[] = {"Primaria", "Arco Solar", "Grado x Año"};
+
+// OK in the date dialog: the engine, the natal wheel redrawn with the progressed ring,
+// painted into the window's image, and the listing.
+void BM_ProgresionHastaDibujada(benchmark::State& state) {
+    AseguraAplicacion();
+    SwissEphemeris eph;
+    MainState st;
+    CargarCarta(st, eph);
+    QtSurface surface;
+    surface.SetTargetSize(QSize(QtSurface::kDesignWidth, QtSurface::kDesignHeight));
+    st.pred.Tecnica = kTecnicas[state.range(0)];
+    std::vector<std::string> lista;
+    int dia = 0;
+    for (auto _ : state) {
+        st.pred.FechaProgTexto = std::to_string(1 + dia++ % 28) + " 6 2030";
+        const auto r = EjecutarProgresion(
+            st, eph, &surface,
+            [&] { DibujarRueda(surface, st.tables.natal, st.DatosNatales, {}, st.wheel); }, lista);
+        benchmark::DoNotOptimize(r);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+    state.SetLabel(kTecnicas[state.range(0)]);
+}
+BENCHMARK(BM_ProgresionHastaDibujada)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// OK of a typed date and hour: positions, natal wheel with the transit ring, painted, and
+// the transits block appended to the list.
+void BM_TransitoHastaDibujado(benchmark::State& state) {
+    AseguraAplicacion();
+    SwissEphemeris eph;
+    MainState st;
+    CargarCarta(st, eph);
+    SystemClock clock;
+    QtSurface surface;
+    surface.SetTargetSize(QSize(QtSurface::kDesignWidth, QtSurface::kDesignHeight));
+    int dia = 0;
+    for (auto _ : state) {
+        std::vector<std::string> lista;
+        std::string fecha = std::to_string(1 + dia++ % 28) + " 6 2030", hora = "12 00";
+        const auto r = EjecutarTransito(
+            st, eph, clock, &surface,
+            [&] { DibujarRueda(surface, st.tables.natal, st.DatosNatales, {}, st.wheel); }, fecha,
+            hora, lista);
+        benchmark::DoNotOptimize(r);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+}
+BENCHMARK(BM_TransitoHastaDibujado)->Unit(benchmark::kMillisecond);
+
+// A year of daily transit listings, each a full headless command (read, natal, transit).
+void BM_AnioDeTransitosSinVentana(benchmark::State& state) {
+    const std::string archivo = kCarpeta + "/" + kCarta;
+    for (auto _ : state) {
+        for (int d = 0; d < 365; ++d) {
+            // Julian day 2462503.5 is 1 January 2030.
+            const double jd = 2462503.5 + d;
+            double dia = 0, mes = 0, anio = 0;
+            std::istringstream(JDaFecha(jd)) >> dia >> mes >> anio;
+            const std::string fecha = std::to_string(static_cast<int>(dia)) + " " +
+                                      std::to_string(static_cast<int>(mes)) + " " +
+                                      std::to_string(static_cast<int>(anio));
+            std::ostringstream out, err;
+            const int rc = HeadlessTransit(
+                {"--transit", archivo, "--fecha", fecha, "--hora", "12 00"}, out, err);
+            benchmark::DoNotOptimize(rc);
+        }
+    }
+}
+BENCHMARK(BM_AnioDeTransitosSinVentana)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
