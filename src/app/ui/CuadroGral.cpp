@@ -16,6 +16,7 @@
 #include "app/ChartFile.h"
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
+#include "app/ui/ChartCommands.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
 #include "chart/DibujarRueda.h"
@@ -106,6 +107,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     BuildMenus();
     BuildControls();
     new ControlPredictivo(*this);
+    new ChartCommands(*this);
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
@@ -253,6 +255,7 @@ void CuadroGral::GraficarNatal() {
     for (const char* title : kChartTitles) Action(title)->setEnabled(true);
     mnuTransito(50)->setEnabled(false);
     Action("mnuVerSoloNatal")->setEnabled(false);
+    if (hooks_.chartMenus) hooks_.chartMenus();
 
     CalcularNatal(state_.DatosNatales, state_.HouseSystem, eph_, state_.tables);
     if (!state_.CasasCambiadas) {

@@ -32,6 +32,7 @@ struct WindowHooks {
     std::function<void()> closeEntryForm;           // closes the data-entry form
     std::function<void()> hideSolarFrame;           // hides frameSOLAR and empties its options
     std::function<const std::string*()> notesText;  // the notes window's text, if open
+    std::function<void()> chartMenus;  // fits the file commands to the chart, run by GraficarNatal
 };
 
 class CuadroGral : public QMainWindow {

@@ -17,7 +17,7 @@ const char kTitle[] = "Guardar archivo";
 }
 
 FrmAnotar::FrmAnotar(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
-                     std::function<void()> onSavedNewChart, QWidget* parent)
+                     std::function<void(const std::string&)> onSavedNewChart, QWidget* parent)
     : QWidget(parent, Qt::Window),
       rec_(rec),
       flags_(flags),
@@ -80,8 +80,9 @@ bool FrmAnotar::Descargar() {
     if (flags_.NewChart) {
         if (answer == MsgAnswer::Yes) {
             const std::string text = TextoActual();
-            if (!GuardarNuevaCarta(dialogs_, rec_, flags_, &text)) return false;
-            if (onSavedNewChart_) onSavedNewChart_();
+            const auto saved = GuardarNuevaCarta(dialogs_, rec_, flags_, &text);
+            if (!saved) return false;
+            if (onSavedNewChart_) onSavedNewChart_(*saved);
         }
         flags_.NotesModified = false;
         return true;

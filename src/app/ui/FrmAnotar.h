@@ -15,10 +15,10 @@ namespace natalis {
 class FrmAnotar : public QWidget {
     Q_OBJECT
   public:
-    // onSavedNewChart runs after the text was saved as a new chart file (the main window
-    // then refreshes its chart list). The window deletes itself once closed.
+    // onSavedNewChart runs with the file's name after the text was saved as a new chart
+    // file (the main window then lists it). The window deletes itself once closed.
     FrmAnotar(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
-              std::function<void()> onSavedNewChart, QWidget* parent = nullptr);
+              std::function<void(const std::string&)> onSavedNewChart, QWidget* parent = nullptr);
 
     // Loads the chart file fileName of the program folder into the box. False, with the
     // reason shown, when it cannot be read.
@@ -44,7 +44,7 @@ class FrmAnotar : public QWidget {
     NatalRecord& rec_;
     ChartFlags& flags_;
     Dialogs& dialogs_;
-    std::function<void()> onSavedNewChart_;
+    std::function<void(const std::string&)> onSavedNewChart_;
     QPlainTextEdit* texto_ = nullptr;
     std::string notesFileName_;
 };

@@ -1,0 +1,214 @@
+#include "app/ui/ChartCommands.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QListWidget>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "app/MainState.h"
+#include "app/NuevaHora.h"
+#include "app/SafeFileWrite.h"
+#include "app/ui/CuadroGral.h"
+#include "app/ui/FrmAnotar.h"
+#include "chart/ui/FrmListaNat.h"
+#include "entry/ui/InputData.h"
+
+namespace natalis {
+
+namespace {
+
+// The house-system letter of each entry of the "CASAS" submenu.
+struct HouseItem {
+    int index;
+    const char* letter;
+};
+constexpr HouseItem kHouseItems[] = {{30, "P"}, {31, "R"}, {32, "K"}};
+
+}  // namespace
+
+ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
+    setObjectName("ChartCommands");
+    connect(w_.Action("mnuNuevaCarta"), &QAction::triggered, this,
+            [this] { mnuNuevaCarta_Click(); });
+    connect(w_.Action("FichaNatal"), &QAction::triggered, this, [this] { FichaNatal_Click(); });
+    connect(w_.Action("mnuGuardarHora"), &QAction::triggered, this,
+            [this] { mnuGuardarHora_Click(); });
+    connect(w_.Action("mnuKillFile"), &QAction::triggered, this, [this] { mnuKillFile_Click(); });
+    connect(w_.Action("mnuAnotar"), &QAction::triggered, this, [this] { mnuAnotar_Click(); });
+    for (const HouseItem& item : kHouseItems) {
+        const int index = item.index;
+        connect(w_.MnuHsys(index), &QAction::triggered, this,
+                [this, index] { MnuHsys_Click(index); });
+    }
+
+    WindowHooks& hooks = w_.Hooks();
+    hooks.closeEntryForm = [this] {
+        if (ficha_) ficha_->close();
+    };
+    hooks.closeNotes = [this] {
+        if (anotar_) anotar_->close();
+    };
+    hooks.notesText = [this]() -> const std::string* {
+        if (!anotar_) return nullptr;
+        notesText_ = anotar_->TextoActual();
+        return &notesText_;
+    };
+    hooks.chartMenus = [this] { AjustarMenusArchivo(); };
+
+    // There is no chart file to annotate before a chart is loaded.
+    w_.Action("mnuAnotar")->setEnabled(false);
+}
+
+InputData* ChartCommands::Ficha() const { return ficha_; }
+
+FrmAnotar* ChartCommands::Anotar() const { return anotar_; }
+
+bool ChartCommands::HayArchivo() const {
+    const ChartFlags& f = st_.flags;
+    return f.ChartLoaded && !f.NewChart && !f.ChartFileName.empty() &&
+           PathExists(f.ProgramFolder, f.ChartFileName);
+}
+
+void ChartCommands::AjustarMenusArchivo() {
+    const bool file = HayArchivo();
+    if (!file) {
+        w_.Action("mnuKillFile")->setEnabled(false);
+        w_.Action("mnuAnotar")->setEnabled(false);
+    }
+    if (!file || st_.pred.HoraTexto.empty()) w_.Action("mnuGuardarHora")->setVisible(false);
+}
+
+InputData* ChartCommands::AbrirFicha() {
+    if (!ficha_) {
+        ficha_ = new InputData(
+            st_.DatosNatales, st_.flags, w_.DialogsSeam(), [this] { AceptarFicha(); }, &w_);
+    }
+    return ficha_;
+}
+
+void ChartCommands::mnuNuevaCarta_Click() {
+    AbrirFicha()->Vaciar();
+
+    // The new chart starts without the progression and solar-time state of the last one.
+    if (w_.Hooks().hideSolarFrame) w_.Hooks().hideSolarFrame();
+    for (const char* frame : {"fInputFecha", "Frame1"}) {
+        if (QWidget* wgt = w_.findChild<QWidget*>(frame)) wgt->hide();
+    }
+    w_.fInputMain()->hide();
+    if (w_.frmListaNat()) w_.frmListaNat()->hide();
+    st_.pred.HoraSolarElegida = 0;
+    st_.pred.AvisoOff = false;
+    st_.pred.FechaProgTexto.clear();
+    // The hidden dialog no longer serves a birth time or a transit.
+    st_.pred.ModoCambioHora = false;
+    st_.pred.ModoTransito = false;
+
+    ficha_->show();
+    ficha_->raise();
+    ficha_->activateWindow();
+}
+
+void ChartCommands::FichaNatal_Click() {
+    AbrirFicha()->show();
+    ficha_->raise();
+    ficha_->activateWindow();
+}
+
+void ChartCommands::AceptarFicha() {
+    // A birth time tried on the previous chart does not belong to the new one.
+    st_.pred.HoraTexto.clear();
+    w_.Action("mnuAnotar")->setEnabled(false);
+    w_.Lista()->clear();
+    w_.GraficarNatal();
+}
+
+void ChartCommands::mnuGuardarHora_Click() {
+    QAction* command = w_.Action("mnuGuardarHora");
+    if (!HayArchivo() || st_.pred.HoraTexto.empty()) {
+        command->setVisible(false);
+        return;
+    }
+    const FileWriteResult r =
+        GuardarNuevaHora(st_.flags.ProgramFolder, st_.flags.ChartFileName, st_.pred.HoraTexto);
+    if (!r.ok) {
+        w_.DialogsSeam().MsgBox(r.message, MsgButtons::Ok, MsgIcon::Critical, "Guardar nueva hora");
+        return;
+    }
+    command->setVisible(false);
+}
+
+void ChartCommands::MnuHsys_Click(int index) {
+    st_.HouseSystem = "P";
+    for (const HouseItem& item : kHouseItems) {
+        if (item.index == index) st_.HouseSystem = item.letter;
+        w_.MnuHsys(item.index)->setChecked(item.index == index);
+    }
+    w_.Lista()->clear();
+    st_.CasasCambiadas = true;
+    w_.GraficarNatal();
+}
+
+void ChartCommands::mnuKillFile_Click() {
+    const ChartFlags& f = st_.flags;
+    if (!HayArchivo()) {
+        AjustarMenusArchivo();
+        return;
+    }
+    Dialogs& dialogs = w_.DialogsSeam();
+    const MsgAnswer answer =
+        dialogs.MsgBox(" ¿Borrar el archivo " + f.ChartFileName + " del disco?  ",
+                       MsgButtons::YesNo, MsgIcon::Exclamation, "Eliminar Archivo");
+    if (answer != MsgAnswer::Yes) return;
+    if (std::remove(JoinPath(f.ProgramFolder, f.ChartFileName).c_str()) != 0) {
+        dialogs.MsgBox("No se pudo borrar «" + f.ChartFileName + "»: " + std::strerror(errno) + ".",
+                       MsgButtons::Ok, MsgIcon::Critical, "Eliminar Archivo");
+        return;
+    }
+    for (QListWidgetItem* item :
+         w_.flistArchivos()->findItems(QString::fromStdString(f.ChartFileName), Qt::MatchExactly))
+        delete item;
+    AjustarMenusArchivo();
+}
+
+void ChartCommands::mnuAnotar_Click() {
+    if (anotar_) {
+        anotar_->raise();
+        anotar_->activateWindow();
+        return;
+    }
+    if (!HayArchivo()) {
+        AjustarMenusArchivo();
+        return;
+    }
+    anotar_ = new FrmAnotar(
+        st_.DatosNatales, st_.flags, w_.DialogsSeam(),
+        [this](const std::string& saved) { Listar(saved); }, &w_);
+    if (!anotar_->Cargar(st_.flags.ChartFileName)) {
+        delete anotar_;
+        return;
+    }
+    connect(anotar_, &QObject::destroyed, this, [this] { AnotarCerrada(); });
+    w_.Action("mnuAnotar")->setEnabled(false);
+    anotar_->show();
+    anotar_->raise();
+    anotar_->activateWindow();
+}
+
+void ChartCommands::Listar(const std::string& fileName) {
+    QListWidget* list = w_.flistArchivos();
+    const QString name = QString::fromStdString(fileName);
+    if (!list->findItems(name, Qt::MatchExactly).isEmpty()) return;
+    int row = 0;
+    while (row < list->count() &&
+           QString::compare(list->item(row)->text(), name, Qt::CaseInsensitive) < 0)
+        ++row;
+    list->insertItem(row, name);
+}
+
+void ChartCommands::AnotarCerrada() {
+    if (HayArchivo()) w_.Action("mnuAnotar")->setEnabled(true);
+}
+
+}  // namespace natalis

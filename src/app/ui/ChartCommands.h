@@ -1,0 +1,53 @@
+// The main window's commands that keep the chart library: a new chart typed in the entry
+// form, the entry form on the chart's data, the house system, writing a tried birth time
+// into the file, deleting the file, and the notes window.
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <string>
+
+namespace natalis {
+
+class CuadroGral;
+class FrmAnotar;
+class InputData;
+struct MainState;
+
+class ChartCommands : public QObject {
+    Q_OBJECT
+  public:
+    // Becomes a child of the window, connects its menu commands and plugs the entry form
+    // and the notes window into the window's hooks.
+    explicit ChartCommands(CuadroGral& w);
+
+    void mnuNuevaCarta_Click();     // "   NUEVA CARTA": the entry form, empty
+    void FichaNatal_Click();        // "Ficha Natal": the entry form on the chart's data
+    void mnuGuardarHora_Click();    // "Guardar nueva hora"
+    void MnuHsys_Click(int index);  // 30 Plácido, 31 Regiomontano, 32 Koch
+    void mnuKillFile_Click();       // "Eliminar"
+    void mnuAnotar_Click();         // "     ANOTACIONES"
+
+    // The commands that act on the chart's file, fitted to the chart on display: they are
+    // offered only for a chart whose file is still there, and "Guardar nueva hora" only
+    // while a tried birth time waits to be written. Run after every drawing of a chart.
+    void AjustarMenusArchivo();
+
+    InputData* Ficha() const;   // the entry form while it is open
+    FrmAnotar* Anotar() const;  // the notes window while it is open
+
+  private:
+    InputData* AbrirFicha();
+    void AceptarFicha();
+    void AnotarCerrada();
+    // Puts a newly written chart file into the chart list, in its alphabetical place.
+    void Listar(const std::string& fileName);
+    bool HayArchivo() const;
+
+    CuadroGral& w_;
+    MainState& st_;
+    QPointer<InputData> ficha_;
+    QPointer<FrmAnotar> anotar_;
+    std::string notesText_;  // the notes window's text handed to the save command
+};
+
+}  // namespace natalis
