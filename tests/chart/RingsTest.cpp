@@ -77,7 +77,9 @@ TEST(AngulosProgresion, BodiesOnBothSidesOfZeroAreSeparatedNotThrownForward) {
     EXPECT_EQ(AnguloDe(a, 2) % 360, 2);
     for (const AnguloGlifo& x : a) {
         for (const AnguloGlifo& y : a) {
-            if (x.cuerpo != y.cuerpo) EXPECT_GE(Separacion(x.angulo, y.angulo), 4);
+            if (x.cuerpo != y.cuerpo) {
+                EXPECT_GE(Separacion(x.angulo, y.angulo), 4);
+            }
         }
     }
 }

@@ -106,7 +106,9 @@ TEST(ListarProgresion, SixteenBlocksEachPointMeetingItsOwnNatalPlace) {
         // The progressed line shows the natal position after its own label.
         EXPECT_EQ(lista[i].substr(lista[i].size() - 7), natalTexto.substr(natalTexto.size() - 7));
         for (int j = 0; j < 4; ++j) {
-            if (indicePrimeras[j] == p) EXPECT_EQ(lista[i].rfind(primeras[j], 0), 0u) << p;
+            if (indicePrimeras[j] == p) {
+                EXPECT_EQ(lista[i].rfind(primeras[j], 0), 0u) << p;
+            }
         }
         std::vector<std::string> bloque;
         for (++i; i < lista.size() && lista[i] != "   "; ++i) bloque.push_back(lista[i]);
