@@ -45,6 +45,7 @@ bool FrmAnotar::Cargar(const std::string& fileName) {
     }
     notesFileName_ = fileName;
     texto_->setPlainText(QString::fromStdString(NotasDesdeArchivo(file.bytes)));
+    texto_->document()->setModified(false);
     flags_.NotesModified = false;  // filling the box is no change
     return true;
 }
@@ -73,7 +74,10 @@ bool FrmAnotar::GuardarEnArchivo() {
 }
 
 bool FrmAnotar::Descargar() {
-    if (!flags_.NotesModified) return true;
+    // Accepting a new chart clears the shared flag; the box itself still knows it was edited,
+    // so those edits are not dropped without the question.
+    if (!flags_.NotesModified && !texto_->document()->isModified()) return true;
+    flags_.NotesModified = true;
     MsgAnswer answer =
         dialogs_.MsgBox("Las anotaciones se han modificado. ¿ Guardar los cambios ?   ",
                         MsgButtons::YesNo, MsgIcon::None, kTitle);
@@ -85,10 +89,12 @@ bool FrmAnotar::Descargar() {
             if (onSavedNewChart_) onSavedNewChart_(*saved);
         }
         flags_.NotesModified = false;
+        texto_->document()->setModified(false);
         return true;
     }
     if (answer == MsgAnswer::Yes && !GuardarEnArchivo()) return false;
     flags_.NotesModified = false;
+    texto_->document()->setModified(false);
     notesFileName_.clear();
     return true;
 }
