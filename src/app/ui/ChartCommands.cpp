@@ -56,6 +56,7 @@ ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State())
         return &notesText_;
     };
     hooks.chartMenus = [this] { AjustarMenusArchivo(); };
+    hooks.notesOpen = [this] { return !anotar_.isNull() && anotar_->isVisible(); };
 
     // There is no chart file to annotate before a chart is loaded.
     w_.Action("mnuAnotar")->setEnabled(false);

@@ -230,6 +230,7 @@ void CuadroGral::flistArchivos_Click() {
     const QListWidgetItem* item = flistArchivos_->currentItem();
     if (!item) return;
     if (hooks_.closeNotes) hooks_.closeNotes();
+    if (hooks_.notesOpen && hooks_.notesOpen()) return;
     state_.flags.ChartFileName = item->text().toStdString();
     flistArchivos_->hide();
     const ChartReadResult read =
@@ -303,6 +304,7 @@ void CuadroGral::mnuGuardarFile_Click() {
 void CuadroGral::Fin_Click() {
     if (hooks_.closeEntryForm) hooks_.closeEntryForm();
     if (hooks_.closeNotes) hooks_.closeNotes();
+    if (hooks_.notesOpen && hooks_.notesOpen()) return;
     endProgram_();
 }
 
@@ -359,6 +361,11 @@ bool CuadroGral::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CuadroGral::closeEvent(QCloseEvent* event) {
+    if (hooks_.closeNotes) hooks_.closeNotes();
+    if (hooks_.notesOpen && hooks_.notesOpen()) {
+        event->ignore();
+        return;
+    }
     UnregisterGlyphFont(fontId_);
     fontId_ = -1;
     if (hooks_.closeEntryForm) hooks_.closeEntryForm();

@@ -33,6 +33,9 @@ struct WindowHooks {
     std::function<void()> hideSolarFrame;           // hides frameSOLAR and empties its options
     std::function<const std::string*()> notesText;  // the notes window's text, if open
     std::function<void()> chartMenus;  // fits the file commands to the chart, run by GraficarNatal
+    // True while the notes window stays open after closeNotes: its user went back to editing,
+    // so what asked it to close (loading, "Salir", closing the window) does not go on.
+    std::function<bool()> notesOpen;
 };
 
 class CuadroGral : public QMainWindow {

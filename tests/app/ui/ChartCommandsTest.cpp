@@ -502,6 +502,37 @@ TEST_F(Library, LoadingAnotherChartAsksFirstAndSavesIntoTheLoadedFile) {
     EXPECT_EQ(commands->Anotar(), nullptr);
 }
 
+TEST_F(Library, GoingBackToTheNotesStopsLoadingAndEnding) {
+    int ended = 0;
+    window->SetEndProgram([&] { ++ended; });
+    Load("Ana.dat");
+    OpenNotes();
+    TypeInNotes(QString::fromUtf8("😀"));
+    // Each time: save, but not with "?" for the emoji: the window stays to be edited.
+    for (int i = 0; i < 3; ++i) {
+        dialogs.QueueAnswer(MsgAnswer::Yes);
+        dialogs.QueueAnswer(MsgAnswer::No);
+    }
+    window->mnuBuscarFiles_Click();
+    QListWidget* list = window->flistArchivos();
+    list->setCurrentItem(list->findItems("Bruno.dat", Qt::MatchExactly).front());
+    window->flistArchivos_Click();
+    EXPECT_EQ(State().flags.ChartFileName, "Ana.dat");  // Bruno was not loaded
+    EXPECT_EQ(State().DatosNatales.NatalName, " Ana Prueba");
+
+    Action("Fin")->trigger();
+    EXPECT_EQ(ended, 0);
+    EXPECT_FALSE(window->close());
+    Flush();
+    ASSERT_NE(commands->Anotar(), nullptr);
+    EXPECT_EQ(dialogs.asked.size(), 6u);
+    EXPECT_EQ(File("Ana.dat"), anaFile);
+
+    dialogs.QueueAnswer(MsgAnswer::No);  // now the edits are given up
+    Action("Fin")->trigger();
+    EXPECT_EQ(ended, 1);
+}
+
 TEST_F(Library, EditsMadeBeforeANewChartAreNotDroppedSilently) {
     Load("Ana.dat");
     OpenNotes();
