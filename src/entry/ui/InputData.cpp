@@ -17,28 +17,35 @@ namespace natalis {
 
 namespace {
 
-// The key filter of a numeric box: digits and the box's extra characters pass, anything
-// else is refused. Applied to pasted text as well, so that no box can hold a character
-// its value would silently ignore.
+// The key filter of a numeric box: digits and the box's extra characters pass, any other
+// character is refused, typed or pasted, so that no box takes a character its value would
+// silently ignore. Characters the box already held (a pre-filled text read from a file
+// written by hand) stay and can still be deleted; only new ones are judged.
 class KeyFilter : public QValidator {
   public:
-    KeyFilter(QString extra, bool leadingSign, QObject* parent)
-        : QValidator(parent), extra_(std::move(extra)), leadingSign_(leadingSign) {}
+    KeyFilter(QString extra, bool leadingSign, QLineEdit* box)
+        : QValidator(box), extra_(std::move(extra)), leadingSign_(leadingSign) {
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& t) { held_ = t; });
+    }
 
     State validate(QString& input, int&) const override {
-        for (int i = 0; i < input.size(); ++i) {
-            const QChar c = input[i];
-            if (c >= '0' && c <= '9') continue;
-            if (extra_.contains(c)) continue;
-            if (leadingSign_ && i == 0 && (c == '+' || c == '-')) continue;
-            return Invalid;
-        }
-        return Acceptable;
+        return Refused(input) > Refused(held_) ? Invalid : Acceptable;
     }
 
   private:
+    int Refused(const QString& text) const {
+        int n = 0;
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            const bool sign = leadingSign_ && i == 0 && (c == '+' || c == '-');
+            if (!(c >= '0' && c <= '9') && !extra_.contains(c) && !sign) ++n;
+        }
+        return n;
+    }
+
     QString extra_;
     bool leadingSign_;
+    QString held_;  // the box's text as last accepted
 };
 
 struct BoxSpec {

@@ -174,6 +174,24 @@ TEST_F(EntryForm, PastedTextIsFilteredLikeTypedText) {
     EXPECT_EQ(day->text(), "15");
 }
 
+TEST_F(EntryForm, PrefilledCharactersCanBeEditedAroundAndDeleted) {
+    // A year kept with its sign's blank, and longitude degrees read from a hand-written
+    // "8: 5.30W" (the three characters before the point).
+    QLineEdit* year = form->Caja(EntryField::TextAnno);
+    year->setText(" 1970");
+    year->end(false);
+    Type(year, "1x");
+    EXPECT_EQ(year->text(), " 19701");
+    QLineEdit* lon = form->Caja(EntryField::TextLonGrad);
+    lon->setText(": 5");
+    lon->home(false);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(lon, &del);
+    EXPECT_EQ(lon->text(), " 5");
+    Type(lon, "a");
+    EXPECT_EQ(lon->text(), " 5");
+}
+
 struct CheckCase {
     const char* name;
     EntryField field;
