@@ -48,7 +48,7 @@ class KeyFilter : public QValidator {
     QString held_;  // the box's text as last accepted
 };
 
-struct BoxSpec {
+struct BoxRule {
     const char* name;  // the control's name
     std::string FichaNatalTextos::*text;
     int maxLength;      // 0: no limit
@@ -59,7 +59,7 @@ struct BoxSpec {
 constexpr int kNameLength = 0;  // the file line holds the full name
 
 // In tab order, indexed by EntryField.
-const BoxSpec kBoxes[] = {
+const BoxRule kBoxes[] = {
     {"TextNombre", &FichaNatalTextos::TextNombre, kNameLength, nullptr, false},
     {"TextDia", &FichaNatalTextos::TextDia, 2, "", false},
     {"TextMes", &FichaNatalTextos::TextMes, 2, "", false},
@@ -98,11 +98,11 @@ InputData::InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
 
 void InputData::BuildControls() {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        const BoxSpec& spec = kBoxes[i];
+        const BoxRule& rule = kBoxes[i];
         auto* box = new QLineEdit(this);
-        box->setObjectName(spec.name);
-        if (spec.maxLength > 0) box->setMaxLength(spec.maxLength);
-        if (spec.extra) box->setValidator(new KeyFilter(spec.extra, spec.leadingSign, box));
+        box->setObjectName(rule.name);
+        if (rule.maxLength > 0) box->setMaxLength(rule.maxLength);
+        if (rule.extra) box->setValidator(new KeyFilter(rule.extra, rule.leadingSign, box));
         boxes_[i] = box;
     }
     auto box = [this](EntryField f) { return Caja(f); };
