@@ -114,6 +114,10 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
 CuadroGral::~CuadroGral() = default;
 
 void CuadroGral::BuildMenus() {
+    // The captions carry their own blanks; without extra padding every title fits the
+    // designed width.
+    menuBar()->setFont(QtSurface::FontFor("Microsoft Sans Serif", 9, false));
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 3px 0px; }"));
     for (const MenuRow& row : kMenus) {
         const QString caption = QString::fromUtf8(row.caption);
         QAction* action = nullptr;
@@ -157,9 +161,13 @@ void CuadroGral::BuildControls() {
     connect(flistArchivos_, &QListWidget::itemClicked, this, [this] { flistArchivos_Click(); });
     view_->Place(flistArchivos_, kChartListRect, kChartListPt);
 
+    // The aspects list appears with the first chart; the start screen has nothing for it.
     Lista_ = new QListWidget(view_);
     Lista_->setObjectName("Lista");
     Lista_->setFont(QtSurface::FontFor("Arial", kListaPt, false));
+    Lista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Lista_->setTextElideMode(Qt::ElideNone);
+    Lista_->hide();
     view_->Place(Lista_, kListaRect, kListaPt);
 
     // The date and time box of progressions, transits and the birth-time change; the
@@ -276,6 +284,7 @@ void CuadroGral::GraficarNatal() {
     for (const std::string& line : ListarAspectos(state_.tables.natal)) {
         Lista_->addItem(QString::fromStdString(line));
     }
+    Lista_->show();
     Lista_->setFocus(Qt::OtherFocusReason);
 
     ListadoNatal();

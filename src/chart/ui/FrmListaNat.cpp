@@ -38,12 +38,16 @@ void FrmListaNat::SetLines(const std::vector<std::string>& lines) {
 
 void FrmListaNat::ShowListing() {
     if (!placed_) {
-        // Form_Load: the left edge at its designed place, kept on the screen.
-        const QScreen* screen =
-            parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        // Form_Load: the left edge at its designed place, or further right when the main
+        // window reaches past it (so the listing does not cover the aspects list), kept on
+        // the screen.
+        const QWidget* main = parentWidget();
+        const QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
         const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        const int top = parentWidget() ? parentWidget()->geometry().top() : avail.top();
-        move(std::min(avail.left() + kLeft, avail.right() - kWidth), top);
+        int left = avail.left() + kLeft;
+        if (main) left = std::max(left, main->frameGeometry().right() + 1);
+        const int top = main ? main->geometry().top() : avail.top();
+        move(std::min(left, avail.right() + 1 - frameGeometry().width()), top);
         placed_ = true;
     }
     show();
