@@ -4,6 +4,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -71,6 +72,12 @@ std::optional<PngOptions> ParsePngArgs(const Args& args) {
     return o;
 }
 
+void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(msg));
+    }
+}
+
 std::string CaptionFor(const std::string& houses, char used) {
     if (used == 'O') return "Porfirio";
     if (houses == "K") return "Koch";
@@ -91,10 +98,17 @@ int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
     char name[] = "natalis";
     char* argv[] = {name, nullptr};
     std::unique_ptr<QGuiApplication> app;
+    QtMessageHandler previous = nullptr;
     if (!QCoreApplication::instance()) {
         if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // Standard error carries only the program's own messages: Qt's notes about the
+        // session it runs in are dropped, its errors still pass.
+        previous = qInstallMessageHandler(QuietQtNotes);
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
+    const auto restore = [&] {
+        if (previous) qInstallMessageHandler(previous);
+    };
 
     MainState state;
     const std::filesystem::path path(o->file);
@@ -102,6 +116,7 @@ int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
         ReadChartFile(path.parent_path().string(), path.filename().string(), state.DatosNatales);
     if (!read.ok) {
         err << read.message << "\n";
+        restore();
         return 2;
     }
     MarkChartLoaded(state);
@@ -118,6 +133,7 @@ int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
                  state.wheel);
     if (!DrawPngRings(o->rings, state, eph, surface, err)) {
         UnregisterGlyphFont(fontId);
+        restore();
         return 2;
     }
 
@@ -129,6 +145,7 @@ int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
         written = writer.write(surface.Image()) && file.commit();
     }
     UnregisterGlyphFont(fontId);
+    restore();
     if (!written) {
         err << "No se pudo escribir la imagen " << o->out << "\n";
         return 2;
