@@ -347,6 +347,20 @@ TEST_F(MainWindow, CasasCaptionFollowsTheCheckedItem) {
     EXPECT_EQ(window->CasasCaption(), "Koch");
 }
 
+// Placidus has no cusps at 70 degrees north: the houses fall back to Porphyry, and the
+// wheel's header says so rather than naming the checked system.
+TEST_F(MainWindow, CasasCaptionNamesTheFallbackSystem) {
+    std::string text = ChartText("Norte");
+    text.replace(text.find("7: 34.36S"), 9, "7: 70.00N");
+    folder.Write("Norte.dat", text);
+    window->FormLoad();
+    Click("Norte.dat");
+    ASSERT_EQ(window->State().tables.natal.HouseSystemUsed, 'O');
+    EXPECT_EQ(window->CasasCaption(), "Porfirio");
+    Click("Ana.dat");
+    EXPECT_EQ(window->CasasCaption(), "Plácido");
+}
+
 TEST_F(MainWindow, GuardarWritesTheChartAndRefreshesTheList) {
     window->FormLoad();
     Click("Ana.dat");
