@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev
   libswe-dev swe-standard-data
   libgtest-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   xvfb xauth
 )
 missing=()
