@@ -34,6 +34,9 @@ PLANET_KEYS = "asdfghjkl;"
 PLANET_SYMBOLS = [0x2609, 0x263D, 0x263F, 0x2640, 0x2642, 0x2643, 0x2644, 0x2645, 0x2646, 0x2647]
 EXTRA = {"A": 0x260A, ":": 0x2295, "U": 0x260B}
 PLAIN = "0123456789 -"  # copied from the same code point
+# The start screen sets its two columns of planet glyphs apart with a run of blanks of this
+# font; a blank of 0.42 em lines the second column up with its position texts.
+BLANK_WIDTH_EM = 0.42
 
 
 def mapping():
@@ -82,6 +85,8 @@ def main():
         out.paste()
         target.glyphname = name
         target.width = glyph.width
+        if key == ord(" "):
+            target.width = round(BLANK_WIDTH_EM * src.em)
 
     out.os2_winascent = src.os2_winascent
     out.os2_windescent = src.os2_windescent
