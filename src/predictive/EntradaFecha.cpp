@@ -1,6 +1,6 @@
 #include "predictive/EntradaFecha.h"
 
-#include "astro/DateTimeParse.h"
+#include "app/NuevaHora.h"
 
 namespace natalis {
 
@@ -73,7 +73,7 @@ ConfigEntrada ConfigCambioHora(const NatalRecord& rec, const std::string& horaTe
 
 std::string ValidarHora(std::string& hora, double& h) {
     std::string serr;
-    stringHora_a_h(hora, h, serr);
+    RevisarHoraNatal(hora, h, serr);
     return serr;
 }
 

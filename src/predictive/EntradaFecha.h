@@ -46,7 +46,8 @@ ConfigEntrada ConfigTransito();
 ConfigEntrada ConfigCambioHora(const NatalRecord& rec, const std::string& horaTexto);
 
 // Checks a typed birth time; on success h holds decimal hours and the result is empty,
-// otherwise the result is the message shown with the title "corregir hora".
+// otherwise the result is the message shown with the title "corregir hora". A time typed
+// as decimal hours must also lie within the day ("1430" is refused, not read as 1430 h).
 std::string ValidarHora(std::string& hora, double& h);
 
 }  // namespace natalis

@@ -75,6 +75,14 @@ TEST(ValidarHora, DecimalHoursOrTheCheckersText) {
     EXPECT_NEAR(h, 14.51, 1e-9);  // hand computation: 14 + 30/60 + 36/3600
     hora = "25 00";
     EXPECT_EQ(ValidarHora(hora, h), " 25 horas no es correcto.");
+    // A decimal birth time outside the day would draw the chart weeks later.
+    hora = "1430";
+    h = -1;
+    EXPECT_EQ(ValidarHora(hora, h), " 1430 horas no es correcto.");
+    EXPECT_EQ(h, -1);
+    hora = "14.5";
+    EXPECT_EQ(ValidarHora(hora, h), "");
+    EXPECT_DOUBLE_EQ(h, 14.5);
 }
 
 }  // namespace
