@@ -91,11 +91,17 @@ void RecordingSurface::Print(const std::string& text, bool newLine) {
     ops_.push_back(op);
     if (newLine) {
         curX_ = 0;
-        curY_ += sizePt_ * kUnitsPerPt * kLineHeight;
+        curY_ += LineAdvance();
     } else {
-        curX_ += static_cast<double>(Utf8Length(text)) * sizePt_ * kUnitsPerPt * kAdvancePerChar;
+        curX_ += TextAdvance(text);
     }
 }
+
+double RecordingSurface::TextAdvance(const std::string& text) const {
+    return static_cast<double>(Utf8Length(text)) * sizePt_ * kUnitsPerPt * kAdvancePerChar;
+}
+
+double RecordingSurface::LineAdvance() const { return sizePt_ * kUnitsPerPt * kLineHeight; }
 
 std::vector<DrawOp> RecordingSurface::OpsOf(DrawOp::Kind kind) const {
     std::vector<DrawOp> out;

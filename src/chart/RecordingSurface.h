@@ -1,6 +1,8 @@
-// A Surface that draws nothing and records every primitive, in the window's own units, so
-// tests can say where each glyph, number and line went and in which colour, font and style.
-// Text advance is approximated from the character count and the font size.
+// A Surface that records every primitive, resolved to absolute positions in the window's own
+// units, with its colour, font and style. Tests read the record to say where each glyph,
+// number and line went; the Qt surface derives from it and paints the record at any size.
+// Here text advance is approximated from the character count and the font size; a painting
+// surface measures it with its real fonts.
 #pragma once
 #include <string>
 #include <vector>
@@ -56,6 +58,14 @@ class RecordingSurface : public Surface {
     // Recorded operations of one kind, in drawing order.
     std::vector<DrawOp> OpsOf(DrawOp::Kind kind) const;
     void Clear() { ops_.clear(); }
+
+  protected:
+    // Width of a printed text and height of a printed line, in units, for the installed font.
+    virtual double TextAdvance(const std::string& text) const;
+    virtual double LineAdvance() const;
+    const std::string& FontFace() const { return face_; }
+    double FontSizePt() const { return sizePt_; }
+    bool FontBold() const { return bold_; }
 
   private:
     DrawOp Styled(DrawOp::Kind kind) const;

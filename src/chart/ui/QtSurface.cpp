@@ -74,10 +74,7 @@ QFont QtSurface::FontFor(const std::string& face, double sizePt, bool bold) {
     return font;
 }
 
-QtSurface::QtSurface() {
-    font_ = FontFor(face_, sizePt_, bold_);
-    SetTargetSize(QSize(kDesignWidth, kDesignHeight), 1.0);
-}
+QtSurface::QtSurface() { SetTargetSize(QSize(kDesignWidth, kDesignHeight), 1.0); }
 
 void QtSurface::SetTargetSize(QSize logicalSize, qreal devicePixelRatio) {
     size_ = logicalSize.expandedTo(QSize(1, 1));
@@ -107,20 +104,21 @@ QPointF QtSurface::ToPixels(double x, double y) const {
 }
 
 void QtSurface::PaintPending() {
-    if (painted_ >= ops_.size()) return;
+    const std::vector<DrawOp>& ops = Ops();
+    if (painted_ >= ops.size()) return;
     QPainter p(&image_);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setClipRect(QRectF(offX_, offY_, 100.0 * scale_, 70.0 * scale_));
-    for (; painted_ < ops_.size(); ++painted_) PaintOp(p, ops_[painted_]);
+    for (; painted_ < ops.size(); ++painted_) PaintOp(p, ops[painted_]);
 }
 
-void QtSurface::PaintOp(QPainter& p, const Op& op) const {
+void QtSurface::PaintOp(QPainter& p, const DrawOp& op) const {
     const double f = scale_ / kDesignPxPerUnit;  // pixels per designed pixel
     QPen pen(ToQColor(op.color));
     pen.setWidthF(std::max(1.0, op.width * f));
     pen.setCapStyle(Qt::FlatCap);
-    switch (op.style) {
+    switch (op.lineStyle) {
         case LineStyle::Solid:
             pen.setStyle(Qt::SolidLine);
             break;
@@ -132,134 +130,54 @@ void QtSurface::PaintOp(QPainter& p, const Op& op) const {
             break;
     }
     switch (op.kind) {
-        case Op::Kind::Circle: {
+        case DrawOp::Kind::Cls:
+            break;  // the image was emptied when the drawing started
+        case DrawOp::Kind::Circle: {
             p.setPen(pen);
-            p.setBrush(op.filled ? QBrush(ToQColor(op.fillColor)) : QBrush(Qt::NoBrush));
+            p.setBrush(op.fillStyle == FillStyle::Solid ? QBrush(ToQColor(op.fillColor))
+                                                        : QBrush(Qt::NoBrush));
             const double rPx = op.r * scale_;
             p.drawEllipse(ToPixels(op.x1, op.y1), rPx, rPx);
             break;
         }
-        case Op::Kind::Point: {
+        case DrawOp::Kind::Point: {
             const double side = std::max(1.0, op.width * f);
             const QPointF c = ToPixels(op.x1, op.y1);
             p.fillRect(QRectF(c.x() - side / 2, c.y() - side / 2, side, side), ToQColor(op.color));
             break;
         }
-        case Op::Kind::Line:
-            if (op.style == LineStyle::Invisible) break;
+        case DrawOp::Kind::Line:
+            if (op.lineStyle == LineStyle::Invisible) break;
             p.setPen(pen);
             p.drawLine(ToPixels(op.x1, op.y1), ToPixels(op.x2, op.y2));
             break;
-        case Op::Kind::Text: {
-            QFont font = op.font;
-            font.setPointSizeF(op.font.pointSizeF() * f);
+        case DrawOp::Kind::Text: {
+            const QFont font = FontFor(op.face, op.sizePt * f, op.bold);
             p.setFont(font);
             p.setPen(ToQColor(op.color));
             const QPointF topLeft = ToPixels(op.x1, op.y1);
             const double emPx = font.pointSizeF() * kPxPerPt;
-            p.drawText(QPointF(topLeft.x(), topLeft.y() + kCellAscentEm * emPx), op.text);
+            p.drawText(QPointF(topLeft.x(), topLeft.y() + kCellAscentEm * emPx),
+                       QString::fromStdString(op.text));
             break;
         }
     }
 }
 
-QtSurface::Op QtSurface::Make(Op::Kind kind) const {
-    Op op{};
-    op.kind = kind;
-    op.fillColor = fillColor_;
-    op.filled = fillStyle_ == FillStyle::Solid;
-    op.style = lineStyle_;
-    op.width = width_;
-    return op;
-}
-
 void QtSurface::Cls() {
-    ops_.clear();
+    Clear();
+    RecordingSurface::Cls();
     Restart();
-    curX_ = 0;
-    curY_ = 0;
 }
 
-void QtSurface::SetFont(const std::string& face, double sizePt, bool bold) {
-    face_ = face;
-    sizePt_ = sizePt;
-    bold_ = bold;
-    font_ = FontFor(face_, sizePt_, bold_);
-}
-
-void QtSurface::SetFontSize(double sizePt) {
-    sizePt_ = sizePt;
-    font_.setPointSizeF(sizePt > 0 ? sizePt : 1.0);
-}
-
-void QtSurface::SetFontBold(bool bold) {
-    bold_ = bold;
-    font_.setBold(bold);
-}
-
-void QtSurface::Circle(double x, double y, double r, Color c) {
-    Op op = Make(Op::Kind::Circle);
-    op.x1 = x;
-    op.y1 = y;
-    op.r = r;
-    op.color = c;
-    ops_.push_back(op);
-    curX_ = x;
-    curY_ = y;
-}
-
-void QtSurface::PSet(double x, double y, Color c, bool step) {
-    if (step) {
-        x += curX_;
-        y += curY_;
-    }
-    Op op = Make(Op::Kind::Point);
-    op.x1 = x;
-    op.y1 = y;
-    op.color = c;
-    ops_.push_back(op);
-    curX_ = x;
-    curY_ = y;
-}
-
-void QtSurface::Line(double x1, double y1, bool step1, double x2, double y2, bool step2, Color c) {
-    if (step1) {
-        x1 += curX_;
-        y1 += curY_;
-    }
-    if (step2) {
-        x2 += x1;
-        y2 += y1;
-    }
-    Op op = Make(Op::Kind::Line);
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.color = c;
-    ops_.push_back(op);
-    curX_ = x2;
-    curY_ = y2;
-}
-
-void QtSurface::Print(const std::string& text, bool newLine) {
-    Op op = Make(Op::Kind::Text);
-    op.x1 = curX_;
-    op.y1 = curY_;
-    op.color = foreColor_;
-    op.font = font_;
-    op.text = QString::fromStdString(text);
-    ops_.push_back(op);
-    // The position moves as the text measures at the designed size, so the drawing's layout
-    // does not depend on the window's size.
+double QtSurface::TextAdvance(const std::string& text) const {
     static const QImage metricsDevice = MetricsDevice();
-    const QFontMetricsF fm(font_, &metricsDevice);
-    if (newLine) {
-        curX_ = 0;
-        curY_ += kCellHeightEm * font_.pointSizeF() * kPxPerPt / kDesignPxPerUnit;
-    } else {
-        curX_ += fm.horizontalAdvance(op.text) / kDesignPxPerUnit;
-    }
+    const QFontMetricsF fm(FontFor(FontFace(), FontSizePt(), FontBold()), &metricsDevice);
+    return fm.horizontalAdvance(QString::fromStdString(text)) / kDesignPxPerUnit;
+}
+
+double QtSurface::LineAdvance() const {
+    return kCellHeightEm * FontSizePt() * kPxPerPt / kDesignPxPerUnit;
 }
 
 }  // namespace natalis

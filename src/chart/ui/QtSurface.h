@@ -3,7 +3,7 @@
 // at any size; pen widths and fonts scale with it. A 12 pt font at the designed size
 // (958 x 677 px, 9.58 px per unit) is 16 px high.
 //
-// Every primitive is kept as a resolved paint operation in user units, so a new size or
+// Every primitive is kept in the record of RecordingSurface, in user units, so a new size or
 // device pixel ratio repaints the same drawing crisply instead of stretching pixels.
 #pragma once
 #include <QFont>
@@ -11,13 +11,12 @@
 #include <QSize>
 #include <QString>
 #include <string>
-#include <vector>
 
-#include "chart/Surface.h"
+#include "chart/RecordingSurface.h"
 
 namespace natalis {
 
-class QtSurface : public Surface {
+class QtSurface : public RecordingSurface {
   public:
     static constexpr int kDesignWidth = 958;
     static constexpr int kDesignHeight = 677;
@@ -42,57 +41,26 @@ class QtSurface : public Surface {
     // The font of a face at a size in points, as painted at scale 1.
     static QFont FontFor(const std::string& face, double sizePt, bool bold);
 
+    // Starts a new drawing: the record and the image are emptied.
     void Cls() override;
-    void SetFillStyle(FillStyle style) override { fillStyle_ = style; }
-    void SetFillColor(Color c) override { fillColor_ = c; }
-    void SetDrawStyle(LineStyle style) override { lineStyle_ = style; }
-    void SetDrawWidth(int width) override { width_ = width; }
-    void SetForeColor(Color c) override { foreColor_ = c; }
-    void SetFont(const std::string& face, double sizePt, bool bold) override;
-    void SetFontSize(double sizePt) override;
-    void SetFontBold(bool bold) override;
-    void Circle(double x, double y, double r, Color c) override;
-    void PSet(double x, double y, Color c, bool step = false) override;
-    void Line(double x1, double y1, bool step1, double x2, double y2, bool step2, Color c) override;
-    void Print(const std::string& text, bool newLine) override;
-    double CurrentX() const override { return curX_; }
-    double CurrentY() const override { return curY_; }
+
+  protected:
+    // Texts advance as they measure at the designed size, so the drawing's layout does not
+    // depend on the window's size.
+    double TextAdvance(const std::string& text) const override;
+    double LineAdvance() const override;
 
   private:
-    struct Op {
-        enum class Kind { Circle, Point, Line, Text } kind;
-        double x1, y1, x2, y2, r;
-        Color color, fillColor;
-        bool filled;
-        LineStyle style;
-        int width;
-        QFont font;  // at scale 1 (designed size); text ops only
-        QString text;
-    };
-
     void Restart();
     void PaintPending();
-    void PaintOp(class QPainter& p, const Op& op) const;
-    Op Make(Op::Kind kind) const;
+    void PaintOp(class QPainter& p, const DrawOp& op) const;
 
-    std::vector<Op> ops_;
-    size_t painted_ = 0;
+    size_t painted_ = 0;  // operations of the record already on the image
     QImage image_;
     QSize size_;
     qreal dpr_ = 1.0;
     double scale_ = kDesignPxPerUnit;  // logical px per unit
     double offX_ = 0, offY_ = 0;       // letterbox offsets in logical px
-
-    double curX_ = 0, curY_ = 0;
-    Color foreColor_ = 0;
-    Color fillColor_ = 0;
-    FillStyle fillStyle_ = FillStyle::Transparent;
-    LineStyle lineStyle_ = LineStyle::Solid;
-    int width_ = 1;
-    std::string face_ = "Arial";
-    double sizePt_ = 8.25;
-    bool bold_ = false;
-    QFont font_;  // the installed font at scale 1
 };
 
 }  // namespace natalis
