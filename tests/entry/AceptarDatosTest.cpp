@@ -4,37 +4,16 @@
 #include "app/Cp1252.h"
 #include "entry/AceptarDatos.h"
 #include "entry/LlenarFicha.h"
+#include "tests/entry/FichaEjemplo.h"
 
 namespace natalis {
 namespace {
-
-// Buenos Aires, 5 3 1970 09:07:30, zone 3 west.
-FichaNatalTextos BuenosAires() {
-    FichaNatalTextos f;
-    f.TextNombre = "Ana Lucía";
-    f.TextDia = "5";
-    f.TextMes = "3";
-    f.TextAnno = "1970";
-    f.TextHShs = "09";
-    f.TextHSmin = "07";
-    f.TextHSseg = "30";
-    f.TextHusoHoras = "03";
-    f.TextHusoMinutos = "00";
-    f.TextLatGrad = "34";
-    f.TextLatMin = "36";
-    f.LatitudSur = true;
-    f.TextLonGrad = "058";
-    f.TextLonMin = "27";
-    f.LongitudOeste = true;
-    f.txtLugar = "Buenos Aires";
-    return f;
-}
 
 TEST(AceptarDatos, FillsEveryFieldOfTheRecord) {
     NatalRecord rec;
     ChartFlags flags;
     flags.NotesModified = true;
-    ASSERT_FALSE(AceptarDatos(BuenosAires(), rec, flags).has_value());
+    ASSERT_FALSE(AceptarDatos(FichaBuenosAires(), rec, flags).has_value());
 
     EXPECT_EQ(rec.NatalName, "Ana Lucía");
     // 30 characters: "Ana Lucía" is 9 characters (10 bytes) and 21 blanks.
@@ -69,7 +48,7 @@ TEST(AceptarDatos, FailedCheckChangesNothing) {
     NatalRecord rec;
     rec.NatalName = "anterior";
     ChartFlags flags;
-    FichaNatalTextos f = BuenosAires();
+    FichaNatalTextos f = FichaBuenosAires();
     f.TextHShs = "24";
     auto failure = AceptarDatos(f, rec, flags);
     ASSERT_TRUE(failure.has_value());
@@ -82,7 +61,7 @@ TEST(AceptarDatos, DateParserRejectsDay32AfterNameAndDateAreSet) {
     NatalRecord rec;
     rec.TimeText = "12:00:00";
     ChartFlags flags;
-    FichaNatalTextos f = BuenosAires();
+    FichaNatalTextos f = FichaBuenosAires();
     f.TextDia = "32";
     auto failure = AceptarDatos(f, rec, flags);
     ASSERT_TRUE(failure.has_value());
@@ -97,7 +76,7 @@ TEST(AceptarDatos, DateParserRejectsDay32AfterNameAndDateAreSet) {
 TEST(AceptarDatos, February31PassesBothChecks) {
     NatalRecord rec;
     ChartFlags flags;
-    FichaNatalTextos f = BuenosAires();
+    FichaNatalTextos f = FichaBuenosAires();
     f.TextDia = "31";
     f.TextMes = "2";
     EXPECT_FALSE(AceptarDatos(f, rec, flags).has_value());
@@ -106,7 +85,7 @@ TEST(AceptarDatos, February31PassesBothChecks) {
 TEST(AceptarDatos, NegativeYearTexts) {
     NatalRecord rec;
     ChartFlags flags;
-    FichaNatalTextos f = BuenosAires();
+    FichaNatalTextos f = FichaBuenosAires();
     f.TextAnno = "-500";
     ASSERT_FALSE(AceptarDatos(f, rec, flags).has_value());
     EXPECT_EQ(rec.YearText, "-500");
@@ -116,7 +95,7 @@ TEST(AceptarDatos, NegativeYearTexts) {
 TEST(AceptarDatos, EmptyTimeBoxesCountAsZero) {
     NatalRecord rec;
     ChartFlags flags;
-    FichaNatalTextos f = BuenosAires();
+    FichaNatalTextos f = FichaBuenosAires();
     f.TextHShs = "10";
     f.TextHSmin = "";
     f.TextHSseg = "";
@@ -136,7 +115,7 @@ TEST(AceptarDatos, ZeroDegreesBecomeATenThousandth) {
     for (const Row& r : rows) {
         NatalRecord rec;
         ChartFlags flags;
-        FichaNatalTextos f = BuenosAires();
+        FichaNatalTextos f = FichaBuenosAires();
         f.TextLatGrad = r.deg;
         f.TextLatMin = r.min;
         f.LatitudSur = r.south;
@@ -174,7 +153,7 @@ TEST(AceptarDatos, ZoneSignAndTexts) {
     for (const Row& r : rows) {
         NatalRecord rec;
         ChartFlags flags;
-        FichaNatalTextos f = BuenosAires();
+        FichaNatalTextos f = FichaBuenosAires();
         f.TextHusoHoras = r.hours;
         f.TextHusoMinutos = r.minutes;
         f.LongitudOeste = r.west;
@@ -191,7 +170,7 @@ TEST(LlenarFicha, ReopeningAndAcceptingGivesTheSameRecord) {
     for (const char* zone : {"03", "+1", "-3"}) {
         NatalRecord first;
         ChartFlags flags;
-        FichaNatalTextos f = BuenosAires();
+        FichaNatalTextos f = FichaBuenosAires();
         f.TextHusoHoras = zone;
         ASSERT_FALSE(AceptarDatos(f, first, flags).has_value());
 

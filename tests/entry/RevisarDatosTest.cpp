@@ -2,30 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "entry/RevisarDatos.h"
+#include "tests/entry/FichaEjemplo.h"
 
 namespace natalis {
 namespace {
-
-// A complete, valid form: 5 3 1970, 09:07:30, zone 3, 34°36'S 58°27'W.
-FichaNatalTextos Valid() {
-    FichaNatalTextos f;
-    f.TextNombre = "Ana";
-    f.TextDia = "5";
-    f.TextMes = "3";
-    f.TextAnno = "1970";
-    f.TextHShs = "09";
-    f.TextHSmin = "07";
-    f.TextHSseg = "30";
-    f.TextHusoHoras = "03";
-    f.TextHusoMinutos = "00";
-    f.TextLatGrad = "34";
-    f.TextLatMin = "36";
-    f.LatitudSur = true;
-    f.TextLonGrad = "058";
-    f.TextLonMin = "27";
-    f.LongitudOeste = true;
-    return f;
-}
 
 struct Case {
     const char* name;
@@ -85,7 +65,7 @@ class RevisarDatosCase : public ::testing::TestWithParam<Case> {};
 
 TEST_P(RevisarDatosCase, GivesTheFirstFailingCheck) {
     const Case& c = GetParam();
-    FichaNatalTextos f = Valid();
+    FichaNatalTextos f = FichaBuenosAires();
     f.*c.box = c.text;
     auto failure = RevisarDatos(f);
     if (c.message == kPass) {
@@ -106,10 +86,10 @@ INSTANTIATE_TEST_SUITE_P(Table, RevisarDatosCase, ::testing::ValuesIn(kCases),
                              return n;
                          });
 
-TEST(RevisarDatos, ValidFormPasses) { EXPECT_FALSE(RevisarDatos(Valid()).has_value()); }
+TEST(RevisarDatos, ValidFormPasses) { EXPECT_FALSE(RevisarDatos(FichaBuenosAires()).has_value()); }
 
 TEST(RevisarDatos, FirstFailureWinsInTableOrder) {
-    FichaNatalTextos f = Valid();
+    FichaNatalTextos f = FichaBuenosAires();
     f.TextDia = "";
     f.TextHShs = "25";
     f.TextLonGrad = "200";

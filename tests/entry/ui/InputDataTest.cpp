@@ -14,6 +14,7 @@
 #include "app/Cp1252.h"
 #include "entry/AceptarDatos.h"
 #include "entry/ui/InputData.h"
+#include "tests/entry/FichaEjemplo.h"
 #include "tests/ui/ScriptedDialogs.h"
 
 namespace natalis {
@@ -43,24 +44,9 @@ class EntryForm : public ::testing::Test {
         form->activateWindow();
         QApplication::processEvents();
     }
-    // A complete, valid chart typed into the form: 5 3 1970 09:07:30, zone 3,
-    // 34°36'S 58°27'W.
+    // A complete, valid chart typed into the form.
     void FillValid() {
-        FichaNatalTextos f;
-        f.TextNombre = "Ana Lucía";
-        f.TextDia = "5";
-        f.TextMes = "3";
-        f.TextAnno = "1970";
-        f.TextHShs = "09";
-        f.TextHSmin = "07";
-        f.TextHSseg = "30";
-        f.TextHusoHoras = "03";
-        f.TextLatGrad = "34";
-        f.TextLatMin = "36";
-        f.LatitudSur = true;
-        f.TextLonGrad = "058";
-        f.TextLonMin = "27";
-        f.txtLugar = "Buenos Aires";
+        const FichaNatalTextos f = FichaBuenosAires();
         form->SetTextos(f);
     }
 
