@@ -87,10 +87,11 @@ QString RowName(const MenuRow& row) {
 
 // Layout of the controls over the drawing, in the window's units, and their font sizes at
 // the designed size. The chart list covers the left, where the start screen points to it;
-// the aspects list stands right of the wheel, below the header.
+// the aspects list takes its place once a chart is shown, clear of the wheel and of the
+// progressed and transit rings, and gives way to the date and solar frames below it.
 const QRectF kChartListRect(1, 1.5, 30, 67);
 constexpr double kChartListPt = 10;
-const QRectF kListaRect(85.2, 5, 14.3, 64.5);
+const QRectF kListaRect(1, 5, 25, 64);
 constexpr double kListaPt = 8.5;
 const QRectF kInputMainRect(1, 44, 26, 24);
 constexpr double kInputMainPt = 9;
@@ -168,7 +169,7 @@ void CuadroGral::BuildControls() {
     Lista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Lista_->setTextElideMode(Qt::ElideNone);
     Lista_->hide();
-    view_->Place(Lista_, kListaRect, kListaPt);
+    view_->Place(Lista_, kListaRect, kListaPt, true);
 
     // The date and time box of progressions, transits and the birth-time change; the
     // predictive commands fill the rest of this frame.

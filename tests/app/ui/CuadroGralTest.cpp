@@ -210,6 +210,21 @@ TEST_F(MainWindow, ClickDrawsTheChartAndFillsTheLists) {
     EXPECT_EQ(window->txtFecha()->text().toStdString(), "5 3 2024");
 }
 
+TEST_F(MainWindow, AspectsListStaysClearOfTheRingsAndOfTheDateFrame) {
+    window->FormLoad();
+    Click("Ana.dat");
+    QWidget* lista = window->Lista();
+    // The transit ring reaches 1.5 R = 33 units left of the centre at x = 60.
+    const QPointF ringLeft = window->Surface().ToPixels(60 - 33, 36);
+    EXPECT_LE(lista->geometry().right(), ringLeft.x());
+    const int fullBottom = lista->geometry().bottom();
+
+    window->fInputMain()->show();
+    EXPECT_LT(lista->geometry().bottom(), window->fInputMain()->geometry().top());
+    window->fInputMain()->hide();
+    EXPECT_EQ(lista->geometry().bottom(), fullBottom);
+}
+
 TEST_F(MainWindow, MenusOfAShownChart) {
     window->FormLoad();
     Click("Ana.dat");
