@@ -12,6 +12,10 @@ double LongitudARA(double lonDeg, float obliquityDeg) {
     double r = std::atan(std::tan(lonDeg * kDegToRad) * e) / kDegToRad;
     if (r < 0) r += 180;
     if (lonDeg >= 180) r += 180;
+    // k is a little less than pi / 180, so tan(180 * k) is still negative and the half-turn
+    // rule alone would put a longitude of exactly 180 at 360; right ascension and longitude
+    // never lie more than a quarter turn apart, which corrects it.
+    if (std::fabs(std::remainder(r - lonDeg, 360.0)) > 90) r += r >= 180 ? -180 : 180;
     return r;
 }
 

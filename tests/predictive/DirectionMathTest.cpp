@@ -18,6 +18,17 @@ TEST(LongitudARA, KeepsTheQuadrantOfTheLongitude) {
     }
 }
 
+TEST(LongitudARA, TheAnglesThemselvesStayOnTheirPlaces) {
+    // Hand computation: the equinoxes and solstices have right ascension equal to their
+    // longitude. 180 is the case where the program's slightly short pi makes tan(180 k)
+    // negative, which must not send the autumn equinox round to 360.
+    for (const double lon : {0.0, 90.0, 180.0, 270.0}) {
+        EXPECT_NEAR(LongitudARA(lon, 23.44f), lon, 1e-6) << lon;
+    }
+    EXPECT_NEAR(LongitudARA(static_cast<float>(179.99998), 23.44f), 180, 1e-4);
+    EXPECT_NEAR(LongitudARA(static_cast<float>(180.00002), 23.44f), 180, 1e-4);
+}
+
 TEST(LongitudARA, HandValueAndInverseOfARALongitud) {
     // Hand computation: atan(tan 45 * cos 23.44) = 42.53567 degrees.
     EXPECT_NEAR(LongitudARA(45, 23.44f), 42.53567, 1e-4);
