@@ -97,6 +97,13 @@ ProgRec Punto(float lon, const std::string& etiqueta) {
     return r;
 }
 
+// The warning's caption when the age rounds to more than 100 years, else empty.
+std::string AvisoDeEdad(float edad, bool avisoOff) {
+    if (avisoOff) return "";
+    const long n = CIntEven(std::fabs(edad));
+    return n > kLimiteAviso ? AvisoEdad(n, edad < 0 ? kEmDash : "") : "";
+}
+
 }  // namespace
 
 std::string AvisoEdad(long anios, const std::string& signo) {
@@ -149,9 +156,11 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
     const bool arcoSolar = tecnica == "Arco Solar";
     const bool gradoAnio = tecnica == "Grado x Año";
     if (!primaria && !arcoSolar && !gradoAnio) {
+        // The age and its warning come before the technique is looked at.
         ps.Edad = edad;
         ps.HayProgresion = true;
         res.estado = ProgresionEstado::TecnicaDesconocida;
+        res.aviso = AvisoDeEdad(edad, ps.AvisoOff);
         return res;
     }
 
@@ -182,10 +191,7 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
         return res;
     }
 
-    if (!ps.AvisoOff) {
-        const long n = CIntEven(std::fabs(edad));
-        if (n > kLimiteAviso) res.aviso = AvisoEdad(n, edad < 0 ? kEmDash : "");
-    }
+    res.aviso = AvisoDeEdad(edad, ps.AvisoOff);
     ps.Edad = edad;
     ps.Arco = c.arco;
     ps.HayProgresion = true;

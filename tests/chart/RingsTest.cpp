@@ -183,5 +183,35 @@ TEST(DibujarProgresion, OutlinesCuspsAndBodies) {
     EXPECT_EQ(verdes[1].text, " 10 ");
 }
 
+TEST(DibujarProgresion, CuspNumbersStandBeyondTheTicksFromTheOffsetOrigin) {
+    // Hand computation: from (0.98 CentroX, 0.99 CentroY) an invisible step of 1.12 R and a
+    // further 1.2 * 0.21 R along the cusp's screen angle; the number is printed there in the
+    // new glyph font's own size, before any size is set.
+    constexpr WheelGeometry g = {60, 36, 22, 30};
+    ProgTables p = Progresion(kLejos);
+    for (int i = 1; i <= 12; ++i) p.CuspideProg[i].Lon = 17.0f + 29.0f * (i - 1);
+    RecordingSurface s;
+    DibujarProgresion(s, g, p);
+    const auto numeros = Textos(s, QBColor(15));
+    ASSERT_EQ(numeros.size(), 12u);
+    const double r = (1.12 + 1.2 * 0.21) * 22;
+    for (int i = 1; i <= 12; ++i) {
+        const double theta = 30 + p.CuspideProg[i].Lon;
+        const DrawOp& n = numeros[i - 1];
+        EXPECT_NEAR(n.x1, 0.98 * 60 + r * gSEN(theta), 1e-4) << i;
+        EXPECT_NEAR(n.y1, 0.99 * 36 + r * gCOS(theta), 1e-4) << i;
+        EXPECT_EQ(n.text, " " + std::to_string(i + 10) + " ") << i;
+        EXPECT_EQ(n.sizePt, numeros[0].sizePt);
+        EXPECT_NE(n.sizePt, 9);
+        EXPECT_NE(n.sizePt, 15);
+    }
+    // The invisible lines that carry the cursor are not drawn.
+    for (const DrawOp& op : s.OpsOf(DrawOp::Kind::Line)) {
+        if (op.lineStyle != LineStyle::Invisible) {
+            EXPECT_NEAR(std::hypot(op.x1 - 60, op.y1 - 36), 1.12 * 22, 1e-4);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace natalis

@@ -6,6 +6,7 @@
 #include "PredictiveFixture.h"
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
+#include "astro/Houses.h"
 #include "predictive/CalcularProgresion.h"
 
 namespace natalis {
@@ -127,6 +128,59 @@ TEST(CalcularProgresion, PrimaryDirectionsKeepQuadrantProportions) {
     }
 }
 
+TEST(CalcularProgresion, DirectedArmcAdvancesOneDegreeOfRightAscensionPerYear) {
+    // Hand computation: the directed instant lies Edad / 15 hours after the birth, and that
+    // time is added to the sidereal time unconverted while the polynomial adds its own
+    // sidereal gain, so the directed ARMC exceeds the natal one by
+    // Edad * (1 + 2400.0513 / (24 * 36525)) degrees.
+    for (const std::string fecha : {"1 1 2040", "1 1 1975"}) {
+        Escenario e;
+        ASSERT_EQ(e.Calcular("Primaria", fecha).estado, ProgresionEstado::Calculada);
+        const NatalTables& n = e.tablas.natal;
+        const double armc = MODg(n.NatalARMC + e.ps.Edad * (1 + 2400.0513 / (24 * 36525.0)));
+        CuspTable esperadas{};
+        Houses(armc, e.rec.LatitudeDeg, "P", n.Obliquity, esperadas);
+        for (int i = 1; i <= 12; ++i) {
+            EXPECT_NEAR(Dif(e.tablas.Cusp[i], esperadas[i]), 0, 2e-3) << fecha << " cusp " << i;
+        }
+    }
+}
+
+TEST(CalcularProgresion, PrimaryDirectionsPlaceEachBodyByItsDirectedQuadrant) {
+    // Each body keeps, between the natal angles, the fraction of its quadrant that it has
+    // between the directed angles. Worked independently of the engine's case analysis: the
+    // quadrant is found by walking forward from each directed angle. Between them the dates
+    // put bodies in all four quadrants.
+    bool visto[4] = {false, false, false, false};
+    for (const std::string fecha : {"1 1 2040", "1 7 2063", "1 1 1975"}) {
+        Escenario e;
+        ASSERT_EQ(e.Calcular("Primaria", fecha).estado, ProgresionEstado::Calculada);
+        const NatalTables& n = e.tablas.natal;
+        const double JDd = n.NatalJD0 + (e.ps.Edad / 15.0 + e.rec.NatalHour + e.rec.ZoneHours) / 24;
+        // Angles in forward order: ASC, IC, DSC, MC; natal quadrant sizes are indexed
+        // 3 (ASC to IC), 2 (IC to DSC), 1 (DSC to MC), 0 (MC to ASC).
+        const int angulos[4] = {1, 4, 7, 10};
+        const int cuadrante[4] = {3, 2, 1, 0};
+        for (int b = 1; b <= 10; ++b) {
+            double buf[7];
+            e.eph.CalcBody(JDd, b - 1, buf);
+            for (int q = 0; q < 4; ++q) {
+                const double desde = e.tablas.Cusp[angulos[q]];
+                const double tam = MODg(e.tablas.Cusp[angulos[(q + 1) % 4]] - desde);
+                const double x = MODg(buf[0] - desde);
+                if (x >= tam) continue;
+                visto[q] = true;
+                const double esperado =
+                    n.CuspideNatal[angulos[q]].Lon + x / tam * n.NatalQuadrant[cuadrante[q]];
+                EXPECT_NEAR(Dif(e.ps.prog.PlanetaProg[b].Lon, esperado), 0, 2e-3)
+                    << fecha << " body " << b;
+                break;
+            }
+        }
+    }
+    for (int q = 0; q < 4; ++q) EXPECT_TRUE(visto[q]) << "quadrant " << q;
+}
+
 TEST(CalcularProgresion, AgeWarningAbove100Years) {
     struct Caso {
         std::string fecha;
@@ -205,6 +259,13 @@ TEST(CalcularProgresion, UnknownTechniqueComputesNothing) {
     EXPECT_EQ(e.Calcular("Secundaria", "1 1 2030").estado, ProgresionEstado::TecnicaDesconocida);
     EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
     EXPECT_EQ(e.ps.prog.PlanetaProg[1].Texto, "");
+    // The age and its warning are worked out before the technique is looked at
+    // (36890 days = 100.9993 years, hand computation).
+    const auto r = e.Calcular("", "1 1 2101");
+    EXPECT_EQ(r.estado, ProgresionEstado::TecnicaDesconocida);
+    EXPECT_EQ(r.aviso, " Progresión a 101 años");
+    EXPECT_NEAR(e.ps.Edad, 36890 / 365.25, 1e-4);
+    EXPECT_TRUE(e.ps.HayProgresion);
 }
 
 }  // namespace
