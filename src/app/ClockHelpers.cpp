@@ -43,10 +43,12 @@ long LocalOffsetFromGMT(const Clock& clock, bool AsHours, bool AdjustForDST) {
 
 long DaylightTime(const Clock& clock) { return clock.TimeZone().status; }
 
+// The offset is taken in minutes, not rounded to whole hours, so that zones half or three
+// quarters of an hour from Greenwich get the present moment right.
 float FraccionDiaGMT(const Clock& clock) {
     const LocalDateTime now = clock.Now();
-    const double hours = now.hour + now.minute / 60.0 + LocalOffsetFromGMT(clock, true, true);
-    return static_cast<float>(hours / 24);
+    const double minutes = now.hour * 60.0 + now.minute + LocalOffsetFromGMT(clock, false, true);
+    return static_cast<float>(minutes / 1440);
 }
 
 Date ConvertLocalToGMT(const Clock& clock, Date LocalTime, bool AdjustForDST) {

@@ -28,7 +28,7 @@ long LocalOffsetFromGMT(const Clock& clock, bool AsHours, bool AdjustForDST);
 long DaylightTime(const Clock& clock);
 
 // The present time of day in universal time as a fraction of a day, from the local hour
-// and minute (seconds not counted) and the whole-hour offset with daylight time. Below 0 or
+// and minute (seconds not counted) and the offset in minutes with daylight time. Below 0 or
 // above 1 near midnight; the caller adds it to the Julian day of today's local date.
 float FraccionDiaGMT(const Clock& clock);
 

@@ -63,7 +63,13 @@ TEST(FraccionDiaGMT, PresentTimeOfDayInUniversalTime) {
          {2024, 7, 1, 14, 35, 0},
          Zone(-60, -60, 2),
          (14 + 35 / 60.0 - 2) / 24},
-        {"half-hour zone uses whole hours", {2024, 1, 1, 12, 0, 0}, Zone(-330), (12 - 6) / 24.0},
+        // Hand computation: 12:00 in a zone 5 h 30 min east is 06:30 universal time.
+        {"half-hour zone counts its half hour", {2024, 1, 1, 12, 0, 0}, Zone(-330), 6.5 / 24},
+        {"three-quarter zone", {2024, 1, 1, 12, 0, 0}, Zone(-345), (12 - 5.75) / 24},
+        {"half-hour zone west in daylight time",
+         {2024, 7, 1, 12, 0, 0},
+         Zone(210, -60, 2),
+         (12 + 2.5) / 24},
     };
     for (const Row& r : rows) {
         const float f = FraccionDiaGMT(FakeClock(r.now, r.zone));
