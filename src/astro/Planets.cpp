@@ -11,8 +11,10 @@ namespace natalis {
 // Notes:    Vel is the difference of two positions one day apart, never the library's speed.
 //           A negative difference is a backward motion except for the Sun and the Moon, which
 //           never move backwards, and except when the body passed forwards over 0 Aries
-//           (from above 300 to below 30, both strict): those are reduced to one turn.
-//           Planet(11), the node's slot, is not touched.
+//           (from above 300 to below 30, both strict): those are reduced to one turn. A
+//           planet that passed backwards over 0 Aries (from below 30 to above 300, strict)
+//           gets its small negative motion, not a near full turn, so it still reads as
+//           retrograde. Planet(11), the node's slot, is not touched.
 void Planets(double dj, Ephemeris& eph, PlanetTable& Planet) {
     double buffer[4] = {1.0, 1.0, 1.0, 1.0};
     for (int b = 0; b <= 9; ++b) {
@@ -25,10 +27,12 @@ void Planets(double dj, Ephemeris& eph, PlanetTable& Planet) {
 
         eph.CalcBody(dj + 1.0, b, buffer);
         double diff = buffer[0] - p.Lon;
+        const bool luminary = b <= 1;
         if (diff < 0) {
-            const bool luminary = b <= 1;
             const bool crossedAries = p.Lon > 300 && buffer[0] < 30;
             if (luminary || crossedAries) diff = MODg(diff);
+        } else if (!luminary && p.Lon < 30 && buffer[0] > 300) {
+            diff -= 360;  // backwards over 0 Aries
         }
         p.Vel = static_cast<float>(diff);
     }

@@ -78,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PlanetsVel,
     testing::Values(
         VelCase{"planet forwards over 0 Aries", 2, 359.8, 0.3, 0.5f},
-        VelCase{"planet backwards over 0 Aries is not corrected", 2, 0.3, 359.9, 359.6f},
+        VelCase{"planet backwards over 0 Aries is retrograde", 2, 0.3, 359.9, -0.4f},
+        VelCase{"slow planet backwards over 0 Aries", 8, 0.01, 359.99, -0.02f},
+        VelCase{"a longitude of exactly 30 is no backward crossing", 3, 30, 310, 280.0f},
+        VelCase{"a next-day longitude of exactly 300 is no backward crossing", 3, 20, 300, 280.0f},
         VelCase{"retrograde planet", 4, 310, 309.8, -0.2f},
         VelCase{"Moon over 0 Aries", 1, 355, 8, 13.0f},
         VelCase{"a longitude of exactly 300 is no crossing", 3, 300, 10, -290.0f},
