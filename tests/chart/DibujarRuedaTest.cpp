@@ -334,6 +334,68 @@ TEST(DibujarRuedaTest, AspectToTheAnglesUsesTheirLongitude) {
     EXPECT_EQ(found, 1);  // only the Sun's side visits the Ascendant
 }
 
+// The wheel is built up in layers: band, signs, cusps, points, aspect lines, header. A later
+// layer painted first would be covered by an earlier one.
+TEST(DibujarRuedaTest, LayersAreDrawnInOrder) {
+    NatalTables t = MakeTables(0);
+    t.PlanetaNatal[2].Lon = 93;  // square to the Sun at 3: one visible aspect line at least
+    RecordingSurface s;
+    WheelGeometry g;
+    DibujarRueda(s, t, MakeRecord(), {}, g);
+    const std::vector<DrawOp>& ops = s.Ops();
+    auto first = [&](auto pred) {
+        for (size_t i = 0; i < ops.size(); ++i) {
+            if (pred(ops[i])) return static_cast<long>(i);
+        }
+        return -1L;
+    };
+    auto last = [&](auto pred) {
+        for (size_t i = ops.size(); i-- > 0;) {
+            if (pred(ops[i])) return static_cast<long>(i);
+        }
+        return -1L;
+    };
+    using K = DrawOp::Kind;
+    const auto circle = [](const DrawOp& op) { return op.kind == K::Circle; };
+    const auto sign = [](const DrawOp& op) { return op.kind == K::Text && op.color == QBColor(7); };
+    const auto cusp = [](const DrawOp& op) {
+        return op.kind == K::Line && (op.color == QBColor(15) || op.color == kGrey128);
+    };
+    const auto point = [](const DrawOp& op) {
+        return op.kind == K::Text && op.color == QBColor(14);
+    };
+    const auto aspect = [](const DrawOp& op) {
+        return op.kind == K::Line && op.lineStyle != LineStyle::Invisible &&
+               (op.color == QBColor(11) || op.color == QBColor(12) || op.color == QBColor(13));
+    };
+    const auto header = [](const DrawOp& op) { return op.kind == K::Text && op.face == "Arial"; };
+    ASSERT_GE(first(aspect), 0);
+    EXPECT_EQ(first([](const DrawOp& op) { return op.kind == K::Cls; }), 0);
+    EXPECT_LT(last(circle), first(sign));
+    EXPECT_LT(last(sign), first(cusp));
+    EXPECT_LT(last(cusp), first(point));
+    EXPECT_LT(last(point), first(aspect));
+    EXPECT_LT(last(aspect), first(header));
+}
+
+// The rings drawn next start from what the wheel leaves: pen width 1 (the last cusp is not
+// angular), transparent fill, and the header's font, Arial 12 regular.
+TEST(DibujarRuedaTest, LeavesThinPenTransparentFillAndTheHeaderFont) {
+    RecordingSurface s;
+    s.SetDrawWidth(3);
+    s.SetFillStyle(FillStyle::Solid);
+    WheelGeometry g;
+    DibujarRueda(s, MakeTables(100.4f), MakeRecord(), {}, g);
+    s.Print("x", false);
+    const DrawOp after = s.Ops().back();
+    EXPECT_EQ(after.width, 1);
+    EXPECT_EQ(after.fillStyle, FillStyle::Transparent);
+    EXPECT_EQ(after.face, "Arial");
+    EXPECT_DOUBLE_EQ(after.sizePt, 12);
+    EXPECT_FALSE(after.bold);
+    EXPECT_EQ(after.color, QBColor(15));
+}
+
 TEST(LineaAspectoTest, ColourAndStyleByAngle) {
     struct Case {
         int angle;

@@ -22,6 +22,7 @@
 #include "chart/DistribuirGlifos.h"
 #include "chart/ListadoNatal.h"
 #include "chart/ui/FrmListaNat.h"
+#include "predictive/ui/ControlPredictivo.h"
 #include "tests/app/FakeClock.h"
 #include "tests/astro/ScriptedEphemeris.h"
 #include "tests/ui/ChartFolder.h"
@@ -245,6 +246,29 @@ TEST_F(MainWindow, ANewUnsavedChartOffersSaveButNotDeleteOrNotes) {
     EXPECT_TRUE(window->Action("mnuGuardarFile")->isEnabled());
     EXPECT_FALSE(window->Action("mnuKillFile")->isEnabled());
     EXPECT_FALSE(window->Action("mnuAnotar")->isEnabled());
+}
+
+// After a progression the ring and its commands go: the wheel is drawn afresh and the
+// commands that need a ring are disabled again.
+TEST_F(MainWindow, RedrawAfterAProgressionRemovesTheRingAndItsCommands) {
+    window->FormLoad();
+    Click("Ana.dat");
+    const size_t natalOps = window->Surface().Ops().size();
+    auto* predictivo = window->findChild<ControlPredictivo*>("ControlPredictivo");
+    ASSERT_NE(predictivo, nullptr);
+    predictivo->mnuProg_Click(41);
+    window->txtFecha()->setText("5 3 2000");
+    predictivo->btnOK_Click(0);
+    ASSERT_TRUE(window->State().pred.HayProgresion);
+    ASSERT_TRUE(window->Action("mnuVerSoloNatal")->isEnabled());
+    ASSERT_TRUE(window->mnuTransito(50)->isEnabled());
+    ASSERT_GT(window->Surface().Ops().size(), natalOps);  // the ring was drawn on the wheel
+
+    window->GraficarNatal();
+    EXPECT_FALSE(window->Action("mnuVerSoloNatal")->isEnabled());
+    EXPECT_FALSE(window->mnuTransito(50)->isEnabled());
+    EXPECT_EQ(window->Surface().Ops().size(), natalOps);
+    EXPECT_EQ(window->Surface().OpsOf(DrawOp::Kind::Circle).size(), 5u);  // the band only
 }
 
 TEST_F(MainWindow, GraficarNatalWithoutAChartDoesNothing) {
