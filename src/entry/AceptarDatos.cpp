@@ -17,9 +17,9 @@ int16_t ToInt16(double v) { return static_cast<int16_t>(std::clamp(v, -32768.0, 
 // Degrees and minutes of a latitude or longitude, east and north positive. Exactly 0
 // degrees becomes 0.0001 so that the hemisphere still gives the value a sign.
 float Coordinate(const std::string& deg, const std::string& min, bool negative) {
-    double d = ValorEntero(deg);
+    double d = ValorCaja(deg);
     if (d == 0) d = 0.0001;
-    float value = static_cast<float>(d + ValorEntero(min) / 60);
+    float value = static_cast<float>(d + ValorCaja(min) / 60);
     return negative ? -value : value;
 }
 
@@ -47,8 +47,10 @@ std::optional<EntryFailure> AceptarDatos(const FichaNatalTextos& f, NatalRecord&
     stringFecha_a_dma(fecha, d, m, a, serr);
     if (!serr.empty()) return EntryFailure{serr, "corregir fecha", EntryField::None};
 
-    rec.NatalHour = static_cast<float>(ValorEntero(f.TextHShs) + ValorEntero(f.TextHSmin) / 60 +
-                                       ValorEntero(f.TextHSseg) / 3600);
+    // The time and the coordinates are measures, not whole numbers: a box pre-filled from a
+    // hand-written file may hold a fraction (".5" seconds), which counts as the reader counts it.
+    rec.NatalHour = static_cast<float>(ValorCaja(f.TextHShs) + ValorCaja(f.TextHSmin) / 60 +
+                                       ValorCaja(f.TextHSseg) / 3600);
     rec.HourText = f.TextHShs;
     rec.MinuteText = f.TextHSmin;
     rec.SecondText = f.TextHSseg;

@@ -24,17 +24,20 @@ struct Check {
     const char* title;
 };
 
+// The day, month and year are checked as the whole numbers the chart will use, so that a
+// fraction that rounds to day 0 is a missing day; the time and the coordinates are measures
+// and are checked as they are.
 bool IsZero(const std::string& t) { return ValorEntero(t) == 0; }
 bool YearOutOfRange(const std::string& t) {
     double a = ValorEntero(t);
     return a < -3000 || a > 3000;
 }
-bool Hour24(const std::string& t) { return ValorEntero(t) >= 24; }
-bool Sixty(const std::string& t) { return ValorEntero(t) >= 60; }
+bool Hour24(const std::string& t) { return ValorCaja(t) >= 24; }
+bool Sixty(const std::string& t) { return ValorCaja(t) >= 60; }
 // A signed zone is checked by its size: "+13" and "-13" fail like "13".
 bool ZoneTooLarge(const std::string& t) { return std::fabs(ValorCaja(t)) > 12; }
-bool Lat90(const std::string& t) { return ValorEntero(t) >= 90; }
-bool Lon180(const std::string& t) { return ValorEntero(t) >= 180; }
+bool Lat90(const std::string& t) { return ValorCaja(t) >= 90; }
+bool Lon180(const std::string& t) { return ValorCaja(t) >= 180; }
 
 const Check kChecks[] = {
     {&FichaNatalTextos::TextDia, EntryField::TextDia, IsZero, "Falta el número de día",

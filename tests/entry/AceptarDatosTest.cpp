@@ -103,6 +103,23 @@ TEST(AceptarDatos, EmptyTimeBoxesCountAsZero) {
     EXPECT_FLOAT_EQ(rec.NatalHour, 10.0f);
 }
 
+TEST(AceptarDatos, TimeAndCoordinatesKeepTheirFractions) {
+    // A box pre-filled from a hand-written chart file ("5: 09.07.5", "7: 34..5S") may hold
+    // a fraction; only the day, month and year are whole numbers.
+    NatalRecord rec;
+    ChartFlags flags;
+    FichaNatalTextos f = FichaBuenosAires();
+    f.TextHSseg = ".5";
+    f.TextLatMin = ".5";
+    f.TextLonGrad = "58.5";
+    ASSERT_FALSE(AceptarDatos(f, rec, flags).has_value());
+    // Hand computation: 9 + 7/60 + 0.5/3600; -(34 + 0.5/60); -(58.5 + 27/60).
+    EXPECT_FLOAT_EQ(rec.NatalHour, static_cast<float>(9 + 7 / 60.0 + 0.5 / 3600));
+    EXPECT_FLOAT_EQ(rec.LatitudeDeg, static_cast<float>(-(34 + 0.5 / 60)));
+    EXPECT_FLOAT_EQ(rec.LongitudeDeg, -58.95f);
+    EXPECT_EQ(rec.SecondText, ".5");  // the texts stay as typed
+}
+
 TEST(AceptarDatos, ZeroDegreesBecomeATenThousandth) {
     struct Row {
         const char* deg;

@@ -35,6 +35,15 @@ const Case kCases[] = {
     {"YearHuge", &FichaNatalTextos::TextAnno, "99999999999999999999",
      " Las fechas posibles son de -3000 á 3000 años  ", "Corregir año", EntryField::TextAnno},
     {"Hour23", &FichaNatalTextos::TextHShs, "23", kPass, "", EntryField::None},
+    // Boxes pre-filled from a hand-written chart file may hold a fraction. Time and
+    // coordinates are measures: 23.5 hours and 59.5 minutes are within their bounds. The day
+    // is a whole number: 0.4 is day 0, a missing day (the date parser would let day 0 pass).
+    {"Hour23.5", &FichaNatalTextos::TextHShs, "23.5", kPass, "", EntryField::None},
+    {"Minutes59.5", &FichaNatalTextos::TextHSmin, "59.5", kPass, "", EntryField::None},
+    {"LatMinutes59.5", &FichaNatalTextos::TextLatMin, "59.5", kPass, "", EntryField::None},
+    {"Lat89.5", &FichaNatalTextos::TextLatGrad, "89.5", kPass, "", EntryField::None},
+    {"DayRoundingToZero", &FichaNatalTextos::TextDia, ".4", "Falta el número de día",
+     "Corregir Fecha", EntryField::TextDia},
     {"Hour24", &FichaNatalTextos::TextHShs, "24", "Las horas son de 0 á 23", "Corregir Hora",
      EntryField::TextHShs},
     {"Minutes60", &FichaNatalTextos::TextHSmin, "60", "Los minutos son de 0 á 59", "Corregir Hora",
