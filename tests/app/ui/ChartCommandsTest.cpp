@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 #include <memory>
 
@@ -21,6 +22,7 @@
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
 #include "astro/SwissEphemeris.h"
+#include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
 #include "tests/app/FakeClock.h"
 #include "tests/app/TempFolder.h"
@@ -233,6 +235,37 @@ TEST_F(Library, NuevaCartaResetsTheProgressionStateAndEmptiesAnOpenForm) {
     EXPECT_FALSE(window->fInputMain()->isVisible());
 }
 
+TEST_F(Library, NuevaCartaHidesTheFramesOfTheLastChartAndKeepsItsHemispheres) {
+    Load("Ana.dat");  // 34.36S 058.27W
+    Action("TitlemnuHoraSolar")->trigger();
+    auto* solar = window->findChild<QWidget*>("frameSOLAR");
+    auto* option = window->findChild<QRadioButton*>("optSunPos(2)");
+    ASSERT_NE(solar, nullptr);
+    ASSERT_NE(option, nullptr);
+    ASSERT_FALSE(option->text().isEmpty());
+    option->setChecked(true);
+    for (const char* frame : {"fInputFecha", "Frame1"}) window->findChild<QWidget*>(frame)->show();
+    ASSERT_NE(window->frmListaNat(), nullptr);
+    ASSERT_FALSE(window->frmListaNat()->isHidden());  // shown with the chart
+
+    Action("mnuNuevaCarta")->trigger();  // the form was not open: loaded, pre-filled, emptied
+    EXPECT_TRUE(solar->isHidden());
+    for (int i = 1; i <= 4; ++i) {
+        const auto* opt = window->findChild<QRadioButton*>(QString("optSunPos(%1)").arg(i));
+        EXPECT_EQ(opt->text(), "") << i;
+        EXPECT_FALSE(opt->isChecked()) << i;
+    }
+    for (const char* frame : {"fInputFecha", "Frame1"})
+        EXPECT_TRUE(window->findChild<QWidget*>(frame)->isHidden()) << frame;
+    EXPECT_TRUE(window->fInputMain()->isHidden());
+    EXPECT_TRUE(window->frmListaNat()->isHidden());
+
+    const FichaNatalTextos shown = commands->Ficha()->Textos();
+    EXPECT_EQ(shown.TextLatGrad, "");
+    EXPECT_TRUE(shown.LatitudSur);  // the loaded chart's, not the designed " &Norte"
+    EXPECT_TRUE(shown.LongitudOeste);
+}
+
 TEST_F(Library, FichaNatalPrefillsAndOnlyBringsAnOpenFormForward) {
     Load("Bruno.dat");
     Action("FichaNatal")->trigger();
@@ -299,6 +332,12 @@ TEST_F(Library, NewBirthTimeReplacesOnlyTheTimeLine) {
     EXPECT_EQ(File("Ana.dat"), expected);  // notes starting with 5 untouched
     EXPECT_FALSE(Exists(Path("NUEVAHORA.tmp")));
     EXPECT_FALSE(Action("mnuGuardarHora")->isVisible());
+    // The record is not read again: its time texts keep the file's old time until the
+    // chart is chosen again.
+    EXPECT_EQ(State().DatosNatales.TimeText, "09:07:30");
+    EXPECT_FLOAT_EQ(State().DatosNatales.NatalHour, 14.5f);
+    Load("Ana.dat");
+    EXPECT_EQ(State().DatosNatales.TimeText, "14:30:00");
 }
 
 TEST_F(Library, FailedBirthTimeWriteLeavesTheFileAndSaysWhy) {
@@ -437,6 +476,38 @@ TEST_F(Library, NotesSavedWithYesKeptWithNo) {
     }
     Load("Ana.dat");  // the data block is read as before
     EXPECT_EQ(State().DatosNatales.NatalName, " Ana Prueba");
+}
+
+TEST_F(Library, DataLinesEditedInTheNotesAreReadAtTheNextLoad) {
+    Load("Ana.dat");
+    OpenNotes();
+    QPlainTextEdit* t = commands->Anotar()->Texto();
+    std::string text = t->toPlainText().toStdString();
+    text.replace(text.find("5: 09.0730"), 10, "5: 14.3000");
+    t->setPlainText(QString::fromStdString(text));
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_TRUE(commands->Anotar()->close());
+    Flush();
+    Load("Ana.dat");
+    EXPECT_FLOAT_EQ(State().DatosNatales.NatalHour, 14.5f);  // 14 h 30 min
+    EXPECT_EQ(State().DatosNatales.TimeText, "14:30:00");
+
+    // A malformed data line then gives the reader's error, and the chart is not redrawn.
+    OpenNotes();
+    text = commands->Anotar()->Texto()->toPlainText().toStdString();
+    text.replace(text.find("7: 34.36S"), 9, "7: 3436S");
+    commands->Anotar()->Texto()->setPlainText(QString::fromStdString(text));
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_TRUE(commands->Anotar()->close());
+    Flush();
+    dialogs.asked.clear();
+    window->mnuBuscarFiles_Click();
+    QListWidget* list = window->flistArchivos();
+    list->setCurrentItem(list->findItems("Ana.dat", Qt::MatchExactly).front());
+    window->flistArchivos_Click();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, ChartReadErrorMessage("Ana.dat"));
+    EXPECT_EQ(dialogs.asked[0].title, kChartReadErrorTitle);
 }
 
 TEST_F(Library, ChoosingNotesAgainBringsTheWindowForward) {
