@@ -417,6 +417,39 @@ TEST_F(MainWindow, GuardarWritesTheChartAndRefreshesTheList) {
     EXPECT_NE(std::find(items.begin(), items.end(), "Nueva Persona.dat"), items.end());
 }
 
+// The notes window's text follows a new chart into its file only when it was changed.
+TEST_F(MainWindow, GuardarTakesTheChangedNotesOfANewChart) {
+    struct Case {
+        bool modified;
+        bool notesWritten;
+    };
+    window->FormLoad();
+    for (const Case c : {Case{true, true}, Case{false, false}}) {
+        SCOPED_TRACE(c.modified);
+        Click("Ana.dat");
+        window->State().flags.NewChart = true;
+        window->State().flags.NotesModified = c.modified;
+        window->GraficarNatal();
+        const std::string notes = "apunte de prueba";
+        window->Hooks().notesText = [&notes]() -> const std::string* { return &notes; };
+        const std::string name = c.modified ? "Con notas" : "Sin notas";
+        dialogs.QueueInput(name);
+        window->Action("mnuGuardarFile")->trigger();
+        QFile f(QString::fromStdString(folder.Path() + name + ".dat"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const std::string bytes = f.readAll().toStdString();
+        EXPECT_NE(bytes.find("NOTAS:\r\n"), std::string::npos);
+        EXPECT_EQ(bytes.find(notes) != std::string::npos, c.notesWritten);
+    }
+}
+
+TEST_F(MainWindow, GuardarWithoutAChartAsksNothing) {
+    window->FormLoad();
+    window->mnuGuardarFile_Click();
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(Items(window->flistArchivos()).size(), 3u);
+}
+
 TEST_F(MainWindow, GuardarCancelledWritesNothing) {
     window->FormLoad();
     Click("Ana.dat");
