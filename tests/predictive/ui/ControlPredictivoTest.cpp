@@ -169,6 +169,33 @@ TEST_F(Predictivo, AgeWarningAndItsCheckBox) {
     EXPECT_FALSE(c->Frame1()->isVisible());
 }
 
+TEST_F(Predictivo, WarningBeforeTheBirthShowsTheAgeWithADash) {
+    Progresar(42, "5 3 1869");  // 36889 days before the birth: -100.9966 years
+    EXPECT_TRUE(c->Frame1()->isVisible());
+    EXPECT_EQ(c->Label40()->text().toStdString(),
+              " Progresión a \xE2\x80\x94"
+              "101 años");
+    EXPECT_TRUE(w->State().pred.HayProgresion);
+}
+
+TEST_F(Predictivo, HourBoxSelectsOnTheFirstClickAndEscapeClosesTheDialog) {
+    c->mnuTransito_Click(52);
+    EXPECT_TRUE(w->State().pred.SelHoraAlClic);
+    w->txtHora()->setText("12 00");
+    w->txtHora()->deselect();
+    Click(w->txtHora());
+    EXPECT_EQ(w->txtHora()->selectedText(), "12 00");
+    EXPECT_FALSE(w->State().pred.SelHoraAlClic);
+    w->txtHora()->deselect();
+    Click(w->txtHora());
+    EXPECT_FALSE(w->txtHora()->hasSelectedText());
+    // Every key passes into the hour box; Escape closes the dialog.
+    Type(w->txtHora(), 'x');
+    EXPECT_EQ(w->txtHora()->text(), "12 00x");
+    Key(w->txtHora(), Qt::Key_Escape);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+}
+
 TEST_F(Predictivo, TransitBlocksAccumulateWithoutAProgression) {
     c->mnuTransito_Click(52);
     EXPECT_EQ(w->fInputMain()->title(), "FECHA TRANSITO:");
