@@ -324,6 +324,18 @@ TEST_F(MainWindow, EnterLoadsEscapeEndsTheProgram) {
     EXPECT_EQ(ended, 1);
 }
 
+// Escape leaves at once: unlike "Salir", the entry form and the notes window are not asked
+// to close first.
+TEST_F(MainWindow, EscapeEndsWithoutClosingTheOtherWindows) {
+    std::vector<std::string> order;
+    window->Hooks().closeEntryForm = [&] { order.push_back("entry"); };
+    window->Hooks().closeNotes = [&] { order.push_back("notes"); };
+    window->SetEndProgram([&] { order.push_back("end"); });
+    window->FormLoad();
+    Key(window->flistArchivos(), Qt::Key_Escape);
+    EXPECT_EQ(order, std::vector<std::string>{"end"});
+}
+
 TEST_F(MainWindow, EnterWithNothingSelectedReadsNothing) {
     window->FormLoad();
     window->flistArchivos()->setCurrentRow(-1);
