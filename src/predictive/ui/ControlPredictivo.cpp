@@ -284,19 +284,24 @@ void ControlPredictivo::MostrarAviso(const std::string& caption) {
     Mostrar(Frame1_, true);
 }
 
+bool ControlPredictivo::AvisarProgresionFallida(const ProgresionResultado& r) {
+    if (r.estado == ProgresionEstado::FechaRechazada) {
+        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::None, r.titulo);
+        SeleccionarTodo(w_.txtFecha());
+        return true;
+    }
+    if (r.estado == ProgresionEstado::ErrorCalculo) {
+        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::Critical, r.titulo);
+        return true;
+    }
+    return false;
+}
+
 void ControlPredictivo::CalcularProgresion() {
     std::vector<std::string> lineas;
     const ProgresionResultado r = EjecutarProgresion(
         st_, w_.EphemerisSeam(), &w_.Surface(), [this] { DibujarNatal(); }, lineas);
-    if (r.estado == ProgresionEstado::FechaRechazada) {
-        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::None, r.titulo);
-        SeleccionarTodo(w_.txtFecha());
-        return;
-    }
-    if (r.estado == ProgresionEstado::ErrorCalculo) {
-        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::Critical, r.titulo);
-        return;
-    }
+    if (AvisarProgresionFallida(r)) return;
     OcultarEntrada();
     w_.Action("mnuVerSoloNatal")->setEnabled(true);
     w_.mnuTransito(50)->setEnabled(true);
@@ -351,6 +356,9 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
         d.MsgBox(kErrorCalculoTransito, MsgButtons::Ok, MsgIcon::Critical, kTituloErrorCalculo);
         return;
     }
+    // The progression on display is recomputed first; its refusal is reported like any
+    // other, and the transit goes on without it.
+    AvisarProgresionFallida(r.progresion);
     OcultarEntrada();
     w_.Action("mnuVerSoloNatal")->setEnabled(true);
     MostrarAviso(r.progresion.aviso);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "predictive/CalcularProgresion.h"
 #include "predictive/EntradaFecha.h"
 
 class QCheckBox;
@@ -72,6 +73,8 @@ class ControlPredictivo : public QObject {
     void Aplicar(const ConfigEntrada& c);
     void OcultarEntrada();
     void MostrarAviso(const std::string& caption);
+    // Message box of a refused or failed progression; true when there was one.
+    bool AvisarProgresionFallida(const ProgresionResultado& r);
     void DibujarNatal();
     void LlenarLista(const std::vector<std::string>& lineas);
     std::vector<std::string> LineasLista() const;

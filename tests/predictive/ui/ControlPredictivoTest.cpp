@@ -20,6 +20,7 @@
 #include "../../ui/ScriptedDialogs.h"
 #include "../PredictiveFixture.h"
 #include "app/ui/CuadroGral.h"
+#include "astro/DateTimeParse.h"
 #include "chart/Aspects.h"
 #include "predictive/HoraSolar.h"
 #include "predictive/ui/ControlPredictivo.h"
@@ -229,6 +230,31 @@ TEST_F(Predictivo, WithAProgressionOnlyTheNewestTransitFollowsIt) {
     EXPECT_EQ(lista[0], "PROGRESION");
     EXPECT_EQ(std::count(lista.begin(), lista.end(), "  TRANSITOS"), 1);
     EXPECT_NE(std::find(lista.begin(), lista.end(), "Fecha:  5 3 2024"), lista.end());
+}
+
+TEST_F(Predictivo, TransitRecomputingAProgressionReportsItsRejectedDate) {
+    // The solar dialog's direction leaves no progression date behind, so the progression
+    // that a transit recomputes is refused: its message is shown and the transit still
+    // follows the listing already there.
+    c->TitlemnuHoraSolar_Click();
+    c->optSunPos(2)->click();
+    c->btnProgresar_Click();
+    ASSERT_TRUE(w->State().pred.HayProgresion);
+    ASSERT_TRUE(w->State().pred.FechaProgTexto.empty());
+    dialogs.asked.clear();
+    std::string vacia, serr;
+    double d = 0, m = 0, a = 0;
+    stringFecha_a_dma(vacia, d, m, a, serr);
+    ASSERT_FALSE(serr.empty());
+
+    c->mnuTransito_Click(51);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, serr);
+    EXPECT_EQ(dialogs.asked[0].title, "corregir fecha");
+    const auto lista = Items(w->Lista());
+    ASSERT_GE(lista.size(), 2u);
+    EXPECT_EQ(lista[1], "HORA SOLAR");
+    EXPECT_EQ(std::count(lista.begin(), lista.end(), "  TRANSITOS"), 1);
 }
 
 TEST_F(Predictivo, TransitRejectionsKeepTheDialog) {
