@@ -238,9 +238,11 @@ void CuadroGral::mnuBuscarFiles_Click() {
 void CuadroGral::flistArchivos_Click() {
     const QListWidgetItem* item = flistArchivos_->currentItem();
     if (!item) return;
+    // The name is taken before the notes window closes: saving there may refill the list.
+    const std::string chosen = item->text().toStdString();
     if (hooks_.closeNotes) hooks_.closeNotes();
     if (hooks_.notesOpen && hooks_.notesOpen()) return;
-    state_.flags.ChartFileName = item->text().toStdString();
+    state_.flags.ChartFileName = chosen;
     flistArchivos_->hide();
     const ChartReadResult read =
         ReadChartFile(state_.flags.ProgramFolder, state_.flags.ChartFileName, state_.DatosNatales);
