@@ -173,6 +173,28 @@ TEST(ListarProgresion, PrimaryDirectionsUseTheFixedWindow) {
     }
 }
 
+TEST(ListarProgresion, ProgressedCuspsEightNineElevenTwelveTakeTheNarrowOrb) {
+    // Natal Mars at 145 (degree 25). Every listed progressed cusp at 143.8 (degree 24, not
+    // past the natal one) is 1.2 degrees short of a conjunction: within 1.5 for the MC and
+    // the ASC, outside 1.5 * 0.67 = 1.005 for cusps 8, 9, 11 and 12 (hand computation).
+    const NatalTables natal = NatalesFijas(LonsSeparadas());
+    PredictiveState ps;
+    ps.Tecnica = "Arco Solar";
+    CuspTable cusp{};
+    for (int i = 1; i <= 12; ++i) cusp[i] = natal.CuspideNatal[i].Lon;
+    for (const int c : kCuspidesListadas) cusp[c] = 143.8f;
+    PlanetTable planet{};
+    PosicionesProgresadas(0, ps.Tecnica, false, natal, cusp, planet, ps.prog);
+    const auto lista = ListarProgresion(ps.Tecnica, 0, ps, natal);
+    const std::string conj = "  Conj " + natal.PlanetaNatal[5].Texto;
+    for (const int c : kCuspidesListadas) {
+        auto it = std::find(lista.begin(), lista.end(), ps.prog.CuspideProg[c].Texto);
+        ASSERT_NE(it, lista.end()) << c;
+        auto fin = std::find(it, lista.end(), "   ");
+        EXPECT_EQ(std::find(it, fin, conj) != fin, c == 10 || c == 1) << "cusp " << c;
+    }
+}
+
 TEST(OrbeListado, HalvingRulesOfBothListings) {
     struct Caso {
         float base, factor;
