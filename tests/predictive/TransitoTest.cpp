@@ -133,6 +133,25 @@ TEST(ListarTransitos, ConjunctionOrbNarrowsWhenTheTransitDegreeIsPast) {
     }
 }
 
+TEST(ListarTransitos, NatalPointsInListingOrderBodiesThenMcAscAndCusps) {
+    // Natal points 1..16 at 100.2, 100.4 ... 103.2; the transiting Sun at 101.7 (degree 12).
+    // Hand computation: points at degree 12 or more are within the full orb 2; those below
+    // take 2 * 0.7 = 1.4, which leaves out only the first (1.5 away). The lines follow the
+    // natal order: bodies, then cusps 10, 1, 8, 9, 11, 12.
+    const NatalTables natal = testing::NatalesFijas(NatalesCerca0());
+    PlanetTable p = PlanetasLejos();
+    p[1].Lon = 101.7f;
+    const auto lista = ListarTransitos("1 1 2000", "12 00", p, natal);
+    std::vector<std::string> bloque;
+    for (size_t i = 6; lista[i] != "   "; ++i) bloque.push_back(lista[i]);
+    std::vector<std::string> esperado;
+    for (int n = 2; n <= 10; ++n) esperado.push_back("  Conj " + natal.PlanetaNatal[n].Texto);
+    for (const int c : {10, 1, 8, 9, 11, 12}) {
+        esperado.push_back("  Conj " + natal.CuspideNatal[c].Texto);
+    }
+    EXPECT_EQ(bloque, esperado);
+}
+
 TEST(ListarTransitos, FirstAspectOfAPairOnly) {
     // The transiting Sun at 160 sees the natal points near 100..103 at 57..60 degrees: each
     // is listed once as a sextile (orb 2 or 1.4), never with a second aspect.
