@@ -424,6 +424,9 @@ bool ControlPredictivo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == w_.txtFecha() && event->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(event);
         int ascii = 0;
+        if (k->key() == Qt::Key_Delete || k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            return false;  // editing and focus keys, not typed characters
+        }
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
             ascii = 13;
         } else if (k->key() == Qt::Key_Escape) {

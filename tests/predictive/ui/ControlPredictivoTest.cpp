@@ -142,7 +142,11 @@ TEST_F(Predictivo, DateKeysFilterEnterIsOkEscapeIsCancel) {
     w->txtFecha()->clear();
     for (const char ch : std::string("5 a/3 -2000.")) Type(w->txtFecha(), ch);
     EXPECT_EQ(w->txtFecha()->text(), "5 3 -2000");
-    w->txtFecha()->setText("5 3 2000");
+    // Delete edits the date like the cursor keys; it types no character to filter.
+    w->txtFecha()->setText("15 3 2000");
+    w->txtFecha()->setCursorPosition(0);
+    Key(w->txtFecha(), Qt::Key_Delete, QString(QChar(0x7f)));
+    EXPECT_EQ(w->txtFecha()->text(), "5 3 2000");
     Key(w->txtFecha(), Qt::Key_Return);
     EXPECT_FALSE(w->fInputMain()->isVisible());
     EXPECT_TRUE(w->State().pred.HayProgresion);
