@@ -7,7 +7,6 @@ packages=(
   libswe-dev swe-standard-data
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xauth
 )
 missing=()
 for p in "${packages[@]}"; do
