@@ -221,11 +221,12 @@ QString CuadroGral::TodayText() const {
     return QString("%1 %2 %3").arg(now.day).arg(now.month).arg(now.year, 4, 10, QChar('0'));
 }
 
+// Every chart file is listed, readable or not: choosing one that cannot be read gives the
+// reader's message, instead of the file vanishing from the list without a word.
 void CuadroGral::FillChartList() {
     const QDir dir(QString::fromStdString(state_.flags.ProgramFolder));
     flistArchivos_->clear();
-    flistArchivos_->addItems(
-        dir.entryList({"*.dat"}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+    flistArchivos_->addItems(dir.entryList({"*.dat"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void CuadroGral::mnuBuscarFiles_Click() {
