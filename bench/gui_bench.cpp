@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/SystemClock.h"
+#include "app/model/SystemClock.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"

@@ -1,7 +1,7 @@
 // Speed of the natal chart: planet positions, the whole natal computation, reading a chart.
 #include <benchmark/benchmark.h>
 
-#include "app/ChartFile.h"
+#include "app/model/ChartFile.h"
 #include "astro/Planets.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/ChartFile.h"
 #include "app/Headless.h"
 #include "app/MainState.h"
-#include "app/SystemClock.h"
+#include "app/model/ChartFile.h"
+#include "app/model/SystemClock.h"
 #include "astro/Calendar.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"

@@ -14,8 +14,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"--listing", natalis::HeadlessListing},   {"--json", natalis::HeadlessJson},
-    {"--png", natalis::HeadlessPng},           {"--progress", natalis::HeadlessProgress},
+    {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
+    {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
     {"--transit", natalis::HeadlessTransit},
 };
 

@@ -1,6 +1,6 @@
 #include "app/GuardarNuevaCarta.h"
 
-#include "app/ChartFile.h"
+#include "app/model/ChartFile.h"
 
 namespace natalis {
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/Dialogs.h"
-#include "app/NatalRecord.h"
+#include "app/model/Dialogs.h"
+#include "app/model/NatalRecord.h"
 
 namespace natalis {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <sstream>
 
-#include "app/ChartFile.h"
 #include "app/Headless.h"
 #include "app/JsonText.h"
+#include "app/model/ChartFile.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"

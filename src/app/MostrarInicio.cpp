@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/ClockHelpers.h"
+#include "app/model/ClockHelpers.h"
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
 #include "chart/Glyphs.h"

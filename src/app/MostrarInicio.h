@@ -2,7 +2,7 @@
 // hint about "   NUEVA CARTA", and the present positions of the ten bodies under
 // "TRÁNSITOS".
 #pragma once
-#include "app/Clock.h"
+#include "app/model/Clock.h"
 #include "astro/Ephemeris.h"
 #include "astro/Planets.h"
 #include "chart/Surface.h"

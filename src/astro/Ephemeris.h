@@ -8,7 +8,7 @@ namespace natalis {
 enum class EphemerisSource { Files, Analytic };
 
 class Ephemeris {
-public:
+  public:
     virtual ~Ephemeris() = default;
     // Writes exactly four doubles to out[0..3] for the universal-time Julian day jd:
     // apparent geocentric tropical ecliptic longitude of date (degrees, 0 up to 360),

@@ -10,8 +10,7 @@ using CuspTable = std::array<float, 16>;
 
 // ARMC (degrees, single precision) and obliquity (degrees) for jd (universal time).
 // utHours = NatalHour + ZoneHours, the universal time of birth in hours.
-void TiempoSidereo(double jd, float utHours, float longitudeDeg, float& armc,
-                   double& oblicuidad);
+void TiempoSidereo(double jd, float utHours, float longitudeDeg, float& armc, double& oblicuidad);
 
 // Ecliptic longitude whose right ascension is ra, for the given obliquity.
 double ARALongitud(double ra, float obliquity);

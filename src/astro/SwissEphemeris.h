@@ -7,14 +7,14 @@
 namespace natalis {
 
 class SwissEphemeris : public Ephemeris {
-public:
+  public:
     // dataDir: folder of the .se1 files; when they are missing the library falls back to
     // its analytic theory and Source() reports it.
     explicit SwissEphemeris(const std::string& dataDir = NATALIS_EPHE_DIR);
     double CalcBody(double jd, int32_t body, double* out) override;
     EphemerisSource Source() const override;
 
-private:
+  private:
     bool filesUsed_ = true;
 };
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "app/NatalRecord.h"
+#include "app/model/NatalRecord.h"
 #include "astro/Ephemeris.h"
 #include "chart/NatalTables.h"
 

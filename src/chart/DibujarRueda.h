@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "app/NatalRecord.h"
+#include "app/model/NatalRecord.h"
 #include "chart/NatalTables.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"

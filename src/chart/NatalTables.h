@@ -10,11 +10,11 @@
 namespace natalis {
 
 struct PuntoNatal {
-    float Lon = 0;            // ecliptic longitude, degrees
-    int16_t Grado = 0;        // degree within the sign, rounded (0..30)
-    std::string Texto;        // "SOL 05Ari30"
-    float Vel = 0;            // daily motion; below 0 retrograde
-    int16_t PosGrafica = 0;   // display angle; negative means the inner track
+    float Lon = 0;           // ecliptic longitude, degrees
+    int16_t Grado = 0;       // degree within the sign, rounded (0..30)
+    std::string Texto;       // "SOL 05Ari30"
+    float Vel = 0;           // daily motion; below 0 retrograde
+    int16_t PosGrafica = 0;  // display angle; negative means the inner track
 };
 
 struct CuspideRec {

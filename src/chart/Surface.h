@@ -18,7 +18,7 @@ enum class FillStyle { Solid, Transparent };
 enum class LineStyle { Solid, Dot, Invisible };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual void Cls() = 0;  // clears to the background; current position (0, 0)

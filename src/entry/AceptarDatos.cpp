@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 #include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 #include "entry/HusoHorario.h"

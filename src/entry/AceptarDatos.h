@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/NatalRecord.h"
+#include "app/model/NatalRecord.h"
 #include "entry/FichaNatal.h"
 
 namespace natalis {

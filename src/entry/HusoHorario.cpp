@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 #include "astro/NumberText.h"
 
 namespace natalis {

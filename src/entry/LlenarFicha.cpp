@@ -1,6 +1,6 @@
 #include "entry/LlenarFicha.h"
 
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 
 namespace natalis {
 

@@ -1,6 +1,6 @@
 // The entry form's contents for the chart on display, as the form shows them when it opens.
 #pragma once
-#include "app/NatalRecord.h"
+#include "app/model/NatalRecord.h"
 #include "entry/FichaNatal.h"
 
 namespace natalis {

@@ -1,7 +1,7 @@
 #include "predictive/AnillosPng.h"
 
 #include "app/Headless.h"
-#include "app/SystemClock.h"
+#include "app/model/SystemClock.h"
 #include "predictive/EjecutarPredictivo.h"
 #include "predictive/OpcionesPredictivas.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Clock.h"
 #include "app/MainState.h"
+#include "app/model/Clock.h"
 #include "astro/Ephemeris.h"
 #include "chart/Surface.h"
 #include "predictive/CalcularProgresion.h"

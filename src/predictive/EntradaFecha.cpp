@@ -1,6 +1,6 @@
 #include "predictive/EntradaFecha.h"
 
-#include "app/NuevaHora.h"
+#include "app/model/NuevaHora.h"
 
 namespace natalis {
 

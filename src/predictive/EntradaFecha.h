@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "app/NatalRecord.h"
+#include "app/model/NatalRecord.h"
 
 namespace natalis {
 

@@ -2,10 +2,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/ChartFile.h"
 #include "app/Headless.h"
 #include "app/MainState.h"
-#include "app/SystemClock.h"
+#include "app/model/ChartFile.h"
+#include "app/model/SystemClock.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"
 #include "chart/DistribuirGlifos.h"

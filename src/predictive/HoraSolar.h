@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "app/NatalRecord.h"
+#include "app/model/NatalRecord.h"
 
 namespace natalis {
 

@@ -1,6 +1,6 @@
 #include "predictive/Transito.h"
 
-#include "app/ClockHelpers.h"
+#include "app/model/ClockHelpers.h"
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
 #include "astro/DateTimeParse.h"

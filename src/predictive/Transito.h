@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Clock.h"
-#include "app/NatalRecord.h"
+#include "app/model/Clock.h"
+#include "app/model/NatalRecord.h"
 #include "astro/Planets.h"
 #include "chart/NatalTables.h"
 

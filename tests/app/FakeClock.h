@@ -1,6 +1,6 @@
 // A Clock whose reading and time zone a test sets by hand.
 #pragma once
-#include "app/Clock.h"
+#include "app/model/Clock.h"
 
 namespace natalis {
 

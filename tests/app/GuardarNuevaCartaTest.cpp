@@ -8,10 +8,10 @@
 #include <string>
 
 #include "../ui/ScriptedDialogs.h"
-#include "TempFolder.h"
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
 #include "app/GuardarNuevaCarta.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
+#include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {

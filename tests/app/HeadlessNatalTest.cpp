@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
 #include "app/Headless.h"
 #include "app/JsonText.h"
 #include "chart/Aspects.h"
 #include "chart/ListadoNatal.h"
+#include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {

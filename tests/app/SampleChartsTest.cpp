@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
 #include "entry/AceptarDatos.h"
+#include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {

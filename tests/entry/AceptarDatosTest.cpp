@@ -1,7 +1,7 @@
 // Accepting the entry form: how its boxes fill the natal record.
 #include <gtest/gtest.h>
 
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 #include "entry/AceptarDatos.h"
 #include "entry/LlenarFicha.h"
 #include "tests/entry/FichaEjemplo.h"

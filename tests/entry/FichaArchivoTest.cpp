@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
 #include "entry/AceptarDatos.h"
 
 namespace natalis {

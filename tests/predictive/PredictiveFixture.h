@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/NatalRecord.h"
+#include "app/model/NatalRecord.h"
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
 #include "astro/Ephemeris.h"

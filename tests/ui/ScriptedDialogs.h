@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialogs.h"
+#include "app/model/Dialogs.h"
 
 namespace natalis {
 

@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "app/MainState.h"
-#include "app/NuevaHora.h"
-#include "app/SafeFileWrite.h"
+#include "app/model/NuevaHora.h"
+#include "app/model/SafeFileWrite.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
 #include "chart/ui/FrmListaNat.h"

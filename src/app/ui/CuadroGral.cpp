@@ -13,9 +13,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/ChartFile.h"
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
+#include "app/model/ChartFile.h"
 #include "app/ui/ChartCommands.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/Dialogs.h"
 #include "app/MainState.h"
+#include "app/model/Clock.h"
+#include "app/model/Dialogs.h"
 #include "astro/Ephemeris.h"
 #include "chart/ui/QtSurface.h"
 

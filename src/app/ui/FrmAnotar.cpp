@@ -4,11 +4,11 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "app/ChartFile.h"
-#include "app/FileBytes.h"
 #include "app/GuardarNuevaCarta.h"
-#include "app/Notas.h"
-#include "app/SafeFileWrite.h"
+#include "app/model/ChartFile.h"
+#include "app/model/FileBytes.h"
+#include "app/model/Notas.h"
+#include "app/model/SafeFileWrite.h"
 
 namespace natalis {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "app/Dialogs.h"
-#include "app/NatalRecord.h"
+#include "app/model/Dialogs.h"
+#include "app/model/NatalRecord.h"
 
 class QPlainTextEdit;
 

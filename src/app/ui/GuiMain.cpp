@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <iostream>
 
-#include "app/SystemClock.h"
+#include "app/model/SystemClock.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/QtDialogs.h"
 #include "astro/SwissEphemeris.h"

@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "app/ChartFile.h"
 #include "app/MainState.h"
+#include "app/model/ChartFile.h"
 #include "app/ui/PngRings.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "app/Dialogs.h"
+#include "app/model/Dialogs.h"
 
 namespace natalis {
 

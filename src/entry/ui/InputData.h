@@ -4,8 +4,8 @@
 #include <array>
 #include <functional>
 
-#include "app/Dialogs.h"
-#include "app/NatalRecord.h"
+#include "app/model/Dialogs.h"
+#include "app/model/NatalRecord.h"
 #include "entry/FichaNatal.h"
 
 class QLineEdit;

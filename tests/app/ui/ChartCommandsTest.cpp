@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 #include "entry/AceptarDatos.h"
 #include "entry/ui/InputData.h"
 #include "tests/entry/FichaEjemplo.h"

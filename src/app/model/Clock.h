@@ -17,7 +17,7 @@ struct TimeZoneRecord {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
     virtual TimeZoneRecord TimeZone() const = 0;

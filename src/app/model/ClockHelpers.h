@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/Clock.h"
+#include "app/model/Clock.h"
 
 namespace natalis {
 

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "TempFolder.h"
-#include "app/NuevaHora.h"
+#include "app/model/NuevaHora.h"
+#include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,8 +5,8 @@
 #include <exception>
 #include <fstream>
 
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
 #include "astro/NumberText.h"
 
 namespace natalis {

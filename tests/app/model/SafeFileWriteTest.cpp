@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
-#include "app/ChartFile.h"
-#include "app/SafeFileWrite.h"
+#include "app/model/ChartFile.h"
+#include "app/model/SafeFileWrite.h"
+#include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/ClockHelpers.h"
+#include "app/model/ClockHelpers.h"
 
 #include "astro/NumberText.h"
 

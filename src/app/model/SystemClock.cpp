@@ -1,4 +1,4 @@
-#include "app/SystemClock.h"
+#include "app/model/SystemClock.h"
 
 #include <initializer_list>
 

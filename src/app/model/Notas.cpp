@@ -1,6 +1,6 @@
-#include "app/Notas.h"
+#include "app/model/Notas.h"
 
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 
 namespace natalis {
 

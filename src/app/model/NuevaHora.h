@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/SafeFileWrite.h"
+#include "app/model/SafeFileWrite.h"
 
 namespace natalis {
 

@@ -5,10 +5,10 @@
 #include <ctime>
 #include <string>
 
-#include "FakeClock.h"
-#include "app/ClockHelpers.h"
-#include "app/SystemClock.h"
+#include "app/model/ClockHelpers.h"
+#include "app/model/SystemClock.h"
 #include "astro/Calendar.h"
+#include "tests/app/FakeClock.h"
 
 namespace natalis {
 namespace {

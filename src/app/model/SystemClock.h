@@ -2,7 +2,7 @@
 #pragma once
 #include <ctime>
 
-#include "app/Clock.h"
+#include "app/model/Clock.h"
 
 namespace natalis {
 

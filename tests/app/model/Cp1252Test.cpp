@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Cp1252.h"
+#include "app/model/Cp1252.h"
 
 namespace natalis {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/NatalRecord.h"
-#include "app/SafeFileWrite.h"
+#include "app/model/NatalRecord.h"
+#include "app/model/SafeFileWrite.h"
 
 namespace natalis {
 

@@ -1,8 +1,8 @@
 // The chart writer: the file's text from the natal record, and new files put on disk whole.
 #include <cstdlib>
 
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
 #include "astro/NumberText.h"
 
 namespace natalis {

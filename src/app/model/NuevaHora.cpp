@@ -1,7 +1,7 @@
-#include "app/NuevaHora.h"
+#include "app/model/NuevaHora.h"
 
-#include "app/Cp1252.h"
-#include "app/FileBytes.h"
+#include "app/model/Cp1252.h"
+#include "app/model/FileBytes.h"
 #include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 

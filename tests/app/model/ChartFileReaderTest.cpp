@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
+#include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {

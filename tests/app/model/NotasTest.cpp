@@ -1,7 +1,7 @@
 // The notes window's text for a chart file, and the file's bytes for the text.
 #include <gtest/gtest.h>
 
-#include "app/Notas.h"
+#include "app/model/Notas.h"
 
 namespace natalis {
 namespace {

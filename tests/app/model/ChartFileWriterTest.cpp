@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/ChartFile.h"
-#include "app/Cp1252.h"
+#include "app/model/ChartFile.h"
+#include "app/model/Cp1252.h"
 
 namespace natalis {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/FileBytes.h"
+#include "app/model/FileBytes.h"
 
 #include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
 
-#include "app/SafeFileWrite.h"
+#include "app/model/SafeFileWrite.h"
 
 namespace natalis {
 

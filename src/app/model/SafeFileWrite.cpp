@@ -1,4 +1,4 @@
-#include "app/SafeFileWrite.h"
+#include "app/model/SafeFileWrite.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
