@@ -44,8 +44,6 @@ void CargarCarta(MainState& st, Ephemeris& eph) {
     DistribuirGlifos(st.tables.natal.PlanetaNatal);
 }
 
-const char* const kTecnicas[] = {"Primaria", "Arco Solar", "Grado x Año"};
-
 // OK in the date dialog: the engine, the natal wheel redrawn with the progressed ring,
 // painted into the window's image, and the listing.
 void BM_ProgresionHastaDibujada(benchmark::State& state) {
@@ -55,7 +53,7 @@ void BM_ProgresionHastaDibujada(benchmark::State& state) {
     CargarCarta(st, eph);
     QtSurface surface;
     surface.SetTargetSize(QSize(QtSurface::kDesignWidth, QtSurface::kDesignHeight));
-    st.pred.Tecnica = kTecnicas[state.range(0)];
+    st.pred.Tecnica = kTecnicas[state.range(0)].id;
     std::vector<std::string> lista;
     int dia = 0;
     for (auto _ : state) {
@@ -66,7 +64,7 @@ void BM_ProgresionHastaDibujada(benchmark::State& state) {
         benchmark::DoNotOptimize(r);
         benchmark::DoNotOptimize(surface.Image().constBits());
     }
-    state.SetLabel(kTecnicas[state.range(0)]);
+    state.SetLabel(kTecnicas[state.range(0)].caption);
 }
 BENCHMARK(BM_ProgresionHastaDibujada)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 

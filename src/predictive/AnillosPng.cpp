@@ -16,8 +16,8 @@ bool DibujarAnillosPng(const std::vector<std::string>& options, MainState& st, E
     }
     std::vector<std::string> lista;
     if (o->progresion) {
-        st.pred.Tecnica = o->tecnica;
-        st.pred.Conversa = o->conversa && o->tecnica != "Primaria";
+        st.pred.Tecnica = *TecnicaPorCaption(o->tecnica);
+        st.pred.Conversa = o->conversa && !FilaTecnica(st.pred.Tecnica).soloDirecta;
         st.pred.Directa = !st.pred.Conversa;
         st.pred.AscEnArco = o->ascEnArco;
         st.pred.FechaProgTexto = o->fechaProg;

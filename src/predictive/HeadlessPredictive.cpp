@@ -58,8 +58,8 @@ int HeadlessProgress(const Args& args, std::ostream& out, std::ostream& err) {
     SwissEphemeris eph;
     const auto o = Preparar(args, true, st, eph, err);
     if (!o) return 2;
-    st.pred.Tecnica = o->tecnica;
-    st.pred.Conversa = o->conversa && o->tecnica != "Primaria";
+    st.pred.Tecnica = *TecnicaPorCaption(o->tecnica);
+    st.pred.Conversa = o->conversa && !FilaTecnica(st.pred.Tecnica).soloDirecta;
     st.pred.Directa = !st.pred.Conversa;
     st.pred.AscEnArco = o->ascEnArco;
     st.pred.FechaProgTexto = o->fechaProg;

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "predictive/Tecnicas.h"
+
 namespace natalis {
 
 std::optional<OpcionesPredictivas> LeerOpcionesPredictivas(const std::vector<std::string>& args,
@@ -34,9 +36,7 @@ std::optional<OpcionesPredictivas> LeerOpcionesPredictivas(const std::vector<std
             return std::nullopt;
         }
     }
-    if (o.progresion &&
-        (o.fechaProg.empty() ||
-         (o.tecnica != "Primaria" && o.tecnica != "Arco Solar" && o.tecnica != "Grado x Año"))) {
+    if (o.progresion && (o.fechaProg.empty() || !TecnicaPorCaption(o.tecnica))) {
         return std::nullopt;
     }
     if (o.transito && (o.fechaTrans.empty() || o.horaTrans.empty())) return std::nullopt;

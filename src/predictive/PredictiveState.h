@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "predictive/Tecnicas.h"
+
 namespace natalis {
 
 // One progressed point: longitude, degree within the sign (rounded) and its listing line.
@@ -20,7 +22,7 @@ struct ProgTables {
 };
 
 struct PredictiveState {
-    std::string Tecnica;     // "Primaria", "Arco Solar" or "Grado x Año"
+    TipoTecnica Tecnica = TipoTecnica::Primaria;
     bool Directa = true;     // direct direction chosen
     bool Conversa = false;   // converse direction: the arc is negated
     float Edad = 0;          // age in years at the chosen date

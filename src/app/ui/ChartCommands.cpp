@@ -12,21 +12,13 @@
 #include "app/model/SafeFileWrite.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
+#include "astro/SistemaCasas.h"
 #include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
 
 namespace natalis {
 
-namespace {
-
-// The house-system letter of each entry of the "CASAS" submenu.
-struct HouseItem {
-    int index;
-    const char* letter;
-};
-constexpr HouseItem kHouseItems[] = {{30, "P"}, {31, "R"}, {32, "K"}};
-
-}  // namespace
+namespace {}  // namespace
 
 ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
     setObjectName("ChartCommands");
@@ -37,8 +29,8 @@ ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State())
             [this] { mnuGuardarHora_Click(); });
     connect(w_.Action("mnuKillFile"), &QAction::triggered, this, [this] { mnuKillFile_Click(); });
     connect(w_.Action("mnuAnotar"), &QAction::triggered, this, [this] { mnuAnotar_Click(); });
-    for (const HouseItem& item : kHouseItems) {
-        const int index = item.index;
+    for (const SistemaCasasFila& item : kSistemasCasas) {
+        const int index = item.indice;
         connect(w_.MnuHsys(index), &QAction::triggered, this,
                 [this, index] { MnuHsys_Click(index); });
     }
@@ -141,10 +133,9 @@ void ChartCommands::mnuGuardarHora_Click() {
 }
 
 void ChartCommands::MnuHsys_Click(int index) {
-    st_.HouseSystem = "P";
-    for (const HouseItem& item : kHouseItems) {
-        if (item.index == index) st_.HouseSystem = item.letter;
-        w_.MnuHsys(item.index)->setChecked(item.index == index);
+    st_.HouseSystem = LetraCasas(CasasPorIndice(index).value_or(SistemaCasas::Placido));
+    for (const SistemaCasasFila& item : kSistemasCasas) {
+        w_.MnuHsys(item.indice)->setChecked(item.indice == index);
     }
     w_.Lista()->clear();
     st_.CasasCambiadas = true;

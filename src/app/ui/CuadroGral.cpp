@@ -17,6 +17,7 @@
 #include "app/MostrarInicio.h"
 #include "app/model/ChartFile.h"
 #include "app/ui/ChartCommands.h"
+#include "astro/SistemaCasas.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
 #include "chart/DibujarRueda.h"
@@ -25,6 +26,7 @@
 #include "chart/ui/ChartView.h"
 #include "chart/ui/FrmListaNat.h"
 #include "chart/ui/GlyphFont.h"
+#include "predictive/Tecnicas.h"
 #include "predictive/ui/ControlPredictivo.h"
 
 namespace natalis {
@@ -60,13 +62,7 @@ constexpr MenuRow kMenus[] = {
     {"mnuCambiarHora", 0, "    CAMBIAR HORA", nullptr, false, Start::Enabled, false},
     {"mnuAnotar", 0, "     ANOTACIONES", nullptr, false, Start::Enabled, false},
     {"TitleMnuCasas", 0, "    CASAS   ", nullptr, true, Start::Disabled, false},
-    {"MnuHsys", 30, "Plácido", "TitleMnuCasas", false, Start::Enabled, true},
-    {"MnuHsys", 31, "Regiomontano", "TitleMnuCasas", false, Start::Enabled, false},
-    {"MnuHsys", 32, "Koch", "TitleMnuCasas", false, Start::Enabled, false},
     {"TitleMnuProgresion", 0, "   PROGRESION    ", nullptr, true, Start::Disabled, false},
-    {"mnuProg", 40, "Primaria", "TitleMnuProgresion", false, Start::Enabled, true},
-    {"mnuProg", 41, "Arco Solar", "TitleMnuProgresion", false, Start::Enabled, false},
-    {"mnuProg", 42, "Grado x Año", "TitleMnuProgresion", false, Start::Enabled, false},
     {"TitleMnuTransitos", 0, "  TRANSITOS", nullptr, true, Start::Disabled, false},
     {"mnuTransito", 50, "Fecha de Prog.", "TitleMnuTransitos", false, Start::Disabled, false},
     {"mnuTransito", 51, "Fecha Actual", "TitleMnuTransitos", false, Start::Enabled, false},
@@ -79,6 +75,27 @@ constexpr MenuRow kMenus[] = {
 constexpr const char* kChartTitles[] = {"TitleMnuNatal",      "TitleMnuCasas",
                                         "TitleMnuProgresion", "TitleMnuTransitos",
                                         "TitlemnuListaNat",   "TitlemnuHoraSolar"};
+
+// The menu rows with the entries of the house-system and technique tables in their submenus,
+// in table order, the first of each checked.
+std::vector<MenuRow> MenuRows() {
+    std::vector<MenuRow> rows;
+    for (const MenuRow& row : kMenus) {
+        rows.push_back(row);
+        if (std::string(row.name) == "TitleMnuCasas") {
+            for (const SistemaCasasFila& f : kSistemasCasas) {
+                rows.push_back({"MnuHsys", f.indice, f.caption, row.name, false, Start::Enabled,
+                                f.id == SistemaCasas::Placido});
+            }
+        } else if (std::string(row.name) == "TitleMnuProgresion") {
+            for (const TecnicaFila& f : kTecnicas) {
+                rows.push_back({"mnuProg", f.indice, f.caption, row.name, false, Start::Enabled,
+                                f.id == TipoTecnica::Primaria});
+            }
+        }
+    }
+    return rows;
+}
 
 QString RowName(const MenuRow& row) {
     const QString name = QString::fromUtf8(row.name);
@@ -119,7 +136,7 @@ void CuadroGral::BuildMenus() {
     // designed width.
     menuBar()->setFont(QtSurface::FontFor("Microsoft Sans Serif", 9, false));
     menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 3px 0px; }"));
-    for (const MenuRow& row : kMenus) {
+    for (const MenuRow& row : MenuRows()) {
         const QString caption = QString::fromUtf8(row.caption);
         QAction* action = nullptr;
         if (!row.under) {
@@ -137,7 +154,8 @@ void CuadroGral::BuildMenus() {
         action->setObjectName(RowName(row));
         action->setEnabled(row.start != Start::Disabled);
         action->setVisible(row.start != Start::Hidden);
-        if (row.index >= 30 && row.index <= 42) action->setCheckable(true);
+        const std::string name = row.name;
+        if (name == "MnuHsys" || name == "mnuProg") action->setCheckable(true);
         action->setChecked(row.checked);
         actions_[RowName(row)] = action;
         if (row.index) indexed_[row.index] = action;
@@ -322,11 +340,8 @@ void CuadroGral::Fin_Click() {
 }
 
 std::string CuadroGral::CasasCaption() const {
-    if (state_.flags.ChartLoaded && state_.tables.natal.HouseSystemUsed == 'O') return "Porfirio";
-    for (int i = 30; i <= 32; ++i) {
-        if (MnuHsys(i)->isChecked()) return MnuHsys(i)->text().toStdString();
-    }
-    return std::string();
+    const SistemaCasas s = CasasPorLetra(state_.HouseSystem).value_or(SistemaCasas::Placido);
+    return CaptionCasas(s, state_.flags.ChartLoaded ? state_.tables.natal.HouseSystemUsed : 'P');
 }
 
 QAction* CuadroGral::Action(const QString& name) const {
@@ -335,10 +350,10 @@ QAction* CuadroGral::Action(const QString& name) const {
 }
 
 QAction* CuadroGral::MnuHsys(int index) const {
-    return index >= 30 && index <= 32 ? indexed_.at(index) : nullptr;
+    return CasasPorIndice(index) ? indexed_.at(index) : nullptr;
 }
 QAction* CuadroGral::mnuProg(int index) const {
-    return index >= 40 && index <= 42 ? indexed_.at(index) : nullptr;
+    return TecnicaPorIndice(index) ? indexed_.at(index) : nullptr;
 }
 QAction* CuadroGral::mnuTransito(int index) const {
     return index >= 50 && index <= 52 ? indexed_.at(index) : nullptr;

@@ -13,6 +13,7 @@
 #include "app/MainState.h"
 #include "app/model/ChartFile.h"
 #include "app/ui/PngRings.h"
+#include "astro/SistemaCasas.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"
 #include "chart/DibujarRueda.h"
@@ -79,10 +80,7 @@ void QuietQtNotes(QtMsgType type, const QMessageLogContext&, const QString& msg)
 }
 
 std::string CaptionFor(const std::string& houses, char used) {
-    if (used == 'O') return "Porfirio";
-    if (houses == "K") return "Koch";
-    if (houses == "R") return "Regiomontano";
-    return "Plácido";
+    return CaptionCasas(CasasPorLetra(houses).value_or(SistemaCasas::Placido), used);
 }
 
 }  // namespace

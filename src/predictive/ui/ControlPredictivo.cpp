@@ -153,7 +153,8 @@ void ControlPredictivo::BuildSolar() {
 }
 
 void ControlPredictivo::ConnectMenus() {
-    for (int i = 40; i <= 42; ++i) {
+    for (const TecnicaFila& t : kTecnicas) {
+        const int i = t.indice;
         connect(w_.mnuProg(i), &QAction::triggered, this, [this, i] { mnuProg_Click(i); });
     }
     for (int i = 50; i <= 52; ++i) {
@@ -200,7 +201,9 @@ void ControlPredictivo::OcultarEntrada() {
 }
 
 void ControlPredictivo::mnuProg_Click(int index) {
-    st_.pred.Tecnica = w_.mnuProg(index)->text().toStdString();
+    const std::optional<TipoTecnica> tecnica = TecnicaPorIndice(index);
+    if (!tecnica) return;
+    st_.pred.Tecnica = *tecnica;
     // The dialog now serves this progression, whatever it was opened for before.
     st_.pred.ModoTransito = false;
     st_.pred.ModoCambioHora = false;
@@ -214,7 +217,7 @@ void ControlPredictivo::mnuProg_Click(int index) {
     opbProg_[0]->setEnabled(!c.soloDirecta);
     opbProg_[1]->setEnabled(!c.soloDirecta);
     Aplicar(c);
-    for (int i = 40; i <= 42; ++i) w_.mnuProg(i)->setChecked(i == index);
+    for (const TecnicaFila& t : kTecnicas) w_.mnuProg(t.indice)->setChecked(t.indice == index);
     st_.pred.UsarHoraSolar = false;
 }
 
@@ -408,7 +411,7 @@ void ControlPredictivo::btnProgresar_Click() {
     frameSOLAR_->hide();
     p.AvisoOff = true;
     p.UsarHoraSolar = true;
-    p.Tecnica = "Primaria";
+    p.Tecnica = TipoTecnica::Primaria;
     CalcularProgresion();
     LimpiarOpcionesSolares(false);
     p.UsarHoraSolar = false;
