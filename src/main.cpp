@@ -16,7 +16,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
     {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
-    {"--transit", natalis::HeadlessTransit},
+    {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
 };
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/MainState.h"
+#include "app/ChartSession.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"
 #include "app/ui/CuadroGral.h"
@@ -84,19 +84,13 @@ InputData* ChartCommands::AbrirFicha() {
 void ChartCommands::mnuNuevaCarta_Click() {
     AbrirFicha()->Vaciar();
 
-    // The new chart starts without the progression and solar-time state of the last one.
-    if (w_.Hooks().hideSolarFrame) w_.Hooks().hideSolarFrame();
-    for (const char* frame : {"fInputFecha", "Frame1"}) {
-        if (QWidget* wgt = w_.findChild<QWidget*>(frame)) wgt->hide();
-    }
-    w_.fInputMain()->hide();
+    // The new chart starts without the progression and solar-time state of the last one,
+    // and the hidden date dialog no longer serves a birth time or a transit.
+    if (w_.Hooks().resetPredictive) w_.Hooks().resetPredictive();
     if (w_.frmListaNat()) w_.frmListaNat()->hide();
     st_.pred.HoraSolarElegida = 0;
     st_.pred.AvisoOff = false;
     st_.pred.FechaProgTexto.clear();
-    // The hidden dialog no longer serves a birth time or a transit.
-    st_.pred.ModoCambioHora = false;
-    st_.pred.ModoTransito = false;
 
     ficha_->show();
     ficha_->raise();
@@ -110,8 +104,7 @@ void ChartCommands::FichaNatal_Click() {
 }
 
 void ChartCommands::AceptarFicha() {
-    // A birth time tried on the previous chart does not belong to the new one.
-    st_.pred.HoraTexto.clear();
+    st_.Accept();
     w_.Action("mnuAnotar")->setEnabled(false);
     w_.Lista()->clear();
     w_.GraficarNatal();
@@ -133,12 +126,12 @@ void ChartCommands::mnuGuardarHora_Click() {
 }
 
 void ChartCommands::MnuHsys_Click(int index) {
-    st_.HouseSystem = LetraCasas(CasasPorIndice(index).value_or(SistemaCasas::Placido));
+    st_.HouseSystem = CasasPorIndice(index).value_or(SistemaCasas::Placido);
     for (const SistemaCasasFila& item : kSistemasCasas) {
         w_.MnuHsys(item.indice)->setChecked(item.indice == index);
     }
     w_.Lista()->clear();
-    st_.CasasCambiadas = true;
+    w_.SetCasasCambiadas(true);
     w_.GraficarNatal();
 }
 

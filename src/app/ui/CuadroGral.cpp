@@ -15,14 +15,8 @@
 
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
-#include "app/model/ChartFile.h"
 #include "app/ui/ChartCommands.h"
 #include "astro/SistemaCasas.h"
-#include "chart/Aspects.h"
-#include "chart/CalcularNatal.h"
-#include "chart/DibujarRueda.h"
-#include "chart/DistribuirGlifos.h"
-#include "chart/ListadoNatal.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/FrmListaNat.h"
 #include "chart/ui/GlyphFont.h"
@@ -117,10 +111,13 @@ constexpr double kInputMainPt = 9;
 
 CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
                        const std::string& programFolder, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), clock_(clock), eph_(eph), endProgram_([] {
-          QCoreApplication::exit(0);
-      }) {
-    state_.flags.ProgramFolder = programFolder;
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      clock_(clock),
+      eph_(eph),
+      session_(eph),
+      endProgram_([] { QCoreApplication::exit(0); }) {
+    session_.flags.ProgramFolder = programFolder;
     setWindowTitle(QStringLiteral("  NATALIS"));
     BuildMenus();
     BuildControls();
@@ -206,22 +203,22 @@ void CuadroGral::BuildControls() {
 }
 
 void CuadroGral::FormLoad() {
-    fontId_ = RegisterGlyphFont(QString::fromStdString(state_.flags.ProgramFolder));
+    fontId_ = RegisterGlyphFont(QString::fromStdString(session_.flags.ProgramFolder));
     show();
     CenterOnScreen();
-    state_.flags.ChartLoaded = false;
+    session_.flags.ChartLoaded = false;
     txtFecha_->setText(TodayText());
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(TodayText());
     const LocalDateTime now = clock_.Now();
     txtHora_->setText(
         QString("%1 %2").arg(now.hour, 2, 10, QChar('0')).arg(now.minute, 2, 10, QChar('0')));
-    state_.HouseSystem = "P";
+    session_.HouseSystem = SistemaCasas::Placido;
     EnsureListaNat();
-    std::string& folder = state_.flags.ProgramFolder;
+    std::string& folder = session_.flags.ProgramFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     activateWindow();
     mnuBuscarFiles_Click();
-    MostrarInicio(surface_, clock_, eph_, state_.tables.Planet);
+    MostrarInicio(surface_, clock_, eph_, session_.tables.Planet);
     view_->Redraw();
 }
 
@@ -242,7 +239,7 @@ QString CuadroGral::TodayText() const {
 // Every chart file is listed, readable or not: choosing one that cannot be read gives the
 // reader's message, instead of the file vanishing from the list without a word.
 void CuadroGral::FillChartList() {
-    const QDir dir(QString::fromStdString(state_.flags.ProgramFolder));
+    const QDir dir(QString::fromStdString(session_.flags.ProgramFolder));
     flistArchivos_->clear();
     flistArchivos_->addItems(dir.entryList({"*.dat"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
@@ -261,20 +258,18 @@ void CuadroGral::flistArchivos_Click() {
     const std::string chosen = item->text().toStdString();
     if (hooks_.closeNotes) hooks_.closeNotes();
     if (hooks_.notesOpen && hooks_.notesOpen()) return;
-    state_.flags.ChartFileName = chosen;
+    session_.flags.ChartFileName = chosen;
     flistArchivos_->hide();
-    const ChartReadResult read =
-        ReadChartFile(state_.flags.ProgramFolder, state_.flags.ChartFileName, state_.DatosNatales);
+    const ChartReadResult read = session_.Load(session_.flags.ProgramFolder, chosen);
     if (!read.ok) {
         dialogs_.MsgBox(read.message, MsgButtons::Ok, MsgIcon::None, read.title);
         return;
     }
-    MarkChartLoaded(state_);
     GraficarNatal();
 }
 
 void CuadroGral::GraficarNatal() {
-    const ChartFlags& flags = state_.flags;
+    const ChartFlags& flags = session_.flags;
     if (!flags.ChartLoaded) return;
     Action("mnuAnotar")->setEnabled(true);
     Action("mnuKillFile")->setEnabled(true);
@@ -288,28 +283,27 @@ void CuadroGral::GraficarNatal() {
     Action("mnuVerSoloNatal")->setEnabled(false);
     if (hooks_.chartMenus) hooks_.chartMenus();
 
-    CalcularNatal(state_.DatosNatales, state_.HouseSystem, eph_, state_.tables);
-    if (!state_.CasasCambiadas) {
+    if (!casasCambiadas_) {
         txtFecha_->setText(TodayText());
     } else {
-        state_.CasasCambiadas = false;
+        casasCambiadas_ = false;
     }
     if (frmListaNat_) frmListaNat_->hide();
     if (hooks_.hideSolarFrame) hooks_.hideSolarFrame();
 
-    DistribuirGlifos(state_.tables.natal.PlanetaNatal);
-    DibujarRueda(surface_, state_.tables.natal, state_.DatosNatales,
-                 {state_.pred.HoraTexto, CasasCaption()}, state_.wheel);
+    session_.MostrarNatal(&surface_);
     view_->Redraw();
 
-    Lista_->clear();
-    for (const std::string& line : ListarAspectos(state_.tables.natal)) {
-        Lista_->addItem(QString::fromStdString(line));
-    }
+    MostrarLista();
     Lista_->show();
     Lista_->setFocus(Qt::OtherFocusReason);
 
     ListadoNatal();
+}
+
+void CuadroGral::MostrarLista() {
+    Lista_->clear();
+    for (const std::string& line : session_.Lista) Lista_->addItem(QString::fromStdString(line));
 }
 
 void CuadroGral::EnsureListaNat() {
@@ -323,13 +317,13 @@ void CuadroGral::ListadoNatal() {
     EnsureListaNat();
     frmListaNat_->ShowListing();
     Action("TitlemnuListaNat")->setEnabled(false);
-    frmListaNat_->SetLines(natalis::ListadoNatal(state_.tables.natal));
+    frmListaNat_->SetLines(session_.ListadoNatalLineas());
 }
 
 void CuadroGral::mnuGuardarFile_Click() {
-    if (!state_.flags.ChartLoaded) return;
+    if (!session_.flags.ChartLoaded) return;
     const std::string* notes = hooks_.notesText ? hooks_.notesText() : nullptr;
-    if (GuardarNuevaCarta(dialogs_, state_.DatosNatales, state_.flags, notes)) FillChartList();
+    if (GuardarNuevaCarta(dialogs_, session_.DatosNatales, session_.flags, notes)) FillChartList();
 }
 
 void CuadroGral::Fin_Click() {
@@ -339,10 +333,7 @@ void CuadroGral::Fin_Click() {
     endProgram_();
 }
 
-std::string CuadroGral::CasasCaption() const {
-    const SistemaCasas s = CasasPorLetra(state_.HouseSystem).value_or(SistemaCasas::Placido);
-    return CaptionCasas(s, state_.flags.ChartLoaded ? state_.tables.natal.HouseSystemUsed : 'P');
-}
+std::string CuadroGral::CasasCaption() const { return session_.CasasCaption(); }
 
 QAction* CuadroGral::Action(const QString& name) const {
     const auto it = actions_.find(name);

@@ -185,12 +185,12 @@ TEST_F(Predictivo, WarningBeforeTheBirthShowsTheAgeWithADash) {
 
 TEST_F(Predictivo, HourBoxSelectsOnTheFirstClickAndEscapeClosesTheDialog) {
     c->mnuTransito_Click(52);
-    EXPECT_TRUE(w->State().pred.SelHoraAlClic);
+    EXPECT_TRUE(c->SelHoraAlClic());
     w->txtHora()->setText("12 00");
     w->txtHora()->deselect();
     Click(w->txtHora());
     EXPECT_EQ(w->txtHora()->selectedText(), "12 00");
-    EXPECT_FALSE(w->State().pred.SelHoraAlClic);
+    EXPECT_FALSE(c->SelHoraAlClic());
     w->txtHora()->deselect();
     Click(w->txtHora());
     EXPECT_FALSE(w->txtHora()->hasSelectedText());
