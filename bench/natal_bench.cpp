@@ -1,5 +1,6 @@
 // Speed of the natal chart: planet positions, the whole natal computation, reading a chart.
 #include <benchmark/benchmark.h>
+#include <swephexp.h>
 
 #include "app/model/ChartFile.h"
 #include "astro/Planets.h"
@@ -40,16 +41,57 @@ void BM_CalcBody(benchmark::State& state) {
 }
 BENCHMARK(BM_CalcBody);
 
-// The planet table for one instant: twenty ephemeris calls.
+// The planet table, each time at a new instant: twenty ephemeris calls.
 void BM_Planets(benchmark::State& state) {
     SwissEphemeris eph;
     PlanetTable planet{};
+    double jd = 2446350.9479;
     for (auto _ : state) {
-        Planets(2446350.9479, eph, planet);
+        jd += 0.37;
+        Planets(jd, eph, planet);
         benchmark::DoNotOptimize(planet);
     }
 }
 BENCHMARK(BM_Planets);
+
+// The same twenty positions asked body by body (each body at the instant, then one day
+// later), as the table was filled before: the library redoes its per-instant work each call.
+void BM_PlanetsBodyByBody(benchmark::State& state) {
+    SwissEphemeris eph;
+    double out[4];
+    double jd = 2446350.9479;
+    for (auto _ : state) {
+        jd += 0.37;
+        for (int b = 0; b <= 9; ++b) {
+            eph.CalcBody(jd, b, out);
+            benchmark::DoNotOptimize(out);
+            eph.CalcBody(jd + 1, b, out);
+            benchmark::DoNotOptimize(out);
+        }
+    }
+}
+BENCHMARK(BM_PlanetsBodyByBody);
+
+// The floor the table is measured against: the twenty library calls made directly, the ten
+// bodies at the instant with the motion, then the ten one day later without it.
+void BM_PlanetsLibraryDirect(benchmark::State& state) {
+    SwissEphemeris eph;  // sets the data folder
+    double xx[6];
+    char serr[AS_MAXCH];
+    double jd = 2446350.9479;
+    for (auto _ : state) {
+        jd += 0.37;
+        for (int b = 0; b <= 9; ++b) {
+            swe_calc_ut(jd, b, SEFLG_SWIEPH | SEFLG_SPEED, xx, serr);
+            benchmark::DoNotOptimize(xx);
+        }
+        for (int b = 0; b <= 9; ++b) {
+            swe_calc_ut(jd + 1, b, SEFLG_SWIEPH, xx, serr);
+            benchmark::DoNotOptimize(xx);
+        }
+    }
+}
+BENCHMARK(BM_PlanetsLibraryDirect);
 
 // Everything a chart shown in the window computes before drawing: the natal tables, the
 // glyph spreading, the aspects list and the listing.

@@ -6,7 +6,10 @@
 namespace natalis {
 
 // Given:    dj   instant, Julian day in universal time (passed to the ephemeris unchanged)
-//           eph  the ephemeris, asked twice per body (dj and dj + 1)
+//           eph  the ephemeris, asked twice per body: the ten bodies at dj, then the ten at
+//                dj + 1. The library keeps the work it does for one instant
+//                (nutation, precession, the Earth), so asking instant by instant does it
+//                twice instead of twenty times.
 // Returned: Planet(1..10) Lon (single precision, degrees), Vel (degrees/day), Eph1..Eph3.
 // Notes:    Vel is the difference of two positions one day apart, never the library's speed.
 //           A negative difference is a backward motion except for the Sun and the Moon, which
@@ -24,7 +27,9 @@ void Planets(double dj, Ephemeris& eph, PlanetTable& Planet) {
         p.Eph1 = static_cast<float>(buffer[1]);
         p.Eph2 = static_cast<float>(buffer[2]);
         p.Eph3 = static_cast<float>(buffer[3]);
-
+    }
+    for (int b = 0; b <= 9; ++b) {
+        PlanetRec& p = Planet[b + 1];
         eph.CalcBody(dj + 1.0, b, buffer);
         double diff = buffer[0] - p.Lon;
         const bool luminary = b <= 1;

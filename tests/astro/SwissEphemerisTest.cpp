@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/Planets.h"
 #include "astro/SwissEphemeris.h"
 
 namespace natalis {
@@ -130,6 +131,33 @@ TEST(SwissEphemeris, WithoutDataFilesFallsBackToTheAnalyticTheory) {
     EXPECT_EQ(eph.Source(), EphemerisSource::Files);
     // The analytic theory agrees with the files to a few arc seconds.
     EXPECT_NEAR(AngularDiff(analytic[0], files[0]), 0, 0.002);
+}
+
+}  // namespace
+}  // namespace natalis
+
+namespace natalis {
+namespace {
+
+// The planet table is what asking each body at dj and dj + 1, body by body, gives.
+TEST(SwissEphemerisPlanets, PlanetTableEqualsTheBodyByBodyComputation) {
+    SwissEphemeris eph;
+    for (double jd = 2415020.5; jd < 2488069.5; jd += 1461.3) {
+        PlanetTable planet{};
+        Planets(jd, eph, planet);
+        for (int b = 0; b <= 9; ++b) {
+            double today[4], tomorrow[4];
+            eph.CalcBody(jd, b, today);
+            eph.CalcBody(jd + 1, b, tomorrow);
+            EXPECT_EQ(planet[b + 1].Lon, static_cast<float>(today[0])) << jd << " " << b;
+            EXPECT_EQ(planet[b + 1].Eph3, static_cast<float>(today[3])) << jd << " " << b;
+            // The motion follows from the same two longitudes.
+            const double diff = tomorrow[0] - planet[b + 1].Lon;
+            if (diff > -300 && diff < 300) {
+                EXPECT_EQ(planet[b + 1].Vel, static_cast<float>(diff)) << jd << " " << b;
+            }
+        }
+    }
 }
 
 }  // namespace
