@@ -28,18 +28,6 @@ using namespace natalis;
 
 const std::string kCharts = NATALIS_SOURCE_DIR "/charts/";
 
-// One offscreen application for every case of the run.
-void EnsureApp() {
-    static int argc = 1;
-    static char name[] = "natalis_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app;
-    if (!app) {
-        if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app = std::make_unique<QApplication>(argc, argv);
-    }
-}
-
 // Resident memory of this process in MB, from /proc/self/status.
 double ResidentMB() {
     std::ifstream status("/proc/self/status");
@@ -65,7 +53,6 @@ struct Window {
 // The click on a chart of the list: read, compute, spread, draw the wheel into the window's
 // image at the designed size, fill Lista and the natal listing.
 void BM_ChartClickToDisplay(benchmark::State& state) {
-    EnsureApp();
     Window win;
     CuadroGral& w = win.w;
     w.SetEndProgram([] {});
@@ -97,7 +84,6 @@ BENCHMARK(BM_ChartClickToDisplay)
 
 // From the window's construction to its start screen painted (the QApplication exists).
 void BM_StartUpToStartScreen(benchmark::State& state) {
-    EnsureApp();
     for (auto _ : state) {
         Window win;
         win.w.SetEndProgram([] {});
@@ -113,7 +99,6 @@ BENCHMARK(BM_StartUpToStartScreen)->Unit(benchmark::kMillisecond);
 
 // The wheel alone, drawn and painted at the designed size.
 void BM_WheelDrawAndPaint(benchmark::State& state) {
-    EnsureApp();
     const int font = RegisterGlyphFont(QString::fromStdString(kCharts));
     SwissEphemeris eph;
     ChartSession st(eph);

@@ -2,8 +2,6 @@
 // listing drawn, a transit likewise, and a year of daily transit listings without a window.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <cstdlib>
 #include <sstream>
 
@@ -25,16 +23,6 @@ using namespace natalis;
 const std::string kCarpeta = std::string(NATALIS_SOURCE_DIR) + "/charts";
 const std::string kCarta = "Ana_Lucia_Ferreyra.dat";
 
-// Text painting needs a GUI application; one offscreen instance serves every case.
-void AseguraAplicacion() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char nombre[] = "natalis_bench";
-    static char* argv[] = {nombre, nullptr};
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static QGuiApplication app(argc, argv);
-}
-
 // The sample chart read and computed as the window does on a click in the chart list.
 void CargarCarta(ChartSession& st) {
     st.Load(kCarpeta, kCarta);
@@ -44,7 +32,6 @@ void CargarCarta(ChartSession& st) {
 // OK in the date dialog: the engine, the natal wheel redrawn with the progressed ring,
 // painted into the window's image, and the listing.
 void BM_ProgresionHastaDibujada(benchmark::State& state) {
-    AseguraAplicacion();
     SwissEphemeris eph;
     ChartSession st(eph);
     CargarCarta(st);
@@ -65,7 +52,6 @@ BENCHMARK(BM_ProgresionHastaDibujada)->DenseRange(0, 2)->Unit(benchmark::kMillis
 // OK of a typed date and hour: positions, natal wheel with the transit ring, painted, and
 // the transits block appended to the list.
 void BM_TransitoHastaDibujado(benchmark::State& state) {
-    AseguraAplicacion();
     SwissEphemeris eph;
     ChartSession st(eph);
     CargarCarta(st);

@@ -121,12 +121,22 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     setWindowTitle(QStringLiteral("  NATALIS"));
     BuildMenus();
     BuildControls();
-    new ControlPredictivo(*this);
-    new ChartCommands(*this);
+    predictivo_ = new ControlPredictivo(*this);
+    commands_ = new ChartCommands(*this);
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
-CuadroGral::~CuadroGral() = default;
+// QWidget destroys the children after this body, when this window's own members are gone, and
+// a child being destroyed still sends events to the filters that watch it. So what watches
+// the children goes first, while everything it reaches is whole: this window's filter on the
+// chart list, the hooks, the controllers, then the view with the controls it lays out.
+CuadroGral::~CuadroGral() {
+    flistArchivos_->removeEventFilter(this);
+    hooks_ = WindowHooks{};
+    delete commands_;
+    delete predictivo_;
+    delete view_;
+}
 
 void CuadroGral::BuildMenus() {
     // The captions carry their own blanks; without extra padding every title fits the

@@ -22,7 +22,9 @@ class QMenu;
 
 namespace natalis {
 
+class ChartCommands;
 class ChartView;
+class ControlPredictivo;
 class FrmListaNat;
 
 // What the windows added by other commands plug into the main window. Each hook may be
@@ -126,6 +128,8 @@ class CuadroGral : public QMainWindow {
     int fontId_ = -1;
 
     QtSurface surface_;
+    ControlPredictivo* predictivo_ = nullptr;
+    ChartCommands* commands_ = nullptr;
     ChartView* view_ = nullptr;
     QListWidget* flistArchivos_ = nullptr;
     QListWidget* Lista_ = nullptr;

@@ -43,6 +43,12 @@ void ChartView::LayoutYielding() {
     }
 }
 
+// The placed controls are children, destroyed after this view's members: they must not reach
+// this filter once the list of placements is gone.
+ChartView::~ChartView() {
+    for (const Placed& p : placed_) p.widget->removeEventFilter(this);
+}
+
 bool ChartView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
         for (const Placed& p : placed_) {

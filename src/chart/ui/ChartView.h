@@ -13,6 +13,7 @@ class ChartView : public QWidget {
     Q_OBJECT
   public:
     explicit ChartView(QtSurface& surface, QWidget* parent = nullptr);
+    ~ChartView() override;
 
     // Keeps w over the drawing at the rectangle (x, y, width, height) in units. fontPt, when
     // above 0, is w's font size at the designed size; it scales with the window. A widget that
