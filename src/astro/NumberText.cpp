@@ -111,6 +111,8 @@ std::string FormatGeneral(double x) {
     return General15(x);
 }
 
+std::string PrintedNumber(long n) { return StrSigned(n) + " "; }
+
 std::string StrSigned(double x) {
     if (x == 0.0) return " 0";
     std::string s = General15(std::fabs(x));

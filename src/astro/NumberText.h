@@ -25,6 +25,10 @@ double ValLeading(const std::string& text);
 // (" 25", "-1", " .25", "-.5", " 14.5").
 std::string StrSigned(double x);
 
+// A whole number as a picture box prints it: the sign place, the digits and a trailing blank
+// (" 5 ", "-3 ").
+std::string PrintedNumber(long n);
+
 // A number in the general format: no leading blank, only the decimals it has
 // ("32", "45.5", "-3", "0.25"), at most 15 significant digits.
 std::string FormatGeneral(double x);

@@ -18,7 +18,6 @@ constexpr int kRadio = 22;
 const std::string kGlyphFace = "OrreryAstro";
 
 // A whole number printed as a number: a place for the sign before it, one blank after it.
-std::string NumberPrint(int n) { return StrSigned(n) + " "; }
 
 void DrawBand(Surface& s, double cx, double cy, double R) {
     const Color dark = QBColor(8);
@@ -77,7 +76,7 @@ void DrawCusps(Surface& s, const WheelGeometry& g, const NatalTables& t) {
         s.PSet(R * gSEN(theta), R * gCOS(theta), QBColor(8), true);
         s.SetForeColor(QBColor(0));
         s.SetFontSize(kTamanoGradoCuspide);
-        s.Print(NumberPrint(t.CuspideNatal[i].Grado), true);
+        s.Print(PrintedNumber(t.CuspideNatal[i].Grado), true);
     }
 }
 
@@ -99,7 +98,7 @@ void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t) {
         s.PSet(cx - 1, cy - 0.6, kBackground);
         s.PSet(rNumber * gSEN(theta), rNumber * gCOS(theta), kBackground, true);
         s.SetFontSize(kTamanoGradoPlaneta);
-        s.Print(NumberPrint(p.Grado), false);
+        s.Print(PrintedNumber(p.Grado), false);
     }
 }
 

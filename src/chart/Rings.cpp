@@ -17,7 +17,6 @@ constexpr int kSeparacionTransito = 5;
 constexpr Color kColorTransito = 0x32C8FA;  // RGB(50, 200, 250)
 
 // A number as printed: a place for the sign, the digits and one trailing blank.
-std::string Numero(long n) { return StrSigned(n) + " "; }
 
 int Reducir360(long a) {
     long r = a % 360;
@@ -49,7 +48,7 @@ void Glifo(Surface& s, const WheelGeometry& g, int angulo, int cuerpo, double rG
     s.Print(GlifoPlaneta(cuerpo), false);
     IrA(s, g.CentroX - 1.5, g.CentroY - 0.6, rNumero, angulo);
     s.SetFontSize(9);
-    s.Print(Numero(grado), true);
+    s.Print(PrintedNumber(grado), true);
 }
 
 }  // namespace
@@ -127,7 +126,7 @@ void DibujarProgresion(Surface& s, const WheelGeometry& g, const ProgTables& pro
         s.Line(1.12 * R * sn, 1.12 * R * cs, true, 1.2 * 0.21 * R * sn, 1.2 * 0.21 * R * cs, true,
                kBackground);
         s.SetForeColor(QBColor(15));
-        s.Print(Numero(prog.CuspideProg[i].Grado), true);
+        s.Print(PrintedNumber(prog.CuspideProg[i].Grado), true);
     }
     s.SetDrawStyle(LineStyle::Solid);
     s.SetDrawWidth(1);

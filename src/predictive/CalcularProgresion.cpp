@@ -7,6 +7,7 @@
 #include "astro/DateTimeParse.h"
 #include "astro/Houses.h"
 #include "astro/NumberText.h"
+#include "chart/CalcularNatal.h"
 #include "predictive/DirectionMath.h"
 
 namespace natalis {
@@ -15,7 +16,6 @@ namespace {
 
 constexpr double kDiasPorAnio = 365.25;
 constexpr long kLimiteAviso = 100;
-constexpr const char* kEtiquetasPlaneta = "SOLLUNMERVENMARJUPSATURANEPPLUNODPF ";
 constexpr const char* kEmDash = "\xE2\x80\x94";
 
 // What a computation produces before it is committed to the state.
@@ -126,7 +126,7 @@ void PosicionesProgresadas(float arc, TipoTecnica tecnica, bool ascEnArco, const
     for (int i = 1; i <= 10; ++i) {
         const float lon =
             fila.cuerposPropios ? MODg(Planet[i].Lon) : MODg(natal.PlanetaNatal[i].Lon + arc);
-        const std::string etiqueta = std::string(kEtiquetasPlaneta + 3 * (i - 1), 3) + " prog ";
+        const std::string etiqueta = EtiquetaPlaneta(i) + " prog ";
         prog.PlanetaProg[i] = Punto(lon, etiqueta);
     }
 }

@@ -27,6 +27,27 @@ PuntoListado PuntoNatalListado(const NatalTables& natal, int n) {
     return {r.Lon, r.Grado, &r.Texto};
 }
 
+void ListarAspectosNatales(float lon, int grado, const ReglaAspectos& regla,
+                           const NatalTables& natal, std::vector<std::string>& lista) {
+    for (int n = 1; n <= 16; ++n) {
+        const PuntoListado nat = PuntoNatalListado(natal, n);
+        for (int k = 0; k < kNumAspectos; ++k) {
+            const double angulo = TablaAspectos[k].Angulo;
+            bool hay = false;
+            if (regla.ventanaPrimaria) {
+                hay = Comparar_Primaria(lon, nat.Lon, angulo);
+            } else {
+                CompararAspecto(lon, nat.Lon, angulo,
+                                OrbeListado(regla.base, regla.factor, k, grado, nat.Grado), hay);
+            }
+            if (hay) {
+                lista.push_back("  " + std::string(TablaAspectos[k].Nombre) + " " + *nat.Texto);
+                break;
+            }
+        }
+    }
+}
+
 namespace {
 
 PuntoListado Progresado(const ProgTables& prog, int p) {
@@ -69,23 +90,7 @@ std::vector<std::string> ListarProgresion(TipoTecnica tecnica, float arco,
         lista.push_back(*prog.Texto);
         // Progressed cusps 8, 9, 11 and 12 take a narrower orb.
         const float base = p > 12 ? 1.5f * 0.67f : 1.5f;
-        for (int n = 1; n <= 16; ++n) {
-            const PuntoListado nat = PuntoNatalListado(natal, n);
-            for (int k = 0; k < kNumAspectos; ++k) {
-                const double angulo = TablaAspectos[k].Angulo;
-                bool hay = false;
-                if (primaria) {
-                    hay = Comparar_Primaria(prog.Lon, nat.Lon, angulo);
-                } else {
-                    CompararAspecto(prog.Lon, nat.Lon, angulo,
-                                    OrbeListado(base, 0.5f, k, prog.Grado, nat.Grado), hay);
-                }
-                if (hay) {
-                    lista.push_back("  " + std::string(TablaAspectos[k].Nombre) + " " + *nat.Texto);
-                    break;
-                }
-            }
-        }
+        ListarAspectosNatales(prog.Lon, prog.Grado, {base, 0.5f, primaria}, natal, lista);
         lista.push_back("   ");
     }
     lista.push_back("   ");

@@ -36,4 +36,17 @@ PuntoListado PuntoNatalListado(const NatalTables& natal, int n);
 // for 45 and 135 degrees once the degree numbers have passed their 15-degree difference.
 float OrbeListado(float base, float factor, int k, int gA, int gB);
 
+// How a listing pairs a point with the natal points: the orb's base and narrowing factor for
+// OrbeListado, or the fixed window of primary directions.
+struct ReglaAspectos {
+    float base, factor;
+    bool ventanaPrimaria;
+};
+
+// Appends "  <aspect> <natal text>" for each of the sixteen natal points that a point at lon
+// (degrees; grado its degree within the sign) aspects: the first aspect of the table that
+// holds by the rule.
+void ListarAspectosNatales(float lon, int grado, const ReglaAspectos& regla,
+                           const NatalTables& natal, std::vector<std::string>& lista);
+
 }  // namespace natalis

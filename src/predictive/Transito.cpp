@@ -6,14 +6,11 @@
 #include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 #include "chart/Aspects.h"
+#include "chart/CalcularNatal.h"
 #include "predictive/DirectionMath.h"
 #include "predictive/ListarProgresion.h"
 
 namespace natalis {
-
-namespace {
-constexpr const char* kEtiquetasPlaneta = "SOLLUNMERVENMARJUPSATURANEPPLUNODPF ";
-}
 
 TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTrans,
                                   const std::string& fechaProgTexto, const NatalRecord& rec,
@@ -61,21 +58,9 @@ std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                       "Hora:  " + horaTrans, "   "};
     for (int p = 1; p <= 10; ++p) {
         const float lon = Planet[p].Lon;
-        lista.push_back(std::string(kEtiquetasPlaneta + 3 * (p - 1), 3) + " trans " +
-                        ZodiacString(lon) + (Planet[p].Vel < 0 ? " r" : ""));
-        const int gT = GradoEnSigno(lon);
-        for (int n = 1; n <= 16; ++n) {
-            const PuntoListado nat = PuntoNatalListado(natal, n);
-            for (int k = 0; k < kNumAspectos; ++k) {
-                const float orbe = OrbeListado(2.0f, 0.7f, k, gT, nat.Grado);
-                bool hay = false;
-                CompararAspecto(lon, nat.Lon, TablaAspectos[k].Angulo, orbe, hay);
-                if (hay) {
-                    lista.push_back("  " + std::string(TablaAspectos[k].Nombre) + " " + *nat.Texto);
-                    break;
-                }
-            }
-        }
+        lista.push_back(EtiquetaPlaneta(p) + " trans " + ZodiacString(lon) +
+                        (Planet[p].Vel < 0 ? " r" : ""));
+        ListarAspectosNatales(lon, GradoEnSigno(lon), {2.0f, 0.7f, false}, natal, lista);
         lista.push_back("   ");
     }
     lista.push_back("   ");
