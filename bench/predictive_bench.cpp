@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 
 #include "app/ChartSession.h"
@@ -60,7 +61,9 @@ void BM_ProgresionHastaDibujada(benchmark::State& state) {
     }
     state.SetLabel(kTecnicas[state.range(0)].caption);
 }
-BENCHMARK(BM_ProgresionHastaDibujada)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgresionHastaDibujada)
+    ->DenseRange(0, static_cast<int>(std::size(kTecnicas)) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 // OK of a typed date and hour: positions, natal wheel with the transit ring, painted, and
 // the transits block appended to the list.

@@ -33,7 +33,7 @@ enum class Start { Enabled, Disabled, Hidden };
 // a menu-bar entry: a title with a submenu, or a command of its own.
 struct MenuRow {
     const char* name;
-    int index;  // command arrays: MnuHsys 30-32, mnuProg 40-42, mnuTransito 50-52; else 0
+    int index;  // command arrays: MnuHsys 30-32, mnuProg 40-43, mnuTransito 50-52; else 0
     const char* caption;
     const char* under;  // the title menu it belongs to; null on the menu bar
     bool submenu;       // a menu-bar title that opens a submenu
