@@ -127,6 +127,27 @@ TEST_F(Predictivo, OkDrawsTheRingListsAndOffersTheDateAgain) {
     EXPECT_EQ(w->txtFecha()->text(), "5 3 2000");
 }
 
+TEST_F(Predictivo, SecondaryProgressionIsTheFourthEntryWithConverseAndAscEnArco) {
+    EXPECT_EQ(w->mnuProg(43)->text(), "Secundaria");
+    c->mnuProg_Click(40);  // primary directions leave the options disabled
+    c->mnuProg_Click(43);
+    EXPECT_EQ(w->fInputMain()->title(), "Prog Secundaria");
+    EXPECT_TRUE(c->opbProg(1)->isEnabled());
+    EXPECT_TRUE(c->chkCsaArco()->isEnabled());
+    for (int i = 40; i <= 43; ++i) EXPECT_EQ(w->mnuProg(i)->isChecked(), i == 43) << i;
+    c->opbProg(1)->click();
+    w->txtFecha()->setText("5 3 2000");
+    c->btnOK_Click(0);
+    ASSERT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(w->State().pred.Tecnica, TipoTecnica::Secundaria);
+    const auto lista = Items(w->Lista());
+    ASSERT_GE(lista.size(), 9u);
+    EXPECT_EQ(lista[0], "PROGRESION");
+    EXPECT_EQ(lista[1], "Secundaria converso");
+    EXPECT_EQ(lista[4], "Edad :  30 años.");
+    EXPECT_EQ(lista[8].rfind("SOL prog ", 0), 0u);
+}
+
 TEST_F(Predictivo, RejectedDateKeepsTheDialogWithTheDateSelected) {
     Progresar(42, "32 1 2000");
     ASSERT_EQ(dialogs.asked.size(), 1u);
