@@ -1,6 +1,7 @@
 // Solar and lunar returns by root finding on the ephemeris's longitudes.
 #include "predictive/Retorno.h"
 
+#include <cctype>
 #include <cmath>
 
 #include "astro/Calendar.h"
@@ -173,6 +174,19 @@ RetornoResultado CalcularRetorno(TipoRetorno tipo, std::string& fecha, const Nat
         }
     }
     return res;
+}
+
+std::string FechaDelAnioRetorno(const std::string& anio, std::string& fecha) {
+    const size_t a = anio.find_first_not_of(' ');
+    if (a == std::string::npos) return kMensajeAnioRetorno;
+    const std::string t = anio.substr(a, anio.find_last_not_of(' ') - a + 1);
+    const size_t signo = t[0] == '-' || t[0] == '+' ? 1 : 0;
+    if (t.size() == signo || t.size() - signo > 5) return kMensajeAnioRetorno;
+    for (size_t i = signo; i < t.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(t[i]))) return kMensajeAnioRetorno;
+    }
+    fecha = "1 1 " + t;
+    return "";
 }
 
 }  // namespace natalis

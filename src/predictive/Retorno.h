@@ -63,4 +63,16 @@ constexpr const char* kTituloSinRetorno = "Retorno";
 RetornoResultado CalcularRetorno(TipoRetorno tipo, std::string& fecha, const NatalRecord& rec,
                                  const NatalTables& natal, Ephemeris& eph);
 
+// The date a solar return of a typed year is searched from: "1 1 " and the year. anio must
+// be a whole number in figures, optionally signed, between blanks; otherwise the Spanish
+// message (and fecha is left alone). The year's range is the date parser's to check.
+std::string FechaDelAnioRetorno(const std::string& anio, std::string& fecha);
+
+constexpr const char* kMensajeAnioRetorno = "El año debe escribirse en cifras, por ejemplo 2030.";
+
+// What the window's input boxes ask: a year for the solar return, a date for the lunar one.
+constexpr const char* kPreguntaRetornoSolar = "Año del retorno solar:";
+constexpr const char* kPreguntaRetornoLunar =
+    "Primer retorno lunar desde la fecha (dia mes año, por ejemplo 5 3 2025):";
+
 }  // namespace natalis

@@ -237,5 +237,34 @@ TEST(CalcularRetorno, SolarReturnOfTheYearTakesTheNatalSun) {
     EXPECT_EQ(c.mes, 1);  // a birthday of early January
 }
 
+TEST(FechaDelAnioRetorno, AYearInFiguresBecomesTheFirstOfJanuary) {
+    struct Caso {
+        const char* anio;
+        const char* fecha;  // empty: refused
+    } casos[] = {
+        {"2030", "1 1 2030"},
+        {" 2030 ", "1 1 2030"},
+        {"-500", "1 1 -500"},
+        {"+12", "1 1 +12"},
+        {"", ""},
+        {"dos mil", ""},
+        {"2030.5", ""},
+        {"20 30", ""},
+        {"-", ""},
+        {"123456", ""},
+    };
+    for (const Caso& c : casos) {
+        std::string fecha = "sin tocar";
+        const std::string serr = FechaDelAnioRetorno(c.anio, fecha);
+        if (*c.fecha) {
+            EXPECT_EQ(serr, "") << c.anio;
+            EXPECT_EQ(fecha, c.fecha);
+        } else {
+            EXPECT_EQ(serr, kMensajeAnioRetorno) << c.anio;
+            EXPECT_EQ(fecha, "sin tocar");
+        }
+    }
+}
+
 }  // namespace
 }  // namespace natalis

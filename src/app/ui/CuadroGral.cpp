@@ -61,6 +61,8 @@ constexpr MenuRow kMenus[] = {
     {"mnuTransito", 50, "Fecha de Prog.", "TitleMnuTransitos", false, Start::Disabled, false},
     {"mnuTransito", 51, "Fecha Actual", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuTransito", 52, "Dar Fecha", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuRetornoSolar", 0, "Retorno solar", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuRetornoLunar", 0, "Retorno lunar", "TitleMnuTransitos", false, Start::Enabled, false},
     {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
 };

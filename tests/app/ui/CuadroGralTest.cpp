@@ -112,7 +112,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
-        {"TitleMnuTransitos", {"Fecha de Prog.", "Fecha Actual", "Dar Fecha"}},
+        {"TitleMnuTransitos",
+         {"Fecha de Prog.", "Fecha Actual", "Dar Fecha", "Retorno solar", "Retorno lunar"}},
     };
     for (const Sub& s : subs) {
         ASSERT_NE(window->Menu(s.title), nullptr) << s.title;
@@ -136,7 +137,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"mnuProg(41)", true, true, false},         {"mnuProg(42)", true, true, false},
         {"mnuProg(43)", true, true, false},         {"TitleMnuTransitos", false, true, false},
         {"mnuTransito(50)", false, true, false},    {"mnuTransito(51)", true, true, false},
-        {"mnuTransito(52)", true, true, false},     {"TitlemnuListaNat", false, true, false},
+        {"mnuTransito(52)", true, true, false},     {"mnuRetornoSolar", true, true, false},
+        {"mnuRetornoLunar", true, true, false},     {"TitlemnuListaNat", false, true, false},
         {"TitlemnuHoraSolar", false, true, false},
     };
     for (const State& s : states) {
