@@ -25,8 +25,8 @@
 #include "astro/DateTimeParse.h"
 #include "astro/InstanteCivil.h"
 #include "chart/Aspects.h"
-#include "predictive/Retorno.h"
 #include "predictive/HoraSolar.h"
+#include "predictive/Retorno.h"
 #include "predictive/ui/ControlPredictivo.h"
 
 namespace natalis {
