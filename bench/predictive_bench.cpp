@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 
 #include "app/ChartSession.h"
@@ -47,7 +48,9 @@ void BM_ProgresionHastaDibujada(benchmark::State& state) {
     }
     state.SetLabel(kTecnicas[state.range(0)].caption);
 }
-BENCHMARK(BM_ProgresionHastaDibujada)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProgresionHastaDibujada)
+    ->DenseRange(0, static_cast<int>(std::size(kTecnicas)) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 // OK of a typed date and hour: positions, natal wheel with the transit ring, painted, and
 // the transits block appended to the list.

@@ -20,13 +20,15 @@ for chart in charts/*.dat; do
         run "$base.json.$h" --json "$chart" --houses "$h"
         run "$base.png.$h" --png "$chart" "$out/$base.$h.png" --houses "$h"
     done
-    for t in "Primaria" "Arco Solar" "Grado x Año"; do
+    for t in "Primaria" "Arco Solar" "Grado x Año" "Secundaria"; do
         tag=${t// /_}
         run "$base.progress.$tag" --progress "$chart" --tecnica "$t" --fecha "1 1 2030"
         run "$base.progress.$tag.conversa" --progress "$chart" --tecnica "$t" --fecha "1 1 2030" --conversa
         run "$base.progress.$tag.asc" --progress "$chart" --tecnica "$t" --fecha "5 6 2031" --asc-en-arco
         run "$base.pngprog.$tag" --png "$chart" "$out/$base.prog.$tag.png" --progress --tecnica "$t" --fecha "1 1 2030" --transit --fecha "3 4 2027" --hora "10 30"
     done
+    run "$base.retorno.solar" --retorno solar "$chart" --fecha "1 1 2030"
+    run "$base.retorno.lunar" --retorno lunar "$chart" --fecha "3 4 2027"
     run "$base.transit" --transit "$chart" --fecha "3 4 2027" --hora "10 30"
     run "$base.transit.bad" --transit "$chart" --fecha "32 4 2027" --hora "10 30"
     run "$base.progress.bad" --progress "$chart" --tecnica "Arco Solar" --fecha "1 13 2030"

@@ -20,6 +20,7 @@
 #include "chart/WheelGeometry.h"
 #include "predictive/CalcularProgresion.h"
 #include "predictive/PredictiveState.h"
+#include "predictive/Retorno.h"
 #include "predictive/Transito.h"
 
 namespace natalis {
@@ -29,6 +30,12 @@ constexpr const char* kErrorCalculoTransito = "Error de cálculo: no se pudo com
 struct TransitoResultado {
     TransitoInstante instante;       // estado Calculado, or why nothing was done
     bool errorCalculo = false;       // the positions were not finite: nothing drawn or listed
+    ProgresionResultado progresion;  // the progression recomputed when one is on display
+    size_t primeraLinea = 0;         // index in Lista of the block's heading
+};
+
+struct RetornoSesion {
+    RetornoResultado retorno;        // estado Calculado, or why nothing was done
     ProgresionResultado progresion;  // the progression recomputed when one is on display
     size_t primeraLinea = 0;         // index in Lista of the block's heading
 };
@@ -81,6 +88,14 @@ class ChartSession {
     // fail.
     TransitoResultado Transitar(const Clock& clock, Surface* s, std::string& fechaTrans,
                                 std::string& horaTrans, Natal natal = Natal::Redibujar);
+
+    // The first solar or lunar return on or after fecha ("d m aaaa", 0 h of the birth zone;
+    // trimmed as the date parser does): as a transit, the bodies of the return go into
+    // Planet, the natal wheel (and the progression on display, which rewrites Lista) is drawn
+    // again with them as the transit ring, and the return block is appended to Lista.
+    // Nothing changes when the date is refused or no return is found. (ChartSessionRetorno.cpp)
+    RetornoSesion Retornar(Surface* s, TipoRetorno tipo, std::string& fecha,
+                           Natal natal = Natal::Redibujar);
 
     // The natal listing window's lines, and the warning when the houses fell back to Porphyry
     // (empty otherwise).

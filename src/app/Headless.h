@@ -17,6 +17,9 @@ int HeadlessJson(const Args& args, std::ostream& out, std::ostream& err);
 int HeadlessProgress(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --transit FILE.dat --fecha "d m yyyy" --hora "hh mm"
 int HeadlessTransit(const Args& args, std::ostream& out, std::ostream& err);
+// natalis --retorno solar|lunar FILE.dat --fecha "d m aaaa" [--houses P|K|R]: the first
+// solar or lunar return on or after the date, listed as the window lists it.
+int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --help: the usage text on standard output.
 int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err);
 

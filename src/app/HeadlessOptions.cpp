@@ -7,7 +7,7 @@ namespace natalis {
 
 namespace {
 
-enum class Grupo { Ninguno, Progresion, Transito };
+enum class Grupo { Ninguno, Progresion, Transito, Retorno };
 
 // What each command takes: how many files, and which options.
 struct Regla {
@@ -26,6 +26,8 @@ constexpr Regla kReglas[] = {
     {"--png", 2, 2, true, true, Grupo::Ninguno},
     {"--progress", 1, 1, false, false, Grupo::Progresion},
     {"--transit", 1, 1, false, false, Grupo::Transito},
+    // The word naming the return (solar, lunar) comes before the file.
+    {"--retorno", 1, 1, false, false, Grupo::Retorno},
 };
 
 std::string ValorNoValido(const std::string& opcion, const std::string& valor) {
@@ -58,6 +60,7 @@ const char* UsageText() {
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
+           "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]\n"
            "  natalis --help\n"
            "Casas: P Plácido, K Koch, R Regiomontano.\n"
            "--listing y --json aceptan varios archivos; --png acepta también --houses, y"
@@ -76,13 +79,24 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     Grupo grupo = regla->implicito;
     o.progresion = grupo == Grupo::Progresion;
     o.transito = grupo == Grupo::Transito;
+    o.retorno = grupo == Grupo::Retorno;
+    size_t primerArchivo = 1;
+    if (o.retorno) {
+        if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
+        if (args[1] == "lunar") {
+            o.tipoRetorno = TipoRetorno::Lunar;
+        } else if (args[1] != "solar") {
+            return {std::nullopt, ValorNoValido(comando, args[1])};
+        }
+        primerArchivo = 2;
+    }
     bool tecnicaDada = false;
-    for (size_t i = 1; i < args.size(); ++i) {
+    for (size_t i = primerArchivo; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hayValor = i + 1 < args.size();
         if (a.rfind("--", 0) != 0) {
             // Files come first, before any option.
-            if (a.empty() || o.archivos.size() + 1 != i) return Uso();
+            if (a.empty() || o.archivos.size() + primerArchivo != i) return Uso();
             o.archivos.push_back(a);
         } else if (a == "--houses" && hayValor) {
             const auto s = CasasPorLetra(args[++i]);
@@ -108,7 +122,9 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             o.tecnica = *t;
             tecnicaDada = true;
         } else if (a == "--fecha" && grupo != Grupo::Ninguno && hayValor) {
-            (grupo == Grupo::Progresion ? o.fechaProg : o.fechaTrans) = args[++i];
+            (grupo == Grupo::Progresion ? o.fechaProg
+             : grupo == Grupo::Transito ? o.fechaTrans
+                                        : o.fechaRetorno) = args[++i];
         } else if (a == "--hora" && grupo == Grupo::Transito && hayValor) {
             o.horaTrans = args[++i];
         } else {
@@ -120,6 +136,7 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     }
     if (o.progresion && (o.fechaProg.empty() || !tecnicaDada)) return Uso();
     if (o.transito && (o.fechaTrans.empty() || o.horaTrans.empty())) return Uso();
+    if (o.retorno && o.fechaRetorno.empty()) return Uso();
     // Primary directions are direct only.
     if (FilaTecnica(o.tecnica).soloDirecta) o.conversa = false;
     return {o, {}};

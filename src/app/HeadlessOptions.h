@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "astro/SistemaCasas.h"
+#include "predictive/Retorno.h"
 #include "predictive/Tecnicas.h"
 
 namespace natalis {
@@ -26,6 +27,10 @@ struct OpcionesHeadless {
     // --transit group: --fecha, --hora.
     bool transito = false;
     std::string fechaTrans, horaTrans;
+    // --retorno solar|lunar: which return, and --fecha, the date it is searched from.
+    bool retorno = false;
+    TipoRetorno tipoRetorno = TipoRetorno::Solar;
+    std::string fechaRetorno;
 };
 
 struct LecturaOpciones {

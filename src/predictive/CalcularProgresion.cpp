@@ -7,6 +7,7 @@
 #include "astro/DateTimeParse.h"
 #include "astro/Houses.h"
 #include "astro/NumberText.h"
+#include "astro/Planets.h"
 #include "chart/CalcularNatal.h"
 #include "predictive/DirectionMath.h"
 
@@ -70,7 +71,20 @@ void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& nat
     }
 }
 
-// Solar arc and degree per year: the MC moved by the arc, houses from its right ascension.
+// The solar arc of an age: how far the Sun has gone, degrees 0 up to 360, from its natal place
+// to the instant NatalJD0 + edad + H / 24, as many days after the birth moment (universal
+// time of birth H hours) as there are years of age.
+float ArcoSolar(float edad, float H, const NatalTables& natal, Ephemeris& eph) {
+    double buf[7] = {0, 0, 0, 0, 0, 0, 0};
+    eph.CalcBody(natal.NatalJD0 + edad + H / 24.0, 0, buf);
+    const float arco = MODg(buf[0] - natal.PlanetaNatal[1].Lon);
+    // The natal Sun is kept in single precision, so at the birth moment itself the Sun may
+    // stand a hair short of it, which MODg reads as a full turn: that is no arc at all.
+    return arco == 360.0f ? 0.0f : arco;
+}
+
+// Solar arc, degree per year and secondary progressions: the MC moved by the arc, houses from
+// its right ascension.
 void CasasProgresadas(float arco, const NatalRecord& rec, const NatalTables& natal,
                       const std::string& houseSystem, CuspTable& Cusp) {
     const float mcp = MODg(arco + natal.CuspideNatal[10].Lon);
@@ -128,6 +142,7 @@ void PosicionesProgresadas(float arc, TipoTecnica tecnica, bool ascEnArco, const
             fila.cuerposPropios ? MODg(Planet[i].Lon) : MODg(natal.PlanetaNatal[i].Lon + arc);
         const std::string etiqueta = EtiquetaPlaneta(i) + " prog ";
         prog.PlanetaProg[i] = Punto(lon, etiqueta);
+        if (fila.marcaRetrogrados && Planet[i].Vel < 0) prog.PlanetaProg[i].Texto += " r";
     }
 }
 
@@ -160,15 +175,18 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
             CalcularPrimaria(edad, rec, natal, houseSystem, eph, c);
             c.arco = edad;
             break;
-        case TipoTecnica::ArcoSolar: {
-            // The Sun as many days after the birth moment as there are years of age.
-            double buf[7] = {0, 0, 0, 0, 0, 0, 0};
-            eph.CalcBody(natal.NatalJD0 + edad + H / 24.0, 0, buf);
-            c.arco = MODg(buf[0] - natal.PlanetaNatal[1].Lon);
+        case TipoTecnica::ArcoSolar:
+            c.arco = ArcoSolar(edad, H, natal, eph);
             break;
-        }
         case TipoTecnica::GradoAnio:
             c.arco = edad;
+            break;
+        case TipoTecnica::Secundaria:
+            // The ten bodies and their daily motions as many days after the birth moment as
+            // there are years of age (before it when converse); the houses follow the solar
+            // arc of the date as for "Arco Solar".
+            Planets(natal.NatalJD0 + (ps.Conversa ? -edad : edad) + H / 24.0, eph, c.Planet);
+            c.arco = ArcoSolar(edad, H, natal, eph);
             break;
     }
     if (!FilaTecnica(tecnica).soloDirecta) {
@@ -192,6 +210,9 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
     tables.Cusp = c.Cusp;
     if (FilaTecnica(tecnica).cuerposPropios) {
         for (int i = 1; i <= 10; ++i) tables.Planet[i].Lon = c.Planet[i].Lon;
+    }
+    if (FilaTecnica(tecnica).marcaRetrogrados) {
+        for (int i = 1; i <= 10; ++i) tables.Planet[i].Vel = c.Planet[i].Vel;
     }
     return res;
 }

@@ -1,6 +1,6 @@
 // The progression engine: progressed and directed positions for a typed date by primary
-// directions ("Primaria"), solar arc ("Arco Solar") or one degree per year ("Grado x Año"),
-// direct or converse.
+// directions ("Primaria"), solar arc ("Arco Solar"), one degree per year ("Grado x Año") or
+// secondary progressions ("Secundaria"), direct or converse.
 #pragma once
 #include <string>
 
@@ -33,7 +33,8 @@ constexpr const char* kTituloErrorCalculo = "Error de cálculo";
 // Parses ps.FechaProgTexto (ps.FechaHoraSolar while ps.UsarHoraSolar) and computes the
 // progression by ps.Tecnica. On success writes ps.Edad, ps.Arco, ps.prog, ps.HayProgresion,
 // tables.Cusp (progressed or directed cusps) and, for primary directions,
-// tables.Planet(1..10).Lon (directed longitudes, not reduced). houseSystem is the chart's
+// tables.Planet(1..10).Lon (directed longitudes, not reduced); for secondary progressions
+// tables.Planet(1..10) Lon and Vel of the progressed instant. houseSystem is the chart's
 // house-system letter; the latitude, longitude and birth time come from rec.
 ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
                                        const NatalRecord& rec, const std::string& houseSystem,
@@ -41,7 +42,9 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
 
 // Fills prog from an arc in degrees: cusps from Cusp (the ASC moved by the MC's arc when
 // ascEnArco and the technique is not direct only), bodies as natal + arc or, for a technique
-// with bodies of its own (primary directions), the directed longitudes of Planet.
+// with bodies of its own (primary directions, secondary progressions), the longitudes of
+// Planet; where the technique marks retrograde bodies, a body whose Planet Vel is below 0
+// has " r" after its position.
 void PosicionesProgresadas(float arc, TipoTecnica tecnica, bool ascEnArco, const NatalTables& natal,
                            const CuspTable& Cusp, const PlanetTable& Planet, ProgTables& prog);
 

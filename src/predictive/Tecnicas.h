@@ -7,7 +7,7 @@
 
 namespace natalis {
 
-enum class TipoTecnica { Primaria, ArcoSolar, GradoAnio };
+enum class TipoTecnica { Primaria, ArcoSolar, GradoAnio, Secundaria };
 
 struct TecnicaFila {
     TipoTecnica id;
@@ -21,12 +21,17 @@ struct TecnicaFila {
     bool cuerposPropios;
     // The listing's header names the technique on its second line and gives the arc.
     bool cabeceraConArco;
+    // The bodies come with their daily motion at the progressed instant: one that moves
+    // backwards is listed with " r" after its position, as the natal listing marks it.
+    bool marcaRetrogrados;
 };
 
 inline constexpr TecnicaFila kTecnicas[] = {
-    {TipoTecnica::Primaria, 40, "Primaria", true, true, false},
-    {TipoTecnica::ArcoSolar, 41, "Arco Solar", false, false, true},
-    {TipoTecnica::GradoAnio, 42, "Grado x Año", false, false, true},
+    {TipoTecnica::Primaria, 40, "Primaria", true, true, false, false},
+    {TipoTecnica::ArcoSolar, 41, "Arco Solar", false, false, true, false},
+    {TipoTecnica::GradoAnio, 42, "Grado x Año", false, false, true, false},
+    // Secondary progressions: the sky a day after birth for each year of age.
+    {TipoTecnica::Secundaria, 43, "Secundaria", false, true, true, true},
 };
 
 // The row of a technique.

@@ -33,7 +33,7 @@ enum class Start { Enabled, Disabled, Hidden };
 // a menu-bar entry: a title with a submenu, or a command of its own.
 struct MenuRow {
     const char* name;
-    int index;  // command arrays: MnuHsys 30-32, mnuProg 40-42, mnuTransito 50-52; else 0
+    int index;  // command arrays: MnuHsys 30-32, mnuProg 40-43, mnuTransito 50-52; else 0
     const char* caption;
     const char* under;  // the title menu it belongs to; null on the menu bar
     bool submenu;       // a menu-bar title that opens a submenu
@@ -61,6 +61,8 @@ constexpr MenuRow kMenus[] = {
     {"mnuTransito", 50, "Fecha de Prog.", "TitleMnuTransitos", false, Start::Disabled, false},
     {"mnuTransito", 51, "Fecha Actual", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuTransito", 52, "Dar Fecha", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuRetornoSolar", 0, "Retorno solar", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuRetornoLunar", 0, "Retorno lunar", "TitleMnuTransitos", false, Start::Enabled, false},
     {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
 };

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/ChartSession.h"
+#include "app/model/Clock.h"
 #include "app/ui/CuadroGral.h"
 #include "chart/ui/ChartView.h"
 #include "predictive/HoraSolar.h"
@@ -165,6 +166,10 @@ void ControlPredictivo::ConnectMenus() {
     for (int i = 50; i <= 52; ++i) {
         connect(w_.mnuTransito(i), &QAction::triggered, this, [this, i] { mnuTransito_Click(i); });
     }
+    connect(w_.Action("mnuRetornoSolar"), &QAction::triggered, this,
+            [this] { mnuRetorno_Click(TipoRetorno::Solar); });
+    connect(w_.Action("mnuRetornoLunar"), &QAction::triggered, this,
+            [this] { mnuRetorno_Click(TipoRetorno::Lunar); });
     connect(w_.Action("mnuVerSoloNatal"), &QAction::triggered, this,
             [this] { mnuVerSoloNatal_Click(); });
     connect(w_.Action("TitlemnuHoraSolar"), &QAction::triggered, this,
@@ -347,11 +352,56 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
     w_.Action("mnuVerSoloNatal")->setEnabled(true);
     MostrarAviso(r.progresion.aviso);
     w_.View()->Redraw();
+    MostrarBloque(r.primeraLinea);
+}
+
+void ControlPredictivo::MostrarBloque(size_t primeraLinea) {
     w_.MostrarLista();
     QListWidget* lista = w_.Lista();
     lista->setCurrentRow(lista->count() - 1);
     lista->scrollToBottom();
-    lista->setCurrentRow(static_cast<int>(r.primeraLinea));
+    lista->setCurrentRow(static_cast<int>(primeraLinea));
+}
+
+void ControlPredictivo::mnuRetorno_Click(TipoRetorno tipo) {
+    const bool solar = tipo == TipoRetorno::Solar;
+    const LocalDateTime hoy = w_.ClockSeam().Now();
+    std::string respuesta = solar ? std::to_string(hoy.year)
+                                  : std::to_string(hoy.day) + " " + std::to_string(hoy.month) +
+                                        " " + std::to_string(hoy.year);
+    Dialogs& d = w_.DialogsSeam();
+    // Asked again, with the rejected text offered, until a return is found or the box is
+    // cancelled.
+    for (;;) {
+        respuesta = d.InputBox(solar ? kPreguntaRetornoSolar : kPreguntaRetornoLunar,
+                               solar ? "Retorno solar" : "Retorno lunar", respuesta);
+        if (respuesta.empty()) return;
+        std::string fecha = respuesta;
+        if (solar) {
+            const std::string serr = FechaDelAnioRetorno(respuesta, fecha);
+            if (!serr.empty()) {
+                d.MsgBox(serr, MsgButtons::Ok, MsgIcon::Exclamation, "corregir fecha");
+                continue;
+            }
+        }
+        const RetornoSesion r = st_.Retornar(&w_.Surface(), tipo, fecha);
+        switch (r.retorno.estado) {
+            case RetornoCalculoEstado::FechaRechazada:
+                d.MsgBox(r.retorno.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.retorno.titulo);
+                continue;
+            case RetornoCalculoEstado::SinRetorno:
+                d.MsgBox(r.retorno.mensaje, MsgButtons::Ok, MsgIcon::Critical, r.retorno.titulo);
+                return;
+            case RetornoCalculoEstado::Calculado:
+                break;
+        }
+        AvisarProgresionFallida(r.progresion);
+        w_.Action("mnuVerSoloNatal")->setEnabled(true);
+        MostrarAviso(r.progresion.aviso);
+        w_.View()->Redraw();
+        MostrarBloque(r.primeraLinea);
+        return;
+    }
 }
 
 void ControlPredictivo::mnuVerSoloNatal_Click() {

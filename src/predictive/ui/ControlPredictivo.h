@@ -9,6 +9,7 @@
 
 #include "predictive/CalcularProgresion.h"
 #include "predictive/EntradaFecha.h"
+#include "predictive/Retorno.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -31,6 +32,9 @@ class ControlPredictivo : public QObject {
     // Menu commands.
     void mnuProg_Click(int index);      // 40 Primaria, 41 Arco Solar, 42 Grado x Año
     void mnuTransito_Click(int index);  // 50 Fecha de Prog., 51 Fecha Actual, 52 Dar Fecha
+    // "Retorno solar" asks for a year, "Retorno lunar" for a date; the first return on or
+    // after it is drawn as the transit ring and its block appended to the list.
+    void mnuRetorno_Click(TipoRetorno tipo);
     void mnuVerSoloNatal_Click();
     void TitlemnuHoraSolar_Click();
     void TitleMnuArchivo_Click();  // opening the file menu: the warning shows again
@@ -77,6 +81,8 @@ class ControlPredictivo : public QObject {
     void MostrarAviso(const std::string& caption);
     // Message box of a refused or failed progression; true when there was one.
     bool AvisarProgresionFallida(const ProgresionResultado& r);
+    // Shows Lista and brings the block that starts at primeraLinea into view, selected.
+    void MostrarBloque(size_t primeraLinea);
     void LimpiarOpcionesSolares(bool vaciarCaptions);
     void SeleccionarTodo(QLineEdit* e);
 

@@ -111,8 +111,9 @@ TEST_F(MainWindow, MenusAtStartUp) {
          {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir"}},
         {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
-        {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año"}},
-        {"TitleMnuTransitos", {"Fecha de Prog.", "Fecha Actual", "Dar Fecha"}},
+        {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
+        {"TitleMnuTransitos",
+         {"Fecha de Prog.", "Fecha Actual", "Dar Fecha", "Retorno solar", "Retorno lunar"}},
     };
     for (const Sub& s : subs) {
         ASSERT_NE(window->Menu(s.title), nullptr) << s.title;
@@ -134,9 +135,11 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"MnuHsys(31)", true, true, false},         {"MnuHsys(32)", true, true, false},
         {"TitleMnuProgresion", false, true, false}, {"mnuProg(40)", true, true, true},
         {"mnuProg(41)", true, true, false},         {"mnuProg(42)", true, true, false},
-        {"TitleMnuTransitos", false, true, false},  {"mnuTransito(50)", false, true, false},
-        {"mnuTransito(51)", true, true, false},     {"mnuTransito(52)", true, true, false},
-        {"TitlemnuListaNat", false, true, false},   {"TitlemnuHoraSolar", false, true, false},
+        {"mnuProg(43)", true, true, false},         {"TitleMnuTransitos", false, true, false},
+        {"mnuTransito(50)", false, true, false},    {"mnuTransito(51)", true, true, false},
+        {"mnuTransito(52)", true, true, false},     {"mnuRetornoSolar", true, true, false},
+        {"mnuRetornoLunar", true, true, false},     {"TitlemnuListaNat", false, true, false},
+        {"TitlemnuHoraSolar", false, true, false},
     };
     for (const State& s : states) {
         SCOPED_TRACE(s.name);

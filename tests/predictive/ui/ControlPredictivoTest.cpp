@@ -14,15 +14,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <cmath>
 
 #include "../../app/FakeClock.h"
 #include "../../ui/ChartFolder.h"
 #include "../../ui/ScriptedDialogs.h"
 #include "../PredictiveFixture.h"
 #include "app/ui/CuadroGral.h"
+#include "astro/Calendar.h"
 #include "astro/DateTimeParse.h"
+#include "astro/InstanteCivil.h"
 #include "chart/Aspects.h"
 #include "predictive/HoraSolar.h"
+#include "predictive/Retorno.h"
 #include "predictive/ui/ControlPredictivo.h"
 
 namespace natalis {
@@ -125,6 +129,101 @@ TEST_F(Predictivo, OkDrawsTheRingListsAndOffersTheDateAgain) {
     w->txtFecha()->setText("1 1 1999");
     c->mnuProg_Click(42);
     EXPECT_EQ(w->txtFecha()->text(), "5 3 2000");
+}
+
+TEST_F(Predictivo, SecondaryProgressionIsTheFourthEntryWithConverseAndAscEnArco) {
+    EXPECT_EQ(w->mnuProg(43)->text(), "Secundaria");
+    c->mnuProg_Click(40);  // primary directions leave the options disabled
+    c->mnuProg_Click(43);
+    EXPECT_EQ(w->fInputMain()->title(), "Prog Secundaria");
+    EXPECT_TRUE(c->opbProg(1)->isEnabled());
+    EXPECT_TRUE(c->chkCsaArco()->isEnabled());
+    for (int i = 40; i <= 43; ++i) EXPECT_EQ(w->mnuProg(i)->isChecked(), i == 43) << i;
+    c->opbProg(1)->click();
+    w->txtFecha()->setText("5 3 2000");
+    c->btnOK_Click(0);
+    ASSERT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(w->State().pred.Tecnica, TipoTecnica::Secundaria);
+    const auto lista = Items(w->Lista());
+    ASSERT_GE(lista.size(), 9u);
+    EXPECT_EQ(lista[0], "PROGRESION");
+    EXPECT_EQ(lista[1], "Secundaria converso");
+    EXPECT_EQ(lista[4], "Edad :  30 años.");
+    EXPECT_EQ(lista[8].rfind("SOL prog ", 0), 0u);
+}
+
+// The uniform test ephemeris moves body b from lon0[b] at jd0 by speed[b] degrees a day: the
+// first instant on or after t0 at which it stands at lon, worked out by hand.
+double RetornoUniforme(const testing::UniformEphemeris& e, int b, double lon, double t0) {
+    const double en_t0 = std::fmod(e.lon0[b] + e.speed[b] * (t0 - e.jd0), 360.0);
+    double arco = std::fmod(lon - en_t0, 360.0);
+    if (arco < 0) arco += 360;
+    return t0 + arco / e.speed[b];
+}
+
+std::string LineaInstante(double jd) {
+    const InstanteCivil c = InstanteDeJD(jd);
+    return "Instante UT:  " + TextoFecha(c) + " " + TextoHora(c);
+}
+
+TEST_F(Predictivo, SolarReturnOfATypedYearIsTheTransitRingAndABlockOfItsOwn) {
+    const auto antes = Items(w->Lista());
+    dialogs.QueueInput("2030");
+    w->Action("mnuRetornoSolar")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_TRUE(dialogs.asked[0].input);
+    EXPECT_EQ(dialogs.asked[0].title, "Retorno solar");
+    EXPECT_EQ(dialogs.asked[0].prompt, kPreguntaRetornoSolar);
+    EXPECT_EQ(dialogs.asked[0].defaultAnswer, "2024");  // the clock's year
+    // From 0 h of 1 January 2030 in the chart's zone, 3 h west.
+    const double jd = RetornoUniforme(eph, 0, w->State().tables.natal.PlanetaNatal[1].Lon,
+                                      JulDay(1, 1, 2030) + 3.0 / 24);
+    const auto lista = Items(w->Lista());
+    ASSERT_GT(lista.size(), antes.size() + 6);
+    // Appended below what the list held, its heading selected, like a transits block.
+    EXPECT_TRUE(std::equal(antes.begin(), antes.end(), lista.begin()));
+    EXPECT_EQ(lista[antes.size()], "RETORNO SOLAR");
+    EXPECT_EQ(w->Lista()->currentRow(), static_cast<int>(antes.size()));
+    EXPECT_EQ(lista[antes.size() + 1], LineaInstante(jd));
+    const InstanteCivil local = InstanteDeJD(jd - 3.0 / 24);
+    EXPECT_EQ(lista[antes.size() + 3], "Fecha:  " + TextoFecha(local));
+    EXPECT_EQ(lista[antes.size() + 4], "Hora:  " + TextoHora(local) + " (huso de la carta)");
+    EXPECT_EQ(lista[antes.size() + 6].rfind("SOL trans ", 0), 0u);
+    // The transit ring shows the bodies of the return.
+    EXPECT_NEAR(w->State().tables.Planet[1].Lon, w->State().tables.natal.PlanetaNatal[1].Lon, 1e-3);
+    EXPECT_TRUE(w->Action("mnuVerSoloNatal")->isEnabled());
+}
+
+TEST_F(Predictivo, LunarReturnFromATypedDateFollowsTheProgressionOnDisplay) {
+    Progresar(41, "5 3 2000");
+    dialogs.QueueInput("5 3 2024");
+    w->Action("mnuRetornoLunar")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].title, "Retorno lunar");
+    EXPECT_EQ(dialogs.asked[0].defaultAnswer, "5 3 2024");  // the clock's date
+    const auto lista = Items(w->Lista());
+    EXPECT_EQ(lista[0], "PROGRESION");  // the progression is listed again, then the return
+    const auto it = std::find(lista.begin(), lista.end(), "RETORNO LUNAR");
+    ASSERT_NE(it, lista.end());
+    const double jd = RetornoUniforme(eph, 1, w->State().tables.natal.PlanetaNatal[2].Lon,
+                                      JulDay(5, 3, 2024) + 3.0 / 24);
+    EXPECT_EQ(*(it + 1), LineaInstante(jd));
+    EXPECT_EQ(std::count(lista.begin(), lista.end(), "RETORNO LUNAR"), 1);
+}
+
+TEST_F(Predictivo, RejectedYearIsAskedAgainAndCancelChangesNothing) {
+    const auto antes = Items(w->Lista());
+    dialogs.QueueInput("dos mil");
+    dialogs.QueueInput("4000");
+    w->Action("mnuRetornoSolar")->trigger();  // the third box is cancelled
+    ASSERT_EQ(dialogs.asked.size(), 5u);
+    EXPECT_EQ(dialogs.asked[1].prompt, kMensajeAnioRetorno);
+    EXPECT_EQ(dialogs.asked[1].title, "corregir fecha");
+    EXPECT_EQ(dialogs.asked[2].defaultAnswer, "dos mil");
+    EXPECT_EQ(dialogs.asked[3].prompt, " El rango de años del programa es: -3000 á 3000 años  ");
+    EXPECT_EQ(dialogs.asked[3].title, "corregir fecha");
+    EXPECT_TRUE(dialogs.asked[4].input);
+    EXPECT_EQ(Items(w->Lista()), antes);
 }
 
 TEST_F(Predictivo, RejectedDateKeepsTheDialogWithTheDateSelected) {
