@@ -135,6 +135,9 @@ const char* UsageText() {
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
+           "  natalis --carpeta [--folder CARPETA]\n"
+           "  natalis --version\n"
+           "  natalis --help\n"
            "Casas: P Plácido, K Koch, R Regiomontano.\n";
 }
 
