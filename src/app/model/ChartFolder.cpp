@@ -23,9 +23,9 @@ bool Absolute(const std::string& s) { return !s.empty() && s.front() == '/'; }
 ChartFolderChoice ResolveChartFolder(const ChartFolderInputs& in,
                                      const std::function<bool(const std::string&)>& exists) {
     ChartFolderChoice c;
-    const fs::path program(in.executableFolder);
-    const fs::path installedData = program / in.dataFromProgram;
-    if (exists((program / "ORRASTRO.TTF").string())) {
+    const fs::path program = fs::path(in.executableFolder).lexically_normal();
+    const fs::path installedData = (program / in.dataFromProgram).lexically_normal();
+    if (exists((program / "ORRASTRO.TTF").lexically_normal().string())) {
         c.layout = ProgramLayout::Portable;
         c.dataFolder = AsFolder(program);
     } else if (!in.dataFromProgram.empty() && exists(installedData.string())) {

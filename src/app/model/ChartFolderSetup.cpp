@@ -188,8 +188,10 @@ ChartFolderSetup SetUpChartFolder(const ChartFolderChoice& choice) {
     }
     const MadeFolder made = MakeFolders(folder);
     if (made.error) {
-        r.message = "No se pudo crear la carpeta de cartas «" + folder + "»: «" + made.failed +
-                    "» (" + SystemErrorReason(made.error) + ").";
+        r.message = "No se pudo crear la carpeta de cartas «" + folder + "»: " +
+                    (made.error == ENOTDIR
+                         ? "«" + made.failed + "» no es una carpeta."
+                         : "«" + made.failed + "» (" + SystemErrorReason(made.error) + ").");
         return r;
     }
     r.ok = true;
