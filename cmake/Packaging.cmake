@@ -11,12 +11,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Los autores de Natalis")
 set(CPACK_PACKAGE_CONTACT "${NATALIS_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "cartas natales, direcciones, progresiones y tránsitos")
+# The extended description; CPack puts the summary above it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "cartas natales, direcciones, progresiones y tránsitos
- Natalis es un programa de astrología con la interfaz en castellano. Guarda
- una biblioteca de cartas natales y para la carta elegida calcula y dibuja la
- rueda natal, con sus casas y aspectos; calcula direcciones, progresiones y
- tránsitos, y responde órdenes sin pantalla (listados, JSON, imágenes).")
+    "Natalis es un programa de astrología con la interfaz en castellano. Guarda
+una biblioteca de cartas natales y para la carta elegida calcula y dibuja la
+rueda natal, con sus casas y aspectos; calcula direcciones, progresiones y
+tránsitos, y responde órdenes sin pantalla (listados, JSON, imágenes).")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
