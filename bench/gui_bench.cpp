@@ -115,8 +115,8 @@ BENCHMARK(BM_StartUpToStartScreen)->Unit(benchmark::kMillisecond);
 void BM_WheelDrawAndPaint(benchmark::State& state) {
     EnsureApp();
     const int font = RegisterGlyphFont(QString::fromStdString(kCharts));
-    MainState st;
     SwissEphemeris eph;
+    ChartSession st(eph);
     st.DatosNatales.NatalDay = 12;
     st.DatosNatales.NatalMonth = 10;
     st.DatosNatales.NatalYear = 1985;

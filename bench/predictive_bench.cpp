@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "app/ChartSession.h"
 #include "app/Headless.h"
-#include "app/MainState.h"
 #include "app/model/ChartFile.h"
 #include "app/model/SystemClock.h"
 #include "astro/Calendar.h"
@@ -17,7 +17,6 @@
 #include "chart/DibujarRueda.h"
 #include "chart/DistribuirGlifos.h"
 #include "chart/ui/QtSurface.h"
-#include "predictive/EjecutarPredictivo.h"
 
 namespace {
 
@@ -37,36 +36,29 @@ void AseguraAplicacion() {
 }
 
 // The sample chart read and computed as the window does on a click in the chart list.
-void CargarCarta(MainState& st, Ephemeris& eph) {
-    ReadChartFile(kCarpeta, kCarta, st.DatosNatales);
-    MarkChartLoaded(st);
-    CalcularNatal(st.DatosNatales, st.HouseSystem, eph, st.tables);
-    DistribuirGlifos(st.tables.natal.PlanetaNatal);
+void CargarCarta(ChartSession& st) {
+    st.Load(kCarpeta, kCarta);
+    st.MostrarNatal(nullptr);
 }
-
-const char* const kTecnicas[] = {"Primaria", "Arco Solar", "Grado x Año"};
 
 // OK in the date dialog: the engine, the natal wheel redrawn with the progressed ring,
 // painted into the window's image, and the listing.
 void BM_ProgresionHastaDibujada(benchmark::State& state) {
     AseguraAplicacion();
     SwissEphemeris eph;
-    MainState st;
-    CargarCarta(st, eph);
+    ChartSession st(eph);
+    CargarCarta(st);
     QtSurface surface;
     surface.SetTargetSize(QSize(QtSurface::kDesignWidth, QtSurface::kDesignHeight));
-    st.pred.Tecnica = kTecnicas[state.range(0)];
-    std::vector<std::string> lista;
+    st.pred.Tecnica = kTecnicas[state.range(0)].id;
     int dia = 0;
     for (auto _ : state) {
         st.pred.FechaProgTexto = std::to_string(1 + dia++ % 28) + " 6 2030";
-        const auto r = EjecutarProgresion(
-            st, eph, &surface,
-            [&] { DibujarRueda(surface, st.tables.natal, st.DatosNatales, {}, st.wheel); }, lista);
+        const auto r = st.Progresar(&surface);
         benchmark::DoNotOptimize(r);
         benchmark::DoNotOptimize(surface.Image().constBits());
     }
-    state.SetLabel(kTecnicas[state.range(0)]);
+    state.SetLabel(kTecnicas[state.range(0)].caption);
 }
 BENCHMARK(BM_ProgresionHastaDibujada)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
@@ -75,19 +67,16 @@ BENCHMARK(BM_ProgresionHastaDibujada)->DenseRange(0, 2)->Unit(benchmark::kMillis
 void BM_TransitoHastaDibujado(benchmark::State& state) {
     AseguraAplicacion();
     SwissEphemeris eph;
-    MainState st;
-    CargarCarta(st, eph);
+    ChartSession st(eph);
+    CargarCarta(st);
     SystemClock clock;
     QtSurface surface;
     surface.SetTargetSize(QSize(QtSurface::kDesignWidth, QtSurface::kDesignHeight));
     int dia = 0;
     for (auto _ : state) {
-        std::vector<std::string> lista;
+        st.Lista.clear();
         std::string fecha = std::to_string(1 + dia++ % 28) + " 6 2030", hora = "12 00";
-        const auto r = EjecutarTransito(
-            st, eph, clock, &surface,
-            [&] { DibujarRueda(surface, st.tables.natal, st.DatosNatales, {}, st.wheel); }, fecha,
-            hora, lista);
+        const auto r = st.Transitar(clock, &surface, fecha, hora);
         benchmark::DoNotOptimize(r);
         benchmark::DoNotOptimize(surface.Image().constBits());
     }

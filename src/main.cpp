@@ -17,8 +17,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
     {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
-    {"--transit", natalis::HeadlessTransit}, {"--version", natalis::HeadlessVersion},
-    {"--help", natalis::HeadlessHelp},       {"--carpeta", natalis::HeadlessCarpeta},
+    {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
+    {"--version", natalis::HeadlessVersion}, {"--carpeta", natalis::HeadlessCarpeta},
 };
 
 }  // namespace

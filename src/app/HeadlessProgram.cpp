@@ -24,15 +24,6 @@ int HeadlessVersion(const Args& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) {
-        err << UsageText();
-        return 2;
-    }
-    out << UsageText();
-    return 0;
-}
-
 int HeadlessCarpeta(const Args& args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> option;
     if (!ParseFolderOption(args, 1, option)) {

@@ -1,5 +1,4 @@
-// Headless commands about the program itself: its version, its usage, and the chart folder
-// it uses.
+// Headless commands about the program itself: its version and the chart folder it uses.
 #pragma once
 #include <optional>
 #include <string>
@@ -10,8 +9,6 @@ namespace natalis {
 
 // natalis --version: "Natalis <version>" on out, exit 0.
 int HeadlessVersion(const Args& args, std::ostream& out, std::ostream& err);
-// natalis --help: the usage text on out, exit 0.
-int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --carpeta [--folder CARPETA]: makes the chart folder ready as the window does at
 // start-up (the user's data folder of an installed program is created and seeded) and
 // prints its path on out, exit 0. No folder: the reason on err, exit 2.

@@ -4,18 +4,11 @@
 #include <string>
 
 #include "astro/NumberText.h"
+#include "astro/TextTrim.h"
 
 namespace natalis {
 
 namespace {
-
-// The text without leading and trailing blanks.
-std::string TrimBlanks(const std::string& s) {
-    std::size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    std::size_t last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
-}
 
 // 1-based position of the first blank in s, or of the first "/" when there is no blank;
 // 0 when there is neither.

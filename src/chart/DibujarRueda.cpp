@@ -4,6 +4,7 @@
 
 #include "astro/AngleMath.h"
 #include "astro/NumberText.h"
+#include "astro/TextTrim.h"
 #include "chart/Aspects.h"
 #include "chart/Glyphs.h"
 
@@ -18,13 +19,6 @@ const std::string kGlyphFace = "OrreryAstro";
 
 // A whole number printed as a number: a place for the sign before it, one blank after it.
 std::string NumberPrint(int n) { return StrSigned(n) + " "; }
-
-std::string Trim(const std::string& s) {
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return std::string();
-    const size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
 
 void DrawBand(Surface& s, double cx, double cy, double R) {
     const Color dark = QBColor(8);
@@ -135,7 +129,7 @@ void DrawHeader(Surface& s, const NatalRecord& rec, const WheelHeader& header) {
     s.SetFont("Arial", 12, false);
     s.PSet(26, 1, kBackground);
     s.SetForeColor(QBColor(15));
-    s.Print(Trim(rec.NatalNameFixed) + "   " + rec.FechaNatalTexto + "   ", false);
+    s.Print(TrimBlanks(rec.NatalNameFixed) + "   " + rec.FechaNatalTexto + "   ", false);
     s.Print("Hora " + (header.HoraTexto.empty() ? rec.TimeText : header.HoraTexto), false);
     s.Print("    huso: " + rec.ZoneText + "    " + "Lat: " + rec.LatText + "    ", false);
     s.Print("Long: " + rec.LonText, false);

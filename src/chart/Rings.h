@@ -5,9 +5,9 @@
 #include <array>
 
 #include "astro/Planets.h"
+#include "chart/ProgTables.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
-#include "predictive/PredictiveState.h"
 
 namespace natalis {
 

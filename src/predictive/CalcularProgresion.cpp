@@ -110,13 +110,12 @@ std::string AvisoEdad(long anios, const std::string& signo) {
     return " Progresión a " + signo + std::to_string(anios) + " años";
 }
 
-void PosicionesProgresadas(float arc, const std::string& tecnica, bool ascEnArco,
-                           const NatalTables& natal, const CuspTable& Cusp,
-                           const PlanetTable& Planet, ProgTables& prog) {
-    const bool primaria = tecnica == "Primaria";
+void PosicionesProgresadas(float arc, TipoTecnica tecnica, bool ascEnArco, const NatalTables& natal,
+                           const CuspTable& Cusp, const PlanetTable& Planet, ProgTables& prog) {
+    const TecnicaFila& fila = FilaTecnica(tecnica);
     for (int i = 1; i <= 12; ++i) {
         float lon = Cusp[i];
-        if (i == 1 && ascEnArco && !primaria) {
+        if (i == 1 && ascEnArco && !fila.soloDirecta) {
             lon = MODg(natal.CuspideNatal[1].Lon + MODg(Cusp[10] - natal.CuspideNatal[10].Lon));
         }
         const std::string etiqueta = i == 1    ? "ASC prog "
@@ -125,7 +124,8 @@ void PosicionesProgresadas(float arc, const std::string& tecnica, bool ascEnArco
         prog.CuspideProg[i] = Punto(lon, etiqueta);
     }
     for (int i = 1; i <= 10; ++i) {
-        const float lon = primaria ? MODg(Planet[i].Lon) : MODg(natal.PlanetaNatal[i].Lon + arc);
+        const float lon =
+            fila.cuerposPropios ? MODg(Planet[i].Lon) : MODg(natal.PlanetaNatal[i].Lon + arc);
         const std::string etiqueta = std::string(kEtiquetasPlaneta + 3 * (i - 1), 3) + " prog ";
         prog.PlanetaProg[i] = Punto(lon, etiqueta);
     }
@@ -151,34 +151,27 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
     const float edad = static_cast<float>((JD - natal.NatalJD0) / kDiasPorAnio);
     const float H = rec.NatalHour + rec.ZoneHours;
 
-    const std::string& tecnica = ps.Tecnica;
-    const bool primaria = tecnica == "Primaria";
-    const bool arcoSolar = tecnica == "Arco Solar";
-    const bool gradoAnio = tecnica == "Grado x Año";
-    if (!primaria && !arcoSolar && !gradoAnio) {
-        // The age and its warning come before the technique is looked at.
-        ps.Edad = edad;
-        ps.HayProgresion = true;
-        res.estado = ProgresionEstado::TecnicaDesconocida;
-        res.aviso = AvisoDeEdad(edad, ps.AvisoOff);
-        return res;
-    }
-
+    const TipoTecnica tecnica = ps.Tecnica;
     Calculo c;
     c.Cusp = tables.Cusp;
     c.Planet = tables.Planet;
-    if (primaria) {
-        CalcularPrimaria(edad, rec, natal, houseSystem, eph, c);
-        c.arco = edad;
-    } else {
-        if (arcoSolar) {
+    switch (tecnica) {
+        case TipoTecnica::Primaria:
+            CalcularPrimaria(edad, rec, natal, houseSystem, eph, c);
+            c.arco = edad;
+            break;
+        case TipoTecnica::ArcoSolar: {
             // The Sun as many days after the birth moment as there are years of age.
             double buf[7] = {0, 0, 0, 0, 0, 0, 0};
             eph.CalcBody(natal.NatalJD0 + edad + H / 24.0, 0, buf);
             c.arco = MODg(buf[0] - natal.PlanetaNatal[1].Lon);
-        } else {
-            c.arco = edad;
+            break;
         }
+        case TipoTecnica::GradoAnio:
+            c.arco = edad;
+            break;
+    }
+    if (!FilaTecnica(tecnica).soloDirecta) {
         if (ps.Conversa) c.arco = -c.arco;
         CasasProgresadas(c.arco, rec, natal, houseSystem, c.Cusp);
     }
@@ -197,7 +190,7 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
     ps.HayProgresion = true;
     ps.prog = c.prog;
     tables.Cusp = c.Cusp;
-    if (primaria) {
+    if (FilaTecnica(tecnica).cuerposPropios) {
         for (int i = 1; i <= 10; ++i) tables.Planet[i].Lon = c.Planet[i].Lon;
     }
     return res;

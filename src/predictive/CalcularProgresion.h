@@ -12,10 +12,9 @@
 namespace natalis {
 
 enum class ProgresionEstado {
-    Calculada,          // positions, Edad and Arco written; HayProgresion set
-    FechaRechazada,     // the date parser's message; nothing changed
-    ErrorCalculo,       // a non-finite result; nothing changed
-    TecnicaDesconocida  // Tecnica names no technique; only HayProgresion was set
+    Calculada,       // positions, Edad and Arco written; HayProgresion set
+    FechaRechazada,  // the date parser's message; nothing changed
+    ErrorCalculo,    // a non-finite result; nothing changed
 };
 
 struct ProgresionResultado {
@@ -41,11 +40,10 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
                                        Ephemeris& eph);
 
 // Fills prog from an arc in degrees: cusps from Cusp (the ASC moved by the MC's arc when
-// ascEnArco and the technique is not "Primaria"), bodies as natal + arc or, for "Primaria",
-// the directed longitudes of Planet.
-void PosicionesProgresadas(float arc, const std::string& tecnica, bool ascEnArco,
-                           const NatalTables& natal, const CuspTable& Cusp,
-                           const PlanetTable& Planet, ProgTables& prog);
+// ascEnArco and the technique is not direct only), bodies as natal + arc or, for a technique
+// with bodies of its own (primary directions), the directed longitudes of Planet.
+void PosicionesProgresadas(float arc, TipoTecnica tecnica, bool ascEnArco, const NatalTables& natal,
+                           const CuspTable& Cusp, const PlanetTable& Planet, ProgTables& prog);
 
 // The age warning's caption: " Progresión a " signo anios " años".
 std::string AvisoEdad(long anios, const std::string& signo);

@@ -19,10 +19,10 @@ TeclaFecha FiltroTeclaFecha(int keyAscii) {
     }
 }
 
-ConfigEntrada ConfigProgresion(const std::string& tecnica, const std::string& fechaNatalTexto,
+ConfigEntrada ConfigProgresion(TipoTecnica tecnica, const std::string& fechaNatalTexto,
                                const std::string& fechaProgTexto) {
     ConfigEntrada c;
-    c.captionMain = "Prog " + tecnica;
+    c.captionMain = std::string("Prog ") + FilaTecnica(tecnica).caption;
     c.captionFecha = "  FECHA a PROGRESAR:";
     c.chkAscEnArco = true;
     c.captionFechaNat = "Fecha a Progresar";
@@ -32,7 +32,7 @@ ConfigEntrada ConfigProgresion(const std::string& tecnica, const std::string& fe
     c.top024 = 960;
     c.opcionDirecta = "prog.Directa";
     c.opcionConversa = "Conversa";
-    c.soloDirecta = tecnica == "Primaria";
+    c.soloDirecta = FilaTecnica(tecnica).soloDirecta;
     c.textoFecha = fechaProgTexto;
     return c;
 }

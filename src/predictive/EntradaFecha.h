@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/model/NatalRecord.h"
+#include "predictive/Tecnicas.h"
 
 namespace natalis {
 
@@ -38,7 +39,7 @@ struct ConfigEntrada {
 };
 
 // "Prog " + technique, with the natal date shown and the last date progressed to offered.
-ConfigEntrada ConfigProgresion(const std::string& tecnica, const std::string& fechaNatalTexto,
+ConfigEntrada ConfigProgresion(TipoTecnica tecnica, const std::string& fechaNatalTexto,
                                const std::string& fechaProgTexto);
 // "FECHA TRANSITO:", date and hour.
 ConfigEntrada ConfigTransito();

@@ -34,11 +34,12 @@ PuntoListado Progresado(const ProgTables& prog, int p) {
     return {r.Lon, r.Grado, &r.Texto};
 }
 
-void Cabecera(const std::string& tecnica, float arco, const PredictiveState& ps,
+void Cabecera(TipoTecnica tecnica, float arco, const PredictiveState& ps,
               std::vector<std::string>& lista) {
-    const bool primaria = tecnica == "Primaria";
+    const TecnicaFila& fila = FilaTecnica(tecnica);
+    const bool primaria = !fila.cabeceraConArco;
     lista.push_back("PROGRESION");
-    if (!primaria) lista.push_back(tecnica + (ps.Conversa ? " converso" : ""));
+    if (!primaria) lista.push_back(fila.caption + std::string(ps.Conversa ? " converso" : ""));
     if (primaria && ps.UsarHoraSolar) {
         lista.push_back("HORA SOLAR");
         if (ps.HoraSolarElegida >= 1 && ps.HoraSolarElegida <= 4) {
@@ -58,11 +59,11 @@ void Cabecera(const std::string& tecnica, float arco, const PredictiveState& ps,
 
 }  // namespace
 
-std::vector<std::string> ListarProgresion(const std::string& tecnica, float arco,
+std::vector<std::string> ListarProgresion(TipoTecnica tecnica, float arco,
                                           const PredictiveState& ps, const NatalTables& natal) {
     std::vector<std::string> lista;
     Cabecera(tecnica, arco, ps, lista);
-    const bool primaria = tecnica == "Primaria";
+    const bool primaria = FilaTecnica(tecnica).soloDirecta;
     for (int p = 1; p <= 16; ++p) {
         const PuntoListado prog = Progresado(ps.prog, p);
         lista.push_back(*prog.Texto);

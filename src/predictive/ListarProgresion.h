@@ -14,7 +14,7 @@ extern const char* const kEtiquetasHoraSolar[5];
 
 // The lines that replace the contents of the list box after a progression with this
 // technique and arc (degrees).
-std::vector<std::string> ListarProgresion(const std::string& tecnica, float arco,
+std::vector<std::string> ListarProgresion(TipoTecnica tecnica, float arco,
                                           const PredictiveState& ps, const NatalTables& natal);
 
 // The point numbering shared by the progression and transit listings: 1..10 bodies, then

@@ -191,10 +191,8 @@ TEST_F(HeadlessNatal, MissingOrWrongOptionGivesTheUsage) {
         {"--listing"},
         {"--listing", "--houses", "P"},
         {"--listing", dir / "Prueba.dat", "--houses"},
-        {"--listing", dir / "Prueba.dat", "--houses", "X"},
-        {"--listing", dir / "Prueba.dat", "--houses", "PK"},
         {"--listing", dir / "Prueba.dat", "--casas", "P"},
-        {"--listing", dir / "Prueba.dat", "extra"},
+        {"--listing", dir / "Prueba.dat", "--houses", "P", "extra"},
     };
     for (const Args& args : wrong) {
         for (auto command : {HeadlessListing, HeadlessJson}) {
@@ -202,6 +200,16 @@ TEST_F(HeadlessNatal, MissingOrWrongOptionGivesTheUsage) {
             EXPECT_EQ(r.code, 2) << args.size();
             EXPECT_EQ(r.out, "");
             EXPECT_EQ(r.err, UsageText());
+        }
+    }
+    // A value out of its range is named, with the usage after it.
+    for (const char* value : {"X", "PK", ""}) {
+        for (auto command : {HeadlessListing, HeadlessJson}) {
+            const Outcome r = Invoke(command, {"--listing", dir / "Prueba.dat", "--houses", value});
+            EXPECT_EQ(r.code, 2) << value;
+            EXPECT_EQ(r.out, "");
+            EXPECT_EQ(r.err, "Valor no válido para --houses: «" + std::string(value) + "»\n" +
+                                 UsageText());
         }
     }
     const std::string usage = UsageText();

@@ -32,7 +32,7 @@ struct Escenario {
     Escenario() { tablas = TablasNatales(rec, eph); }
     ProgresionResultado Calcular(const std::string& tecnica, const std::string& fecha,
                                  bool conversa = false) {
-        ps.Tecnica = tecnica;
+        ps.Tecnica = *TecnicaPorCaption(tecnica);
         ps.FechaProgTexto = fecha;
         ps.Conversa = conversa;
         return CalcularProgresion(ps, tablas, rec, "P", eph);
@@ -242,7 +242,7 @@ TEST(CalcularProgresion, FloatingPointFaultReportsInSpanishAndKeepsTheState) {
         Escenario e;
         EphemerisRota rota;
         const ChartTables antes = e.tablas;
-        e.ps.Tecnica = tecnica;
+        e.ps.Tecnica = *TecnicaPorCaption(tecnica);
         e.ps.FechaProgTexto = "1 1 2030";
         const auto r = CalcularProgresion(e.ps, e.tablas, e.rec, "P", rota);
         EXPECT_EQ(r.estado, ProgresionEstado::ErrorCalculo) << tecnica;
@@ -251,21 +251,6 @@ TEST(CalcularProgresion, FloatingPointFaultReportsInSpanishAndKeepsTheState) {
         EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
         for (int i = 1; i <= 10; ++i) EXPECT_EQ(e.tablas.Planet[i].Lon, antes.Planet[i].Lon);
     }
-}
-
-TEST(CalcularProgresion, UnknownTechniqueComputesNothing) {
-    Escenario e;
-    const ChartTables antes = e.tablas;
-    EXPECT_EQ(e.Calcular("Secundaria", "1 1 2030").estado, ProgresionEstado::TecnicaDesconocida);
-    EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
-    EXPECT_EQ(e.ps.prog.PlanetaProg[1].Texto, "");
-    // The age and its warning are worked out before the technique is looked at
-    // (36890 days = 100.9993 years, hand computation).
-    const auto r = e.Calcular("", "1 1 2101");
-    EXPECT_EQ(r.estado, ProgresionEstado::TecnicaDesconocida);
-    EXPECT_EQ(r.aviso, " Progresión a 101 años");
-    EXPECT_NEAR(e.ps.Edad, 36890 / 365.25, 1e-4);
-    EXPECT_TRUE(e.ps.HayProgresion);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ TEST(FiltroTeclaFecha, EnterAcceptsEscapeCancelsOnlyDateKeysPass) {
 }
 
 TEST(ConfigEntrada, ProgressionOffersTheLastDateAndForcesDirectForPrimary) {
-    const ConfigEntrada a = ConfigProgresion("Arco Solar", "5 3 1970", "22 11 2001");
+    const ConfigEntrada a = ConfigProgresion(TipoTecnica::ArcoSolar, "5 3 1970", "22 11 2001");
     EXPECT_EQ(a.captionMain, "Prog Arco Solar");
     EXPECT_EQ(a.captionFecha, "  FECHA a PROGRESAR:");
     EXPECT_EQ(a.captionFechaNat, "Fecha a Progresar");
@@ -35,8 +35,8 @@ TEST(ConfigEntrada, ProgressionOffersTheLastDateAndForcesDirectForPrimary) {
     EXPECT_EQ(a.fechaNatLeft, 1550);
     EXPECT_EQ(a.left024, 240);
     EXPECT_EQ(a.top024, 960);
-    EXPECT_TRUE(ConfigProgresion("Primaria", "5 3 1970", "").soloDirecta);
-    EXPECT_EQ(ConfigProgresion("Primaria", "5 3 1970", "").textoFecha, "");
+    EXPECT_TRUE(ConfigProgresion(TipoTecnica::Primaria, "5 3 1970", "").soloDirecta);
+    EXPECT_EQ(ConfigProgresion(TipoTecnica::Primaria, "5 3 1970", "").textoFecha, "");
 }
 
 TEST(ConfigEntrada, TransitAsksForDateAndHour) {

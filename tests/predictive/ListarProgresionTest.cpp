@@ -24,12 +24,12 @@ std::array<float, 17> LonsSeparadas() {
 // The progressed points of a technique other than primary directions for an arc.
 PredictiveState Progresado(const NatalTables& natal, const std::string& tecnica, float arco) {
     PredictiveState ps;
-    ps.Tecnica = tecnica;
+    ps.Tecnica = *TecnicaPorCaption(tecnica);
     CuspTable cusp{};
     for (int i = 1; i <= 12; ++i) cusp[i] = natal.CuspideNatal[i].Lon;
     PlanetTable planet{};
     for (int i = 1; i <= 10; ++i) planet[i].Lon = natal.PlanetaNatal[i].Lon + arco;
-    PosicionesProgresadas(arco, tecnica, false, natal, cusp, planet, ps.prog);
+    PosicionesProgresadas(arco, ps.Tecnica, false, natal, cusp, planet, ps.prog);
     return ps;
 }
 
@@ -86,7 +86,7 @@ TEST(ListarProgresion, HeaderOfEachTechnique) {
         ps.HoraSolarElegida = c.elegida;
         ps.FechaProgTexto = "1 1 2030";
         ps.Edad = c.edad;
-        EXPECT_EQ(Cabecera(ListarProgresion(c.tecnica, c.arco, ps, natal)), c.cabecera)
+        EXPECT_EQ(Cabecera(ListarProgresion(ps.Tecnica, c.arco, ps, natal)), c.cabecera)
             << c.tecnica;
     }
 }
@@ -94,7 +94,7 @@ TEST(ListarProgresion, HeaderOfEachTechnique) {
 TEST(ListarProgresion, SixteenBlocksEachPointMeetingItsOwnNatalPlace) {
     const NatalTables natal = NatalesFijas(LonsSeparadas());
     const PredictiveState ps = Progresado(natal, "Grado x Año", 0);
-    const auto lista = ListarProgresion("Grado x Año", 0, ps, natal);
+    const auto lista = ListarProgresion(TipoTecnica::GradoAnio, 0, ps, natal);
     // Arc 0: every progressed point stands on its natal place, so each block lists "Conj"
     // with that natal point, and each natal partner at most once.
     size_t i = Cabecera(lista).size();
@@ -140,7 +140,7 @@ TEST(ListarProgresion, OrbHalvedOnceTheProgressedDegreeHasPassed) {
     for (const auto& [arco, listado] :
          std::vector<std::pair<float, bool>>{{-1.4f, true}, {1.4f, false}}) {
         const PredictiveState ps = Progresado(natal, "Arco Solar", arco);
-        const auto lista = ListarProgresion("Arco Solar", arco, ps, natal);
+        const auto lista = ListarProgresion(TipoTecnica::ArcoSolar, arco, ps, natal);
         const bool hay = std::find(lista.begin(), lista.end(),
                                    "  Conj " + natal.PlanetaNatal[1].Texto) != lista.end();
         EXPECT_EQ(hay, listado) << arco;
@@ -165,7 +165,7 @@ TEST(ListarProgresion, PrimaryDirectionsUseTheFixedWindow) {
     };
     for (const Caso& c : casos) {
         const PredictiveState ps = Progresado(natal, "Grado x Año", c.arco);
-        const auto lista = ListarProgresion(c.tecnica, c.arco, ps, natal);
+        const auto lista = ListarProgresion(*TecnicaPorCaption(c.tecnica), c.arco, ps, natal);
         const auto linea = std::find(lista.begin(), lista.end(), ps.prog.PlanetaProg[1].Texto);
         ASSERT_NE(linea, lista.end());
         EXPECT_EQ(*(linea + 1) == "  Sext " + natal.PlanetaNatal[1].Texto, c.listado)
@@ -179,7 +179,7 @@ TEST(ListarProgresion, ProgressedCuspsEightNineElevenTwelveTakeTheNarrowOrb) {
     // the ASC, outside 1.5 * 0.67 = 1.005 for cusps 8, 9, 11 and 12 (hand computation).
     const NatalTables natal = NatalesFijas(LonsSeparadas());
     PredictiveState ps;
-    ps.Tecnica = "Arco Solar";
+    ps.Tecnica = TipoTecnica::ArcoSolar;
     CuspTable cusp{};
     for (int i = 1; i <= 12; ++i) cusp[i] = natal.CuspideNatal[i].Lon;
     for (const int c : kCuspidesListadas) cusp[c] = 143.8f;

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "astro/TextTrim.h"
+
 namespace natalis {
 
 // Every byte decodes to one character: the five bytes the code page leaves undefined
@@ -29,8 +31,5 @@ std::size_t Utf8Length(std::string_view utf8);
 
 // The text cut to n characters, or padded with blanks to n characters.
 std::string Utf8CutOrPad(std::string_view utf8, std::size_t n);
-
-// The text without blanks (spaces) at both ends.
-std::string TrimBlanks(std::string_view text);
 
 }  // namespace natalis

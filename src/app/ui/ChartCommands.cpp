@@ -7,26 +7,18 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/MainState.h"
+#include "app/ChartSession.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
+#include "astro/SistemaCasas.h"
 #include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
 
 namespace natalis {
 
-namespace {
-
-// The house-system letter of each entry of the "CASAS" submenu.
-struct HouseItem {
-    int index;
-    const char* letter;
-};
-constexpr HouseItem kHouseItems[] = {{30, "P"}, {31, "R"}, {32, "K"}};
-
-}  // namespace
+namespace {}  // namespace
 
 ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
     setObjectName("ChartCommands");
@@ -37,8 +29,8 @@ ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State())
             [this] { mnuGuardarHora_Click(); });
     connect(w_.Action("mnuKillFile"), &QAction::triggered, this, [this] { mnuKillFile_Click(); });
     connect(w_.Action("mnuAnotar"), &QAction::triggered, this, [this] { mnuAnotar_Click(); });
-    for (const HouseItem& item : kHouseItems) {
-        const int index = item.index;
+    for (const SistemaCasasFila& item : kSistemasCasas) {
+        const int index = item.indice;
         connect(w_.MnuHsys(index), &QAction::triggered, this,
                 [this, index] { MnuHsys_Click(index); });
     }
@@ -92,19 +84,13 @@ InputData* ChartCommands::AbrirFicha() {
 void ChartCommands::mnuNuevaCarta_Click() {
     AbrirFicha()->Vaciar();
 
-    // The new chart starts without the progression and solar-time state of the last one.
-    if (w_.Hooks().hideSolarFrame) w_.Hooks().hideSolarFrame();
-    for (const char* frame : {"fInputFecha", "Frame1"}) {
-        if (QWidget* wgt = w_.findChild<QWidget*>(frame)) wgt->hide();
-    }
-    w_.fInputMain()->hide();
+    // The new chart starts without the progression and solar-time state of the last one,
+    // and the hidden date dialog no longer serves a birth time or a transit.
+    if (w_.Hooks().resetPredictive) w_.Hooks().resetPredictive();
     if (w_.frmListaNat()) w_.frmListaNat()->hide();
     st_.pred.HoraSolarElegida = 0;
     st_.pred.AvisoOff = false;
     st_.pred.FechaProgTexto.clear();
-    // The hidden dialog no longer serves a birth time or a transit.
-    st_.pred.ModoCambioHora = false;
-    st_.pred.ModoTransito = false;
 
     ficha_->show();
     ficha_->raise();
@@ -118,8 +104,7 @@ void ChartCommands::FichaNatal_Click() {
 }
 
 void ChartCommands::AceptarFicha() {
-    // A birth time tried on the previous chart does not belong to the new one.
-    st_.pred.HoraTexto.clear();
+    st_.Accept();
     w_.Action("mnuAnotar")->setEnabled(false);
     w_.Lista()->clear();
     w_.GraficarNatal();
@@ -141,13 +126,12 @@ void ChartCommands::mnuGuardarHora_Click() {
 }
 
 void ChartCommands::MnuHsys_Click(int index) {
-    st_.HouseSystem = "P";
-    for (const HouseItem& item : kHouseItems) {
-        if (item.index == index) st_.HouseSystem = item.letter;
-        w_.MnuHsys(item.index)->setChecked(item.index == index);
+    st_.HouseSystem = CasasPorIndice(index).value_or(SistemaCasas::Placido);
+    for (const SistemaCasasFila& item : kSistemasCasas) {
+        w_.MnuHsys(item.indice)->setChecked(item.indice == index);
     }
     w_.Lista()->clear();
-    st_.CasasCambiadas = true;
+    w_.SetCasasCambiadas(true);
     w_.GraficarNatal();
 }
 

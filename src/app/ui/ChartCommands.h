@@ -8,10 +8,10 @@
 
 namespace natalis {
 
+class ChartSession;
 class CuadroGral;
 class FrmAnotar;
 class InputData;
-struct MainState;
 
 class ChartCommands : public QObject {
     Q_OBJECT
@@ -44,7 +44,7 @@ class ChartCommands : public QObject {
     bool HayArchivo() const;
 
     CuadroGral& w_;
-    MainState& st_;
+    ChartSession& st_;
     QPointer<InputData> ficha_;
     QPointer<FrmAnotar> anotar_;
     std::string notesText_;  // the notes window's text handed to the save command

@@ -16,16 +16,12 @@
 #include "app/AcercaDe.h"
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
-#include "app/model/ChartFile.h"
 #include "app/ui/ChartCommands.h"
-#include "chart/Aspects.h"
-#include "chart/CalcularNatal.h"
-#include "chart/DibujarRueda.h"
-#include "chart/DistribuirGlifos.h"
-#include "chart/ListadoNatal.h"
+#include "astro/SistemaCasas.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/FrmListaNat.h"
 #include "chart/ui/GlyphFont.h"
+#include "predictive/Tecnicas.h"
 #include "predictive/ui/ControlPredictivo.h"
 
 namespace natalis {
@@ -63,13 +59,7 @@ constexpr MenuRow kMenus[] = {
     {"mnuCambiarHora", 0, "    CAMBIAR HORA", nullptr, false, Start::Enabled, false},
     {"mnuAnotar", 0, "     ANOTACIONES", nullptr, false, Start::Enabled, false},
     {"TitleMnuCasas", 0, "    CASAS   ", nullptr, true, Start::Disabled, false},
-    {"MnuHsys", 30, "Plácido", "TitleMnuCasas", false, Start::Enabled, true},
-    {"MnuHsys", 31, "Regiomontano", "TitleMnuCasas", false, Start::Enabled, false},
-    {"MnuHsys", 32, "Koch", "TitleMnuCasas", false, Start::Enabled, false},
     {"TitleMnuProgresion", 0, "   PROGRESION    ", nullptr, true, Start::Disabled, false},
-    {"mnuProg", 40, "Primaria", "TitleMnuProgresion", false, Start::Enabled, true},
-    {"mnuProg", 41, "Arco Solar", "TitleMnuProgresion", false, Start::Enabled, false},
-    {"mnuProg", 42, "Grado x Año", "TitleMnuProgresion", false, Start::Enabled, false},
     {"TitleMnuTransitos", 0, "  TRANSITOS", nullptr, true, Start::Disabled, false},
     {"mnuTransito", 50, "Fecha de Prog.", "TitleMnuTransitos", false, Start::Disabled, false},
     {"mnuTransito", 51, "Fecha Actual", "TitleMnuTransitos", false, Start::Enabled, false},
@@ -82,6 +72,27 @@ constexpr MenuRow kMenus[] = {
 constexpr const char* kChartTitles[] = {"TitleMnuNatal",      "TitleMnuCasas",
                                         "TitleMnuProgresion", "TitleMnuTransitos",
                                         "TitlemnuListaNat",   "TitlemnuHoraSolar"};
+
+// The menu rows with the entries of the house-system and technique tables in their submenus,
+// in table order, the first of each checked.
+std::vector<MenuRow> MenuRows() {
+    std::vector<MenuRow> rows;
+    for (const MenuRow& row : kMenus) {
+        rows.push_back(row);
+        if (std::string(row.name) == "TitleMnuCasas") {
+            for (const SistemaCasasFila& f : kSistemasCasas) {
+                rows.push_back({"MnuHsys", f.indice, f.caption, row.name, false, Start::Enabled,
+                                f.id == SistemaCasas::Placido});
+            }
+        } else if (std::string(row.name) == "TitleMnuProgresion") {
+            for (const TecnicaFila& f : kTecnicas) {
+                rows.push_back({"mnuProg", f.indice, f.caption, row.name, false, Start::Enabled,
+                                f.id == TipoTecnica::Primaria});
+            }
+        }
+    }
+    return rows;
+}
 
 QString RowName(const MenuRow& row) {
     const QString name = QString::fromUtf8(row.name);
@@ -103,10 +114,13 @@ constexpr double kInputMainPt = 9;
 
 CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
                        const std::string& programFolder, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), clock_(clock), eph_(eph), endProgram_([] {
-          QCoreApplication::exit(0);
-      }) {
-    state_.flags.ProgramFolder = programFolder;
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      clock_(clock),
+      eph_(eph),
+      session_(eph),
+      endProgram_([] { QCoreApplication::exit(0); }) {
+    session_.flags.ProgramFolder = programFolder;
     setWindowTitle(QStringLiteral("  NATALIS"));
     BuildMenus();
     BuildControls();
@@ -122,7 +136,7 @@ void CuadroGral::BuildMenus() {
     // designed width.
     menuBar()->setFont(QtSurface::FontFor("Microsoft Sans Serif", 9, false));
     menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 3px 0px; }"));
-    for (const MenuRow& row : kMenus) {
+    for (const MenuRow& row : MenuRows()) {
         const QString caption = QString::fromUtf8(row.caption);
         QAction* action = nullptr;
         if (!row.under) {
@@ -140,7 +154,8 @@ void CuadroGral::BuildMenus() {
         action->setObjectName(RowName(row));
         action->setEnabled(row.start != Start::Disabled);
         action->setVisible(row.start != Start::Hidden);
-        if (row.index >= 30 && row.index <= 42) action->setCheckable(true);
+        const std::string name = row.name;
+        if (name == "MnuHsys" || name == "mnuProg") action->setCheckable(true);
         action->setChecked(row.checked);
         actions_[RowName(row)] = action;
         if (row.index) indexed_[row.index] = action;
@@ -192,23 +207,23 @@ void CuadroGral::BuildControls() {
 }
 
 void CuadroGral::FormLoad() {
-    fontId_ = RegisterGlyphFont(QString::fromStdString(state_.flags.ProgramFolder));
+    fontId_ = RegisterGlyphFont(QString::fromStdString(session_.flags.ProgramFolder));
     show();
     CenterOnScreen();
-    state_.flags.ChartLoaded = false;
+    session_.flags.ChartLoaded = false;
     txtFecha_->setText(TodayText());
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(TodayText());
     const LocalDateTime now = clock_.Now();
     txtHora_->setText(
         QString("%1 %2").arg(now.hour, 2, 10, QChar('0')).arg(now.minute, 2, 10, QChar('0')));
-    state_.HouseSystem = "P";
+    session_.HouseSystem = SistemaCasas::Placido;
     EnsureListaNat();
-    std::string& folder = state_.flags.ProgramFolder;
+    std::string& folder = session_.flags.ProgramFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     flistArchivos_->setToolTip(QString::fromStdString("Carpeta de cartas: " + folder));
     activateWindow();
     mnuBuscarFiles_Click();
-    MostrarInicio(surface_, clock_, eph_, state_.tables.Planet);
+    MostrarInicio(surface_, clock_, eph_, session_.tables.Planet);
     view_->Redraw();
 }
 
@@ -229,7 +244,7 @@ QString CuadroGral::TodayText() const {
 // Every chart file is listed, readable or not: choosing one that cannot be read gives the
 // reader's message, instead of the file vanishing from the list without a word.
 void CuadroGral::FillChartList() {
-    const QDir dir(QString::fromStdString(state_.flags.ProgramFolder));
+    const QDir dir(QString::fromStdString(session_.flags.ProgramFolder));
     flistArchivos_->clear();
     flistArchivos_->addItems(dir.entryList({"*.dat"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
@@ -248,20 +263,18 @@ void CuadroGral::flistArchivos_Click() {
     const std::string chosen = item->text().toStdString();
     if (hooks_.closeNotes) hooks_.closeNotes();
     if (hooks_.notesOpen && hooks_.notesOpen()) return;
-    state_.flags.ChartFileName = chosen;
+    session_.flags.ChartFileName = chosen;
     flistArchivos_->hide();
-    const ChartReadResult read =
-        ReadChartFile(state_.flags.ProgramFolder, state_.flags.ChartFileName, state_.DatosNatales);
+    const ChartReadResult read = session_.Load(session_.flags.ProgramFolder, chosen);
     if (!read.ok) {
         dialogs_.MsgBox(read.message, MsgButtons::Ok, MsgIcon::None, read.title);
         return;
     }
-    MarkChartLoaded(state_);
     GraficarNatal();
 }
 
 void CuadroGral::GraficarNatal() {
-    const ChartFlags& flags = state_.flags;
+    const ChartFlags& flags = session_.flags;
     if (!flags.ChartLoaded) return;
     Action("mnuAnotar")->setEnabled(true);
     Action("mnuKillFile")->setEnabled(true);
@@ -275,28 +288,27 @@ void CuadroGral::GraficarNatal() {
     Action("mnuVerSoloNatal")->setEnabled(false);
     if (hooks_.chartMenus) hooks_.chartMenus();
 
-    CalcularNatal(state_.DatosNatales, state_.HouseSystem, eph_, state_.tables);
-    if (!state_.CasasCambiadas) {
+    if (!casasCambiadas_) {
         txtFecha_->setText(TodayText());
     } else {
-        state_.CasasCambiadas = false;
+        casasCambiadas_ = false;
     }
     if (frmListaNat_) frmListaNat_->hide();
     if (hooks_.hideSolarFrame) hooks_.hideSolarFrame();
 
-    DistribuirGlifos(state_.tables.natal.PlanetaNatal);
-    DibujarRueda(surface_, state_.tables.natal, state_.DatosNatales,
-                 {state_.pred.HoraTexto, CasasCaption()}, state_.wheel);
+    session_.MostrarNatal(&surface_);
     view_->Redraw();
 
-    Lista_->clear();
-    for (const std::string& line : ListarAspectos(state_.tables.natal)) {
-        Lista_->addItem(QString::fromStdString(line));
-    }
+    MostrarLista();
     Lista_->show();
     Lista_->setFocus(Qt::OtherFocusReason);
 
     ListadoNatal();
+}
+
+void CuadroGral::MostrarLista() {
+    Lista_->clear();
+    for (const std::string& line : session_.Lista) Lista_->addItem(QString::fromStdString(line));
 }
 
 void CuadroGral::EnsureListaNat() {
@@ -310,13 +322,13 @@ void CuadroGral::ListadoNatal() {
     EnsureListaNat();
     frmListaNat_->ShowListing();
     Action("TitlemnuListaNat")->setEnabled(false);
-    frmListaNat_->SetLines(natalis::ListadoNatal(state_.tables.natal));
+    frmListaNat_->SetLines(session_.ListadoNatalLineas());
 }
 
 void CuadroGral::mnuGuardarFile_Click() {
-    if (!state_.flags.ChartLoaded) return;
+    if (!session_.flags.ChartLoaded) return;
     const std::string* notes = hooks_.notesText ? hooks_.notesText() : nullptr;
-    if (GuardarNuevaCarta(dialogs_, state_.DatosNatales, state_.flags, notes)) FillChartList();
+    if (GuardarNuevaCarta(dialogs_, session_.DatosNatales, session_.flags, notes)) FillChartList();
 }
 
 void CuadroGral::Fin_Click() {
@@ -327,17 +339,11 @@ void CuadroGral::Fin_Click() {
 }
 
 void CuadroGral::mnuAcerca_Click() {
-    dialogs_.MsgBox(AcercaDeNatalis(eph_.Source(), state_.flags.ProgramFolder), MsgButtons::Ok,
+    dialogs_.MsgBox(AcercaDeNatalis(eph_.Source(), session_.flags.ProgramFolder), MsgButtons::Ok,
                     MsgIcon::Information, "Acerca de Natalis");
 }
 
-std::string CuadroGral::CasasCaption() const {
-    if (state_.flags.ChartLoaded && state_.tables.natal.HouseSystemUsed == 'O') return "Porfirio";
-    for (int i = 30; i <= 32; ++i) {
-        if (MnuHsys(i)->isChecked()) return MnuHsys(i)->text().toStdString();
-    }
-    return std::string();
-}
+std::string CuadroGral::CasasCaption() const { return session_.CasasCaption(); }
 
 QAction* CuadroGral::Action(const QString& name) const {
     const auto it = actions_.find(name);
@@ -345,10 +351,10 @@ QAction* CuadroGral::Action(const QString& name) const {
 }
 
 QAction* CuadroGral::MnuHsys(int index) const {
-    return index >= 30 && index <= 32 ? indexed_.at(index) : nullptr;
+    return CasasPorIndice(index) ? indexed_.at(index) : nullptr;
 }
 QAction* CuadroGral::mnuProg(int index) const {
-    return index >= 40 && index <= 42 ? indexed_.at(index) : nullptr;
+    return TecnicaPorIndice(index) ? indexed_.at(index) : nullptr;
 }
 QAction* CuadroGral::mnuTransito(int index) const {
     return index >= 50 && index <= 52 ? indexed_.at(index) : nullptr;

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/MainState.h"
+#include "app/ChartSession.h"
 #include "app/model/Clock.h"
 #include "app/model/Dialogs.h"
 #include "astro/Ephemeris.h"
@@ -36,6 +36,9 @@ struct WindowHooks {
     // True while the notes window stays open after closeNotes: its user went back to editing,
     // so what asked it to close (loading, "Salir", closing the window) does not go on.
     std::function<bool()> notesOpen;
+    // Hides the date dialog, the age warning and the solar-time frame and forgets what the
+    // date dialog was serving (a new chart starts without them).
+    std::function<void()> resetPredictive;
 };
 
 class CuadroGral : public QMainWindow {
@@ -84,7 +87,12 @@ class CuadroGral : public QMainWindow {
     FrmListaNat* frmListaNat() const { return frmListaNat_; }
     ChartView* View() const { return view_; }
     QtSurface& Surface() { return surface_; }
-    MainState& State() { return state_; }
+    ChartSession& State() { return session_; }
+    // Fills Lista with the session's lines.
+    void MostrarLista();
+    // The house system was just changed: the next drawing keeps the typed date.
+    void SetCasasCambiadas(bool changed) { casasCambiadas_ = changed; }
+    bool CasasCambiadas() const { return casasCambiadas_; }
     Dialogs& DialogsSeam() { return dialogs_; }
     Clock& ClockSeam() { return clock_; }
     Ephemeris& EphemerisSeam() { return eph_; }
@@ -94,8 +102,8 @@ class CuadroGral : public QMainWindow {
     // the application's event loop; tests replace it.
     void SetEndProgram(std::function<void()> end) { endProgram_ = std::move(end); }
 
-    // The caption of the checked house-system item, or "Porfirio" when the last computation
-    // fell back to it; empty when no item is checked.
+    // The caption of the chosen house system, or "Porfirio" when the last computation fell
+    // back to it.
     std::string CasasCaption() const;
     // Today's date as "d m yyyy" from the clock.
     QString TodayText() const;
@@ -114,7 +122,8 @@ class CuadroGral : public QMainWindow {
     Dialogs& dialogs_;
     Clock& clock_;
     Ephemeris& eph_;
-    MainState state_;
+    ChartSession session_;
+    bool casasCambiadas_ = false;
     WindowHooks hooks_;
     std::function<void()> endProgram_;
     int fontId_ = -1;

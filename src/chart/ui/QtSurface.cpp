@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "chart/ui/DrawingPainter.h"
+
 namespace natalis {
 
 namespace {
@@ -14,10 +16,7 @@ namespace {
 // Images are painted at 96 logical dots per inch, so a point is 96/72 logical pixels.
 constexpr int kDotsPerMeter96 = 3780;
 constexpr double kPxPerPt = 96.0 / 72.0;
-// The drawing's text positions were laid out for cells whose baseline lies 0.905 em below
-// their top and whose lines are 1.15 em apart. Every face is placed that way, whatever its
-// own vertical metrics (the glyph font's ascent alone is 1.5 em).
-constexpr double kCellAscentEm = 0.905;
+// Printed lines are 1.15 em apart.
 constexpr double kCellHeightEm = 1.15;
 
 QColor ToQColor(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
@@ -79,9 +78,10 @@ QtSurface::QtSurface() { SetTargetSize(QSize(kDesignWidth, kDesignHeight), 1.0);
 void QtSurface::SetTargetSize(QSize logicalSize, qreal devicePixelRatio) {
     size_ = logicalSize.expandedTo(QSize(1, 1));
     dpr_ = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    scale_ = std::min(size_.width() / 100.0, size_.height() / 70.0);
-    offX_ = (size_.width() - 100.0 * scale_) / 2.0;
-    offY_ = (size_.height() - 70.0 * scale_) / 2.0;
+    const DrawingPainter fit(QRectF(QPointF(0, 0), QSizeF(size_)));
+    scale_ = fit.Scale();
+    offX_ = fit.ToPixels(0, 0).x();
+    offY_ = fit.ToPixels(0, 0).y();
     Restart();
 }
 
@@ -107,61 +107,8 @@ void QtSurface::PaintPending() {
     const std::vector<DrawOp>& ops = Ops();
     if (painted_ >= ops.size()) return;
     QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setClipRect(QRectF(offX_, offY_, 100.0 * scale_, 70.0 * scale_));
-    for (; painted_ < ops.size(); ++painted_) PaintOp(p, ops[painted_]);
-}
-
-void QtSurface::PaintOp(QPainter& p, const DrawOp& op) const {
-    const double f = scale_ / kDesignPxPerUnit;  // pixels per designed pixel
-    QPen pen(ToQColor(op.color));
-    pen.setWidthF(std::max(1.0, op.width * f));
-    pen.setCapStyle(Qt::FlatCap);
-    switch (op.lineStyle) {
-        case LineStyle::Solid:
-            pen.setStyle(Qt::SolidLine);
-            break;
-        case LineStyle::Dot:
-            pen.setDashPattern({1.5, 2.0});
-            break;
-        case LineStyle::Invisible:
-            pen.setStyle(Qt::NoPen);
-            break;
-    }
-    switch (op.kind) {
-        case DrawOp::Kind::Cls:
-            break;  // the image was emptied when the drawing started
-        case DrawOp::Kind::Circle: {
-            p.setPen(pen);
-            p.setBrush(op.fillStyle == FillStyle::Solid ? QBrush(ToQColor(op.fillColor))
-                                                        : QBrush(Qt::NoBrush));
-            const double rPx = op.r * scale_;
-            p.drawEllipse(ToPixels(op.x1, op.y1), rPx, rPx);
-            break;
-        }
-        case DrawOp::Kind::Point: {
-            const double side = std::max(1.0, op.width * f);
-            const QPointF c = ToPixels(op.x1, op.y1);
-            p.fillRect(QRectF(c.x() - side / 2, c.y() - side / 2, side, side), ToQColor(op.color));
-            break;
-        }
-        case DrawOp::Kind::Line:
-            if (op.lineStyle == LineStyle::Invisible) break;
-            p.setPen(pen);
-            p.drawLine(ToPixels(op.x1, op.y1), ToPixels(op.x2, op.y2));
-            break;
-        case DrawOp::Kind::Text: {
-            const QFont font = FontFor(op.face, op.sizePt * f, op.bold);
-            p.setFont(font);
-            p.setPen(ToQColor(op.color));
-            const QPointF topLeft = ToPixels(op.x1, op.y1);
-            const double emPx = font.pointSizeF() * kPxPerPt;
-            p.drawText(QPointF(topLeft.x(), topLeft.y() + kCellAscentEm * emPx),
-                       QString::fromStdString(op.text));
-            break;
-        }
-    }
+    DrawingPainter(QRectF(QPointF(0, 0), QSizeF(size_))).Paint(p, ops, painted_);
+    painted_ = ops.size();
 }
 
 void QtSurface::Cls() {

@@ -53,7 +53,6 @@ class QtSurface : public RecordingSurface {
   private:
     void Restart();
     void PaintPending();
-    void PaintOp(class QPainter& p, const DrawOp& op) const;
 
     size_t painted_ = 0;  // operations of the record already on the image
     QImage image_;

@@ -14,12 +14,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/MainState.h"
+#include "app/ChartSession.h"
 #include "app/ui/CuadroGral.h"
-#include "chart/Aspects.h"
-#include "chart/DibujarRueda.h"
 #include "chart/ui/ChartView.h"
-#include "predictive/EjecutarPredictivo.h"
 #include "predictive/HoraSolar.h"
 #include "predictive/ListarProgresion.h"
 
@@ -50,6 +47,14 @@ ControlPredictivo::ControlPredictivo(CuadroGral& w) : QObject(&w), w_(w), st_(w.
     w_.Hooks().hideSolarFrame = [this] {
         frameSOLAR_->hide();
         LimpiarOpcionesSolares(true);
+    };
+    w_.Hooks().resetPredictive = [this] {
+        frameSOLAR_->hide();
+        LimpiarOpcionesSolares(true);
+        fInputFecha_->hide();
+        Frame1_->hide();
+        w_.fInputMain()->hide();
+        modo_ = ModoFecha::Progresion;
     };
 }
 
@@ -153,7 +158,8 @@ void ControlPredictivo::BuildSolar() {
 }
 
 void ControlPredictivo::ConnectMenus() {
-    for (int i = 40; i <= 42; ++i) {
+    for (const TecnicaFila& t : kTecnicas) {
+        const int i = t.indice;
         connect(w_.mnuProg(i), &QAction::triggered, this, [this, i] { mnuProg_Click(i); });
     }
     for (int i = 50; i <= 52; ++i) {
@@ -200,10 +206,11 @@ void ControlPredictivo::OcultarEntrada() {
 }
 
 void ControlPredictivo::mnuProg_Click(int index) {
-    st_.pred.Tecnica = w_.mnuProg(index)->text().toStdString();
+    const std::optional<TipoTecnica> tecnica = TecnicaPorIndice(index);
+    if (!tecnica) return;
+    st_.pred.Tecnica = *tecnica;
     // The dialog now serves this progression, whatever it was opened for before.
-    st_.pred.ModoTransito = false;
-    st_.pred.ModoCambioHora = false;
+    modo_ = ModoFecha::Progresion;
     const ConfigEntrada c = ConfigProgresion(st_.pred.Tecnica, st_.DatosNatales.FechaNatalTexto,
                                              st_.pred.FechaProgTexto);
     chkCsaArco_->setEnabled(!c.soloDirecta);
@@ -214,7 +221,7 @@ void ControlPredictivo::mnuProg_Click(int index) {
     opbProg_[0]->setEnabled(!c.soloDirecta);
     opbProg_[1]->setEnabled(!c.soloDirecta);
     Aplicar(c);
-    for (int i = 40; i <= 42; ++i) w_.mnuProg(i)->setChecked(i == index);
+    for (const TecnicaFila& t : kTecnicas) w_.mnuProg(t.indice)->setChecked(t.indice == index);
     st_.pred.UsarHoraSolar = false;
 }
 
@@ -224,20 +231,19 @@ void ControlPredictivo::opbProg_Click(int index) {
 }
 
 void ControlPredictivo::AbrirCambioHora() {
-    st_.pred.ModoCambioHora = true;
-    st_.pred.ModoTransito = false;
+    modo_ = ModoFecha::CambioHora;
     Aplicar(ConfigCambioHora(st_.DatosNatales, st_.pred.HoraTexto));
 }
 
 void ControlPredictivo::btnOK_Click(int index) {
     PredictiveState& p = st_.pred;
-    if (p.ModoTransito) {
+    if (modo_ == ModoFecha::Transito) {
         if (index == 0) {
             TRANSITO(w_.txtFecha()->text().toStdString(), w_.txtHora()->text().toStdString());
         } else {
             OcultarEntrada();
         }
-    } else if (p.ModoCambioHora) {
+    } else if (modo_ == ModoFecha::CambioHora) {
         p.HoraTexto = w_.txtHora()->text().toStdString();
         std::string hora = p.HoraTexto;
         double h = 0;
@@ -249,7 +255,7 @@ void ControlPredictivo::btnOK_Click(int index) {
         st_.DatosNatales.NatalHour = static_cast<float>(h);
         w_.fInputMain()->hide();
         w_.Action("mnuGuardarHora")->setVisible(true);
-        p.ModoCambioHora = false;
+        modo_ = ModoFecha::Progresion;
         w_.GraficarNatal();
         if (p.HayProgresion) CalcularProgresion();
     } else if (index == 0) {
@@ -258,24 +264,6 @@ void ControlPredictivo::btnOK_Click(int index) {
     } else {
         OcultarEntrada();
     }
-}
-
-void ControlPredictivo::DibujarNatal() {
-    DibujarRueda(w_.Surface(), st_.tables.natal, st_.DatosNatales,
-                 {st_.pred.HoraTexto, w_.CasasCaption()}, st_.wheel);
-}
-
-void ControlPredictivo::LlenarLista(const std::vector<std::string>& lineas) {
-    QListWidget* lista = w_.Lista();
-    lista->clear();
-    for (const std::string& l : lineas) lista->addItem(Q(l));
-}
-
-std::vector<std::string> ControlPredictivo::LineasLista() const {
-    std::vector<std::string> out;
-    const QListWidget* lista = w_.Lista();
-    for (int i = 0; i < lista->count(); ++i) out.push_back(lista->item(i)->text().toStdString());
-    return out;
 }
 
 void ControlPredictivo::MostrarAviso(const std::string& caption) {
@@ -298,9 +286,7 @@ bool ControlPredictivo::AvisarProgresionFallida(const ProgresionResultado& r) {
 }
 
 void ControlPredictivo::CalcularProgresion() {
-    std::vector<std::string> lineas;
-    const ProgresionResultado r = EjecutarProgresion(
-        st_, w_.EphemerisSeam(), &w_.Surface(), [this] { DibujarNatal(); }, lineas);
+    const ProgresionResultado r = st_.Progresar(&w_.Surface());
     if (AvisarProgresionFallida(r)) return;
     OcultarEntrada();
     w_.Action("mnuVerSoloNatal")->setEnabled(true);
@@ -308,7 +294,7 @@ void ControlPredictivo::CalcularProgresion() {
     MostrarAviso(r.aviso);
     if (r.estado != ProgresionEstado::Calculada) return;
     w_.View()->Redraw();
-    LlenarLista(lineas);
+    w_.MostrarLista();
     w_.Lista()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -321,11 +307,10 @@ void ControlPredictivo::mnuTransito_Click(int index) {
             TRANSITO(kTransitoAhora, " ");
             break;
         case 52:
-            st_.pred.ModoTransito = true;
-            st_.pred.ModoCambioHora = false;
+            modo_ = ModoFecha::Transito;
             chkCsaArco_->hide();
             Aplicar(ConfigTransito());
-            st_.pred.SelHoraAlClic = true;
+            selHoraAlClic_ = true;
             break;
         default:
             break;
@@ -333,11 +318,9 @@ void ControlPredictivo::mnuTransito_Click(int index) {
 }
 
 void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) {
-    std::vector<std::string> lineas = LineasLista();
-    const TransitoResultado r = EjecutarTransito(
-        st_, w_.EphemerisSeam(), w_.ClockSeam(), &w_.Surface(), [this] { DibujarNatal(); },
-        fechaTrans, horaTrans, lineas);
+    // Nothing while the solar-time dialog runs the engine.
     if (st_.pred.UsarHoraSolar) return;
+    const TransitoResultado r = st_.Transitar(w_.ClockSeam(), &w_.Surface(), fechaTrans, horaTrans);
     Dialogs& d = w_.DialogsSeam();
     switch (r.instante.estado) {
         case TransitoEstado::FechaRechazada:
@@ -346,7 +329,7 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
             return;
         case TransitoEstado::HoraRechazada:
             d.MsgBox(r.instante.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.instante.titulo);
-            st_.pred.SelHoraAlClic = true;
+            selHoraAlClic_ = true;
             SeleccionarTodo(w_.txtHora());
             return;
         case TransitoEstado::Calculado:
@@ -356,6 +339,7 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
         d.MsgBox(kErrorCalculoTransito, MsgButtons::Ok, MsgIcon::Critical, kTituloErrorCalculo);
         return;
     }
+    if (modo_ == ModoFecha::Transito) modo_ = ModoFecha::Progresion;
     // The progression on display is recomputed first; its refusal is reported like any
     // other, and the transit goes on without it.
     AvisarProgresionFallida(r.progresion);
@@ -363,7 +347,7 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
     w_.Action("mnuVerSoloNatal")->setEnabled(true);
     MostrarAviso(r.progresion.aviso);
     w_.View()->Redraw();
-    LlenarLista(lineas);
+    w_.MostrarLista();
     QListWidget* lista = w_.Lista();
     lista->setCurrentRow(lista->count() - 1);
     lista->scrollToBottom();
@@ -371,10 +355,9 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
 }
 
 void ControlPredictivo::mnuVerSoloNatal_Click() {
-    st_.pred.HayProgresion = false;
-    DibujarNatal();
+    st_.SoloNatal(&w_.Surface());
     w_.View()->Redraw();
-    LlenarLista(ListarAspectos(st_.tables.natal));
+    w_.MostrarLista();
 }
 
 void ControlPredictivo::TitleMnuArchivo_Click() { st_.pred.AvisoOff = false; }
@@ -408,7 +391,7 @@ void ControlPredictivo::btnProgresar_Click() {
     frameSOLAR_->hide();
     p.AvisoOff = true;
     p.UsarHoraSolar = true;
-    p.Tecnica = "Primaria";
+    p.Tecnica = TipoTecnica::Primaria;
     CalcularProgresion();
     LimpiarOpcionesSolares(false);
     p.UsarHoraSolar = false;
@@ -458,8 +441,8 @@ bool ControlPredictivo::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
-            if (st_.pred.SelHoraAlClic) w_.txtHora()->selectAll();
-            st_.pred.SelHoraAlClic = false;
+            if (selHoraAlClic_) w_.txtHora()->selectAll();
+            selHoraAlClic_ = false;
         }
     }
     if ((watched == Frame1_ || watched == Label40_ || watched == Label5_) &&

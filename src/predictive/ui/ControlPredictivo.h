@@ -19,8 +19,8 @@ class QRadioButton;
 
 namespace natalis {
 
+class ChartSession;
 class CuadroGral;
-struct MainState;
 
 class ControlPredictivo : public QObject {
     Q_OBJECT
@@ -61,6 +61,8 @@ class ControlPredictivo : public QObject {
     QGroupBox* frameSOLAR() const { return frameSOLAR_; }
     QRadioButton* optSunPos(int i) const { return optSunPos_[i]; }
     QLabel* LabelSolar(int i) const { return labelSolar_[i]; }
+    // The next click in the hour box selects its text.
+    bool SelHoraAlClic() const { return selHoraAlClic_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,14 +77,16 @@ class ControlPredictivo : public QObject {
     void MostrarAviso(const std::string& caption);
     // Message box of a refused or failed progression; true when there was one.
     bool AvisarProgresionFallida(const ProgresionResultado& r);
-    void DibujarNatal();
-    void LlenarLista(const std::vector<std::string>& lineas);
-    std::vector<std::string> LineasLista() const;
     void LimpiarOpcionesSolares(bool vaciarCaptions);
     void SeleccionarTodo(QLineEdit* e);
 
+    // What the date dialog serves besides a progression.
+    enum class ModoFecha { Progresion, Transito, CambioHora };
+
     CuadroGral& w_;
-    MainState& st_;
+    ChartSession& st_;
+    ModoFecha modo_ = ModoFecha::Progresion;
+    bool selHoraAlClic_ = false;
     QGroupBox* fInputFecha_ = nullptr;
     QLabel* lblFechaNat_ = nullptr;
     QLabel* lbl024hs_ = nullptr;

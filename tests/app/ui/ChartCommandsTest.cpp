@@ -74,7 +74,7 @@ class Library : public ::testing::Test {
     }
 
     QAction* Action(const char* name) { return window->Action(name); }
-    MainState& State() { return window->State(); }
+    ChartSession& State() { return window->State(); }
     std::string Path(const std::string& name) { return folder.Path() + name; }
     std::string File(const std::string& name) { return ReadBytes(Path(name)); }
 
@@ -296,7 +296,7 @@ TEST_F(Library, HouseSystemMenuChecksOneEntryAndRedraws) {
     window->Lista()->addItem("resto");
 
     Action("MnuHsys(32)")->trigger();
-    EXPECT_EQ(State().HouseSystem, "K");
+    EXPECT_EQ(State().HouseSystem, SistemaCasas::Koch);
     EXPECT_FALSE(window->MnuHsys(30)->isChecked());
     EXPECT_FALSE(window->MnuHsys(31)->isChecked());
     EXPECT_TRUE(window->MnuHsys(32)->isChecked());
@@ -305,15 +305,15 @@ TEST_F(Library, HouseSystemMenuChecksOneEntryAndRedraws) {
     EXPECT_TRUE(window->Lista()->findItems("resto", Qt::MatchExactly).isEmpty());
 
     Load("Bruno.dat");  // another chart keeps the system
-    EXPECT_EQ(State().HouseSystem, "K");
+    EXPECT_EQ(State().HouseSystem, SistemaCasas::Koch);
     EXPECT_TRUE(window->MnuHsys(32)->isChecked());
 
     Action("MnuHsys(31)")->trigger();
-    EXPECT_EQ(State().HouseSystem, "R");
+    EXPECT_EQ(State().HouseSystem, SistemaCasas::Regiomontano);
     EXPECT_TRUE(window->MnuHsys(31)->isChecked());
     EXPECT_FALSE(window->MnuHsys(32)->isChecked());
     Action("MnuHsys(30)")->trigger();
-    EXPECT_EQ(State().HouseSystem, "P");
+    EXPECT_EQ(State().HouseSystem, SistemaCasas::Placido);
 }
 
 // ---- A tried birth time written into the file -------------------------------------------

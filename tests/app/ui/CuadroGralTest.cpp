@@ -80,7 +80,8 @@ class MainWindow : public ::testing::Test {
     // The natal tables of the window's own record, computed apart from the window.
     NatalTables Expected() {
         ChartTables t;
-        CalcularNatal(window->State().DatosNatales, window->State().HouseSystem, real, t);
+        CalcularNatal(window->State().DatosNatales, LetraCasas(window->State().HouseSystem), real,
+                      t);
         DistribuirGlifos(t.natal.PlanetaNatal);
         return t.natal;
     }
@@ -195,7 +196,7 @@ TEST_F(MainWindow, StartUpFillsBoxesListAndStartScreen) {
     EXPECT_EQ(w.txtFecha()->text().toStdString(), "5 3 2024");
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "5 3 2024");
     EXPECT_EQ(w.txtHora()->text().toStdString(), "14 05");
-    EXPECT_EQ(w.State().HouseSystem, "P");
+    EXPECT_EQ(w.State().HouseSystem, SistemaCasas::Placido);
     EXPECT_FALSE(w.State().flags.ChartLoaded);
     ASSERT_NE(w.frmListaNat(), nullptr);
     EXPECT_FALSE(w.frmListaNat()->isVisible());
@@ -213,7 +214,7 @@ TEST_F(MainWindow, StartUpFillsBoxesListAndStartScreen) {
 TEST_F(MainWindow, ClickDrawsTheChartAndFillsTheLists) {
     window->FormLoad();
     Click("Ana.dat");
-    const MainState& s = window->State();
+    const ChartSession& s = window->State();
     EXPECT_EQ(s.flags.ChartFileName, "Ana.dat");
     EXPECT_TRUE(s.flags.ChartLoaded);
     EXPECT_FALSE(s.flags.NewChart);
@@ -413,21 +414,25 @@ TEST_F(MainWindow, ChangedHouseSystemKeepsTheTypedDate) {
     window->FormLoad();
     Click("Ana.dat");
     window->txtFecha()->setText("1 1 2030");
-    window->State().CasasCambiadas = true;
+    window->SetCasasCambiadas(true);
     window->GraficarNatal();
     EXPECT_EQ(window->txtFecha()->text().toStdString(), "1 1 2030");
-    EXPECT_FALSE(window->State().CasasCambiadas);
+    EXPECT_FALSE(window->CasasCambiadas());
     window->GraficarNatal();  // an ordinary redraw puts today's date back
     EXPECT_EQ(window->txtFecha()->text().toStdString(), "5 3 2024");
 }
 
-TEST_F(MainWindow, CasasCaptionFollowsTheCheckedItem) {
+// The header's caption is the house system chosen with the menu, not whatever check mark the
+// menu happens to show.
+TEST_F(MainWindow, CasasCaptionFollowsTheChosenSystem) {
     window->FormLoad();
     EXPECT_EQ(window->CasasCaption(), "Plácido");
     window->MnuHsys(30)->setChecked(false);
-    EXPECT_EQ(window->CasasCaption(), "");
-    window->MnuHsys(32)->setChecked(true);
+    EXPECT_EQ(window->CasasCaption(), "Plácido");
+    window->MnuHsys(32)->trigger();
     EXPECT_EQ(window->CasasCaption(), "Koch");
+    EXPECT_TRUE(window->MnuHsys(32)->isChecked());
+    EXPECT_FALSE(window->MnuHsys(30)->isChecked());
 }
 
 // Placidus has no cusps at 70 degrees north: the houses fall back to Porphyry, and the

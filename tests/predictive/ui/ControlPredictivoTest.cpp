@@ -92,7 +92,7 @@ TEST_F(Predictivo, ProgressionMenuOpensTheDialogAndChecksTheTechnique) {
     EXPECT_TRUE(w->txtFecha()->hasSelectedText());
     EXPECT_TRUE(w->mnuProg(42)->isChecked());
     EXPECT_FALSE(w->mnuProg(40)->isChecked());
-    EXPECT_EQ(w->State().pred.Tecnica, "Grado x Año");
+    EXPECT_EQ(w->State().pred.Tecnica, TipoTecnica::GradoAnio);
 }
 
 TEST_F(Predictivo, PrimaryForcesDirectAndTheNextTechniqueKeepsIt) {
@@ -185,12 +185,12 @@ TEST_F(Predictivo, WarningBeforeTheBirthShowsTheAgeWithADash) {
 
 TEST_F(Predictivo, HourBoxSelectsOnTheFirstClickAndEscapeClosesTheDialog) {
     c->mnuTransito_Click(52);
-    EXPECT_TRUE(w->State().pred.SelHoraAlClic);
+    EXPECT_TRUE(c->SelHoraAlClic());
     w->txtHora()->setText("12 00");
     w->txtHora()->deselect();
     Click(w->txtHora());
     EXPECT_EQ(w->txtHora()->selectedText(), "12 00");
-    EXPECT_FALSE(w->State().pred.SelHoraAlClic);
+    EXPECT_FALSE(c->SelHoraAlClic());
     w->txtHora()->deselect();
     Click(w->txtHora());
     EXPECT_FALSE(w->txtHora()->hasSelectedText());
@@ -323,7 +323,7 @@ TEST_F(Predictivo, SolarDialogCaptionsAndProgresar) {
     EXPECT_NEAR(w->State().pred.Edad, anio - 1970, 0.01);
     EXPECT_FALSE(w->State().pred.UsarHoraSolar);
     EXPECT_TRUE(w->State().pred.AvisoOff);
-    EXPECT_EQ(w->State().pred.Tecnica, "Primaria");
+    EXPECT_EQ(w->State().pred.Tecnica, TipoTecnica::Primaria);
     // The choice survives for a second run, and "Dar Fecha" leaves the labels in place.
     c->mnuTransito_Click(52);
     c->TitlemnuHoraSolar_Click();

@@ -1,0 +1,96 @@
+// ChartSession: the chart on display and everything computed from it, owned in one place.
+// The main window, every headless command and every export call the same functions here, so
+// the window and the command line show the same thing by construction.
+//
+// It holds the natal record and its flags, the house system, the tables of the last
+// computation (Planet and Cusp hold whatever the last computation wrote, as the behaviour
+// reads them), the progression and transit state and results, and the lines of `Lista`. It
+// draws onto any Surface it is handed; it owns no widget and no dialog mode.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/model/ChartFile.h"
+#include "app/model/Clock.h"
+#include "app/model/NatalRecord.h"
+#include "astro/Ephemeris.h"
+#include "astro/SistemaCasas.h"
+#include "chart/NatalTables.h"
+#include "chart/Surface.h"
+#include "chart/WheelGeometry.h"
+#include "predictive/CalcularProgresion.h"
+#include "predictive/PredictiveState.h"
+#include "predictive/Transito.h"
+
+namespace natalis {
+
+constexpr const char* kErrorCalculoTransito = "Error de cálculo: no se pudo completar el tránsito.";
+
+struct TransitoResultado {
+    TransitoInstante instante;       // estado Calculado, or why nothing was done
+    bool errorCalculo = false;       // the positions were not finite: nothing drawn or listed
+    ProgresionResultado progresion;  // the progression recomputed when one is on display
+    size_t primeraLinea = 0;         // index in Lista of the block's heading
+};
+
+class ChartSession {
+  public:
+    explicit ChartSession(Ephemeris& eph) : eph_(eph) {}
+
+    NatalRecord DatosNatales;
+    ChartFlags flags;
+    SistemaCasas HouseSystem = SistemaCasas::Placido;  // survives loading another chart
+    ChartTables tables;
+    WheelGeometry wheel;  // written by every wheel drawing, read by the rings
+    PredictiveState pred;
+    std::vector<std::string> Lista;  // the lines of the list box, as last produced
+
+    Ephemeris& Eph() { return eph_; }
+
+    // Reads fileName of folder into the natal record. On success the chart is loaded from a
+    // file, shown with its own birth time and without a progression; on failure nothing in
+    // the session changes.
+    ChartReadResult Load(const std::string& folder, const std::string& fileName);
+    // The entry form's record was accepted into DatosNatales and flags: a birth time tried on
+    // the previous chart does not belong to it, and the list starts empty.
+    void Accept();
+
+    // The natal display: CalcularNatal in the chosen house system, the glyph spreading, the
+    // wheel drawn on s when given, and Lista replaced by the natal aspects.
+    void MostrarNatal(Surface* s);
+    // The natal wheel of the last computation drawn again on s (clearing it first).
+    void DibujarNatal(Surface& s);
+    // "Ver solo natal": the progression leaves the display; wheel and aspects again.
+    void SoloNatal(Surface* s);
+
+    // Whether a ring is drawn over the natal wheel drawn again (the window, whose surface may
+    // hold older rings) or over the one the surface already holds (the headless pipeline,
+    // which has just drawn it). The surface keeps its pen and fill from one drawing to the
+    // next, so the two are not always the same pixels.
+    enum class Natal { Redibujar, YaDibujada };
+
+    // The progression for pred.FechaProgTexto (pred.FechaHoraSolar while pred.UsarHoraSolar)
+    // by pred.Tecnica. On success the progressed ring is drawn on s when given, and Lista
+    // becomes the progression listing; otherwise nothing changes but what CalcularProgresion
+    // says it changes.
+    ProgresionResultado Progresar(Surface* s, Natal natal = Natal::Redibujar);
+    // A transit for fechaTrans and horaTrans (rewritten as the listing shows them): checks
+    // them, computes the positions into Planet, redraws the natal wheel (and the progression
+    // when one is on display, which rewrites Lista), draws the transit ring and appends the
+    // transits block to Lista. Nothing is drawn or listed when the checks or the ephemeris
+    // fail.
+    TransitoResultado Transitar(const Clock& clock, Surface* s, std::string& fechaTrans,
+                                std::string& horaTrans, Natal natal = Natal::Redibujar);
+
+    // The natal listing window's lines, and the warning when the houses fell back to Porphyry
+    // (empty otherwise).
+    std::vector<std::string> ListadoNatalLineas() const;
+    std::string AvisoCasas() const;
+    // The header's caption of the house system.
+    std::string CasasCaption() const;
+
+  private:
+    Ephemeris& eph_;
+};
+
+}  // namespace natalis

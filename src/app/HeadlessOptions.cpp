@@ -1,0 +1,130 @@
+#include "app/HeadlessOptions.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace natalis {
+
+namespace {
+
+enum class Grupo { Ninguno, Progresion, Transito };
+
+// What each command takes: how many files, and which options.
+struct Regla {
+    const char* comando;
+    size_t minArchivos, maxArchivos;
+    bool tamano;      // --size
+    bool anillos;     // the --progress and --transit groups
+    Grupo implicito;  // the group the command itself opens
+};
+
+constexpr size_t kSinLimite = static_cast<size_t>(-1);
+
+constexpr Regla kReglas[] = {
+    {"--listing", 1, kSinLimite, false, false, Grupo::Ninguno},
+    {"--json", 1, kSinLimite, false, false, Grupo::Ninguno},
+    {"--png", 2, 2, true, true, Grupo::Ninguno},
+    {"--progress", 1, 1, false, false, Grupo::Progresion},
+    {"--transit", 1, 1, false, false, Grupo::Transito},
+};
+
+std::string ValorNoValido(const std::string& opcion, const std::string& valor) {
+    return "Valor no válido para " + opcion + ": «" + valor + "»\n" + UsageText();
+}
+
+// "WxH" with both sides from 1 to 10000 pixels.
+bool LeerTamano(const std::string& text, int& w, int& h) {
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i != x && !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    if (x > 5 || text.size() - x - 1 > 5) return false;
+    w = std::stoi(text.substr(0, x));
+    h = std::stoi(text.substr(x + 1));
+    return w >= 1 && h >= 1 && w <= 10000 && h <= 10000;
+}
+
+LecturaOpciones Uso() { return {std::nullopt, UsageText()}; }
+
+}  // namespace
+
+const char* UsageText() {
+    return "Uso:\n"
+           "  natalis [--folder CARPETA]\n"
+           "  natalis --listing ARCHIVO.dat [--houses P|K|R]\n"
+           "  natalis --json ARCHIVO.dat [--houses P|K|R]\n"
+           "  natalis --png ARCHIVO.dat SALIDA.png [--size ANCHOxALTO]\n"
+           "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
+           " [--asc-en-arco]\n"
+           "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
+           "  natalis --carpeta [--folder CARPETA]\n"
+           "  natalis --version\n"
+           "  natalis --help\n"
+           "Casas: P Plácido, K Koch, R Regiomontano.\n"
+           "--listing y --json aceptan varios archivos; --png acepta también --houses, y"
+           " --progress y --transit con sus opciones.\n";
+}
+
+LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
+    const Regla* regla = nullptr;
+    for (const Regla& r : kReglas) {
+        if (comando == r.comando) regla = &r;
+    }
+    if (!regla) return Uso();
+
+    OpcionesHeadless o;
+    o.comando = comando;
+    Grupo grupo = regla->implicito;
+    o.progresion = grupo == Grupo::Progresion;
+    o.transito = grupo == Grupo::Transito;
+    bool tecnicaDada = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hayValor = i + 1 < args.size();
+        if (a.rfind("--", 0) != 0) {
+            // Files come first, before any option.
+            if (a.empty() || o.archivos.size() + 1 != i) return Uso();
+            o.archivos.push_back(a);
+        } else if (a == "--houses" && hayValor) {
+            const auto s = CasasPorLetra(args[++i]);
+            if (!s) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.casas = *s;
+        } else if (a == "--size" && regla->tamano && hayValor) {
+            if (!LeerTamano(args[++i], o.ancho, o.alto)) {
+                return {std::nullopt, ValorNoValido(a, args[i])};
+            }
+        } else if (a == "--progress" && regla->anillos) {
+            o.progresion = true;
+            grupo = Grupo::Progresion;
+        } else if (a == "--transit" && regla->anillos) {
+            o.transito = true;
+            grupo = Grupo::Transito;
+        } else if (a == "--conversa" && grupo == Grupo::Progresion) {
+            o.conversa = true;
+        } else if (a == "--asc-en-arco" && grupo == Grupo::Progresion) {
+            o.ascEnArco = true;
+        } else if (a == "--tecnica" && grupo == Grupo::Progresion && hayValor) {
+            const auto t = TecnicaPorCaption(args[++i]);
+            if (!t) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.tecnica = *t;
+            tecnicaDada = true;
+        } else if (a == "--fecha" && grupo != Grupo::Ninguno && hayValor) {
+            (grupo == Grupo::Progresion ? o.fechaProg : o.fechaTrans) = args[++i];
+        } else if (a == "--hora" && grupo == Grupo::Transito && hayValor) {
+            o.horaTrans = args[++i];
+        } else {
+            return Uso();
+        }
+    }
+    if (o.archivos.size() < regla->minArchivos || o.archivos.size() > regla->maxArchivos) {
+        return Uso();
+    }
+    if (o.progresion && (o.fechaProg.empty() || !tecnicaDada)) return Uso();
+    if (o.transito && (o.fechaTrans.empty() || o.horaTrans.empty())) return Uso();
+    // Primary directions are direct only.
+    if (FilaTecnica(o.tecnica).soloDirecta) o.conversa = false;
+    return {o, {}};
+}
+
+}  // namespace natalis

@@ -1,0 +1,47 @@
+// The one option parser and the one usage text of the headless commands.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "astro/SistemaCasas.h"
+#include "predictive/Tecnicas.h"
+
+namespace natalis {
+
+using Args = std::vector<std::string>;
+
+// What a headless command line asks for. Values are checked here; the chart files and the
+// dates are checked by the reader and the date parser when they are used.
+struct OpcionesHeadless {
+    std::string comando;                // "--listing", "--png" ...
+    std::vector<std::string> archivos;  // the file names after the command, in order
+    SistemaCasas casas = SistemaCasas::Placido;
+    int ancho = 958, alto = 677;  // --size, in pixels
+    // --progress group: --tecnica, --fecha, --conversa, --asc-en-arco.
+    bool progresion = false;
+    TipoTecnica tecnica = TipoTecnica::Primaria;
+    std::string fechaProg;
+    bool conversa = false, ascEnArco = false;
+    // --transit group: --fecha, --hora.
+    bool transito = false;
+    std::string fechaTrans, horaTrans;
+};
+
+struct LecturaOpciones {
+    std::optional<OpcionesHeadless> opciones;
+    std::string error;  // what goes to standard error when opciones is empty
+};
+
+// Reads the command line of `comando` (args[0] is the command's own name and is not read
+// again). "--progress" and "--transit"
+// open their option groups (the commands of the same names open theirs at the start);
+// "--fecha" belongs to the group opened last. An unknown option, a missing value or a wrong
+// number of files gives the usage text; a value out of its range names the option and the
+// value ("Valor no válido para --size: «abc»") before the usage text.
+LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args);
+
+// The usage text, printed by --help and after a wrong command line.
+const char* UsageText();
+
+}  // namespace natalis

@@ -1,0 +1,107 @@
+#include "chart/ui/DrawingPainter.h"
+
+#include <QPen>
+#include <algorithm>
+
+#include "chart/ui/QtSurface.h"
+
+namespace natalis {
+
+namespace {
+
+constexpr double kPxPerPt = 96.0 / 72.0;
+// The drawing's text positions were laid out for cells whose baseline lies 0.905 em below
+// their top. Every face is placed that way, whatever its own vertical metrics (the glyph
+// font's ascent alone is 1.5 em).
+constexpr double kCellAscentEm = 0.905;
+
+QColor ToQColor(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
+
+}  // namespace
+
+DrawingPainter::DrawingPainter(const QRectF& target) : target_(target) {
+    scale_ = std::min(target.width() / 100.0, target.height() / 70.0);
+    offX_ = target.left() + (target.width() - 100.0 * scale_) / 2.0;
+    offY_ = target.top() + (target.height() - 70.0 * scale_) / 2.0;
+}
+
+QPointF DrawingPainter::ToPixels(double x, double y) const {
+    return QPointF(offX_ + x * scale_, offY_ + y * scale_);
+}
+
+QRectF DrawingPainter::DrawingRect() const {
+    return QRectF(offX_, offY_, 100.0 * scale_, 70.0 * scale_);
+}
+
+void DrawingPainter::FillBackground(QPainter& p) const {
+    p.fillRect(target_, ToQColor(kBackground));
+}
+
+void DrawingPainter::Paint(QPainter& p, const std::vector<DrawOp>& ops, size_t from) const {
+    if (from >= ops.size()) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setClipRect(DrawingRect(), Qt::IntersectClip);
+    for (size_t i = from; i < ops.size(); ++i) PaintOp(p, ops[i]);
+    p.restore();
+}
+
+void DrawingPainter::PaintOp(QPainter& p, const DrawOp& op) const {
+    const double f = scale_ / kDesignPxPerUnit;  // pixels per designed pixel
+    QPen pen(ToQColor(op.color));
+    pen.setWidthF(std::max(1.0, op.width * f));
+    pen.setCapStyle(Qt::FlatCap);
+    switch (op.lineStyle) {
+        case LineStyle::Solid:
+            pen.setStyle(Qt::SolidLine);
+            break;
+        case LineStyle::Dot:
+            pen.setDashPattern({1.5, 2.0});
+            break;
+        case LineStyle::Invisible:
+            pen.setStyle(Qt::NoPen);
+            break;
+    }
+    switch (op.kind) {
+        case DrawOp::Kind::Cls:
+            break;  // a drawing starts on the background
+        case DrawOp::Kind::Circle: {
+            p.setPen(pen);
+            p.setBrush(op.fillStyle == FillStyle::Solid ? QBrush(ToQColor(op.fillColor))
+                                                        : QBrush(Qt::NoBrush));
+            const double rPx = op.r * scale_;
+            p.drawEllipse(ToPixels(op.x1, op.y1), rPx, rPx);
+            break;
+        }
+        case DrawOp::Kind::Point: {
+            const double side = std::max(1.0, op.width * f);
+            const QPointF c = ToPixels(op.x1, op.y1);
+            p.fillRect(QRectF(c.x() - side / 2, c.y() - side / 2, side, side), ToQColor(op.color));
+            break;
+        }
+        case DrawOp::Kind::Line:
+            if (op.lineStyle == LineStyle::Invisible) break;
+            p.setPen(pen);
+            p.drawLine(ToPixels(op.x1, op.y1), ToPixels(op.x2, op.y2));
+            break;
+        case DrawOp::Kind::Text: {
+            const QFont font = QtSurface::FontFor(op.face, op.sizePt * f, op.bold);
+            p.setFont(font);
+            p.setPen(ToQColor(op.color));
+            const QPointF topLeft = ToPixels(op.x1, op.y1);
+            const double emPx = font.pointSizeF() * kPxPerPt;
+            p.drawText(QPointF(topLeft.x(), topLeft.y() + kCellAscentEm * emPx),
+                       QString::fromStdString(op.text));
+            break;
+        }
+    }
+}
+
+void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& target) {
+    const DrawingPainter painter(target);
+    painter.FillBackground(p);
+    painter.Paint(p, record.Ops());
+}
+
+}  // namespace natalis

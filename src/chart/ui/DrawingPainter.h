@@ -1,0 +1,44 @@
+// The one paint routine of the drawing: replays the operations recorded on a RecordingSurface
+// onto any QPainter (a widget's image, a PNG, later SVG, PDF and the printer) inside a target
+// rectangle. The 100 x 70 user scale is fitted uniformly into the rectangle, centred, so the
+// wheel stays round at any size; pen widths and fonts scale with it.
+#pragma once
+#include <QPainter>
+#include <QRectF>
+#include <vector>
+
+#include "chart/RecordingSurface.h"
+
+namespace natalis {
+
+class DrawingPainter {
+  public:
+    // A 12 pt font at the designed size (958 x 677 px, 9.58 px per unit) is 16 px high.
+    static constexpr double kDesignPxPerUnit = 9.58;
+
+    explicit DrawingPainter(const QRectF& target);
+
+    // Units to the painter's coordinates, and the rectangle the 100 x 70 drawing fills.
+    double Scale() const { return scale_; }
+    QPointF ToPixels(double x, double y) const;
+    QRectF DrawingRect() const;
+
+    // Fills the whole target with the drawing's background colour (the letterbox margins
+    // included).
+    void FillBackground(QPainter& p) const;
+    // Paints ops[from..] clipped to the drawing's rectangle; the painter's state is restored.
+    void Paint(QPainter& p, const std::vector<DrawOp>& ops, size_t from = 0) const;
+
+  private:
+    void PaintOp(QPainter& p, const DrawOp& op) const;
+
+    QRectF target_;
+    double scale_ = kDesignPxPerUnit;  // painter px per unit
+    double offX_ = 0, offY_ = 0;       // top-left of the drawing in painter px
+};
+
+// The whole record painted into target over the background: what the window shows at that
+// size.
+void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& target);
+
+}  // namespace natalis
