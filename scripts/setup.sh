@@ -7,6 +7,7 @@ packages=(
   libswe-dev swe-standard-data
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
+  desktop-file-utils appstream groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

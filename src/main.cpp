@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Headless.h"
+#include "app/HeadlessProgram.h"
 #include "app/ui/GuiMain.h"
 #include "app/ui/HeadlessPng.h"
 
@@ -17,7 +18,8 @@ constexpr Command kCommands[] = {
     {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
     {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
     {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
-    {"--retorno", natalis::HeadlessRetorno},
+    {"--retorno", natalis::HeadlessRetorno}, {"--version", natalis::HeadlessVersion},
+    {"--carpeta", natalis::HeadlessCarpeta},
 };
 
 }  // namespace

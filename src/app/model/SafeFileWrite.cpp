@@ -8,10 +8,7 @@
 
 namespace natalis {
 
-namespace {
-
-// What a system error means to the user.
-std::string Reason(int error) {
+std::string SystemErrorReason(int error) {
     switch (error) {
         case EACCES:
         case EPERM:
@@ -36,6 +33,8 @@ std::string Reason(int error) {
             return "error del sistema número " + std::to_string(error);
     }
 }
+
+namespace {
 
 bool WriteAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -81,10 +80,10 @@ FileWriteResult ReplaceFileSafely(const std::string& folder, const std::string& 
     struct stat old;
     const bool existed = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     const auto fail = [&](const std::string& what, int error) {
-        return FileWriteResult{
-            false,
-            "No se pudo guardar «" + fileName + "»: " + what + " (" + Reason(error) + "). " +
-                (existed ? "El archivo anterior no se ha modificado." : "No se ha guardado nada.")};
+        return FileWriteResult{false, "No se pudo guardar «" + fileName + "»: " + what + " (" +
+                                          SystemErrorReason(error) + "). " +
+                                          (existed ? "El archivo anterior no se ha modificado."
+                                                   : "No se ha guardado nada.")};
     };
 
     if (::unlink(temp.c_str()) != 0 && errno != ENOENT)

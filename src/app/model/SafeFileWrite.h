@@ -14,6 +14,9 @@ struct FileWriteResult {
 // current folder).
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// What a system error (errno) met while writing in a folder means to the user, in Spanish.
+std::string SystemErrorReason(int error);
+
 // True when something (file, folder, link) of that name is in the folder.
 bool PathExists(const std::string& folder, const std::string& name);
 

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/AcercaDe.h"
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
 #include "app/ui/ChartCommands.h"
@@ -49,6 +50,8 @@ constexpr MenuRow kMenus[] = {
     {"mnuKillFile", 0, "Eliminar", "TitleMnuArchivo", false, Start::Disabled, false},
     {"barra", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
     {"Fin", 0, "Salir", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"barraAcerca", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"mnuAcerca", 0, "Acerca de Natalis", "TitleMnuArchivo", false, Start::Enabled, false},
     {"mnuNuevaCarta", 0, "   NUEVA CARTA", nullptr, false, Start::Enabled, false},
     {"TitleMnuNatal", 0, "     NATAL", nullptr, true, Start::Disabled, false},
     {"FichaNatal", 0, "Ficha Natal", "TitleMnuNatal", false, Start::Enabled, false},
@@ -174,6 +177,7 @@ void CuadroGral::BuildMenus() {
     connect(Action("mnuGuardarFile"), &QAction::triggered, this,
             [this] { mnuGuardarFile_Click(); });
     connect(Action("Fin"), &QAction::triggered, this, [this] { Fin_Click(); });
+    connect(Action("mnuAcerca"), &QAction::triggered, this, [this] { mnuAcerca_Click(); });
     connect(Action("TitlemnuListaNat"), &QAction::triggered, this, [this] { ListadoNatal(); });
 }
 
@@ -228,6 +232,7 @@ void CuadroGral::FormLoad() {
     EnsureListaNat();
     std::string& folder = session_.flags.ProgramFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
+    flistArchivos_->setToolTip(QString::fromStdString("Carpeta de cartas: " + folder));
     activateWindow();
     mnuBuscarFiles_Click();
     MostrarInicio(surface_, clock_, eph_, session_.tables.Planet);
@@ -343,6 +348,11 @@ void CuadroGral::Fin_Click() {
     if (hooks_.closeNotes) hooks_.closeNotes();
     if (hooks_.notesOpen && hooks_.notesOpen()) return;
     endProgram_();
+}
+
+void CuadroGral::mnuAcerca_Click() {
+    dialogs_.MsgBox(AcercaDeNatalis(eph_.Source(), session_.flags.ProgramFolder), MsgButtons::Ok,
+                    MsgIcon::Information, "Acerca de Natalis");
 }
 
 std::string CuadroGral::CasasCaption() const { return session_.CasasCaption(); }

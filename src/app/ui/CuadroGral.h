@@ -69,6 +69,9 @@ class CuadroGral : public QMainWindow {
     void mnuGuardarFile_Click();
     // "Salir": closes the entry form and the notes window, then ends the program.
     void Fin_Click();
+    // "Acerca de Natalis": version, licence, credits, the ephemeris in use and the chart
+    // folder, in a message box.
+    void mnuAcerca_Click();
 
     // Menu commands by their name ("mnuBuscarFiles", "TitleMnuNatal", "barra" ...); title
     // menus with a submenu answer their title's action. Null for an unknown name.

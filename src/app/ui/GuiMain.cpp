@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <iostream>
+#include <optional>
 
+#include "app/HeadlessProgram.h"
+#include "app/model/ChartFolderSetup.h"
 #include "app/model/SystemClock.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/QtDialogs.h"
@@ -12,22 +15,26 @@ namespace natalis {
 
 int RunGui(int argc, char** argv, const Args& args) {
     QApplication app(argc, argv);
-    // The chart folder: the folder of the program, or the one given with --folder.
-    std::string folder = QCoreApplication::applicationDirPath().toStdString();
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--folder" && i + 1 < args.size()) {
-            folder = args[++i];
-        } else {
-            std::cerr << UsageText();
-            return 2;
-        }
+    std::optional<std::string> folderOption;
+    if (!ParseFolderOption(args, 0, folderOption)) {
+        std::cerr << UsageText();
+        return 2;
     }
-    if (!folder.empty() && folder.back() != '/') folder += '/';
+    // The chart folder: beside the program (build folder, portable copy), the user's data
+    // folder of an installed program (made and seeded on first start), or --folder.
+    QtDialogs dialogs;
+    const ChartFolderChoice choice = ProcessChartFolder(folderOption);
+    const ChartFolderSetup setup = SetUpChartFolder(choice);
+    if (!setup.message.empty()) {
+        std::cerr << setup.message << "\n";
+        dialogs.MsgBox(setup.message, MsgButtons::Ok,
+                       setup.ok ? MsgIcon::Exclamation : MsgIcon::Critical, "Natalis");
+    }
+    if (!setup.ok) return 2;
 
     SwissEphemeris eph;
     SystemClock clock;
-    QtDialogs dialogs;
-    CuadroGral window(dialogs, clock, eph, folder);
+    CuadroGral window(dialogs, clock, eph, choice.chartFolder);
     dialogs.SetParent(&window);
     window.FormLoad();
     return app.exec();

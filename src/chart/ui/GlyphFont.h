@@ -1,6 +1,6 @@
 // Registration of the glyph font "OrreryAstro" for this process: the file ORRASTRO.TTF of
-// the program folder, or the copy built into the program when that file is missing or
-// cannot be read.
+// the given folder or of the program's data folder, or the copy built into the program when
+// that file is missing or cannot be read.
 #pragma once
 #include <QString>
 

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/AcercaDe.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
@@ -108,7 +109,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
     };
     const Sub subs[] = {
         {"TitleMnuArchivo",
-         {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir"}},
+         {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir", "-",
+          "Acerca de Natalis"}},
         {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
@@ -139,7 +141,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"mnuTransito(50)", false, true, false},    {"mnuTransito(51)", true, true, false},
         {"mnuTransito(52)", true, true, false},     {"mnuRetornoSolar", true, true, false},
         {"mnuRetornoLunar", true, true, false},     {"TitlemnuListaNat", false, true, false},
-        {"TitlemnuHoraSolar", false, true, false},
+        {"TitlemnuHoraSolar", false, true, false},  {"mnuAcerca", true, true, false},
     };
     for (const State& s : states) {
         SCOPED_TRACE(s.name);
@@ -156,6 +158,35 @@ TEST_F(MainWindow, MenusAtStartUp) {
     EXPECT_EQ(window->mnuProg(42)->text().toStdString(), "Grado x Año");
     EXPECT_EQ(window->mnuTransito(50)->text().toStdString(), "Fecha de Prog.");
     EXPECT_EQ(window->MnuHsys(33), nullptr);
+}
+
+TEST_F(MainWindow, AcercaDeShowsVersionLicenceEphemerisAndTheChartFolder) {
+    window->FormLoad();
+    dialogs.asked.clear();
+    window->Action("mnuAcerca")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    const AskedBox& box = dialogs.asked.front();
+    EXPECT_FALSE(box.input);
+    EXPECT_EQ(box.title, "Acerca de Natalis");
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.icon, MsgIcon::Information);
+    EXPECT_EQ(box.prompt, AcercaDeNatalis(EphemerisSource::Files, folder.Path()));
+    EXPECT_NE(box.prompt.find("Carpeta de cartas: " + folder.Path() + "\n"), std::string::npos);
+    // The chart list says which folder it shows.
+    EXPECT_EQ(window->flistArchivos()->toolTip().toStdString(),
+              "Carpeta de cartas: " + folder.Path());
+    EXPECT_EQ(ended, 0);
+}
+
+TEST_F(MainWindow, AcercaDeNamesTheAnalyticTheoryWithoutEphemerisFiles) {
+    SwissEphemeris noFiles(folder.Path());  // a folder without any data file
+    CuadroGral w(dialogs, clock, noFiles, folder.Path());
+    w.SetEndProgram([] {});
+    w.FormLoad();  // the start screen asks for the sky of now
+    w.Action("mnuAcerca")->trigger();
+    ASSERT_FALSE(dialogs.asked.empty());
+    EXPECT_NE(dialogs.asked.back().prompt.find("\nEfemérides: teoría analítica\n"),
+              std::string::npos);
 }
 
 TEST_F(MainWindow, StartUpFillsBoxesListAndStartScreen) {
