@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Headless.h"
+#include "app/HeadlessAtlas.h"
 #include "app/ui/GuiMain.h"
 #include "app/ui/HeadlessPng.h"
 
@@ -16,7 +17,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
     {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
-    {"--transit", natalis::HeadlessTransit},
+    {"--transit", natalis::HeadlessTransit}, {"--lugar", natalis::HeadlessLugar},
+    {"--huso", natalis::HeadlessHuso},
 };
 
 }  // namespace

@@ -135,6 +135,8 @@ const char* UsageText() {
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
+           "  natalis --lugar TEXTO [--folder CARPETA]\n"
+           "  natalis --huso ZONA --fecha \"d m aaaa\" --hora \"hh mm ss\" [--longitud GRADOS]\n"
            "Casas: P Plácido, K Koch, R Regiomontano.\n";
 }
 

@@ -205,8 +205,7 @@ ZoneTimeResult ResolveLocalTime(const std::string& zone, const CivilTime& local,
                            e.what() + ".");
     }
     if (!ZoneExists(zone)) {
-        return Failure(ZoneTimeStatus::UnknownZone,
-                       "La zona «" + zone + "» no está en la base de datos de husos horarios.");
+        return Failure(ZoneTimeStatus::UnknownZone, UnknownZoneMessage(zone));
     }
     try {
         const ZoneClock clock(date::locate_zone(zone));
@@ -274,6 +273,10 @@ bool ZoneExists(const std::string& zone) {
     } catch (const std::exception&) {
         return false;
     }
+}
+
+std::string UnknownZoneMessage(const std::string& zone) {
+    return "La zona «" + zone + "» no está en la base de datos de husos horarios.";
 }
 
 std::string TzdataVersion() {

@@ -76,6 +76,9 @@ ZoneTimeResult ResolveLocalTime(const std::string& zone, const CivilTime& local,
 // True when the database knows the zone name.
 bool ZoneExists(const std::string& zone);
 
+// The message for a zone name the database does not know.
+std::string UnknownZoneMessage(const std::string& zone);
+
 // The version of the system's tz database ("2024a"), or "" when it cannot be told.
 std::string TzdataVersion();
 
