@@ -245,11 +245,15 @@ Atlas Atlas::Load(const AtlasFiles& files, const std::string& chartFolder) {
             p.longitudeDeg = *lon;
             p.zone = std::string(f[17]);
             p.population = Number<long>(f[14]).value_or(0);
+            p.geonameId = Number<long>(f[0]).value_or(0);
             a.names_.push_back(DistinctNames({p.name, f[1], f[2]}));
             a.context_.push_back(DistinctWords({&r.shown, &r.english, &p.country, &c.english}));
             a.places_.push_back(std::move(p));
         });
-        if (unreadable > 0) {
+        if (unreadable == 1) {
+            a.warnings_.push_back("Un renglón de «" + files.cities +
+                                  "» no es un lugar y se pasa por alto.");
+        } else if (unreadable > 1) {
             a.warnings_.push_back(std::to_string(unreadable) + " renglones de «" + files.cities +
                                   "» no son lugares y se pasan por alto.");
         }

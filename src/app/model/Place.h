@@ -12,6 +12,7 @@ struct Place {
     double longitudeDeg = 0;  // east positive, -180 .. 180
     std::string zone;         // IANA time zone ("Europe/Madrid")
     long population = 0;      // 0 when not known (the user's places)
+    long geonameId = 0;       // GeoNames' id of an atlas place, 0 for the user's places
     bool userPlace = false;   // from the user's places file
 };
 
