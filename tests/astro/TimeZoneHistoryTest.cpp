@@ -1,6 +1,7 @@
 // The clock of a time zone in history. Every expected value is read off the tz database's
 // source: the Zone or Rule line quoted in each row is as /usr/share/zoneinfo/tzdata.zi writes
 // it (Debian tzdata), worked out by hand from that line.
+#include <date/tz.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -278,6 +279,45 @@ TEST(ResolveLocalTime, RejectsUnknownZonesAndImpossibleTimes) {
               ZoneTimeStatus::Unique);
     EXPECT_EQ(ResolveLocalTime("Europe/Madrid", At(1, 1, 2000, 12, 0), 181.0).status,
               ZoneTimeStatus::InvalidTime);
+}
+
+// Every hour of a year, in both directions: the clock time the library shows at a UT instant
+// must resolve to a reading with the library's offset at that instant, and to that reading
+// alone where the library sees the clock time only once.
+TEST(ResolveLocalTime, SweepAgreesWithTheLibrarysOwnConversion) {
+    struct Sweep {
+        const char* zone;
+        int year;
+    } sweeps[] = {{"Europe/Madrid", 2024},       {"America/New_York", 2024},
+                  {"Australia/Lord_Howe", 2024}, {"Pacific/Apia", 2011},
+                  {"Europe/London", 1941},       {"America/Sao_Paulo", 2018}};
+    for (const Sweep& w : sweeps) {
+        const date::time_zone* tz = date::locate_zone(w.zone);
+        const date::sys_seconds from = date::sys_days{date::year{w.year} / 1 / 1};
+        for (date::sys_seconds u = from; u < from + date::days{366}; u += std::chrono::hours{1}) {
+            const date::sys_info info = tz->get_info(u);
+            const date::local_seconds local{u.time_since_epoch() + info.offset};
+            const date::local_days day = date::floor<date::days>(local);
+            const date::year_month_day ymd{day};
+            const date::hh_mm_ss<std::chrono::seconds> hms{local - day};
+            const CivilTime t{static_cast<int>(ymd.year()),
+                              static_cast<int>(unsigned(ymd.month())),
+                              static_cast<int>(unsigned(ymd.day())),
+                              static_cast<int>(hms.hours().count()),
+                              static_cast<int>(hms.minutes().count()),
+                              static_cast<int>(hms.seconds().count())};
+            const ZoneTimeResult r = ResolveLocalTime(w.zone, t);
+            const bool once = tz->get_info(local).result == date::local_info::unique;
+            ASSERT_EQ(r.status, once ? ZoneTimeStatus::Unique : ZoneTimeStatus::Ambiguous)
+                << w.zone << " " << u.time_since_epoch().count();
+            bool found = false;
+            for (const ZoneReading& z : r.readings) {
+                found = found ||
+                        (z.offsetSeconds == info.offset.count() && z.abbreviation == info.abbrev);
+            }
+            ASSERT_TRUE(found) << w.zone << " " << u.time_since_epoch().count();
+        }
+    }
 }
 
 TEST(ZoneExists, KnowsZonesAndLinks) {
