@@ -5,6 +5,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl1-mesa-dev
   libswe-dev swe-standard-data
+  tzdata libhowardhinnant-date-dev libdate-tz3
+  libtimezonemap-data libgeonames-common
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream groff-base

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Headless.h"
+#include "app/HeadlessAtlas.h"
 #include "app/HeadlessProgram.h"
 #include "app/ui/GuiMain.h"
 #include "app/ui/HeadlessPng.h"
@@ -19,7 +20,8 @@ constexpr Command kCommands[] = {
     {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
     {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
     {"--retorno", natalis::HeadlessRetorno}, {"--version", natalis::HeadlessVersion},
-    {"--carpeta", natalis::HeadlessCarpeta},
+    {"--carpeta", natalis::HeadlessCarpeta}, {"--lugar", natalis::HeadlessLugar},
+    {"--huso", natalis::HeadlessHuso},
 };
 
 }  // namespace

@@ -61,6 +61,8 @@ const char* UsageText() {
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
            "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]\n"
+           "  natalis --lugar TEXTO [--folder CARPETA]\n"
+           "  natalis --huso ZONA --fecha \"d m aaaa\" --hora \"hh mm ss\" [--longitud GRADOS]\n"
            "  natalis --carpeta [--folder CARPETA]\n"
            "  natalis --version\n"
            "  natalis --help\n"
