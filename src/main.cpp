@@ -17,7 +17,7 @@ constexpr Command kCommands[] = {
     {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
     {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
     {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
-    {"--retorno", natalis::HeadlessRetorno},
+    {"--retorno", natalis::HeadlessRetorno}, {"--periodo", natalis::HeadlessPeriodo},
 };
 
 }  // namespace
