@@ -250,7 +250,8 @@ TEST(BuscarAspectosPeriodo, StationJustBeyondTheExactPlaceGivesTwoPassesMinutesA
     Bucle movido = b;
     movido.lon0 += lon[2] - lugar;
     PuntoMovil p = movido.Punto();
-    const auto hallados = De(Buscar(movido.Punto(), Natales(lon), ts - 10, ts + 10, 1), 2, 1);
+    // The station falls between two samples, 0.3 days after one of them.
+    const auto hallados = De(Buscar(movido.Punto(), Natales(lon), ts - 10.3, ts + 9.7, 1), 2, 1);
     ASSERT_EQ(hallados.size(), 2u);
     EXPECT_LT(hallados[0].jdExacto, ts);
     EXPECT_GT(hallados[1].jdExacto, ts);
@@ -270,7 +271,7 @@ TEST(BuscarAspectosPeriodo, StationShortOfTheExactPlaceGivesNoHit) {
     lon[2] = static_cast<float>(lugar);
     Bucle movido = b;
     movido.lon0 += lon[2] - lugar;
-    EXPECT_TRUE(De(Buscar(movido.Punto(), Natales(lon), ts - 10, ts + 10, 1), 2, 1).empty());
+    EXPECT_TRUE(De(Buscar(movido.Punto(), Natales(lon), ts - 10.3, ts + 9.7, 1), 2, 1).empty());
 }
 
 TEST(BuscarAspectosPeriodo, StayLongerThanTheReachLeavesItsEndsUnknown) {
