@@ -13,7 +13,7 @@ namespace natalis {
 
 namespace {
 
-constexpr double kTolRaizDias = 1e-6;      // a root is kept once Newton moves it less (0.09 s)
+constexpr double kTolRaizDias = 1e-5;      // Newton's last step, or the last bracket (0.9 s)
 constexpr double kTolEstacionDias = 1e-7;  // width of a station's final bracket (0.009 s)
 constexpr int kMaxIteraciones = 200;
 constexpr int kPasosPrimeraExtension = 8;  // first reach beyond the period, in steps
@@ -139,9 +139,13 @@ double Raiz(PuntoMovil& p, const Nudo& a, const Nudo& b, double w) {
         const double g = a.U + Reducir180(pos.lonDeg - a.U) - w;
         if (g == 0) return t;
         (Signo(g) == signoA ? lo : hi) = t;
-        double siguiente = pos.velDegPorDia != 0 ? t - g / pos.velDegPorDia : lo - 1;
+        const double paso = pos.velDegPorDia != 0 ? g / pos.velDegPorDia : hi - lo;
+        double siguiente = t - paso;
+        // A short step that stays in the bracket is the last: the instant it reaches is
+        // closer still (Newton's error falls with the square of the step).
+        if (std::fabs(paso) < kTolRaizDias && siguiente >= lo && siguiente <= hi) return siguiente;
         if (!(siguiente > lo && siguiente < hi)) siguiente = 0.5 * (lo + hi);
-        if (std::fabs(siguiente - t) < kTolRaizDias || hi - lo < kTolRaizDias) return siguiente;
+        if (hi - lo < kTolRaizDias) return siguiente;
         t = siguiente;
     }
     return t;

@@ -39,18 +39,24 @@ struct AspectoPeriodo {
 //           sorted by jdExacto (then moving point, aspect, natal point). Nothing for an input
 //           outside the ranges above.
 // Notes:    An aspect of angle A to a natal point N is exact where the moving longitude L
-//           reaches N + A or N - A (one place for 0 and 180 degrees). The sampled track of
-//           L is cut at its stations (sign changes of the rate, refined by bisection) into
-//           pieces over which L is monotonic; in each piece every place N +- A, and every
-//           orb boundary N +- A +- orb, is crossed at most once per turn, bracketed by the
-//           piece's ends and found by Newton's method kept inside the bracket (to better
-//           than 0.1 s). So every pass is found, however near it comes to a station: a
-//           station just beyond the exact place gives two exact passes, however close
-//           together. Each exact pass is a hit of its own, so a retrograde loop over the
-//           exact place gives three; the passes of one stay within orb share its entering
-//           and leaving instants. A station that reaches the exact place without passing it
-//           gives one hit, exact at the station; one that stays within orb without reaching
-//           it gives none.
+//           reaches N + A or N - A (one place for 0 and 180 degrees). The track of L, sampled
+//           at the point's step, is cut at its stations (sign changes of the rate between two
+//           samples, refined by bisection) into pieces over which L is monotonic; in each
+//           piece every place N +- A, and every orb boundary N +- A +- orb, is crossed at most
+//           once per turn, bracketed by the piece's ends, and found by Newton's method kept
+//           inside the bracket (within a second at worst, far closer as a rule). So every pass
+//           is found however near a station it falls: a station just beyond the exact place
+//           gives two passes, however close together. This holds while no two stations fall
+//           within one step (see PuntoMovil).
+//           Each exact pass is a hit of its own, so a retrograde loop over the exact place
+//           gives three; the passes of one stay within orb share its entering and leaving
+//           instants. A station that reaches the exact place without passing it gives one
+//           hit, exact at the station; one that stays within orb without reaching it gives
+//           none. A stay that overlaps an end of the period is followed beyond it, up to
+//           kAlcanceMaximoDias.
+// References: the bracketed Newton step is "rtsafe" of Press, Teukolsky, Vetterling and
+//           Flannery, Numerical Recipes, 2nd ed., section 9.4; its first guess is the cubic
+//           Hermite interpolation of the two samples' longitudes and rates.
 std::vector<AspectoPeriodo> BuscarAspectosPeriodo(std::vector<PuntoMovil>& moviles,
                                                   const NatalTables& natal, double jdDesde,
                                                   double jdHasta, double orbeDeg);
