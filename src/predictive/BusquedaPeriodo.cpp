@@ -88,7 +88,7 @@ Nudo Estacion(PuntoMovil& p, const Nudo& a, const Nudo& b) {
         if (m.v == 0) return m;
         (Signo(m.v) == Signo(lo.v) ? lo : hi) = m;
     }
-    // The end nearer the turn: the longitude at the far end of the track's extremum.
+    // The end whose rate is nearer 0; both lie within kTolEstacionDias of the turn.
     return std::fabs(lo.v) <= std::fabs(hi.v) ? lo : hi;
 }
 
