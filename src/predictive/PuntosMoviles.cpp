@@ -16,7 +16,7 @@ struct TecnicaNombre {
     const char* nombre;
 };
 
-constexpr TecnicaNombre kTecnicas[] = {
+constexpr TecnicaNombre kTecnicasPeriodo[] = {
     {TecnicaPeriodo::Transitos, "Transitos"},
     {TecnicaPeriodo::Secundaria, "Secundaria"},
     {TecnicaPeriodo::ArcoSolar, "Arco Solar"},
@@ -38,14 +38,14 @@ double UnaVuelta(double lon) {
 }  // namespace
 
 const char* NombreTecnicaPeriodo(TecnicaPeriodo t) {
-    for (const TecnicaNombre& e : kTecnicas) {
+    for (const TecnicaNombre& e : kTecnicasPeriodo) {
         if (e.tecnica == t) return e.nombre;
     }
     return "";
 }
 
 std::optional<TecnicaPeriodo> TecnicaPeriodoDeNombre(const std::string& nombre) {
-    for (const TecnicaNombre& e : kTecnicas) {
+    for (const TecnicaNombre& e : kTecnicasPeriodo) {
         if (nombre == e.nombre) return e.tecnica;
     }
     return std::nullopt;

@@ -41,7 +41,7 @@ TEST(ArcoSolar, AgreesWithTheProgressionEngine) {
     for (const char* fecha : {"1 1 2030", "17 8 2045", "3 3 2001"}) {
         Escenario e;
         PredictiveState ps;
-        ps.Tecnica = "Arco Solar";
+        ps.Tecnica = TipoTecnica::ArcoSolar;
         ps.FechaProgTexto = fecha;
         std::string texto = fecha;
         double d = 0, m = 0, a = 0;

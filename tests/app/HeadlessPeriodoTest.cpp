@@ -163,7 +163,7 @@ TEST(HeadlessPeriodo, SolarArcAgreesWithTheProgressionEngine) {
         double d = 0, m = 0, a = 0;
         JDaDMA(Jd(f[4]), d, m, a);
         PredictiveState ps;
-        ps.Tecnica = "Arco Solar";
+        ps.Tecnica = TipoTecnica::ArcoSolar;
         ps.FechaProgTexto = std::to_string(static_cast<int>(d)) + " " +
                             std::to_string(static_cast<int>(m)) + " " +
                             std::to_string(static_cast<int>(a));
@@ -198,7 +198,6 @@ TEST(HeadlessPeriodo, SecondaryProgressionsAreTheSkyADayPerYearAfterBirth) {
 }
 
 TEST(HeadlessPeriodo, RejectionsGoToStandardErrorWithExitCode2) {
-    const std::string usoPrefijo = "Uso:\n";
     const struct {
         Args opciones;
         std::string err;  // exact text, or the usage text when empty
@@ -207,7 +206,8 @@ TEST(HeadlessPeriodo, RejectionsGoToStandardErrorWithExitCode2) {
         {{"--hasta", "1 1 2024"}, ""},
         {{"--desde", "1 1 2024", "--hasta", "2 1 2024", "--orb", "1"}, ""},
         {{"--desde", "1 1 2024", "--hasta"}, ""},
-        {{"--desde", "1 1 2024", "--hasta", "2 1 2024", "--houses", "X"}, ""},
+        {{"--desde", "1 1 2024", "--hasta", "2 1 2024", "--houses", "X"},
+         std::string("Valor no válido para --houses: «X»\n") + UsageText()},
         {{"--desde", "1 2024", "--hasta", "2 1 2024"},
          "La fecha debe escribirse como dia mes año, por ejemplo 5 3 1999.\n"},
         {{"--desde", "1 1 2024", "--hasta", "1 14 2024"}, " Mes 14 es incorrecto.\n"},
