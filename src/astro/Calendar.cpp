@@ -46,21 +46,12 @@ DayMonthYear DateFromCount(double Z) {
 // after one blank. Gregorian reading when its year is 1532 or later, otherwise the Julian
 // reading.
 std::string JDaFecha(double jd) {
-    double day = 0, month = 0, year = 0;
-    JDaDMA(jd, day, month, year);
-    return StrSigned(day) + StrSigned(month) + " " + FormatGeneral(year);
-}
-
-// JDaDMA: the date JDaFecha prints, as numbers.
-void JDaDMA(double jd, double& day, double& month, double& year) {
     double z0 = jd + 32082.5;
     double z1 = IntFloor(z0 / 36525) + z0 - IntFloor(z0 / 146100) - 38;
     if (jd >= 1830691.5) z1 += 1;
     DayMonthYear gregorian = DateFromCount(IntFloor(z1 / 36525) + z0 - IntFloor(z1 / 146100) - 38);
     DayMonthYear date = gregorian.year >= 1532 ? gregorian : DateFromCount(z0);
-    day = date.day;
-    month = date.month;
-    year = date.year;
+    return StrSigned(date.day) + StrSigned(date.month) + " " + FormatGeneral(date.year);
 }
 
 }  // namespace natalis

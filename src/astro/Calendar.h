@@ -13,7 +13,4 @@ double JulDay(double day, double month, double year);
 // day and month printed with a place for the sign). Gregorian from 1532 on, else Julian.
 std::string JDaFecha(double jd);
 
-// The same calendar date as day, month and year numbers.
-void JDaDMA(double jd, double& day, double& month, double& year);
-
 }  // namespace natalis

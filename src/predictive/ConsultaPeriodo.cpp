@@ -6,6 +6,7 @@
 
 #include "astro/Calendar.h"
 #include "astro/DateTimeParse.h"
+#include "astro/InstanteCivil.h"
 #include "astro/NumberText.h"
 #include "chart/Aspects.h"
 
@@ -83,15 +84,11 @@ PeriodoRevisado RevisarConsultaPeriodo(const ConsultaPeriodo& consulta) {
 }
 
 std::string InstanteUT(double jd) {
-    // Whole minutes since the noon epoch of the Julian day count, counted from midnight.
+    // Rounded to the whole minute first, so that 23:59:40 is written as the next day's 00:00.
     const double minutos = std::floor((jd + 0.5) * kMinutosPorDia + 0.5);
-    const double dia = std::floor(minutos / kMinutosPorDia);
-    const long delDia = static_cast<long>(minutos - dia * kMinutosPorDia);
-    double d = 0, m = 0, a = 0;
-    JDaDMA(dia, d, m, a);  // the day's noon
-    return ZeroPad(static_cast<long>(a), 4) + "-" + ZeroPad(static_cast<long>(m), 2) + "-" +
-           ZeroPad(static_cast<long>(d), 2) + " " + ZeroPad(delDia / 60, 2) + ":" +
-           ZeroPad(delDia % 60, 2);
+    const InstanteCivil c = InstanteDeJD(minutos / kMinutosPorDia - 0.5);
+    return ZeroPad(c.anio, 4) + "-" + ZeroPad(c.mes, 2) + "-" + ZeroPad(c.dia, 2) + " " +
+           ZeroPad(c.hora, 2) + ":" + ZeroPad(c.minuto, 2);
 }
 
 std::string LineaAspectoPeriodo(const AspectoPeriodo& a) {

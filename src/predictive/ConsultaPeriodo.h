@@ -41,7 +41,7 @@ struct PeriodoRevisado {
 PeriodoRevisado RevisarConsultaPeriodo(const ConsultaPeriodo& consulta);
 
 // An instant in universal time as "aaaa-mm-dd hh:mm", rounded to the nearest minute, in the
-// calendar JDaFecha reads.
+// calendar JulDay reads (InstanteDeJD: Julian before 1583).
 std::string InstanteUT(double jd);
 
 // One hit as a line of tab-separated fields: the moving point's label, the aspect's name,

@@ -8,6 +8,7 @@
 #include "app/Headless.h"
 #include "app/model/ChartFile.h"
 #include "astro/Calendar.h"
+#include "astro/InstanteCivil.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
@@ -160,13 +161,9 @@ TEST(HeadlessPeriodo, SolarArcAgreesWithTheProgressionEngine) {
     // aspect, within the arc's motion in a day (a degree a year).
     Carta c;
     for (const auto& f : filas) {
-        double d = 0, m = 0, a = 0;
-        JDaDMA(Jd(f[4]), d, m, a);
         PredictiveState ps;
         ps.Tecnica = TipoTecnica::ArcoSolar;
-        ps.FechaProgTexto = std::to_string(static_cast<int>(d)) + " " +
-                            std::to_string(static_cast<int>(m)) + " " +
-                            std::to_string(static_cast<int>(a));
+        ps.FechaProgTexto = TextoFecha(InstanteDeJD(Jd(f[4])));
         ChartTables t = c.tablas;
         ASSERT_EQ(CalcularProgresion(ps, t, c.rec, "P", c.eph).estado, ProgresionEstado::Calculada);
         EXPECT_LE(Desvio(c.Natal(Punto(f[0])) + ps.Arco, c.Natal(Punto(f[2])), Aspecto(f[1])),

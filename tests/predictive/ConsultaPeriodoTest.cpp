@@ -112,6 +112,7 @@ TEST(InstanteUT, DateAndTimeRoundedToTheMinute) {
         {2451545.0, "2000-01-01 12:00"},  // J2000.0
         {JulDay(31, 12, 1999) + 0.75, "1999-12-31 18:00"},
         {JulDay(1, 1, 1000) + 0.25, "1000-01-01 06:00"},  // Julian calendar
+        {JulDay(4, 10, 1582), "1582-10-04 00:00"},        // Julian until 1583, as JulDay reads
     };
     for (const auto& c : casos) EXPECT_EQ(InstanteUT(c.jd), c.texto);
 }
