@@ -82,8 +82,9 @@ TEST(HeadlessOptions, WrongCommandLinesGiveTheUsage) {
         {"--periodo", {"--periodo", kChart, "--hasta", "1 1 2024", "--orbe"}},
         {"--periodo", {"--periodo", kChart, kOther, "--desde", "1 1 2024", "--hasta", "2 1 2024"}},
         {"--listing", {"--listing", kChart, "--desde", "1 1 2024"}},  // period options only there
-        {"--periodo", {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--fecha",
-                       "1 1 2024"}},
+        {"--periodo",
+         {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--fecha",
+          "1 1 2024"}},
     };
     for (const auto& c : casos) {
         const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
