@@ -21,7 +21,7 @@ constexpr Command kCommands[] = {
     {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
     {"--retorno", natalis::HeadlessRetorno}, {"--version", natalis::HeadlessVersion},
     {"--carpeta", natalis::HeadlessCarpeta}, {"--lugar", natalis::HeadlessLugar},
-    {"--huso", natalis::HeadlessHuso},
+    {"--huso", natalis::HeadlessHuso},       {"--periodo", natalis::HeadlessPeriodo},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "chart/ListadoNatal.h"
 #include "chart/Rings.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/PuntosMoviles.h"
 
 namespace natalis {
 
@@ -95,6 +96,13 @@ std::string ChartSession::AvisoCasas() const {
 
 std::string ChartSession::CasasCaption() const {
     return CaptionCasas(HouseSystem, flags.ChartLoaded ? tables.natal.HouseSystemUsed : 'P');
+}
+
+std::vector<AspectoPeriodo> ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {
+    // The universal time of birth summed in single precision, as the progression engine does.
+    const float horaUT = DatosNatales.NatalHour + DatosNatales.ZoneHours;
+    std::vector<PuntoMovil> moviles = PuntosMoviles(p.tecnica, tables.natal, horaUT, eph_);
+    return BuscarAspectosPeriodo(moviles, tables.natal, p.jdDesde, p.jdHasta, p.orbeDeg);
 }
 
 }  // namespace natalis

@@ -18,7 +18,9 @@
 #include "chart/NatalTables.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
+#include "predictive/BusquedaPeriodo.h"
 #include "predictive/CalcularProgresion.h"
+#include "predictive/ConsultaPeriodo.h"
 #include "predictive/PredictiveState.h"
 #include "predictive/Retorno.h"
 #include "predictive/Transito.h"
@@ -96,6 +98,11 @@ class ChartSession {
     // Nothing changes when the date is refused or no return is found. (ChartSessionRetorno.cpp)
     RetornoSesion Retornar(Surface* s, TipoRetorno tipo, std::string& fecha,
                            Natal natal = Natal::Redibujar);
+
+    // Every aspect of the technique's moving points to the sixteen natal points over the
+    // period (BuscarAspectosPeriodo), for the natal chart last computed; sorted by the exact
+    // instant. Nothing in the session changes.
+    std::vector<AspectoPeriodo> AspectosDelPeriodo(const PeriodoPedido& p);
 
     // The natal listing window's lines, and the warning when the houses fell back to Porphyry
     // (empty otherwise).

@@ -20,6 +20,10 @@ int HeadlessTransit(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --retorno solar|lunar FILE.dat --fecha "d m aaaa" [--houses P|K|R]: the first
 // solar or lunar return on or after the date, listed as the window lists it.
 int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err);
+// natalis --periodo FILE.dat --desde "d m aaaa" --hasta "d m aaaa" [--orbe GRADOS]
+//         [--tecnica "Transitos"|"Secundaria"|"Arco Solar"] [--houses P|K|R]: every aspect of
+//         the technique's moving points to the natal points over the period, one a line.
+int HeadlessPeriodo(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --help: the usage text on standard output.
 int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err);
 

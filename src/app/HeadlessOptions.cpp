@@ -7,7 +7,7 @@ namespace natalis {
 
 namespace {
 
-enum class Grupo { Ninguno, Progresion, Transito, Retorno };
+enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo };
 
 // What each command takes: how many files, and which options.
 struct Regla {
@@ -28,6 +28,7 @@ constexpr Regla kReglas[] = {
     {"--transit", 1, 1, false, false, Grupo::Transito},
     // The word naming the return (solar, lunar) comes before the file.
     {"--retorno", 1, 1, false, false, Grupo::Retorno},
+    {"--periodo", 1, 1, false, false, Grupo::Periodo},
 };
 
 std::string ValorNoValido(const std::string& opcion, const std::string& valor) {
@@ -61,6 +62,8 @@ const char* UsageText() {
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
            "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]\n"
+           "  natalis --periodo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
+           " [--orbe GRADOS] [--tecnica \"Transitos\"|\"Secundaria\"|\"Arco Solar\"]\n"
            "  natalis --lugar TEXTO [--folder CARPETA]\n"
            "  natalis --huso ZONA --fecha \"d m aaaa\" --hora \"hh mm ss\" [--longitud GRADOS]\n"
            "  natalis --carpeta [--folder CARPETA]\n"
@@ -94,6 +97,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
         }
         primerArchivo = 2;
     }
+    o.periodo = grupo == Grupo::Periodo;
+    ConsultaPeriodo& periodo = o.consultaPeriodo;
     bool tecnicaDada = false;
     for (size_t i = primerArchivo; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -125,12 +130,20 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             if (!t) return {std::nullopt, ValorNoValido(a, args[i])};
             o.tecnica = *t;
             tecnicaDada = true;
-        } else if (a == "--fecha" && grupo != Grupo::Ninguno && hayValor) {
+        } else if (a == "--fecha" && grupo != Grupo::Ninguno && grupo != Grupo::Periodo &&
+                   hayValor) {
             (grupo == Grupo::Progresion ? o.fechaProg
              : grupo == Grupo::Transito ? o.fechaTrans
                                         : o.fechaRetorno) = args[++i];
         } else if (a == "--hora" && grupo == Grupo::Transito && hayValor) {
             o.horaTrans = args[++i];
+        } else if (grupo == Grupo::Periodo && hayValor &&
+                   (a == "--desde" || a == "--hasta" || a == "--orbe" || a == "--tecnica")) {
+            std::string& valor = a == "--desde"   ? periodo.desde
+                                 : a == "--hasta" ? periodo.hasta
+                                 : a == "--orbe"  ? periodo.orbe
+                                                  : periodo.tecnica;
+            valor = args[++i];
         } else {
             return Uso();
         }
@@ -141,6 +154,7 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     if (o.progresion && (o.fechaProg.empty() || !tecnicaDada)) return Uso();
     if (o.transito && (o.fechaTrans.empty() || o.horaTrans.empty())) return Uso();
     if (o.retorno && o.fechaRetorno.empty()) return Uso();
+    if (o.periodo && (periodo.desde.empty() || periodo.hasta.empty())) return Uso();
     // Primary directions are direct only.
     if (FilaTecnica(o.tecnica).soloDirecta) o.conversa = false;
     return {o, {}};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "astro/SistemaCasas.h"
+#include "predictive/ConsultaPeriodo.h"
 #include "predictive/Retorno.h"
 #include "predictive/Tecnicas.h"
 
@@ -31,6 +32,10 @@ struct OpcionesHeadless {
     bool retorno = false;
     TipoRetorno tipoRetorno = TipoRetorno::Solar;
     std::string fechaRetorno;
+    // --periodo: --desde and --hasta (both needed), --orbe, --tecnica; their values are
+    // checked by RevisarConsultaPeriodo.
+    bool periodo = false;
+    ConsultaPeriodo consultaPeriodo;
 };
 
 struct LecturaOpciones {

@@ -18,6 +18,15 @@ const char kSignLabels[] = "AriTauGemCanLeoVirLibScoSagCapAquPsc";
 // rounds to exactly 360 in single precision.
 float MODg(double x) { return static_cast<float>(x - 360.0 * IntFloor(x / 360.0)); }
 
+// Reducir180: x (degrees, any finite value) minus the whole turns that bring it into
+// (-180, 180]; kept in double, as the difference between two longitudes is used for root
+// finding.
+double Reducir180(double x) {
+    double r = x - 360.0 * std::floor(x / 360.0);  // 0 up to 360
+    if (r > 180.0) r -= 360.0;
+    return r;
+}
+
 // gSEN, gCOS: sine and cosine of x degrees (x * k radians), as Single.
 float gSEN(double x) { return static_cast<float>(std::sin(x * kDegToRad)); }
 float gCOS(double x) { return static_cast<float>(std::cos(x * kDegToRad)); }

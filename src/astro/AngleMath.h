@@ -11,6 +11,9 @@ constexpr double kDegToRad = 0.017453292519444445;  // kPi / 180
 
 // x - 360 * Int(x / 360), rounded to single precision: 0 up to 360 (a hair below 0 gives 360).
 float MODg(double x);
+// x degrees reduced to the signed difference of two directions, -180 (excluded) up to 180,
+// in double precision.
+double Reducir180(double x);
 // sin and cos of x degrees (x * k radians), rounded to single precision.
 float gSEN(double x);
 float gCOS(double x);

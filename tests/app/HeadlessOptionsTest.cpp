@@ -78,12 +78,38 @@ TEST(HeadlessOptions, WrongCommandLinesGiveTheUsage) {
         {"--transit", {"--transit", kChart, "--hora", "12", "--tecnica", "Primaria"}},
         {"--listing", {"--listing", kChart, "--progress"}},  // rings only for images
         {"--listing", {"--listing", kChart, "--size", "10x10"}},
+        {"--periodo", {"--periodo", kChart, "--desde", "1 1 2024"}},  // no last day
+        {"--periodo", {"--periodo", kChart, "--hasta", "1 1 2024", "--orbe"}},
+        {"--periodo", {"--periodo", kChart, kOther, "--desde", "1 1 2024", "--hasta", "2 1 2024"}},
+        {"--listing", {"--listing", kChart, "--desde", "1 1 2024"}},  // period options only there
+        {"--periodo",
+         {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--fecha",
+          "1 1 2024"}},
     };
     for (const auto& c : casos) {
         const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
         EXPECT_FALSE(l.opciones) << c.args.back();
         EXPECT_EQ(l.error, UsageText());
     }
+}
+
+TEST(HeadlessOptions, PeriodTakesItsTextsAsTypedWithTransitsAndOneDegreeByDefault) {
+    const LecturaOpciones l = LeerOpcionesHeadless(
+        "--periodo", {"--periodo", kChart, "--hasta", "31 12 2024", "--desde", "1 3 2024"});
+    ASSERT_TRUE(l.opciones) << l.error;
+    EXPECT_TRUE(l.opciones->periodo);
+    EXPECT_EQ(l.opciones->consultaPeriodo.desde, "1 3 2024");
+    EXPECT_EQ(l.opciones->consultaPeriodo.hasta, "31 12 2024");
+    EXPECT_EQ(l.opciones->consultaPeriodo.orbe, "1");
+    EXPECT_EQ(l.opciones->consultaPeriodo.tecnica, "Transitos");
+    // The values are checked with the period, by their own messages.
+    const LecturaOpciones m = LeerOpcionesHeadless(
+        "--periodo", {"--periodo", kChart, "--desde", "x", "--hasta", "y", "--orbe", "z",
+                      "--tecnica", "Arco Solar", "--houses", "R"});
+    ASSERT_TRUE(m.opciones) << m.error;
+    EXPECT_EQ(m.opciones->consultaPeriodo.orbe, "z");
+    EXPECT_EQ(m.opciones->consultaPeriodo.tecnica, "Arco Solar");
+    EXPECT_EQ(m.opciones->casas, SistemaCasas::Regiomontano);
 }
 
 std::string RunCommand(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args,
