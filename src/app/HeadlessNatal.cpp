@@ -57,7 +57,7 @@ std::optional<NatalRun> ComputeNatal(const Args& args, std::ostream& err) {
     const ChartReadResult read =
         ReadChartFile(path.parent_path().string(), path.filename().string(), run.rec);
     if (!read.ok) {
-        err << read.message << "\n";
+        err << ChartReadReport(read) << "\n";
         return std::nullopt;
     }
     SwissEphemeris eph;

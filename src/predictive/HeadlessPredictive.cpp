@@ -35,7 +35,7 @@ std::optional<OpcionesPredictivas> Preparar(const Args& args, bool progresion, M
     const ChartReadResult read =
         ReadChartFile(path.parent_path().string(), path.filename().string(), st.DatosNatales);
     if (!read.ok) {
-        err << read.message << "\n";
+        err << ChartReadReport(read) << "\n";
         return std::nullopt;
     }
     MarkChartLoaded(st);

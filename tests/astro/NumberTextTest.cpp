@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "astro/NumberText.h"
@@ -45,6 +46,23 @@ TEST(Val, HugeExponentStaysFinite) {
     EXPECT_TRUE(std::isfinite(Val("1e999")));
     EXPECT_GT(Val("1e999"), 1e300);
     EXPECT_EQ(Val("1e-999"), 0.0);
+}
+
+// A number of more than 308 digits is too large for a double, like a huge exponent, and
+// keeps the largest finite value; one whose first digit lies that far after the point is
+// too small and reads as 0.
+TEST(Val, NumbersOfMoreThan308DigitsAreHugeNotZero) {
+    const std::string digits400 = "1" + std::string(399, '0');
+    EXPECT_EQ(Val(digits400), std::numeric_limits<double>::max());
+    EXPECT_EQ(ValLeading("  " + digits400 + " x"), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val("-" + digits400), -std::numeric_limits<double>::max());
+    EXPECT_EQ(Val(digits400 + ".5"), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val(digits400 + "e-50"), std::numeric_limits<double>::max());  // still 1e349
+    EXPECT_DOUBLE_EQ(Val(digits400 + "e-500"), 1e-101);  // in range: read as it is
+    EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(Val("0." + std::string(400, '0') + "1e800"), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val(std::string(400, '0') + "7"), 7.0);  // leading zeros are no digits of size
+    EXPECT_EQ(Val("1e99999999999999999999"), std::numeric_limits<double>::max());
 }
 
 TEST(ValLeading, BlankEndsTheNumber) {

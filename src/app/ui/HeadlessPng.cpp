@@ -115,7 +115,7 @@ int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
     const ChartReadResult read =
         ReadChartFile(path.parent_path().string(), path.filename().string(), state.DatosNatales);
     if (!read.ok) {
-        err << read.message << "\n";
+        err << ChartReadReport(read) << "\n";
         restore();
         return 2;
     }
