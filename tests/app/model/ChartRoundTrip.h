@@ -13,8 +13,10 @@ namespace natalis {
 
 // The chart data of a record, one "name=value" text each: what the writer writes and what
 // the chart is computed and labelled from. The texts of the numeric fields are left out,
-// since the writer normalises them ("8: 5.30W" is written back "8: 000.30W"), and so is the
-// blank the name keeps after its label. Values are written exactly (hexadecimal floats).
+// since the writer normalises them ("8: 5.30W" is written back "8: 000.30W"), and so are
+// the blank the name keeps after its label and the blanks that pad the place (a record
+// that never held a place has none); a hemisphere is south or west only when it says so,
+// as for the writer. Values are written exactly (hexadecimal floats).
 inline std::vector<std::string> ChartDataOf(const NatalRecord& r) {
     const auto exact = [](float x) {
         char buf[40];
@@ -27,9 +29,48 @@ inline std::vector<std::string> ChartDataOf(const NatalRecord& r) {
             "año=" + std::to_string(r.NatalYear),
             "hora=" + exact(r.NatalHour),
             "huso=" + exact(r.ZoneHours),
-            "latitud=" + exact(r.LatitudeDeg) + r.LatHemisphere,
-            "longitud=" + exact(r.LongitudeDeg) + r.LonHemisphere,
-            "lugar=" + r.Place};
+            "latitud=" + exact(r.LatitudeDeg) + (r.LatHemisphere == "S" ? "S" : "N"),
+            "longitud=" + exact(r.LongitudeDeg) + (r.LonHemisphere == "W" ? "W" : "E"),
+            "lugar=" + TrimBlanks(r.Place)};
+}
+
+// Every field of a record as text, to compare whole records.
+inline std::vector<std::string> RecordFields(const NatalRecord& r) {
+    const auto f = [](float x) {
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%a", static_cast<double>(x));
+        return std::string(buf);
+    };
+    return {r.NatalName,
+            r.NatalNameFixed,
+            r.DayText,
+            r.MonthText,
+            r.YearText,
+            std::to_string(r.NatalDay),
+            std::to_string(r.NatalMonth),
+            std::to_string(r.NatalYear),
+            r.FechaNatalTexto,
+            r.HourText,
+            r.MinuteText,
+            r.SecondText,
+            r.TimeText,
+            f(r.NatalHour),
+            r.ZoneHourText,
+            r.ZoneMinuteText,
+            r.ZoneText,
+            r.ZoneSign,
+            f(r.ZoneHours),
+            r.LatDegText,
+            r.LatMinText,
+            r.LatHemisphere,
+            r.LatText,
+            f(r.LatitudeDeg),
+            r.LonDegText,
+            r.LonMinText,
+            r.LonHemisphere,
+            r.LonText,
+            f(r.LongitudeDeg),
+            r.Place};
 }
 
 struct RoundTrip {
