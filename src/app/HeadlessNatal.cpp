@@ -11,6 +11,7 @@
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
 #include "chart/DistribuirGlifos.h"
+#include "chart/ErrorCalculoNatal.h"
 #include "chart/ListadoNatal.h"
 
 namespace natalis {
@@ -62,6 +63,10 @@ std::optional<NatalRun> ComputeNatal(const Args& args, std::ostream& err) {
     }
     SwissEphemeris eph;
     CalcularNatal(run.rec, o->houses, eph, run.tables);
+    if (const auto error = ErrorCalculoNatal(run.tables)) {
+        err << *error << "\n";
+        return std::nullopt;
+    }
     DistribuirGlifos(run.tables.natal.PlanetaNatal);
     run.source = eph.Source();
     const std::string aviso = AvisoCasasPorfirio(o->houses, run.tables.natal.HouseSystemUsed);

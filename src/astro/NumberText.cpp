@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -119,6 +120,10 @@ std::string General15(double x) {
 double IntFloor(double x) { return std::floor(x); }
 
 long CIntEven(double x) {
+    // Beyond the range of a long (and for NaN) the conversion would have no defined
+    // result; such values are never shown, since the computations refuse them first.
+    constexpr double kLongRange = 9.2e18;
+    if (!(std::fabs(x) < kLongRange)) return std::isnan(x) ? 0 : x > 0 ? LONG_MAX : LONG_MIN;
     double f = std::floor(x);
     double diff = x - f;
     if (diff > 0.5) return static_cast<long>(f) + 1;

@@ -9,6 +9,7 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"
 #include "chart/DistribuirGlifos.h"
+#include "chart/ErrorCalculoNatal.h"
 #include "predictive/EjecutarPredictivo.h"
 #include "predictive/OpcionesPredictivas.h"
 
@@ -41,6 +42,10 @@ std::optional<OpcionesPredictivas> Preparar(const Args& args, bool progresion, M
     MarkChartLoaded(st);
     st.HouseSystem = o->houses;
     CalcularNatal(st.DatosNatales, st.HouseSystem, eph, st.tables);
+    if (const auto error = ErrorCalculoNatal(st.tables)) {
+        err << *error << "\n";
+        return std::nullopt;
+    }
     DistribuirGlifos(st.tables.natal.PlanetaNatal);
     const std::string aviso = AvisoCasasPorfirio(st.HouseSystem, st.tables.natal.HouseSystemUsed);
     if (!aviso.empty()) err << aviso << "\n";

@@ -1,6 +1,7 @@
 // Number <-> text conversions used by every listing, message and chart file.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -15,6 +16,15 @@ TEST(IntFloor, RoundsTowardsMinusInfinity) {
     EXPECT_EQ(IntFloor(-0.25), -1.0);
     EXPECT_EQ(IntFloor(2.999), 2.0);
     EXPECT_EQ(IntFloor(-3.0), -3.0);
+}
+
+// Values no long can hold have no rounding of their own; they never reach a text, since the
+// computations refuse them first, but they must not be undefined on the way.
+TEST(CIntEven, NaNAndHugeValuesStayDefined) {
+    EXPECT_EQ(CIntEven(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(CIntEven(1e300), LONG_MAX);
+    EXPECT_EQ(CIntEven(-std::numeric_limits<double>::infinity()), LONG_MIN);
+    EXPECT_EQ(CIntEven(9.1e18), 9100000000000000000L);
 }
 
 TEST(CIntEven, HalvesGoToTheEvenNeighbour) {

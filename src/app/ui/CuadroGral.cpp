@@ -21,6 +21,7 @@
 #include "chart/CalcularNatal.h"
 #include "chart/DibujarRueda.h"
 #include "chart/DistribuirGlifos.h"
+#include "chart/ErrorCalculoNatal.h"
 #include "chart/ListadoNatal.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/FrmListaNat.h"
@@ -271,6 +272,13 @@ void CuadroGral::GraficarNatal() {
     if (hooks_.chartMenus) hooks_.chartMenus();
 
     CalcularNatal(state_.DatosNatales, state_.HouseSystem, eph_, state_.tables);
+    if (const auto error = ErrorCalculoNatal(state_.tables)) {
+        surface_.Cls();  // no wheel of positions the ephemeris never gave
+        view_->Redraw();
+        Lista_->clear();
+        dialogs_.MsgBox(*error, MsgButtons::Ok, MsgIcon::Critical, kTituloErrorCalculoNatal);
+        return;
+    }
     if (!state_.CasasCambiadas) {
         txtFecha_->setText(TodayText());
     } else {

@@ -17,6 +17,7 @@
 #include "chart/CalcularNatal.h"
 #include "chart/DibujarRueda.h"
 #include "chart/DistribuirGlifos.h"
+#include "chart/ErrorCalculoNatal.h"
 #include "chart/ui/GlyphFont.h"
 #include "chart/ui/QtSurface.h"
 
@@ -125,6 +126,12 @@ int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
     const int fontId = RegisterGlyphFont(QString::fromStdString(path.parent_path().string()));
     SwissEphemeris eph;
     CalcularNatal(state.DatosNatales, state.HouseSystem, eph, state.tables);
+    if (const auto error = ErrorCalculoNatal(state.tables)) {
+        err << *error << "\n";
+        UnregisterGlyphFont(fontId);
+        restore();
+        return 2;
+    }
     DistribuirGlifos(state.tables.natal.PlanetaNatal);
     QtSurface surface;
     surface.SetTargetSize(QSize(o->width, o->height));
