@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev
   libswe-dev swe-standard-data
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
 )
 missing=()
