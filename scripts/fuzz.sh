@@ -17,12 +17,13 @@ sources=(fuzz/ChartReaderFuzz.cpp src/app/model/ChartFileReader.cpp
          src/app/model/ChartFileWriter.cpp src/app/model/Cp1252.cpp
          src/app/model/SafeFileWrite.cpp src/astro/NumberText.cpp)
 
-objects=()
+objects=() pids=()
 for s in "${sources[@]}"; do
   o="$out/obj/$(echo "$s" | tr / _).o"
-  "${compiler[@]}" "${flags[@]}" -c "$s" -o "$o"
-  objects+=("$o")
+  "${compiler[@]}" "${flags[@]}" -c "$s" -o "$o" &
+  pids+=($!) objects+=("$o")
 done
+for p in "${pids[@]}"; do wait "$p"; done
 clang++ "${flags[@]}" "${objects[@]}" -o "$out/chart_reader_fuzz"
 
 "$out/chart_reader_fuzz" -max_total_time="$seconds" -max_len=2048 -timeout=10 \
