@@ -8,6 +8,7 @@ packages=(
   tzdata libhowardhinnant-date-dev libdate-tz3
   libtimezonemap-data libgeonames-common
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream groff-base
 )

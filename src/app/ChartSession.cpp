@@ -7,6 +7,7 @@
 #include "chart/CalcularNatal.h"
 #include "chart/DibujarRueda.h"
 #include "chart/DistribuirGlifos.h"
+#include "chart/ErrorCalculoNatal.h"
 #include "chart/ListadoNatal.h"
 #include "chart/Rings.h"
 #include "predictive/ListarProgresion.h"
@@ -29,11 +30,18 @@ void ChartSession::Accept() {
     Lista.clear();
 }
 
-void ChartSession::MostrarNatal(Surface* s) {
-    CalcularNatal(DatosNatales, LetraCasas(HouseSystem), eph_, tables);
+std::optional<std::string> ChartSession::CalcularNatal() {
+    natalis::CalcularNatal(DatosNatales, LetraCasas(HouseSystem), eph_, tables);
+    if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
-    if (s) DibujarNatal(*s);
     Lista = ListarAspectos(tables.natal);
+    return std::nullopt;
+}
+
+std::optional<std::string> ChartSession::MostrarNatal(Surface* s) {
+    auto error = CalcularNatal();
+    if (!error && s) DibujarNatal(*s);
+    return error;
 }
 
 void ChartSession::DibujarNatal(Surface& s) {

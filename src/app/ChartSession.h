@@ -7,6 +7,7 @@
 // reads them), the progression and transit state and results, and the lines of `Lista`. It
 // draws onto any Surface it is handed; it owns no widget and no dialog mode.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,9 +65,13 @@ class ChartSession {
     // the previous chart does not belong to it, and the list starts empty.
     void Accept();
 
-    // The natal display: CalcularNatal in the chosen house system, the glyph spreading, the
-    // wheel drawn on s when given, and Lista replaced by the natal aspects.
-    void MostrarNatal(Surface* s);
+    // The natal computation: CalcularNatal in the chosen house system and the glyph
+    // spreading; Lista becomes the natal aspects. When the ephemeris gave no position the
+    // message to show instead of the chart, and Lista is left as it was.
+    std::optional<std::string> CalcularNatal();
+    // The natal display: CalcularNatal, then the wheel drawn on s when given and the
+    // computation succeeded.
+    std::optional<std::string> MostrarNatal(Surface* s);
     // The natal wheel of the last computation drawn again on s (clearing it first).
     void DibujarNatal(Surface& s);
     // "Ver solo natal": the progression leaves the display; wheel and aspects again.

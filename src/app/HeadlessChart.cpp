@@ -9,11 +9,14 @@ bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartS
     const std::filesystem::path path(archivo);
     const ChartReadResult read = sesion.Load(path.parent_path().string(), path.filename().string());
     if (!read.ok) {
-        err << read.message << "\n";
+        err << ChartReadReport(read) << "\n";
         return false;
     }
     sesion.HouseSystem = o.casas;
-    sesion.MostrarNatal(s);
+    if (const auto error = sesion.MostrarNatal(s)) {
+        err << *error << "\n";
+        return false;
+    }
 
     if (o.progresion) {
         PredictiveState& p = sesion.pred;

@@ -14,6 +14,9 @@ class Ephemeris {
     // apparent geocentric tropical ecliptic longitude of date (degrees, 0 up to 360),
     // latitude (degrees), distance (AU), daily motion in longitude (degrees/day).
     // body: 0 Sun, 1 Moon, 2 Mercury ... 9 Pluto. The return value carries no meaning.
+    // Where the ephemeris has no position (an instant outside every theory it has) the
+    // four values are NaN, never a position of zeros, so that a computation from them is
+    // seen to have failed.
     virtual double CalcBody(double jd, int32_t body, double* out) = 0;
     virtual EphemerisSource Source() const = 0;
 };

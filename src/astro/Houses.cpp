@@ -40,20 +40,35 @@ float AscendantDeg(double a, double f, double e) {
     return MODg(A / kDegToRad);
 }
 
-// Placidus semi-arc iteration for one intermediate cusp: R starts at a + h and is moved,
-// ten times, to a + X / F (upper half) or a + pi - X / F (lower half), X being the diurnal
-// or nocturnal semi-arc of the ecliptic point with right ascension R. Returns that point's
-// longitude in degrees. a, h, e, f in radians.
+// Rounds of the Placidus iteration: it stops when R moves by less than kPlacidusTolerance
+// radians. Up to about 55 degrees of latitude ten rounds are close to that; the nearer the
+// polar circle the slower it converges (some 70 rounds at 66.5 degrees), so the cap only
+// guards against a loop that would never end.
+constexpr double kPlacidusTolerance = 1e-12;
+constexpr int kPlacidusMaxRounds = 100;
+
+// x reduced to 0 up to 360 degrees in double precision. MODg rounds to single precision,
+// which the house formulas must not do to an ARMC they work on: near the polar circles the
+// ecliptic lies almost along the horizon, and the 1e-5 degrees of that rounding move the
+// rising point by minutes of arc.
+double ReduceDeg(double x) { return x - 360.0 * std::floor(x / 360.0); }
+
+// Placidus semi-arc iteration for one intermediate cusp: R starts at a + h and is moved to
+// a + X / F (upper half) or a + pi - X / F (lower half), X being the diurnal or nocturnal
+// semi-arc of the ecliptic point with right ascension R, until R no longer moves. Returns
+// that point's longitude in degrees. a, h, e, f in radians.
 float PlacidusCusp(double a, double h, double F, bool lowerHalf, double e, double f) {
     double s = lowerHalf ? 1.0 : -1.0;
     double R = a + h;
-    for (int round = 0; round < 10; ++round) {
+    for (int round = 0; round < kPlacidusMaxRounds; ++round) {
         double Y = s * std::sin(R) * std::tan(e) * std::tan(f);
         if (Y > 1) Y = 1;  // only rounding can take |Y| past 1 within the valid latitudes
         if (Y < -1) Y = -1;
         // X = arccos(Y) written as the arctangent of sqrt(1 - Y^2) / Y, 0 up to pi.
         double X = ArcTanTurn(std::sqrt(1 - Y * Y), Y, false);
+        const double previous = R;
         R = lowerHalf ? a + kPi - X / F : a + X / F;
+        if (std::fabs(R - previous) < kPlacidusTolerance) break;
     }
     double lambda = ArcTanTurn(std::tan(R), std::cos(e), std::sin(R) < 0);
     return MODg(lambda / kDegToRad);
@@ -118,14 +133,14 @@ double Angle(double x, double y) {
 }
 
 // Placido: Placidus cusps for the ARMC and latitude (degrees). Midheaven from ARALongitud,
-// Ascendant from the rising-point formula, cusps 11, 12, 2, 3 by ten rounds of the
-// semi-arc iteration (trisection of the diurnal and nocturnal semi-arcs). Latitude 0 is
+// Ascendant from the rising-point formula, cusps 11, 12, 2, 3 by the semi-arc iteration
+// (trisection of the diurnal and nocturnal semi-arcs) run until it has converged. Latitude 0 is
 // taken as 0.0001 so that the semi-arc ratio never divides by zero. Returns false, leaving
 // Cusp untouched, beyond the latitude where semi-arcs exist.
 bool Placido(double armc, double lat, float obliquity, CuspTable& Cusp) {
     if (!SemiArcsExist(lat, obliquity)) return false;
     if (lat == 0) lat = 0.0001;
-    armc = MODg(armc);
+    armc = ReduceDeg(armc);
     double a = armc * kDegToRad, f = lat * kDegToRad, e = obliquity * kDegToRad;
 
     float C[7];
@@ -157,7 +172,7 @@ bool Koch(double armc, double lat, float obliquity, CuspTable& Cusp) {
         double H = MODg(30.0 * i + 60.0);
         double F = H < 180 ? H / 90 - 1 : H / 90 - 3;
         double g = H < 180 ? 1.0 : -1.0;
-        double X = MODg(armc + H + F * AD) * kDegToRad;
+        double X = ReduceDeg(armc + H + F * AD) * kDegToRad;
         Cusp[i] = static_cast<float>(
             Angle(std::cos(X) * std::cos(e) - g * std::tan(f) * std::sin(e), std::sin(X)));
     }
@@ -181,7 +196,7 @@ void Regiomontano(double armc, double lat, float obliquity, CuspTable& Cusp) {
 // quadrant between them trisected; cusps 4 to 9 opposite. Defined at every latitude short
 // of the poles, so it stands in where Placidus and Koch have no meaning.
 void Porfirio(double armc, double lat, float obliquity, CuspTable& Cusp) {
-    double reduced = MODg(armc);
+    double reduced = ReduceDeg(armc);
     double asc = AscendantDeg(reduced * kDegToRad, lat * kDegToRad,
                               static_cast<double>(obliquity) * kDegToRad);
     double mc = MODg(ARALongitud(reduced, obliquity));

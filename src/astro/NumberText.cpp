@@ -2,7 +2,9 @@
 // std::from_chars, which never consult a locale, so a decimal point is always ".".
 #include "astro/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -13,6 +15,32 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// The decimal exponent of the first significant digit of a number written as digits, an
+// optional point and digits, and an optional exponent ("1234.5" gives 3, "0.0012e2" gives
+// -1), saturated far beyond the range of a double; only its sign matters to the caller,
+// which has a value too large or too small for a double: a text of more than 308 digits
+// is too large, whatever its exponent letter says.
+long DecimalExponent(const std::string& number) {
+    constexpr long kFar = 1000000;
+    const std::size_t e = number.find('e');
+    const std::string mantissa = number.substr(0, e);
+    long exponent = 0;
+    if (e != std::string::npos) {
+        std::size_t q = e + 1;
+        const bool negative = number[q] == '-';
+        if (number[q] == '+' || number[q] == '-') ++q;
+        for (; q < number.size() && exponent < kFar; ++q)
+            exponent = exponent * 10 + (number[q] - '0');
+        if (negative) exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string::npos) return -kFar;  // zero
+    const long place =
+        first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return std::clamp(place + exponent, -kFar, kFar);
+}
 
 // Reads the longest prefix of text that forms a decimal number (sign, digits, point,
 // exponent) and converts it; no number reads as 0. With blanksAnywhere every blank is
@@ -67,9 +95,7 @@ double ReadNumber(const std::string& text, bool blanksAnywhere) {
                                std::chars_format::general);
     if (res.ec == std::errc::result_out_of_range) {
         // Too large keeps the largest finite value, too small reads as 0.
-        std::size_t e = number.find('e');
-        bool hugeExponent = e != std::string::npos && number[e + 1] != '-';
-        value = hugeExponent ? std::numeric_limits<double>::max() : 0.0;
+        value = DecimalExponent(number) > 0 ? std::numeric_limits<double>::max() : 0.0;
     }
     return negative ? -value : value;
 }
@@ -94,6 +120,10 @@ std::string General15(double x) {
 double IntFloor(double x) { return std::floor(x); }
 
 long CIntEven(double x) {
+    // Beyond the range of a long (and for NaN) the conversion would have no defined
+    // result; such values are never shown, since the computations refuse them first.
+    constexpr double kLongRange = 9.2e18;
+    if (!(std::fabs(x) < kLongRange)) return std::isnan(x) ? 0 : x > 0 ? LONG_MAX : LONG_MIN;
     double f = std::floor(x);
     double diff = x - f;
     if (diff > 0.5) return static_cast<long>(f) + 1;

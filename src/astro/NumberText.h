@@ -8,7 +8,8 @@ namespace natalis {
 // Greatest whole number not above x (Int(-0.25) = -1).
 double IntFloor(double x);
 
-// Nearest whole number, halves to the even neighbour (CInt).
+// Nearest whole number, halves to the even neighbour (CInt). NaN gives 0 and values beyond
+// the range of a long its nearest end.
 long CIntEven(double x);
 
 // Leading-number reading of a text: blanks anywhere are skipped, then an optional sign,

@@ -4,6 +4,7 @@
 #include <swephexp.h>
 
 #include <algorithm>
+#include <limits>
 
 namespace natalis {
 
@@ -39,7 +40,7 @@ double SwissEphemeris::CalcBody(double jd, int32_t body, double* out) {
         // file (then the analytic theory is asked directly).
         ret = swe_calc_ut(jd, kLibraryBody[body], kFilesFlags, xx, serr);
         if (ret == ERR) ret = swe_calc_ut(jd, kLibraryBody[body], kAnalyticFlags, xx, serr);
-        if (ret == ERR) std::fill(xx, xx + 6, 0.0);
+        if (ret == ERR) std::fill(xx, xx + 6, std::numeric_limits<double>::quiet_NaN());
         filesUsed_ = ret != ERR && (ret & SEFLG_MOSEPH) == 0;
     }
     out[0] = xx[0];  // longitude, degrees 0 up to 360

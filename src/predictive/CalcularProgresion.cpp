@@ -25,7 +25,20 @@ struct Calculo {
     PlanetTable Planet{};
     ProgTables prog;
     float arco = 0;
+    std::string rechazo;  // why the technique has no answer for this chart and date
 };
+
+constexpr const char* kTituloDireccion = "Dirección primaria";
+
+// Why primary directions cannot place the bodies by quadrant proportion: the quadrant from
+// the Descendant to the Midheaven of the directed (or the natal) houses has no positive
+// size, as happens to Porphyry and Regiomontanus charts beyond the polar circles.
+std::string SinCuadrante(bool natales) {
+    return std::string("La dirección primaria no tiene sentido para esta ") +
+           (natales ? "carta: en las casas natales" : "fecha: en las casas dirigidas") +
+           " el cuadrante del Descendente al Medio Cielo no tiene tamaño, como ocurre más "
+           "allá del círculo polar.";
+}
 
 // Primary directions in mundo: the sky of the directed instant (one degree of right
 // ascension per year) placed into the natal houses by quadrant proportion.
@@ -50,6 +63,17 @@ void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& nat
     const float Q1 = A - 180;  // DSC to MC, also ASC to IC
     const auto& cn = natal.CuspideNatal;
     const auto& nq = natal.NatalQuadrant;
+    // The proportions below need quadrants of positive size, directed and natal alike (the
+    // natal sizes are stored reduced to one turn, so they are judged from the cusps).
+    const float natalA = MODg(cn[10].Lon - cn[1].Lon);
+    if (!(natalA - 180 > 0 && 360 - natalA > 0)) {
+        c.rechazo = SinCuadrante(true);
+        return;
+    }
+    if (!(Q0 > 0 && Q1 > 0)) {
+        c.rechazo = SinCuadrante(false);
+        return;
+    }
     for (int j = 1; j <= 10; ++j) {
         const float x = MODg(c.Planet[j].Lon - c.Cusp[1]);
         float f = 0;
@@ -71,16 +95,15 @@ void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& nat
     }
 }
 
-// The solar arc of an age: how far the Sun has gone, degrees 0 up to 360, from its natal place
-// to the instant NatalJD0 + edad + H / 24, as many days after the birth moment (universal
-// time of birth H hours) as there are years of age.
+// The solar arc of an age: how far the Sun has gone from its natal place to the instant
+// NatalJD0 + edad + H / 24, as many days after the birth moment (universal time of birth H
+// hours) as there are years of age; degrees -180 up to 180: 0 on the birth date (where the
+// difference is a hair either side of 0, the natal Sun being kept in single precision),
+// negative before it.
 float ArcoSolar(float edad, float H, const NatalTables& natal, Ephemeris& eph) {
     double buf[7] = {0, 0, 0, 0, 0, 0, 0};
     eph.CalcBody(natal.NatalJD0 + edad + H / 24.0, 0, buf);
-    const float arco = MODg(buf[0] - natal.PlanetaNatal[1].Lon);
-    // The natal Sun is kept in single precision, so at the birth moment itself the Sun may
-    // stand a hair short of it, which MODg reads as a full turn: that is no arc at all.
-    return arco == 360.0f ? 0.0f : arco;
+    return static_cast<float>(std::remainder(buf[0] - natal.PlanetaNatal[1].Lon, 360.0));
 }
 
 // Solar arc, degree per year and secondary progressions: the MC moved by the arc, houses from
@@ -173,6 +196,12 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
     switch (tecnica) {
         case TipoTecnica::Primaria:
             CalcularPrimaria(edad, rec, natal, houseSystem, eph, c);
+            if (!c.rechazo.empty()) {
+                res.estado = ProgresionEstado::ErrorCalculo;
+                res.mensaje = c.rechazo;
+                res.titulo = kTituloDireccion;
+                return res;
+            }
             c.arco = edad;
             break;
         case TipoTecnica::ArcoSolar:

@@ -14,7 +14,8 @@ namespace natalis {
 enum class ProgresionEstado {
     Calculada,       // positions, Edad and Arco written; HayProgresion set
     FechaRechazada,  // the date parser's message; nothing changed
-    ErrorCalculo,    // a non-finite result; nothing changed
+    ErrorCalculo,    // no answer (a non-finite result, a direction without meaning);
+                     // nothing changed
 };
 
 struct ProgresionResultado {

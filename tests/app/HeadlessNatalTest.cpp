@@ -174,16 +174,58 @@ TEST_F(HeadlessNatal, RejectedFileGivesTheReadersMessageAndNothingOnOutput) {
         const Outcome r = Invoke(command, {"--x", dir / "NoExiste.dat"});
         EXPECT_EQ(r.code, 2);
         EXPECT_EQ(r.out, "");
+        // The reader's message, then why.
         EXPECT_EQ(r.err,
                   "Hay error en los datos de NoExiste.dat\n"
                   "Utilice el block de notas para corregir los datos natales, \n"
-                  "o borre el archivo con el explorador de Windows.  \n");
+                  "o borre el archivo con el explorador de Windows.  \n"
+                  "El archivo no existe.\n");
     }
     WriteBytes(dir / "Mala.dat", "5: 12\r\n");  // a time line without its point
     const Outcome r = Invoke(HeadlessJson, {"--json", dir / "Mala.dat"});
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err.rfind("Hay error en los datos de Mala.dat\n", 0), 0u);
+    EXPECT_EQ(r.err,
+              "Hay error en los datos de Mala.dat\n"
+              "Utilice el block de notas para corregir los datos natales, \n"
+              "o borre el archivo con el explorador de Windows.  \n"
+              "Renglón 1: la hora debe escribirse con dos cifras antes del punto, como en "
+              "5: 09.0730.\n");
+}
+
+// A chart whose data the program cannot use is refused with the line and the reason, not
+// drawn from a sky the ephemeris never gave (year 5401 put every body at 0 Aries).
+TEST_F(HeadlessNatal, ChartDataOutsideTheProgramsRangesIsRefusedWithLineAndReason) {
+    struct Row {
+        const char* line;  // replaces a data line of Prueba.dat
+        const char* field;
+        const char* said;
+    };
+    const Row rows[] = {
+        {"4: 5401", "4: 2000",
+         "Renglón 8: el año 5401 está fuera del rango del programa, de -3000 a 3000."},
+        {"5: 99.9999", "5: 12.0000",
+         "Renglón 9: la hora 99 no es correcta: las horas son de 0 a 23."},
+        {"7: 99.99N", "7: 40.00N",
+         "Renglón 11: la latitud de 99 grados no es correcta: es de 0 a 89."},
+        {"3; 13", "3; 1", "Renglón 7: el mes 13 no es correcto: los meses son de 1 a 12."},
+    };
+    for (const Row& row : rows) {
+        std::string bytes = ChartBytes("Prueba", "40.00N");
+        bytes.replace(bytes.find(row.field), std::string(row.field).size(), row.line);
+        WriteBytes(dir / "Fuera.dat", bytes);
+        for (auto command : {HeadlessListing, HeadlessJson}) {
+            const Outcome r = Invoke(command, {"--x", dir / "Fuera.dat"});
+            EXPECT_EQ(r.code, 2) << row.line;
+            EXPECT_EQ(r.out, "") << row.line;
+            EXPECT_EQ(r.err,
+                      "Hay error en los datos de Fuera.dat\n"
+                      "Utilice el block de notas para corregir los datos natales, \n"
+                      "o borre el archivo con el explorador de Windows.  \n" +
+                          std::string(row.said) + "\n")
+                << row.line;
+        }
+    }
 }
 
 TEST_F(HeadlessNatal, MissingOrWrongOptionGivesTheUsage) {

@@ -1,8 +1,10 @@
 // Number <-> text conversions used by every listing, message and chart file.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <clocale>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "astro/NumberText.h"
@@ -14,6 +16,15 @@ TEST(IntFloor, RoundsTowardsMinusInfinity) {
     EXPECT_EQ(IntFloor(-0.25), -1.0);
     EXPECT_EQ(IntFloor(2.999), 2.0);
     EXPECT_EQ(IntFloor(-3.0), -3.0);
+}
+
+// Values no long can hold have no rounding of their own; they never reach a text, since the
+// computations refuse them first, but they must not be undefined on the way.
+TEST(CIntEven, NaNAndHugeValuesStayDefined) {
+    EXPECT_EQ(CIntEven(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(CIntEven(1e300), LONG_MAX);
+    EXPECT_EQ(CIntEven(-std::numeric_limits<double>::infinity()), LONG_MIN);
+    EXPECT_EQ(CIntEven(9.1e18), 9100000000000000000L);
 }
 
 TEST(CIntEven, HalvesGoToTheEvenNeighbour) {
@@ -45,6 +56,23 @@ TEST(Val, HugeExponentStaysFinite) {
     EXPECT_TRUE(std::isfinite(Val("1e999")));
     EXPECT_GT(Val("1e999"), 1e300);
     EXPECT_EQ(Val("1e-999"), 0.0);
+}
+
+// A number of more than 308 digits is too large for a double, like a huge exponent, and
+// keeps the largest finite value; one whose first digit lies that far after the point is
+// too small and reads as 0.
+TEST(Val, NumbersOfMoreThan308DigitsAreHugeNotZero) {
+    const std::string digits400 = "1" + std::string(399, '0');
+    EXPECT_EQ(Val(digits400), std::numeric_limits<double>::max());
+    EXPECT_EQ(ValLeading("  " + digits400 + " x"), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val("-" + digits400), -std::numeric_limits<double>::max());
+    EXPECT_EQ(Val(digits400 + ".5"), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val(digits400 + "e-50"), std::numeric_limits<double>::max());  // still 1e349
+    EXPECT_DOUBLE_EQ(Val(digits400 + "e-500"), 1e-101);  // in range: read as it is
+    EXPECT_EQ(Val("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(Val("0." + std::string(400, '0') + "1e800"), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val(std::string(400, '0') + "7"), 7.0);  // leading zeros are no digits of size
+    EXPECT_EQ(Val("1e99999999999999999999"), std::numeric_limits<double>::max());
 }
 
 TEST(ValLeading, BlankEndsTheNumber) {

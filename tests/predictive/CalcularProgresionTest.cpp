@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -8,6 +9,7 @@
 #include "astro/Calendar.h"
 #include "astro/Houses.h"
 #include "predictive/CalcularProgresion.h"
+#include "predictive/ListarProgresion.h"
 
 namespace natalis {
 namespace {
@@ -251,6 +253,104 @@ TEST(CalcularProgresion, FloatingPointFaultReportsInSpanishAndKeepsTheState) {
         EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
         for (int i = 1; i <= 10; ++i) EXPECT_EQ(e.tablas.Planet[i].Lon, antes.Planet[i].Lon);
     }
+}
+
+// The solar arc is the Sun's motion since the birth, -180 up to 180 degrees. On the birth
+// date the Sun is recomputed for the birth moment in double precision while its natal copy
+// is a Single; here the copy (280.1 rounded to a Single, 280.1000061) lies a hair ahead,
+// so the difference is a hair below 0, which reduced to 0..360 would read 360.
+TEST(CalcularProgresion, SolarArcOfTheBirthDateIsZeroAndBeforeTheBirthNegative) {
+    struct Caso {
+        const char* fecha;
+        bool conversa;
+        double arco;        // hand computation: the uniform Sun moves 1 degree a day
+        const char* linea;  // the listing's arc line
+    };
+    const Caso casos[] = {
+        {"1 1 2000", false, 0, "arco :  0 grados"},
+        {"1 1 2000", true, 0, "arco :  0 grados"},
+        {"1 1 1990", false, -3652 / 365.25, "arco :  -10 grados"},  // 3652 days before
+        {"1 1 1990", true, 3652 / 365.25, "arco :  10 grados"},     // converse
+        {"1 7 1999", false, -184 / 365.25, "arco :  -.5 grados"},   // 184 days before
+        // 73049 days after: a Sun 200 degrees on is 160 degrees back.
+        {"1 1 2200", false, 73049 / 365.25 - 360, "arco :  -160 grados"},
+    };
+    for (const Caso& c : casos) {
+        Escenario e;
+        e.eph.lon0[0] = 280.1;
+        e.tablas = TablasNatales(e.rec, e.eph);
+        ASSERT_GT(e.tablas.natal.PlanetaNatal[1].Lon, 280.1);  // the copy is a hair ahead
+        const auto r = e.Calcular("Arco Solar", c.fecha, c.conversa);
+        ASSERT_EQ(r.estado, ProgresionEstado::Calculada) << c.fecha;
+        EXPECT_NEAR(e.ps.Arco, c.arco, 1e-3) << c.fecha << " " << c.conversa;
+        EXPECT_GE(e.ps.Arco, -180) << c.fecha;
+        EXPECT_LE(e.ps.Arco, 180) << c.fecha;
+        const auto lista =
+            ListarProgresion(TipoTecnica::ArcoSolar, e.ps.Arco, e.ps, e.tablas.natal);
+        EXPECT_NE(std::find(lista.begin(), lista.end(), c.linea), lista.end()) << c.fecha;
+    }
+}
+
+// A chart at 69 degrees north (8 h local), beyond the polar circle, where the houses fall back to
+// Porphyry: for many ages the directed Ascendant lies less than half a turn behind the
+// directed Midheaven, so the quadrant from the Descendant to the Midheaven has no size and
+// the quadrant proportions of primary directions have no meaning. Those directions are
+// refused with the reason and change nothing; the others are computed. The directed houses
+// are worked out here from the directed ARMC (one degree of right ascension per year, as
+// in DirectedArmcAdvancesOneDegreeOfRightAscensionPerYear).
+TEST(CalcularProgresion, PrimaryDirectionWithoutADescendantToMidheavenQuadrantIsRefused) {
+    int rechazadas = 0, calculadas = 0;
+    for (int anio = 2000; anio <= 2080; anio += 2) {
+        Escenario e;
+        e.rec.LatitudeDeg = 69;
+        e.rec.NatalHour = 8;
+        e.tablas = TablasNatales(e.rec, e.eph);
+        const NatalTables& n = e.tablas.natal;
+        const float natalA = MODg(n.CuspideNatal[10].Lon - n.CuspideNatal[1].Lon);
+        ASSERT_GT(natalA, 180);  // the natal houses themselves have their four quadrants
+        const ChartTables antes = e.tablas;
+        const std::string fecha = "1 1 " + std::to_string(anio);
+        const auto r = e.Calcular("Primaria", fecha);
+
+        const double edad = (JulDay(1, 1, anio) - n.NatalJD0) / 365.25;
+        const double armc = MODg(n.NatalARMC + edad * (1 + 2400.0513 / (24 * 36525.0)));
+        CuspTable dirigidas{};
+        Houses(armc, e.rec.LatitudeDeg, "P", n.Obliquity, dirigidas);
+        const double A = MODg(dirigidas[10] - dirigidas[1]);
+        if (A - 180 > 0.01) {
+            ++calculadas;
+            EXPECT_EQ(r.estado, ProgresionEstado::Calculada) << fecha << " A " << A;
+        } else if (A - 180 < -0.01) {
+            ++rechazadas;
+            EXPECT_EQ(r.estado, ProgresionEstado::ErrorCalculo) << fecha << " A " << A;
+            EXPECT_EQ(r.mensaje,
+                      "La dirección primaria no tiene sentido para esta fecha: en las casas "
+                      "dirigidas el cuadrante del Descendente al Medio Cielo no tiene tamaño, "
+                      "como ocurre más allá del círculo polar.");
+            EXPECT_EQ(r.titulo, "Dirección primaria");
+            EXPECT_FALSE(e.ps.HayProgresion);
+            EXPECT_EQ(e.ps.prog.PlanetaProg[1].Texto, "");
+            EXPECT_EQ(e.tablas.Cusp, antes.Cusp);
+            for (int i = 1; i <= 10; ++i) EXPECT_EQ(e.tablas.Planet[i].Lon, antes.Planet[i].Lon);
+        }
+    }
+    EXPECT_GT(rechazadas, 0);
+    EXPECT_GT(calculadas, 0);
+}
+
+// When the natal houses themselves lack the quadrant, no date can be directed.
+TEST(CalcularProgresion, PrimaryDirectionOfAChartWithoutTheNatalQuadrantIsRefused) {
+    Escenario e;
+    NatalTables& n = e.tablas.natal;
+    n.CuspideNatal[10].Lon = 100;  // the Midheaven 20 degrees ahead of the Ascendant
+    n.CuspideNatal[1].Lon = 80;
+    const auto r = e.Calcular("Primaria", "1 1 2030");
+    EXPECT_EQ(r.estado, ProgresionEstado::ErrorCalculo);
+    EXPECT_EQ(r.mensaje,
+              "La dirección primaria no tiene sentido para esta carta: en las casas natales el "
+              "cuadrante del Descendente al Medio Cielo no tiene tamaño, como ocurre más allá "
+              "del círculo polar.");
+    EXPECT_FALSE(e.ps.HayProgresion);
 }
 
 }  // namespace

@@ -19,7 +19,16 @@ struct ChartReadResult {
     bool ok = false;
     std::string message;  // the error box's text when !ok
     std::string title;    // the error box's title when !ok
+    // When !ok, why: the file line at fault (counted from 1; 0 when no one line is, as for a
+    // missing file or a missing field) and the reason in Spanish ("el año 5401 está fuera
+    // del rango del programa, de -3000 a 3000").
+    int line = 0;
+    std::string reason;
 };
+
+// The command line's report of a refused file: the error box's text, then the line and the
+// reason ("Renglón 9: el año 5401 está fuera ..."), so that the file can be mended.
+std::string ChartReadReport(const ChartReadResult& result);
 
 // Title and text of the reader's error box; lines are separated by "\n".
 extern const char kChartReadErrorTitle[];  // "Error en Archivo"
@@ -30,9 +39,14 @@ constexpr std::size_t kMaxChartLineBytes = 1000;
 
 // Reads folder/fileName into rec. Each line is a field by its leading number (1 name ...
 // 9 place); reading stops at the place line. A field whose line is missing keeps the value
-// rec held before. On failure (missing or unreadable file, malformed time, zone, latitude or
-// longitude line, a day, month or year beyond a 16-bit integer, a line too long, control
-// characters, no field at all) rec is left exactly as it was. The flags are the caller's.
+// rec held before. The record read must be one the entry form and the date parser accept
+// and the writer can write back as it was: day 1 to 31, month 1 to 12, year -3000 to 3000;
+// hours 0 to 23, minutes and seconds 0 to 59; zone hours up to 12 and zone minutes 0 to 59;
+// latitude 0 to 89 and longitude 0 to 179 degrees with minutes 0 to 59, each of these a
+// whole number; a name of at most kMaxChartLineBytes - 3 characters. On failure (missing or
+// unreadable file, malformed time, zone, latitude or longitude line, a value outside those
+// ranges, a line too long, control characters, no field at all) rec is left exactly as it
+// was. The flags are the caller's.
 ChartReadResult ReadChartFile(const std::string& folder, const std::string& fileName,
                               NatalRecord& rec);
 

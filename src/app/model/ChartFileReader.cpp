@@ -1,9 +1,12 @@
 // The chart reader: each line is a field by its leading number, not by its position.
 #include <sys/stat.h>
 
+#include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <exception>
 #include <fstream>
+#include <optional>
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
@@ -19,7 +22,21 @@ std::string ChartReadErrorMessage(const std::string& fileName) {
            "o borre el archivo con el explorador de Windows.  ";
 }
 
+std::string ChartReadReport(const ChartReadResult& r) {
+    if (r.ok) return "";
+    std::string reason = r.reason;
+    if (r.line > 0) {
+        reason = "Renglón " + std::to_string(r.line) + ": " + reason;
+    } else if (!reason.empty()) {
+        reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(reason[0])));
+    }
+    return reason.empty() ? r.message : r.message + "\n" + reason + ".";
+}
+
 namespace {
+
+// Field numbers of the layout (the leading number of each data line).
+enum Field { kName = 1, kDay, kMonth, kYear, kTime, kZone, kLat, kLon, kPlace };
 
 enum class LineRead { Line, End, TooLong };
 
@@ -57,10 +74,73 @@ std::string Chars(const std::string& s, std::size_t from, std::size_t count) {
 
 double Lead(const std::string& s) { return ValLeading(s); }
 
+// The checks of the values a chart may hold, in the order of the entry form's checks. Each
+// value is read from the record as the reader leaves it: the day, month and year as the
+// whole numbers the chart uses, every other part as the leading number of its text. The
+// ranges are those of the entry form and the date parser; the zone minutes, which the form
+// leaves unchecked, are minutes of an hour like every other minutes field, so that the
+// writer never has to carry them into the hours. Time, zone and coordinate parts must be
+// whole numbers: the layout has no place for a fraction of a second or of a minute.
+struct RangeCheck {
+    Field field;
+    double (*value)(const NatalRecord&);
+    double lowest, highest;  // both allowed
+    const char* outOfRange;  // the reason, "%" standing for the value read
+    const char* missing;     // the reason when no line of the file set the value
+};
+
+const RangeCheck kRangeChecks[] = {
+    {kDay, [](const NatalRecord& r) -> double { return r.NatalDay; }, 1, 31,
+     "el día % no es correcto: los días son de 1 a 31", "falta el renglón del día (2:)"},
+    {kMonth, [](const NatalRecord& r) -> double { return r.NatalMonth; }, 1, 12,
+     "el mes % no es correcto: los meses son de 1 a 12", "falta el renglón del mes (3;)"},
+    {kYear, [](const NatalRecord& r) -> double { return r.NatalYear; }, -3000, 3000,
+     "el año % está fuera del rango del programa, de -3000 a 3000",
+     "falta el renglón del año (4:)"},
+    {kTime, [](const NatalRecord& r) { return Lead(r.HourText); }, 0, 23,
+     "la hora % no es correcta: las horas son de 0 a 23", "falta el renglón de la hora (5:)"},
+    {kTime, [](const NatalRecord& r) { return Lead(r.MinuteText); }, 0, 59,
+     "los minutos % de la hora no son correctos: son de 0 a 59",
+     "falta el renglón de la hora (5:)"},
+    {kTime, [](const NatalRecord& r) { return Lead(r.SecondText); }, 0, 59,
+     "los segundos % de la hora no son correctos: son de 0 a 59",
+     "falta el renglón de la hora (5:)"},
+    {kZone, [](const NatalRecord& r) { return Lead(r.ZoneHourText); }, 0, 12,
+     "el huso de % horas no es correcto: la mayor diferencia horaria es de 12 horas",
+     "falta el renglón del huso (6:)"},
+    {kZone, [](const NatalRecord& r) { return Lead(r.ZoneMinuteText); }, 0, 59,
+     "los minutos % del huso no son correctos: son de 0 a 59", "falta el renglón del huso (6:)"},
+    {kLat, [](const NatalRecord& r) { return Lead(r.LatDegText); }, 0, 89,
+     "la latitud de % grados no es correcta: es de 0 a 89", "falta el renglón de la latitud (7:)"},
+    {kLat, [](const NatalRecord& r) { return Lead(r.LatMinText); }, 0, 59,
+     "los minutos % de la latitud no son correctos: son de 0 a 59",
+     "falta el renglón de la latitud (7:)"},
+    {kLon, [](const NatalRecord& r) { return Lead(r.LonDegText); }, 0, 179,
+     "la longitud de % grados no es correcta: es de 0 a 179",
+     "falta el renglón de la longitud (8:)"},
+    {kLon, [](const NatalRecord& r) { return Lead(r.LonMinText); }, 0, 59,
+     "los minutos % de la longitud no son correctos: son de 0 a 59",
+     "falta el renglón de la longitud (8:)"},
+};
+
+// The check's reason for the value v.
+std::string OutOfRange(const RangeCheck& c, double v) {
+    std::string reason = c.outOfRange;
+    reason.replace(reason.find('%'), 1, FormatGeneral(v));
+    if (v == std::floor(v) || !(v >= c.lowest && v <= c.highest)) return reason;
+    return reason + ", sin decimales";
+}
+
+const RangeCheck& FirstCheckOf(Field field) {
+    for (const RangeCheck& c : kRangeChecks)
+        if (c.field == field) return c;
+    return kRangeChecks[0];
+}
+
 // A day, month or year: the leading number of rest, as text and as a 16-bit integer
-// rounded halves to even. False when it does not fit.
-bool ReadWhole(const std::string& rest, std::string& text, int16_t& value) {
-    double v = Lead(rest);
+// rounded halves to even. False, with the value read in v, when it does not fit.
+bool ReadWhole(const std::string& rest, std::string& text, int16_t& value, double& v) {
+    v = Lead(rest);
     if (!(v >= -32768.5 && v < 32767.5)) return false;
     if (v == 0) v = 0;  // no "-0"
     value = static_cast<int16_t>(CIntEven(v));
@@ -151,77 +231,143 @@ bool ReadLongitude(const std::string& line, NatalRecord& r) {
 
 enum class FieldRead { Continue, Stop, Error };
 
-// One field line: t is the line trimmed of blanks, number its leading number (1 to 9).
-FieldRead ReadField(int number, const std::string& t, NatalRecord& r) {
+// One field line: t is the line trimmed of blanks, number its leading number (1 to 9). On
+// an error why says what is wrong with the line.
+FieldRead ReadField(int number, const std::string& t, NatalRecord& r, std::string& why) {
     const std::string rest = Chars(t, 2, std::string::npos);
+    const auto whole = [&](std::string& text, int16_t& value) {
+        double v = 0;
+        if (ReadWhole(rest, text, value, v)) return true;
+        why = OutOfRange(FirstCheckOf(static_cast<Field>(number)), v);
+        return false;
+    };
+    const auto layout = [&](bool read, const char* how) {
+        if (!read) why = how;
+        return read ? FieldRead::Continue : FieldRead::Error;
+    };
     switch (number) {
-        case 1:
+        case kName:
             r.NatalName = Cp1252ToUtf8(rest);
             r.NatalNameFixed = Utf8CutOrPad(r.NatalName, 30);
             return FieldRead::Continue;
-        case 2:
-            return ReadWhole(rest, r.DayText, r.NatalDay) ? FieldRead::Continue : FieldRead::Error;
-        case 3:
-            return ReadWhole(rest, r.MonthText, r.NatalMonth) ? FieldRead::Continue
-                                                              : FieldRead::Error;
-        case 4:
-            if (!ReadWhole(rest, r.YearText, r.NatalYear)) return FieldRead::Error;
+        case kDay:
+            return whole(r.DayText, r.NatalDay) ? FieldRead::Continue : FieldRead::Error;
+        case kMonth:
+            return whole(r.MonthText, r.NatalMonth) ? FieldRead::Continue : FieldRead::Error;
+        case kYear:
+            if (!whole(r.YearText, r.NatalYear)) return FieldRead::Error;
             r.FechaNatalTexto = std::to_string(r.NatalDay) + " " + std::to_string(r.NatalMonth) +
                                 " " + std::to_string(r.NatalYear);
             return FieldRead::Continue;
-        case 5:
-            return ReadTime(rest, r) ? FieldRead::Continue : FieldRead::Error;
-        case 6:
-            return ReadZone(rest, r) ? FieldRead::Continue : FieldRead::Error;
-        case 7:
-            return ReadLatitude(t, r) ? FieldRead::Continue : FieldRead::Error;
-        case 8:
-            return ReadLongitude(t, r) ? FieldRead::Continue : FieldRead::Error;
-        default:  // 9
+        case kTime:
+            return layout(ReadTime(rest, r),
+                          "la hora debe escribirse con dos cifras antes del punto, como en "
+                          "5: 09.0730");
+        case kZone:
+            return layout(ReadZone(rest, r),
+                          "el huso debe escribirse con dos cifras antes del punto, como en "
+                          "6: 03.00");
+        case kLat:
+            return layout(ReadLatitude(t, r),
+                          "la latitud debe escribirse con dos cifras antes del punto, como en "
+                          "7: 34.36S");
+        case kLon:
+            return layout(ReadLongitude(t, r),
+                          "la longitud debe escribirse con tres cifras antes del punto, como en "
+                          "8: 058.27W");
+        default:  // kPlace
             r.Place = Utf8CutOrPad(TrimBlanks(Cp1252ToUtf8(rest)), 30);
             return FieldRead::Stop;
     }
 }
 
+// The first value of the record read that a chart may not hold, with the file line that
+// set it (lineOf, by field number; 0 when no line did).
+std::optional<ChartReadResult> RangeFault(const NatalRecord& r, const int (&lineOf)[10]) {
+    for (const RangeCheck& c : kRangeChecks) {
+        const double v = c.value(r);
+        if (v >= c.lowest && v <= c.highest && v == std::floor(v)) continue;
+        const int line = lineOf[c.field];
+        ChartReadResult fault;
+        fault.line = line;
+        fault.reason = line > 0 ? OutOfRange(c, v) : c.missing;
+        return fault;
+    }
+    const std::size_t maxName = kMaxChartLineBytes - 3;
+    if (Utf8Length(TrimBlanks(r.NatalName)) > maxName) {
+        ChartReadResult fault;
+        fault.line = lineOf[kName];
+        fault.reason = "el nombre tiene más de " + std::to_string(maxName) + " caracteres";
+        return fault;
+    }
+    return std::nullopt;
+}
+
+ChartReadResult Refused(const std::string& fileName, int line, const std::string& reason) {
+    ChartReadResult r;
+    r.message = ChartReadErrorMessage(fileName);
+    r.title = kChartReadErrorTitle;
+    r.line = line;
+    r.reason = reason;
+    return r;
+}
+
 }  // namespace
 
 ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, NatalRecord& rec) {
-    const ChartReadResult failure{false, ChartReadErrorMessage(fileName), kChartReadErrorTitle};
     std::streambuf* buffer = in.rdbuf();
-    if (!in || buffer == nullptr) return failure;
+    if (!in || buffer == nullptr) return Refused(fileName, 0, "no se pudo abrir el archivo");
 
     NatalRecord r = rec;
+    int lineOf[10] = {};  // the file line that last set each field
     bool anyField = false;
-    std::string line;
-    for (;;) {
+    std::string line, why;
+    for (int lineNumber = 1;; ++lineNumber) {
         LineRead got = LineRead::End;
         try {
             got = NextLine(*buffer, line);
         } catch (const std::exception&) {  // a read error of the file buffer
-            return failure;
+            return Refused(fileName, 0, "no se pudo leer el archivo");
         }
         if (got == LineRead::End) break;
-        if (got == LineRead::TooLong || HasControlBytes(line)) return failure;
+        if (got == LineRead::TooLong) {
+            return Refused(fileName, lineNumber,
+                           "tiene más de " + std::to_string(kMaxChartLineBytes) + " caracteres");
+        }
+        if (HasControlBytes(line)) {
+            return Refused(fileName, lineNumber,
+                           "tiene caracteres de control, que un archivo de texto no lleva");
+        }
         if (ValLeading(line) == 0) continue;
         const std::string t = TrimBlanks(line);
         const double number = ValLeading(t);
         if (!(number >= 1 && number <= 9 && number == std::floor(number))) continue;
         anyField = true;
-        const FieldRead field = ReadField(static_cast<int>(number), t, r);
-        if (field == FieldRead::Error) return failure;
-        if (field == FieldRead::Stop) break;
+        const int field = static_cast<int>(number);
+        lineOf[field] = lineNumber;
+        const FieldRead read = ReadField(field, t, r, why);
+        if (read == FieldRead::Error) return Refused(fileName, lineNumber, why);
+        if (read == FieldRead::Stop) break;
     }
-    if (!anyField) return failure;
+    if (!anyField)
+        return Refused(fileName, 0, "no tiene ningún renglón de datos natales (1: a 9:)");
+    if (auto fault = RangeFault(r, lineOf)) return Refused(fileName, fault->line, fault->reason);
     rec = std::move(r);
-    return ChartReadResult{true, "", ""};
+    ChartReadResult read;
+    read.ok = true;
+    return read;
 }
 
 ChartReadResult ReadChartFile(const std::string& folder, const std::string& fileName,
                               NatalRecord& rec) {
     const std::string path = JoinPath(folder, fileName);
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return ChartReadResult{false, ChartReadErrorMessage(fileName), kChartReadErrorTitle};
+    if (::stat(path.c_str(), &st) != 0) {
+        return Refused(fileName, 0,
+                       errno == ENOENT ? "el archivo no existe" : "no se pudo abrir el archivo");
+    }
+    if (S_ISDIR(st.st_mode)) return Refused(fileName, 0, "es una carpeta, no un archivo");
+    if (!S_ISREG(st.st_mode)) return Refused(fileName, 0, "no es un archivo común");
     std::ifstream in(path, std::ios::binary);
     return ReadChartStream(in, fileName, rec);
 }

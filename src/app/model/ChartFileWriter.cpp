@@ -1,5 +1,9 @@
 // The chart writer: the file's text from the natal record, and new files put on disk whole.
+#include <cmath>
 #include <cstdlib>
+#include <initializer_list>
+#include <sstream>
+#include <utility>
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
@@ -34,16 +38,36 @@ struct Fields {
     char zoneSign;    // '+' ahead of universal time, '-' behind it
 };
 
-long Minutes(const std::string& units, const std::string& minutes) {
-    return CIntEven(Val(units) * 60 + Val(minutes));
+// The record's texts were read into its values either by the entry form (Val: blanks
+// anywhere are skipped) or by the chart reader (the leading number: a blank ends it); the
+// two readings differ only for a blank inside a number ("0 5" is 5 to the form, 0 to the
+// reader). Of the two, the one that gives the value the chart was computed with is taken,
+// so that the file reads back as the chart on display; the form's when they tie.
+// parts: each text with its units (3600 for hours, 60 for minutes ...); value in the same
+// units as the result.
+double ReadingOfValue(std::initializer_list<std::pair<const std::string&, double>> parts,
+                      double value) {
+    double byForm = 0, byReader = 0;
+    for (const auto& [text, units] : parts) {
+        byForm += Val(text) * units;
+        byReader += ValLeading(text) * units;
+    }
+    return std::fabs(std::fabs(byReader) - value) < std::fabs(std::fabs(byForm) - value) ? byReader
+                                                                                         : byForm;
+}
+
+// Whole minutes of degrees (or hours) and minutes whose value is valueDeg.
+long Minutes(const std::string& units, const std::string& minutes, double valueDeg) {
+    return CIntEven(ReadingOfValue({{units, 60.0}, {minutes, 1.0}}, std::fabs(valueDeg) * 60));
 }
 
 Fields LayoutFields(const NatalRecord& r) {
     Fields f{};
-    f.timeSeconds = CIntEven(Val(r.HourText) * 3600 + Val(r.MinuteText) * 60 + Val(r.SecondText));
-    f.zoneMinutes = std::labs(Minutes(r.ZoneHourText, r.ZoneMinuteText));
-    f.latMinutes = Minutes(r.LatDegText, r.LatMinText);
-    f.lonMinutes = Minutes(r.LonDegText, r.LonMinText);
+    f.timeSeconds = CIntEven(ReadingOfValue(
+        {{r.HourText, 3600.0}, {r.MinuteText, 60.0}, {r.SecondText, 1.0}}, r.NatalHour * 3600.0));
+    f.zoneMinutes = std::labs(Minutes(r.ZoneHourText, r.ZoneMinuteText, r.ZoneHours));
+    f.latMinutes = Minutes(r.LatDegText, r.LatMinText, r.LatitudeDeg);
+    f.lonMinutes = Minutes(r.LonDegText, r.LonMinText, r.LongitudeDeg);
     f.south = r.LatHemisphere == "S";
     f.west = r.LonHemisphere == "W";
 
@@ -66,10 +90,12 @@ std::string UnitsAndMinutes(long minutes, int width) {
     return ZeroPad(minutes / 60, width) + "." + ZeroPad(minutes % 60, 2);
 }
 
-bool HasControlCharacters(const std::string& text) {
+// Control characters; a tab counts only when tabs are not allowed (the reader keeps a
+// tab in a name or a place, but a file name has none).
+bool HasControlCharacters(const std::string& text, bool tabAllowed = false) {
     for (char ch : text) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 || b == 0x7F) return true;
+        if ((b < 0x20 && !(tabAllowed && b == '\t')) || b == 0x7F) return true;
     }
     return false;
 }
@@ -117,12 +143,12 @@ std::string ChartFileText(const NatalRecord& r, const std::string* notes) {
 std::optional<std::string> ChartRecordProblem(const NatalRecord& r) {
     const Fields f = LayoutFields(r);
     const std::size_t maxName = kMaxChartLineBytes - 3;
-    if (HasControlCharacters(r.NatalName))
-        return std::string("El nombre no puede contener saltos de línea ni tabuladores.");
+    if (HasControlCharacters(r.NatalName, true))
+        return std::string("El nombre no puede contener saltos de línea ni caracteres de control.");
     if (Utf8Length(TrimBlanks(r.NatalName)) > maxName)
         return "El nombre no puede tener más de " + std::to_string(maxName) + " caracteres.";
-    if (HasControlCharacters(r.Place))
-        return std::string("El lugar no puede contener saltos de línea ni tabuladores.");
+    if (HasControlCharacters(r.Place, true))
+        return std::string("El lugar no puede contener saltos de línea ni caracteres de control.");
     if (f.timeSeconds < 0 || f.timeSeconds / 3600 > 99)
         return "La hora " + r.HourText + " " + r.MinuteText + " " + r.SecondText +
                " no se puede guardar en el archivo.";
@@ -135,6 +161,12 @@ std::optional<std::string> ChartRecordProblem(const NatalRecord& r) {
     if (f.lonMinutes < 0 || f.lonMinutes / 60 > 999)
         return "La longitud " + r.LonDegText + " " + r.LonMinText +
                " no se puede guardar en el archivo.";
+    // Whatever else the reader would refuse (a year beyond the program's range, a zone
+    // that carried into 13 hours) cannot be saved either: the file could not be loaded.
+    std::istringstream written(Utf8ToCp1252(ChartFileText(r, nullptr)).bytes);
+    NatalRecord back;
+    const ChartReadResult read = ReadChartStream(written, "", back);
+    if (!read.ok) return "Estos datos no se pueden guardar en el archivo: " + read.reason + ".";
     return std::nullopt;
 }
 

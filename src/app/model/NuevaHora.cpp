@@ -1,5 +1,7 @@
 #include "app/model/NuevaHora.h"
 
+#include <algorithm>
+
 #include "app/model/Cp1252.h"
 #include "app/model/FileBytes.h"
 #include "astro/DateTimeParse.h"
@@ -40,10 +42,13 @@ std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
     bool replaced = false, inBlock = true;
     std::size_t pos = 0;
     while (pos < fileText.size()) {
-        std::size_t nl = fileText.find('\n', pos);
-        std::size_t end = nl == std::string::npos ? fileText.size() : nl + 1;
-        std::size_t contentEnd = nl == std::string::npos ? end : nl;
-        if (contentEnd > pos && fileText[contentEnd - 1] == '\r') --contentEnd;
+        // A line ends at CR LF, LF or a lone CR, as the reader takes it.
+        const std::size_t contentEnd =
+            std::min(fileText.find_first_of("\r\n", pos), fileText.size());
+        std::size_t end = contentEnd;
+        if (end < fileText.size()) {
+            end += fileText.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        }
         std::string content = fileText.substr(pos, contentEnd - pos);
 
         double number = inBlock ? LineNumber(content) : 0;
@@ -61,7 +66,7 @@ std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
     return out;
 }
 
-const char kNuevaHoraTmp[] = "NUEVAHORA.tmp";
+const char kNuevaHoraTag[] = "NUEVAHORA";
 
 FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& fileName,
                                  const std::string& horaTexto) {
@@ -80,7 +85,7 @@ FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& f
         return {false, "«" + fileName + "» no tiene el renglón de la hora (5:) en sus datos " +
                            "natales." + unchanged};
     }
-    return ReplaceFileSafely(folder, fileName, *text, kNuevaHoraTmp);
+    return ReplaceFileThroughOwnTemp(folder, fileName, *text, kNuevaHoraTag);
 }
 
 }  // namespace natalis

@@ -17,21 +17,23 @@ void RevisarHoraNatal(std::string& hora, double& h, std::string& serr);
 // 14.5 gives "5: 14.3000", 9.125 gives "5: 09.0730".
 std::string LineaHora(double h);
 
-// fileText (the file's bytes, CR LF or LF line ends) with the time line of its data block
-// replaced by timeLine. The data block is what the chart reader reads: every line up to
+// fileText (the file's bytes; CR LF, LF or lone CR line ends) with the time line of its data
+// block replaced by timeLine. The data block is what the chart reader reads: every line up to
 // the place line (leading number 9), or the whole file when there is none. Each line of
 // it whose leading number is 5 is replaced, keeping its line end; every other byte stays
 // as it was, so notes that begin with 5 are kept. Nothing when the block has no time line.
 std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
                                                const std::string& timeLine);
 
-// Name of the temporary file the rewrite goes through, in the chart folder.
-extern const char kNuevaHoraTmp[];  // "NUEVAHORA.tmp"
+// Tag of the temporary file the rewrite goes through, in the chart's folder:
+// "." chart ".NUEVAHORA." and six random characters, private to this chart and this run.
+extern const char kNuevaHoraTag[];  // "NUEVAHORA"
 
 // Writes the birth time horaTexto (as typed in the birth-time box) into the time line of
-// the chart file folder/fileName. The new text goes whole to "NUEVAHORA.tmp" (a stale one
-// is replaced, never appended to) and takes the chart file's place only when complete; on
-// any failure the chart file is left as it was and the message says what failed.
+// the chart file folder/fileName (through it to its file, when it is a symbolic link). The
+// new text goes whole to a temporary file of its own, created exclusively, and takes the
+// chart file's place only when complete, with its owner, group and mode; on any failure
+// the chart file is left as it was and the message says what failed.
 FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& fileName,
                                  const std::string& horaTexto);
 

@@ -18,6 +18,7 @@
 #include "app/MostrarInicio.h"
 #include "app/ui/ChartCommands.h"
 #include "astro/SistemaCasas.h"
+#include "chart/ErrorCalculoNatal.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/FrmListaNat.h"
 #include "chart/ui/GlyphFont.h"
@@ -300,6 +301,13 @@ void CuadroGral::GraficarNatal() {
     Action("mnuVerSoloNatal")->setEnabled(false);
     if (hooks_.chartMenus) hooks_.chartMenus();
 
+    if (const auto error = session_.CalcularNatal()) {
+        surface_.Cls();  // no wheel of positions the ephemeris never gave
+        view_->Redraw();
+        Lista_->clear();
+        dialogs_.MsgBox(*error, MsgButtons::Ok, MsgIcon::Critical, kTituloErrorCalculoNatal);
+        return;
+    }
     if (!casasCambiadas_) {
         txtFecha_->setText(TodayText());
     } else {
@@ -308,7 +316,7 @@ void CuadroGral::GraficarNatal() {
     if (frmListaNat_) frmListaNat_->hide();
     if (hooks_.hideSolarFrame) hooks_.hideSolarFrame();
 
-    session_.MostrarNatal(&surface_);
+    session_.DibujarNatal(surface_);
     view_->Redraw();
 
     MostrarLista();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 
 namespace natalis {
 namespace {
+
+using namespace std::string_literals;
 
 const char* const kHeader[] = {
     " No cambiar el orden de los datos natales. El orden por renglon es : 1-Nombre",
@@ -28,6 +31,14 @@ std::string ChartBytes(const std::vector<std::string>& lines, const std::string&
     std::string text;
     for (const char* h : kHeader) text += std::string(h) + eol;
     for (const std::string& l : lines) text += l + eol;
+    return Utf8ToCp1252(text).bytes;
+}
+
+// Data lines only, without the header (whose second line is read as a day line giving day
+// 0), to read a few lines over a previous chart.
+std::string DataBytes(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
     return Utf8ToCp1252(text).bytes;
 }
 
@@ -145,7 +156,7 @@ TEST(ChartFileReader, LineRules) {
         {"day rounds halves to even", {"2: 2.5"}, {{"NatalDay", "2"}, {"DayText", "2.5"}}},
         {"day with leading zeros", {"2: 007"}, {{"NatalDay", "7"}, {"DayText", "7"}}},
         {"lines numbered 10, 1.5 and -3 are skipped",
-         {"10: Otro", "1.5 Otro", "-3: Otro"},
+         {"10: Otro", "1.5 Otro", "-3: Otro", "2: 9"},
          {{"NatalName", " Previa"}}},
         {"without a place line notes are read as fields",
          {"1: Ana", "NOTAS:", "1 nota suelta"},
@@ -181,7 +192,8 @@ TEST(ChartFileReader, LineRules) {
         "LonMinText",     "LonHemisphere",  "LonText",   "LongitudeDeg",    "Place"};
     for (const Row& row : rows) {
         NatalRecord r = before;
-        ASSERT_TRUE(ReadBytes(ChartBytes(row.lines), r).ok) << row.what;
+        const ChartReadResult res = ReadBytes(DataBytes(row.lines), r);
+        ASSERT_TRUE(res.ok) << row.what << ": " << ChartReadReport(res);
         const std::vector<std::string> got = Fields(r);
         for (const auto& [field, value] : row.expect) {
             const size_t i = std::find(names.begin(), names.end(), field) - names.begin();
@@ -229,7 +241,7 @@ TEST(ChartFileReader, MalformedFilesGiveTheErrorAndChangeNothing) {
         {"year with a huge exponent", ChartBytes({"4: 1e400"})},
         {"line longer than the limit", ChartBytes({longName})},
         {"NUL byte", ChartBytes({std::string("1: A\0na", 7)})},
-        {"binary garbage", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02", 20)},
+        {"binary garbage", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02"s},
         {"empty file", ""},
         {"text without any field", "hola\r\nmundo\r\n"},
     };
@@ -247,6 +259,7 @@ TEST(ChartFileReader, MalformedFilesGiveTheErrorAndChangeNothing) {
     }
 }
 
+// Each read over the previous chart, which gives the fields the lines leave out.
 TEST(ChartFileReader, EdgeValuesThatStillRead) {
     struct Row {
         const char* what;
@@ -254,14 +267,145 @@ TEST(ChartFileReader, EdgeValuesThatStillRead) {
     };
     const std::vector<Row> rows = {
         {"line of exactly the limit", {"1: " + std::string(kMaxChartLineBytes - 3, 'x')}},
-        {"year -32768.5 rounds to -32768", {"4: -32768.5"}},
+        {"longest name without a blank after the label",
+         {"1:" + std::string(kMaxChartLineBytes - 3, 'x')}},
         {"tab inside a name", {"1: Ana\tMaría"}},
         {"long line after the place line", {"9: Lima", std::string(5000, 'n')}},
         {"control bytes after the place line", {"9: Lima", std::string("\0\x01", 2)}},
+        // The ends of the ranges of the entry form and the date parser.
+        {"years -3000 and 3000", {"4: -3000", "4: 3000"}},
+        {"day 31 of February, as the date parser allows", {"2: 31", "3; 2"}},
+        {"day 0.6 rounds to 1", {"2: 0.6"}},
+        {"last second of the day", {"5: 23.5959"}},
+        {"zone of 12 hours and 59 minutes", {"6: 12.59", "6: +12.59", "6: -12.59"}},
+        {"latitude 89 59 and longitude 179 59", {"7: 89.59S", "8: 179.59E"}},
+        {"one-digit parts", {"5: 9.5", "6: 3.3", "7:  1.1N", "8:   2.2W"}},
+    };
+    for (const Row& row : rows) {
+        NatalRecord r = PreviousChart();
+        const ChartReadResult res = ReadBytes(DataBytes(row.lines), r);
+        EXPECT_TRUE(res.ok) << row.what << ": " << ChartReadReport(res);
+    }
+}
+
+// The header alone, with its second line read as a day line, gives the file line 2 of day
+// 0; the day line after it overrides it.
+TEST(ChartFileReader, HeaderAloneIsRefusedAndItsDayLineIsOverridden) {
+    NatalRecord r = PreviousChart();
+    const ChartReadResult res = ReadBytes(ChartBytes({}), r, "Ana.dat");
+    EXPECT_FALSE(res.ok);
+    EXPECT_EQ(res.line, 2);
+    EXPECT_EQ(ChartReadReport(res),
+              "Hay error en los datos de Ana.dat\nUtilice el block de notas para corregir los "
+              "datos natales, \no borre el archivo con el explorador de Windows.  \nRenglón 2: "
+              "el día 0 no es correcto: los días son de 1 a 31.");
+    EXPECT_EQ(r.NatalDay, 9);  // unchanged
+    NatalRecord withDay = PreviousChart();
+    ASSERT_TRUE(ReadBytes(ChartBytes({"2: 5"}), withDay).ok);
+    EXPECT_EQ(withDay.NatalDay, 5);
+}
+
+// What the command line adds to the error box's text: the file line at fault and why. The
+// file lines count the five lines of the header (so kAna's day is line 7 ... place 14).
+TEST(ChartFileReader, RefusalsNameTheLineAndTheReason) {
+    // kAna with line n (1 name ... 9 place) replaced.
+    const auto ana = [](int field, const std::string& line) {
+        std::vector<std::string> lines = kAna;
+        lines[field - 1] = line;
+        return ChartBytes(lines);
+    };
+    const std::string huge = "1" + std::string(400, '0');
+    struct Row {
+        const char* what;
+        std::string bytes;
+        int line;
+        std::string reason;
+    };
+    const std::vector<Row> rows = {
+        {"year 5401", ana(4, "4: 5401"), 9,
+         "el año 5401 está fuera del rango del programa, de -3000 a 3000"},
+        {"year -3001", ana(4, "4: -3001"), 9,
+         "el año -3001 está fuera del rango del programa, de -3000 a 3000"},
+        {"year of 401 digits", ana(4, "4: " + huge), 9,
+         "el año 1.79769313486232E+308 está fuera del rango del programa, de -3000 a 3000"},
+        {"year beyond 16 bits", ana(4, "4: -32768.5"), 9,
+         "el año -32768 está fuera del rango del programa, de -3000 a 3000"},
+        {"month 0", ana(3, "3; 0"), 8, "el mes 0 no es correcto: los meses son de 1 a 12"},
+        {"month 13", ana(3, "3; 13"), 8, "el mes 13 no es correcto: los meses son de 1 a 12"},
+        {"day 0", ana(2, "2: 0"), 7, "el día 0 no es correcto: los días son de 1 a 31"},
+        {"day 32", ana(2, "2: 32"), 7, "el día 32 no es correcto: los días son de 1 a 31"},
+        {"day 0.4 rounds to 0", ana(2, "2: 0.4"), 7,
+         "el día 0 no es correcto: los días son de 1 a 31"},
+        {"time 99.9999", ana(5, "5: 99.9999"), 10,
+         "la hora 99 no es correcta: las horas son de 0 a 23"},
+        {"hour 24", ana(5, "5: 24.0000"), 10, "la hora 24 no es correcta: las horas son de 0 a 23"},
+        {"negative hour", ana(5, "5: -1.0000"), 10,
+         "la hora -1 no es correcta: las horas son de 0 a 23"},
+        {"minute 60", ana(5, "5: 09.6000"), 10,
+         "los minutos 60 de la hora no son correctos: son de 0 a 59"},
+        {"second 60", ana(5, "5: 09.0760"), 10,
+         "los segundos 60 de la hora no son correctos: son de 0 a 59"},
+        {"half a minute", ana(5, "5: 09..530"), 10,
+         "los minutos 0.5 de la hora no son correctos: son de 0 a 59, sin decimales"},
+        {"zone of 13 hours", ana(6, "6: 13.00"), 11,
+         "el huso de 13 horas no es correcto: la mayor diferencia horaria es de 12 horas"},
+        {"signed zone of 13 hours", ana(6, "6: +13.00"), 11,
+         "el huso de 13 horas no es correcto: la mayor diferencia horaria es de 12 horas"},
+        {"zone minutes 75", ana(6, "6: 03.75"), 11,
+         "los minutos 75 del huso no son correctos: son de 0 a 59"},
+        {"latitude 99.99 N", ana(7, "7: 99.99N"), 12,
+         "la latitud de 99 grados no es correcta: es de 0 a 89"},
+        {"latitude 90", ana(7, "7: 90.00S"), 12,
+         "la latitud de 90 grados no es correcta: es de 0 a 89"},
+        {"latitude minutes 60", ana(7, "7: 34.60S"), 12,
+         "los minutos 60 de la latitud no son correctos: son de 0 a 59"},
+        {"longitude 180", ana(8, "8: 180.00W"), 13,
+         "la longitud de 180 grados no es correcta: es de 0 a 179"},
+        {"longitude minutes 99", ana(8, "8: 058.99W"), 13,
+         "los minutos 99 de la longitud no son correctos: son de 0 a 59"},
+        {"name too long", ana(1, "1:" + std::string(kMaxChartLineBytes - 2, 'x')), 6,
+         "el nombre tiene más de 997 caracteres"},
+        {"time line without a point", ana(5, "5: 090730"), 10,
+         "la hora debe escribirse con dos cifras antes del punto, como en 5: 09.0730"},
+        {"zone line without a point", ana(6, "6: 3"), 11,
+         "el huso debe escribirse con dos cifras antes del punto, como en 6: 03.00"},
+        {"latitude line without a point", ana(7, "7: 34 36S"), 12,
+         "la latitud debe escribirse con dos cifras antes del punto, como en 7: 34.36S"},
+        {"longitude line with two characters before the point", ana(8, "8:.5W"), 13,
+         "la longitud debe escribirse con tres cifras antes del punto, como en 8: 058.27W"},
+        {"line too long", ana(1, "1: " + std::string(kMaxChartLineBytes, 'x')), 6,
+         "tiene más de 1000 caracteres"},
+        {"control byte", ana(1, std::string("1: A\x01na")), 6,
+         "tiene caracteres de control, que un archivo de texto no lleva"},
+        {"text without any field", "hola\r\nmundo\r\n", 0,
+         "no tiene ningún renglón de datos natales (1: a 9:)"},
+        {"no month over a new record", DataBytes({"2: 5", "4: 1970"}), 0,
+         "falta el renglón del mes (3;)"},
     };
     for (const Row& row : rows) {
         NatalRecord r;
-        EXPECT_TRUE(ReadBytes(ChartBytes(row.lines), r).ok) << row.what;
+        const ChartReadResult res = ReadBytes(row.bytes, r, "Ana.dat");
+        ASSERT_FALSE(res.ok) << row.what;
+        EXPECT_EQ(res.line, row.line) << row.what;
+        EXPECT_EQ(res.reason, row.reason) << row.what;
+        EXPECT_EQ(res.message, ChartReadErrorMessage("Ana.dat")) << row.what;
+        std::string said = row.reason;
+        if (row.line > 0)
+            said = "Renglón " + std::to_string(row.line) + ": " + said;
+        else
+            said[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(said[0])));
+        EXPECT_EQ(ChartReadReport(res), res.message + "\n" + said + ".") << row.what;
+    }
+}
+
+// A failed read leaves the record as it was, whatever field the file got to.
+TEST(ChartFileReader, RefusedRangesChangeNothing) {
+    const NatalRecord before = PreviousChart();
+    for (const std::vector<std::string>& lines : std::vector<std::vector<std::string>>{
+             {"1: Otra", "2: 5", "4: 5401"}, {"1: Otra", "5: 99.9999"}, {"7: 99.99N", "9: X"}}) {
+        NatalRecord r = before;
+        EXPECT_FALSE(ReadBytes(DataBytes(lines), r).ok) << lines[0];
+        EXPECT_EQ(Fields(r), Fields(before)) << lines[0];
     }
 }
 
@@ -283,11 +427,17 @@ TEST(ChartFileReader, ReadsFromTheFolder) {
 TEST(ChartFileReader, MissingFileOrAFolderGiveTheError) {
     TempFolder folder;
     ::mkdir((folder / "carpeta.dat").c_str(), 0755);
-    for (const char* name : {"Nadie.dat", "carpeta.dat"}) {
+    struct Row {
+        const char* name;
+        const char* reason;
+    };
+    for (const Row& row : {Row{"Nadie.dat", "El archivo no existe."},
+                           Row{"carpeta.dat", "Es una carpeta, no un archivo."}}) {
         NatalRecord r = PreviousChart();
-        const ChartReadResult res = ReadChartFile(folder.path(), name, r);
-        EXPECT_FALSE(res.ok) << name;
-        EXPECT_EQ(res.message, ChartReadErrorMessage(name));
+        const ChartReadResult res = ReadChartFile(folder.path(), row.name, r);
+        EXPECT_FALSE(res.ok) << row.name;
+        EXPECT_EQ(res.message, ChartReadErrorMessage(row.name));
+        EXPECT_EQ(ChartReadReport(res), res.message + "\n" + row.reason);
         EXPECT_EQ(r.NatalName, " Previa");
     }
 }

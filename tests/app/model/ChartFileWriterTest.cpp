@@ -4,9 +4,11 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
+#include "tests/app/model/ChartRoundTrip.h"
 
 namespace natalis {
 namespace {
@@ -37,6 +39,13 @@ NatalRecord Entered(const std::string& name, int16_t day, int16_t month, int16_t
 std::string ZeroPadded(const std::string& text) {
     const std::string digits = std::to_string(std::stol(text));
     return digits.size() < 2 ? "0" + digits : digits;
+}
+
+// A chart file's bytes: the lines given (Windows-1252 already) with CR LF line ends.
+std::string ChartLines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& l : lines) bytes += l + "\r\n";
+    return bytes;
 }
 
 NatalRecord ReadBack(const std::string& utf8Text) {
@@ -190,9 +199,21 @@ TEST(ChartFileWriter, RecordsTheLayoutCannotHoldAreReported) {
         {"longitude of 1000 degrees", [](NatalRecord& r) { r.LonDegText = "1000"; },
          "La longitud 1000 0 no se puede guardar en el archivo."},
         {"line break in the name", [](NatalRecord& r) { r.NatalName = "Ana\n5: 01.0000"; },
-         "El nombre no puede contener saltos de línea ni tabuladores."},
+         "El nombre no puede contener saltos de línea ni caracteres de control."},
         {"line break in the place", [](NatalRecord& r) { r.Place = "Lima\r"; },
-         "El lugar no puede contener saltos de línea ni tabuladores."},
+         "El lugar no puede contener saltos de línea ni caracteres de control."},
+        // The reader keeps a tab in a name or a place, so the writer writes it.
+        {"tab in the name and the place",
+         [](NatalRecord& r) { r.NatalName = "Ana\tMaría", r.Place = "Lima\tPerú"; }, ""},
+        // What the reader would refuse cannot be saved: the file could not be loaded again.
+        {"year beyond the program's range", [](NatalRecord& r) { r.NatalYear = 5401; },
+         "Estos datos no se pueden guardar en el archivo: el año 5401 está fuera del rango "
+         "del programa, de -3000 a 3000."},
+        // 12 h and 99 min, which the form lets through, carry into 13 h 39 min.
+        {"zone that carries past 12 hours",
+         [](NatalRecord& r) { r.ZoneHourText = "12", r.ZoneMinuteText = "99"; },
+         "Estos datos no se pueden guardar en el archivo: el huso de 13 horas no es correcto: "
+         "la mayor diferencia horaria es de 12 horas."},
         {"name one character too long",
          [](NatalRecord& r) { r.NatalName = std::string(kMaxChartLineBytes - 2, 'n'); },
          "El nombre no puede tener más de 997 caracteres."},
@@ -208,6 +229,63 @@ TEST(ChartFileWriter, RecordsTheLayoutCannotHoldAreReported) {
         else
             EXPECT_EQ(problem.value_or(""), row.message) << row.what;
     }
+}
+
+// Whatever the reader accepts, the writer writes back so that it reads the same chart, and
+// writing that again gives the same text. Each file is read over the same previous chart.
+TEST(ChartFileWriter, WhatTheReaderAcceptsIsWrittenBackToReadTheSame) {
+    NatalRecord previous;
+    {
+        std::istringstream in(ChartLines({"1: Previa", "2: 9", "3; 7", "4: 1950", "5: 01.0203",
+                                          "6: 05.00", "7: 10.00N", "8: 070.00W", "9: Lima"}));
+        ASSERT_TRUE(ReadChartStream(in, "previa.dat", previous).ok);
+    }
+    struct Row {
+        const char* what;
+        std::vector<std::string> lines;
+        const char* writtenLine;  // a line the writer must write, or nothing
+    };
+    const Row rows[] = {
+        {"degrees with a blank inside", {"6: 03.00", "8: 0 5.30W"}, "8: 000.30W"},
+        {"one-digit degrees", {"6: 03.00", "8: 5.30W"}, "8: 000.30W"},
+        {"one-digit parts", {"5: 9.5", "6: 3.3", "7:  1.1N", "8:   2.2E"}, "5: 09.0500"},
+        {"minutes of one digit", {"7: 34.3S"}, "7: 34.03S"},
+        {"explicit signs", {"6: +01.30", "8: 058.27W"}, "6: +01.30"},
+        {"a second longitude line", {"6: 03.00", "8: 002.10E", "8: 002.10E"}, "6: -03.00"},
+        {"zone after the longitude", {"8: 002.10E", "6: 03.00"}, "6: -03.00"},
+        {"zone at a meridian of 0 east keeps its sign", {"6: 03.00", "8: 000.00E"}, "6: 03.00"},
+        {"tab in the name and place", {"1: Ana\tMaría", "9: Lima\tPerú"}, nullptr},
+        {"name without a blank after the label", {"1:Ana"}, "1: Ana"},
+        {"longest name", {"1:" + std::string(997, 'x')}, nullptr},
+        {"day rounded", {"2: 2.5", "3; 11.5"}, "3; 12"},
+        {"exponents", {"2: 1e1", "4: 2e3"}, "4: 2000"},
+        {"characters of every kind", {"1: \x81\x8D\xA0\xFF ÿ €", "9:  \x9D  "}, nullptr},
+    };
+    for (const Row& row : rows) {
+        const RoundTrip t = ReadWriteRead(ChartLines(row.lines), previous);
+        ASSERT_TRUE(t.read) << row.what;
+        EXPECT_EQ(t.problem, "") << row.what;
+        ASSERT_TRUE(t.readAgain) << row.what;
+        EXPECT_EQ(ChartDataOf(t.again), ChartDataOf(t.first)) << row.what;
+        EXPECT_EQ(t.rewritten, t.written) << row.what;
+        if (row.writtenLine) {
+            EXPECT_NE(t.written.find(std::string("\r\n") + row.writtenLine + "\r\n"),
+                      std::string::npos)
+                << row.what << "\n"
+                << t.written;
+        }
+    }
+}
+
+// The entry form reads its boxes skipping blanks anywhere, so a pasted "0 5" is 5 degrees
+// there; the file holds the 5 degrees the chart was computed with.
+TEST(ChartFileWriter, EntryFormTextsAreWrittenAsTheFormReadThem) {
+    NatalRecord r = Entered("Ana", 1, 1, 2000, "1 2", "0", "0", "3", "0", "34", "0", true, "0 5",
+                            "30", true, "");
+    r.NatalHour = 12, r.LongitudeDeg = -5.5f;  // as the form computed them
+    const std::string text = ChartFileText(r, nullptr);
+    EXPECT_NE(text.find("\r\n5: 12.0000\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n8: 005.30W\r\n"), std::string::npos) << text;
 }
 
 }  // namespace

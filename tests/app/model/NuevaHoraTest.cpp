@@ -1,8 +1,15 @@
 // The new birth time: its check, its file line, and the rewrite of a chart file's text.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/model/NuevaHora.h"
+#include "tests/app/FileSizeLimit.h"
 #include "tests/app/TempFolder.h"
 
 namespace natalis {
@@ -100,18 +107,78 @@ TEST(ReemplazarLineaHora, NoTimeLineInTheBlock) {
     EXPECT_FALSE(ReemplazarLineaHora("", "5: 14.3000"));
 }
 
+// The names in a folder, sorted.
+std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 TEST(GuardarNuevaHora, RewritesTheTimeLineAndKeepsEveryOtherByte) {
     TempFolder folder;
     WriteBytes(folder / "Ana.dat", kFile);
-    // A stale temporary file from an interrupted rewrite is replaced, never appended to.
+    // Temporary files another run left or is writing, under the old shared name or a name
+    // of its own, are never used, appended to or removed.
     WriteBytes(folder / "NUEVAHORA.tmp", "restos de otra vez\r\n");
+    WriteBytes(folder / ".Ana.dat.NUEVAHORA.a1B2c3", "otra copia del programa\r\n");
 
     FileWriteResult r = GuardarNuevaHora(folder.path(), "Ana.dat", "14 30 00");
     ASSERT_TRUE(r.ok) << r.message;
     std::string expected = kFile;
     expected.replace(expected.find("5: 09.0730"), 10, "5: 14.3000");
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), expected);
-    EXPECT_FALSE(Exists(folder / "NUEVAHORA.tmp"));
+    EXPECT_EQ(ReadBytes(folder / "NUEVAHORA.tmp"), "restos de otra vez\r\n");
+    EXPECT_EQ(ReadBytes(folder / ".Ana.dat.NUEVAHORA.a1B2c3"), "otra copia del programa\r\n");
+    // Nothing of this rewrite is left behind.
+    EXPECT_EQ(Names(folder.path()),
+              (std::vector<std::string>{".Ana.dat.NUEVAHORA.a1B2c3", "Ana.dat", "NUEVAHORA.tmp"}));
+}
+
+// The reader takes a lone CR as a line end, so the rewrite does too, keeping the file's own
+// line ends.
+TEST(GuardarNuevaHora, FileWithCrOnlyLineEndsTakesTheNewTime) {
+    std::string cr = kFile;
+    for (std::size_t p = cr.find("\r\n"); p != std::string::npos; p = cr.find("\r\n", p))
+        cr.erase(p + 1, 1);
+    ASSERT_EQ(cr.find('\n'), std::string::npos);
+    std::string expected = cr;
+    expected.replace(expected.find("5: 09.0730"), 10, "5: 14.3000");
+    EXPECT_EQ(ReemplazarLineaHora(cr, "5: 14.3000").value_or(""), expected);
+
+    TempFolder folder;
+    WriteBytes(folder / "Ana.dat", cr);
+    const FileWriteResult r = GuardarNuevaHora(folder.path(), "Ana.dat", "14 30");
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), expected);
+
+    // Mixed line ends, each kept.
+    EXPECT_EQ(
+        ReemplazarLineaHora("1: Ana\r5: 01.0000\n9: X\r\n5 nota\r", "5: 14.3000").value_or(""),
+        "1: Ana\r5: 14.3000\n9: X\r\n5 nota\r");
+}
+
+// A chart that is a symbolic link is rewritten through it, and keeps its owner, group and
+// mode.
+TEST(GuardarNuevaHora, LinkedChartIsWrittenThroughAndKeepsItsIdentity) {
+    TempFolder folder;
+    ASSERT_EQ(::mkdir((folder / "cartas").c_str(), 0755), 0);
+    WriteBytes(folder / "cartas/Ana real.dat", kFile);
+    ASSERT_EQ(::chmod((folder / "cartas/Ana real.dat").c_str(), 0604), 0);
+    ASSERT_EQ(::symlink("cartas/Ana real.dat", (folder / "Ana.dat").c_str()), 0);
+
+    const FileWriteResult r = GuardarNuevaHora(folder.path(), "Ana.dat", "14 30");
+    ASSERT_TRUE(r.ok) << r.message;
+    struct stat st;
+    ASSERT_EQ(::lstat((folder / "Ana.dat").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_NE(ReadBytes(folder / "cartas/Ana real.dat").find("\r\n5: 14.3000\r\n"),
+              std::string::npos);
+    ASSERT_EQ(::stat((folder / "cartas/Ana real.dat").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    EXPECT_EQ(Names(folder / "cartas"), (std::vector<std::string>{"Ana real.dat"}));
+    EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"Ana.dat", "cartas"}));
 }
 
 TEST(GuardarNuevaHora, DecimalHoursAreWrittenAsHoursMinutesSeconds) {
@@ -127,14 +194,24 @@ TEST(GuardarNuevaHora, FailuresLeaveTheFileAsItWasAndSayWhy) {
     WriteBytes(folder / "Ana.dat", kFile);
     WriteBytes(folder / "SinHora.dat", noTime);
 
-    // The temporary file's name is taken by a folder that cannot be removed.
-    ASSERT_EQ(::mkdir((folder / "NUEVAHORA.tmp").c_str(), 0755), 0);
-    WriteBytes(folder / "NUEVAHORA.tmp/x", "x");
-    FileWriteResult r = GuardarNuevaHora(folder.path(), "Ana.dat", "14 30");
+    // The new text cannot be written whole, as on a full disk.
+    FileWriteResult r;
+    {
+        const FileSizeLimit limit(100);
+        r = GuardarNuevaHora(folder.path(), "Ana.dat", "14 30");
+    }
     EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("Ana.dat"), std::string::npos) << r.message;
-    EXPECT_NE(r.message.find("no se ha modificado"), std::string::npos) << r.message;
+    EXPECT_EQ(r.message.rfind("No se pudo guardar «Ana.dat»: no se pudo escribir el archivo "
+                              "temporal «.Ana.dat.NUEVAHORA.",
+                              0),
+              0u)
+        << r.message;
+    EXPECT_NE(r.message.find("(el archivo excede el tamaño permitido). El archivo anterior no "
+                             "se ha modificado."),
+              std::string::npos)
+        << r.message;
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), kFile);
+    EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"Ana.dat", "SinHora.dat"}));
 
     r = GuardarNuevaHora(folder.path(), "SinHora.dat", "14 30");
     EXPECT_FALSE(r.ok);

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,6 +16,15 @@
 
 namespace natalis {
 namespace {
+
+// The names in a folder, sorted.
+std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 const std::string kText = "1: María Ñandú\r\n9: Asunción\r\n";
 // í = 0xED, Ñ = 0xD1, ú = 0xFA, ó = 0xF3 in Windows-1252.
@@ -174,6 +185,189 @@ TEST(ReplaceFileSafely, ReadOnlyFolderLeavesTheOldFile) {
               "«.Ana.dat.tmp» (no hay permiso para escribir en la carpeta). El archivo "
               "anterior no se ha modificado.");
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "viejo\r\n");
+}
+
+// ---- The file's identity: links, owner, group and mode ---------------------------------
+
+struct stat StatOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st;
+}
+
+bool IsLink(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+TEST(ReplaceFileSafely, SymbolicLinkIsWrittenThroughAndStaysALink) {
+    TempFolder folder;
+    ASSERT_EQ(::mkdir((folder / "otra").c_str(), 0755), 0);
+    WriteBytes(folder / "otra/Ana.dat", "viejo\r\n");
+    // A relative link, and a link to that link given by its absolute path.
+    ASSERT_EQ(::symlink("otra/Ana.dat", (folder / "Ana.dat").c_str()), 0);
+    ASSERT_EQ(::symlink((folder / "Ana.dat").c_str(), (folder / "Doble.dat").c_str()), 0);
+
+    for (const char* name : {"Ana.dat", "Doble.dat"}) {
+        const std::string bytes = std::string("nuevo por ") + name + "\r\n";
+        const FileWriteResult res = ReplaceFileSafely(folder.path(), name, bytes);
+        ASSERT_TRUE(res.ok) << name << ": " << res.message;
+        EXPECT_TRUE(IsLink(folder / "Ana.dat"));
+        EXPECT_TRUE(IsLink(folder / "Doble.dat"));
+        EXPECT_EQ(ReadBytes(folder / "otra/Ana.dat"), bytes);
+        EXPECT_FALSE(Exists(folder / "otra/.Ana.dat.tmp"));
+        EXPECT_FALSE(Exists(folder / ".Ana.dat.tmp"));
+        EXPECT_FALSE(Exists(folder / ".Doble.dat.tmp"));
+    }
+    // The own-temporary write goes through links the same way.
+    ASSERT_TRUE(ReplaceFileThroughOwnTemp(folder.path(), "Ana.dat", "propio\r\n", "PRUEBA").ok);
+    EXPECT_TRUE(IsLink(folder / "Ana.dat"));
+    EXPECT_EQ(ReadBytes(folder / "otra/Ana.dat"), "propio\r\n");
+}
+
+TEST(ReplaceFileSafely, LinkToAMissingFileCreatesItAndALoopIsRefused) {
+    TempFolder folder;
+    ASSERT_EQ(::symlink("nueva.dat", (folder / "Ana.dat").c_str()), 0);
+    ASSERT_TRUE(ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n").ok);
+    EXPECT_TRUE(IsLink(folder / "Ana.dat"));
+    EXPECT_EQ(ReadBytes(folder / "nueva.dat"), "nuevo\r\n");
+
+    ASSERT_EQ(::symlink("Bucle2.dat", (folder / "Bucle1.dat").c_str()), 0);
+    ASSERT_EQ(::symlink("Bucle1.dat", (folder / "Bucle2.dat").c_str()), 0);
+    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Bucle1.dat", "x\r\n");
+    EXPECT_FALSE(res.ok);
+    EXPECT_EQ(res.message,
+              "No se pudo guardar «Bucle1.dat»: no se pudo seguir el enlace simbólico (hay "
+              "demasiados enlaces simbólicos seguidos). No se ha guardado nada.");
+    EXPECT_TRUE(IsLink(folder / "Bucle1.dat"));
+}
+
+TEST(ReplaceFileSafely, KeepsOwnerGroupAndMode) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another owner";
+    TempFolder folder;
+    WriteBytes(folder / "Ana.dat", "viejo\r\n");
+    ASSERT_EQ(::chown((folder / "Ana.dat").c_str(), 1234, 5678), 0);
+    ASSERT_EQ(::chmod((folder / "Ana.dat").c_str(), 02640), 0);  // set-group bit too
+    for (const bool own : {false, true}) {
+        const FileWriteResult res =
+            own ? ReplaceFileThroughOwnTemp(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA")
+                : ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n");
+        ASSERT_TRUE(res.ok) << res.message;
+        const struct stat st = StatOf(folder / "Ana.dat");
+        EXPECT_EQ(st.st_uid, 1234u) << own;
+        EXPECT_EQ(st.st_gid, 5678u) << own;
+        EXPECT_EQ(st.st_mode & 07777, 02640u) << own;
+    }
+}
+
+// Stand-ins for the system calls, failing as the system can.
+int FailWithEperm(int, uid_t, gid_t) {
+    errno = EPERM;
+    return -1;
+}
+int FailWithEperm(int, mode_t) {
+    errno = EPERM;
+    return -1;
+}
+int FailWithEio(int) {
+    errno = EIO;
+    return -1;
+}
+
+TEST(ReplaceFileSafely, FailedOwnerModeOrSyncIsAnErrorAndLeavesTheOldFile) {
+    SafeWriteCalls noChown = kSystemCalls, noChmod = kSystemCalls, noSync = kSystemCalls;
+    noChown.fchown = FailWithEperm;
+    noChmod.fchmod = FailWithEperm;
+    noSync.fsync = FailWithEio;
+    struct Row {
+        const char* what;
+        SafeWriteCalls calls;
+        bool otherOwner;  // the old file belongs to someone else (only root can arrange it)
+        const char* failure;
+    };
+    const Row rows[] = {
+        {"owner", noChown, true,
+         "no se pudo dar al archivo nuevo el dueño y el grupo del anterior (no hay permiso "
+         "para escribir en la carpeta)"},
+        {"mode", noChmod, false,
+         "no se pudo dar al archivo nuevo los permisos del anterior (no hay permiso para "
+         "escribir en la carpeta)"},
+        {"sync", noSync, false,
+         "no se pudo escribir el archivo temporal «.Ana.dat.tmp» (error de lectura o "
+         "escritura del disco)"},
+    };
+    for (const Row& row : rows) {
+        if (row.otherOwner && ::geteuid() != 0) continue;
+        TempFolder folder;
+        WriteBytes(folder / "Ana.dat", "viejo\r\n");
+        ::chmod((folder / "Ana.dat").c_str(), 0640);
+        if (row.otherOwner) {
+            ASSERT_EQ(::chown((folder / "Ana.dat").c_str(), 1234, 1234), 0);
+        }
+        const FileWriteResult res =
+            ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "", row.calls);
+        EXPECT_FALSE(res.ok) << row.what;
+        EXPECT_EQ(res.message, std::string("No se pudo guardar «Ana.dat»: ") + row.failure +
+                                   ". El archivo anterior no se ha modificado.")
+            << row.what;
+        EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "viejo\r\n") << row.what;
+        EXPECT_EQ(StatOf(folder / "Ana.dat").st_mode & 07777, 0640u) << row.what;
+        EXPECT_FALSE(Exists(folder / ".Ana.dat.tmp")) << row.what;
+    }
+}
+
+// A new file (nothing to keep) takes the folder's usual mode and needs none of the calls.
+TEST(ReplaceFileSafely, NewFileNeedsNoOwnerOrMode) {
+    SafeWriteCalls calls = kSystemCalls;
+    calls.fchown = FailWithEperm;
+    calls.fchmod = FailWithEperm;
+    TempFolder folder;
+    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "", calls);
+    ASSERT_TRUE(res.ok) << res.message;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(StatOf(folder / "Ana.dat").st_mode & 07777, 0666u & ~mask);
+}
+
+// ---- Temporary files of their own ---------------------------------------------------------
+
+// Names of the own temporary files seen in the folder while the file is being synced (the
+// stand-in for the sync is a plain function, so it reports through these two).
+std::vector<std::string>* gSeen = nullptr;
+std::string gSeenFolder;
+int RecordTemporaries(int fd) {
+    for (const auto& e : std::filesystem::directory_iterator(gSeenFolder)) {
+        const std::string name = e.path().filename().string();
+        if (name.find(".PRUEBA.") != std::string::npos) gSeen->push_back(name);
+    }
+    return ::fsync(fd);
+}
+
+TEST(ReplaceFileThroughOwnTemp, TemporaryIsNewPrivateToTheFileAndGoneAfterwards) {
+    TempFolder folder;
+    // A name whose cut falls inside the two bytes of its "ñ".
+    const std::string longName = std::string(239, 'a') + "ñ.dat";
+    std::vector<std::string> seen;
+    gSeen = &seen;
+    gSeenFolder = folder.path();
+    SafeWriteCalls calls = kSystemCalls;
+    calls.fsync = RecordTemporaries;
+    for (const std::string& name : {std::string("Ana.dat"), std::string("Ana.dat"), longName}) {
+        const FileWriteResult res =
+            ReplaceFileThroughOwnTemp(folder.path(), name, "nuevo\r\n", "PRUEBA", calls);
+        ASSERT_TRUE(res.ok) << res.message;
+        EXPECT_EQ(ReadBytes(folder / name), "nuevo\r\n");
+    }
+    gSeen = nullptr;
+    ASSERT_EQ(seen.size(), 3u);
+    // ".Ana.dat.PRUEBA." and six characters; each run a new name.
+    EXPECT_EQ(seen[0].rfind(".Ana.dat.PRUEBA.", 0), 0u) << seen[0];
+    EXPECT_EQ(seen[0].size(), std::string(".Ana.dat.PRUEBA.").size() + 6) << seen[0];
+    EXPECT_NE(seen[0], seen[1]);
+    // A long name is cut to fit the system's limit of 255 bytes, at a character.
+    EXPECT_EQ(seen[2].rfind("." + std::string(239, 'a') + ".PRUEBA.", 0), 0u) << seen[2];
+    EXPECT_EQ(seen[2].size(), 254u);
+    EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"Ana.dat", longName}));
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
 #include "tests/app/FakeClock.h"
+#include "tests/app/FileSizeLimit.h"
 #include "tests/app/TempFolder.h"
 #include "tests/ui/ChartFolder.h"
 #include "tests/ui/ScriptedDialogs.h"
@@ -343,12 +344,12 @@ TEST_F(Library, NewBirthTimeReplacesOnlyTheTimeLine) {
 TEST_F(Library, FailedBirthTimeWriteLeavesTheFileAndSaysWhy) {
     Load("Ana.dat");
     TryBirthTime("14 30");
-    // The temporary file's name is taken by a folder that cannot be removed; this fails
-    // even where permissions are not enforced.
-    ASSERT_EQ(::mkdir(Path("NUEVAHORA.tmp").c_str(), 0755), 0);
-    WriteBytes(Path("NUEVAHORA.tmp/x"), "x");
-
-    Action("mnuGuardarHora")->trigger();
+    // The new text cannot be written whole, as on a full disk; this fails even where
+    // permissions are not enforced.
+    {
+        const FileSizeLimit limit(100);
+        Action("mnuGuardarHora")->trigger();
+    }
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].title, "Guardar nueva hora");
     EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Critical);

@@ -74,7 +74,9 @@ TEST_F(Png, RejectedFileWritesNothing) {
     EXPECT_EQ(serr.str(),
               "Hay error en los datos de malo.dat\n"
               "Utilice el block de notas para corregir los datos natales, \n"
-              "o borre el archivo con el explorador de Windows.  \n");
+              "o borre el archivo con el explorador de Windows.  \n"
+              "Renglón 10: la hora debe escribirse con dos cifras antes del punto, como en "
+              "5: 09.0730.\n");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(png)));
 }
 
