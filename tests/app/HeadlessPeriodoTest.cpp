@@ -233,7 +233,7 @@ TEST(HeadlessPeriodo, RejectionsGoToStandardErrorWithExitCode2) {
                               out, err),
               2);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), ChartReadErrorMessage("NoExiste.dat") + "\n");
+    EXPECT_EQ(err.str(), ChartReadErrorMessage("NoExiste.dat") + "\nEl archivo no existe.\n");
     EXPECT_NE(std::string(UsageText()).find("natalis --periodo ARCHIVO.dat --desde"),
               std::string::npos);
 }
