@@ -3,9 +3,9 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev
   libswe-dev swe-standard-data
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin
   fonts-dejavu-core fonts-liberation2
 )
 missing=()

@@ -17,6 +17,7 @@ constexpr Command kCommands[] = {
     {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
     {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
     {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
+    {"--svg", natalis::HeadlessSvg},         {"--pdf", natalis::HeadlessPdf},
 };
 
 }  // namespace

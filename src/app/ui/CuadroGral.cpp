@@ -16,6 +16,7 @@
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
 #include "app/ui/ChartCommands.h"
+#include "app/ui/ExportCommands.h"
 #include "astro/SistemaCasas.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/FrmListaNat.h"
@@ -49,6 +50,9 @@ constexpr MenuRow kMenus[] = {
     {"mnuKillFile", 0, "Eliminar", "TitleMnuArchivo", false, Start::Disabled, false},
     {"barra", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
     {"Fin", 0, "Salir", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"barraExportar", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"mnuImprimir", 0, "Imprimir…", "TitleMnuArchivo", false, Start::Disabled, false},
+    {"mnuExportar", 0, "Exportar…", "TitleMnuArchivo", false, Start::Disabled, false},
     {"mnuNuevaCarta", 0, "   NUEVA CARTA", nullptr, false, Start::Enabled, false},
     {"TitleMnuNatal", 0, "     NATAL", nullptr, true, Start::Disabled, false},
     {"FichaNatal", 0, "Ficha Natal", "TitleMnuNatal", false, Start::Enabled, false},
@@ -123,6 +127,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     BuildControls();
     new ControlPredictivo(*this);
     new ChartCommands(*this);
+    new ExportCommands(*this);
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 

@@ -108,7 +108,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
     };
     const Sub subs[] = {
         {"TitleMnuArchivo",
-         {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir"}},
+         {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir", "-",
+          "Imprimir…", "Exportar…"}},
         {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año"}},
@@ -137,6 +138,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"TitleMnuTransitos", false, true, false},  {"mnuTransito(50)", false, true, false},
         {"mnuTransito(51)", true, true, false},     {"mnuTransito(52)", true, true, false},
         {"TitlemnuListaNat", false, true, false},   {"TitlemnuHoraSolar", false, true, false},
+        {"mnuImprimir", false, true, false},        {"mnuExportar", false, true, false},
     };
     for (const State& s : states) {
         SCOPED_TRACE(s.name);
