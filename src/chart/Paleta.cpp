@@ -19,7 +19,7 @@ constexpr ColorPapel kPapel[] = {
     {0x808080, 0xB4B4B4},  // grey 128 / QBColor(8): the band, the outer ring's circle, cusps
     {0xC0C0C0, 0x303030},  // QBColor(7): sign glyphs on the band, progressed cusps
     {0x000000, 0x000000},  // QBColor(0): cusp numbers on the band
-    {0xFFFFFF, 0x000000},  // QBColor(15): header, angular cusps, progressed numbers
+    {0xFFFFFF, 0x141414},  // QBColor(15): header, angular cusps, progressed numbers
     {0xFFFF00, 0x7A5A00},  // QBColor(14): natal planets and their degrees, dark gold
     {0x00FFFF, 0x00707E},  // QBColor(11): trines and sextiles, dark cyan
     {0xFF0000, 0xC01818},  // QBColor(12): squares and oppositions, red
