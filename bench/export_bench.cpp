@@ -27,9 +27,9 @@ struct Dibujo {
     CartaDibujada carta;
     QTemporaryDir dir;
     Dibujo() {
-        const LecturaOpciones l = LeerOpcionesHeadless(
-            "--pdf", {"--pdf", kChart, "x.pdf", "--progress", "--tecnica", "Arco Solar", "--fecha",
-                      "1 1 2030"});
+        const LecturaOpciones l =
+            LeerOpcionesHeadless("--pdf", {"--pdf", kChart, "x.pdf", "--progress", "--tecnica",
+                                           "Arco Solar", "--fecha", "1 1 2030"});
         std::ostringstream err;
         if (!l.opciones || !DibujarCartaHeadless(*l.opciones, carta, err)) std::abort();
     }

@@ -2,7 +2,8 @@
 // corner. Page 1: the running head, the chart's name and birth data, the wheel. The pages
 // after it: the listings in columns, top to bottom and left to right. Every page has the
 // running head (the chart's name and "Página n de N") and the foot (the program and its
-// version). The painting on a printer, a PDF or a preview only draws what this says.
+// version). The painting on a printer, a PDF or a preview only draws what this says, on the
+// sheet the device reports (Qt rounds A4 to 595 x 842 points).
 #pragma once
 #include <optional>
 #include <string>

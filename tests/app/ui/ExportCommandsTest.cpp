@@ -10,8 +10,11 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <memory>
 
@@ -207,6 +210,28 @@ TEST_F(WindowExport, PrintsTheReportWithItsProgressionThroughQPrinterToAPdfFile)
     EXPECT_TRUE(texto.contains("ASPECTOS NATALES"));
     EXPECT_TRUE(texto.contains("PROGRESION"));
     EXPECT_TRUE(texto.contains("Arco Solar"));
+}
+
+// The real preview: it opens over the window with the report's pages, and closing it prints
+// nothing.
+TEST_F(WindowExport, PrintPreviewShowsTheReportsPages) {
+    Mostrar();
+    Progresar();
+    int paginas = -1;
+    QString titulo;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!preview) return;
+        titulo = preview->windowTitle();
+        if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) {
+            widget->updatePreview();
+            paginas = widget->pageCount();
+        }
+        preview->reject();
+    });
+    window->Action("mnuImprimir")->trigger();
+    EXPECT_EQ(titulo.toStdString(), "Imprimir carta");
+    EXPECT_EQ(paginas, 3);
 }
 
 TEST_F(WindowExport, CtrlCCopiesTheListingWindowsTextOrLista) {
