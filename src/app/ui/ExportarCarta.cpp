@@ -23,8 +23,12 @@ std::string NoEscrita(const char* que, const std::string& path) {
 // Opens path's temporary; the content goes to it and replaces path on commit.
 bool Abrir(QSaveFile& file) { return file.open(QIODevice::WriteOnly); }
 
+// The sheet of the table, matched to Qt's standard size of it (which PDF viewers and
+// printers name).
 QPageSize TamanoDe(Papel papel) {
-    return QPageSize(papel == Papel::Carta ? QPageSize::Letter : QPageSize::A4);
+    const PapelFila& f = FilaPapel(papel);
+    return QPageSize(QSizeF(f.anchoPt, f.altoPt), QPageSize::Point, QString(),
+                     QPageSize::FuzzyMatch);
 }
 
 }  // namespace
