@@ -3,11 +3,11 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev
   libswe-dev swe-standard-data
   tzdata libhowardhinnant-date-dev libdate-tz3
   libtimezonemap-data libgeonames-common
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream groff-base

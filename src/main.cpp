@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"--retorno", natalis::HeadlessRetorno}, {"--version", natalis::HeadlessVersion},
     {"--carpeta", natalis::HeadlessCarpeta}, {"--lugar", natalis::HeadlessLugar},
     {"--huso", natalis::HeadlessHuso},       {"--periodo", natalis::HeadlessPeriodo},
+    {"--svg", natalis::HeadlessSvg},         {"--pdf", natalis::HeadlessPdf},
 };
 
 }  // namespace

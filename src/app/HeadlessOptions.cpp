@@ -16,19 +16,25 @@ struct Regla {
     bool tamano;      // --size
     bool anillos;     // the --progress and --transit groups
     Grupo implicito;  // the group the command itself opens
+    bool tema;        // --tema
+    Tema temaPorOmision;
+    bool papel;  // --papel
 };
 
 constexpr size_t kSinLimite = static_cast<size_t>(-1);
 
 constexpr Regla kReglas[] = {
-    {"--listing", 1, kSinLimite, false, false, Grupo::Ninguno},
-    {"--json", 1, kSinLimite, false, false, Grupo::Ninguno},
-    {"--png", 2, 2, true, true, Grupo::Ninguno},
-    {"--progress", 1, 1, false, false, Grupo::Progresion},
-    {"--transit", 1, 1, false, false, Grupo::Transito},
+    {"--listing", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false},
+    {"--json", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false},
+    {"--png", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false},
+    {"--progress", 1, 1, false, false, Grupo::Progresion, false, Tema::Pantalla, false},
+    {"--transit", 1, 1, false, false, Grupo::Transito, false, Tema::Pantalla, false},
+    {"--svg", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false},
+    // Paper is what a PDF is for: the screen's dark palette wastes ink and prints muddy.
+    {"--pdf", 2, 2, false, true, Grupo::Ninguno, true, Tema::Papel, true},
     // The word naming the return (solar, lunar) comes before the file.
-    {"--retorno", 1, 1, false, false, Grupo::Retorno},
-    {"--periodo", 1, 1, false, false, Grupo::Periodo},
+    {"--retorno", 1, 1, false, false, Grupo::Retorno, false, Tema::Pantalla, false},
+    {"--periodo", 1, 1, false, false, Grupo::Periodo, false, Tema::Pantalla, false},
 };
 
 std::string ValorNoValido(const std::string& opcion, const std::string& valor) {
@@ -57,7 +63,9 @@ const char* UsageText() {
            "  natalis [--folder CARPETA]\n"
            "  natalis --listing ARCHIVO.dat [--houses P|K|R]\n"
            "  natalis --json ARCHIVO.dat [--houses P|K|R]\n"
-           "  natalis --png ARCHIVO.dat SALIDA.png [--size ANCHOxALTO]\n"
+           "  natalis --png ARCHIVO.dat SALIDA.png [--size ANCHOxALTO] [--tema pantalla|papel]\n"
+           "  natalis --svg ARCHIVO.dat SALIDA.svg [--size ANCHOxALTO] [--tema pantalla|papel]\n"
+           "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]\n"
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
@@ -70,8 +78,11 @@ const char* UsageText() {
            "  natalis --version\n"
            "  natalis --help\n"
            "Casas: P Plácido, K Koch, R Regiomontano.\n"
-           "--listing y --json aceptan varios archivos; --png acepta también --houses, y"
-           " --progress y --transit con sus opciones.\n";
+           "--listing y --json aceptan varios archivos; --png, --svg y --pdf aceptan también"
+           " --houses, y --progress y --transit con sus opciones.\n"
+           "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
+           " si no se indica).\n"
+           "--papel: a4 (si no se indica) o carta.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -83,6 +94,7 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
 
     OpcionesHeadless o;
     o.comando = comando;
+    o.tema = regla->temaPorOmision;
     Grupo grupo = regla->implicito;
     o.progresion = grupo == Grupo::Progresion;
     o.transito = grupo == Grupo::Transito;
@@ -115,6 +127,14 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             if (!LeerTamano(args[++i], o.ancho, o.alto)) {
                 return {std::nullopt, ValorNoValido(a, args[i])};
             }
+        } else if (a == "--tema" && regla->tema && hayValor) {
+            const auto t = TemaPorNombre(args[++i]);
+            if (!t) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.tema = *t;
+        } else if (a == "--papel" && regla->papel && hayValor) {
+            const auto p = PapelPorNombre(args[++i]);
+            if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.papel = *p;
         } else if (a == "--progress" && regla->anillos) {
             o.progresion = true;
             grupo = Grupo::Progresion;

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/PaginasInforme.h"
 #include "astro/SistemaCasas.h"
+#include "chart/Paleta.h"
 #include "predictive/ConsultaPeriodo.h"
 #include "predictive/Retorno.h"
 #include "predictive/Tecnicas.h"
@@ -16,10 +18,12 @@ using Args = std::vector<std::string>;
 // What a headless command line asks for. Values are checked here; the chart files and the
 // dates are checked by the reader and the date parser when they are used.
 struct OpcionesHeadless {
-    std::string comando;                // "--listing", "--png" ...
+    std::string comando;                // "--listing", "--png", "--pdf" ...
     std::vector<std::string> archivos;  // the file names after the command, in order
     SistemaCasas casas = SistemaCasas::Placido;
     int ancho = 958, alto = 677;  // --size, in pixels
+    Tema tema = Tema::Pantalla;   // --tema: "papel" unless given for --pdf
+    Papel papel = Papel::A4;      // --papel, for --pdf
     // --progress group: --tecnica, --fecha, --conversa, --asc-en-arco.
     bool progresion = false;
     TipoTecnica tecnica = TipoTecnica::Primaria;

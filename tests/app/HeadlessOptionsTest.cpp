@@ -57,6 +57,16 @@ TEST(HeadlessOptions, BadValuesAreNamedWithTheValue) {
         {"--transit",
          {"--transit", kChart, "--houses", "Z", "--fecha", "1 1 2030", "--hora", "12"},
          "Valor no válido para --houses: «Z»"},
+        {"--pdf", {"--pdf", kChart, "o.pdf", "--tema", "x"}, "Valor no válido para --tema: «x»"},
+        {"--png",
+         {"--png", kChart, "o.png", "--tema", "Papel"},
+         "Valor no válido para --tema: «Papel»"},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--papel", "letter"},
+         "Valor no válido para --papel: «letter»"},
+        {"--svg",
+         {"--svg", kChart, "o.svg", "--size", "1x0"},
+         "Valor no válido para --size: «1x0»"},
     };
     for (const auto& c : casos) {
         const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
@@ -85,6 +95,12 @@ TEST(HeadlessOptions, WrongCommandLinesGiveTheUsage) {
         {"--periodo",
          {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--fecha",
           "1 1 2024"}},
+        {"--pdf", {"--pdf", kChart, "o.pdf", "--size", "10x10"}},   // a PDF has sheets
+        {"--svg", {"--svg", kChart, "o.svg", "--papel", "a4"}},     // sheets only for PDF
+        {"--png", {"--png", kChart, "o.png", "--papel", "carta"}},  //
+        {"--listing", {"--listing", kChart, "--tema", "papel"}},    // palettes for pictures
+        {"--pdf", {"--pdf", kChart}},                               // no output file
+        {"--svg", {"--svg", kChart, "o.svg", "--tema"}},            // no value
     };
     for (const auto& c : casos) {
         const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
@@ -112,8 +128,48 @@ TEST(HeadlessOptions, PeriodTakesItsTextsAsTypedWithTransitsAndOneDegreeByDefaul
     EXPECT_EQ(m.opciones->casas, SistemaCasas::Regiomontano);
 }
 
+// PDF is for paper by default; the pictures keep the window's palette unless told.
+TEST(HeadlessOptions, PalettesAndSheetsByCommand) {
+    const struct {
+        const char* comando;
+        Args args;
+        Tema tema;
+        Papel papel;
+    } casos[] = {
+        {"--png", {"--png", kChart, "o.png"}, Tema::Pantalla, Papel::A4},
+        {"--svg", {"--svg", kChart, "o.svg"}, Tema::Pantalla, Papel::A4},
+        {"--pdf", {"--pdf", kChart, "o.pdf"}, Tema::Papel, Papel::A4},
+        {"--png", {"--png", kChart, "o.png", "--tema", "papel"}, Tema::Papel, Papel::A4},
+        {"--svg",
+         {"--svg", kChart, "o.svg", "--tema", "papel", "--size", "300x200"},
+         Tema::Papel,
+         Papel::A4},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--papel", "carta", "--tema", "pantalla", "--progress",
+          "--tecnica", "Grado x Año", "--fecha", "1 1 2030"},
+         Tema::Pantalla,
+         Papel::Carta},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.back());
+        const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
+        ASSERT_TRUE(l.opciones) << l.error;
+        EXPECT_EQ(l.opciones->tema, c.tema);
+        EXPECT_EQ(l.opciones->papel, c.papel);
+        EXPECT_EQ(l.opciones->archivos.size(), 2u);
+    }
+    const auto svg = LeerOpcionesHeadless("--svg", {"--svg", kChart, "o.svg", "--size", "300x200"});
+    ASSERT_TRUE(svg.opciones);
+    EXPECT_EQ(svg.opciones->ancho, 300);
+    EXPECT_EQ(svg.opciones->alto, 200);
+    const auto pdf = LeerOpcionesHeadless(
+        "--pdf", {"--pdf", kChart, "o.pdf", "--transit", "--fecha", "3 4 2027", "--hora", "10 30"});
+    ASSERT_TRUE(pdf.opciones);
+    EXPECT_TRUE(pdf.opciones->transito);
+}
+
 std::string RunCommand(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args,
-                int& code, std::string* err = nullptr) {
+                       int& code, std::string* err = nullptr) {
     std::ostringstream out, e;
     code = command(args, out, e);
     if (err) *err = e.str();
@@ -126,7 +182,8 @@ TEST(HeadlessOptions, SeveralChartsPrintWhatEachPrintsAlone) {
         int a = 0, b = 0, both = 0;
         const std::string one = RunCommand(command, {"--x", kChart, "--houses", "R"}, a);
         const std::string two = RunCommand(command, {"--x", kOther, "--houses", "R"}, b);
-        const std::string together = RunCommand(command, {"--x", kChart, kOther, "--houses", "R"}, both);
+        const std::string together =
+            RunCommand(command, {"--x", kChart, kOther, "--houses", "R"}, both);
         EXPECT_EQ(a, 0);
         EXPECT_EQ(b, 0);
         EXPECT_EQ(both, 0);

@@ -17,6 +17,7 @@
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
 #include "app/ui/ChartCommands.h"
+#include "app/ui/ExportCommands.h"
 #include "astro/SistemaCasas.h"
 #include "chart/ErrorCalculoNatal.h"
 #include "chart/ui/ChartView.h"
@@ -51,6 +52,9 @@ constexpr MenuRow kMenus[] = {
     {"mnuKillFile", 0, "Eliminar", "TitleMnuArchivo", false, Start::Disabled, false},
     {"barra", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
     {"Fin", 0, "Salir", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"barraExportar", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"mnuImprimir", 0, "Imprimir…", "TitleMnuArchivo", false, Start::Disabled, false},
+    {"mnuExportar", 0, "Exportar…", "TitleMnuArchivo", false, Start::Disabled, false},
     {"barraAcerca", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
     {"mnuAcerca", 0, "Acerca de Natalis", "TitleMnuArchivo", false, Start::Enabled, false},
     {"mnuNuevaCarta", 0, "   NUEVA CARTA", nullptr, false, Start::Enabled, false},
@@ -129,6 +133,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     BuildControls();
     predictivo_ = new ControlPredictivo(*this);
     commands_ = new ChartCommands(*this);
+    export_ = new ExportCommands(*this);
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
@@ -139,6 +144,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
 CuadroGral::~CuadroGral() {
     flistArchivos_->removeEventFilter(this);
     hooks_ = WindowHooks{};
+    delete export_;
     delete commands_;
     delete predictivo_;
     delete view_;

@@ -25,6 +25,7 @@ namespace natalis {
 class ChartCommands;
 class ChartView;
 class ControlPredictivo;
+class ExportCommands;
 class FrmListaNat;
 
 // What the windows added by other commands plug into the main window. Each hook may be
@@ -133,6 +134,7 @@ class CuadroGral : public QMainWindow {
     QtSurface surface_;
     ControlPredictivo* predictivo_ = nullptr;
     ChartCommands* commands_ = nullptr;
+    ExportCommands* export_ = nullptr;
     ChartView* view_ = nullptr;
     QListWidget* flistArchivos_ = nullptr;
     QListWidget* Lista_ = nullptr;

@@ -1,18 +1,16 @@
 #include "app/ui/HeadlessPng.h"
 
 #include <QGuiApplication>
-#include <QImageWriter>
-#include <QSaveFile>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 #include "app/HeadlessChart.h"
+#include "app/InformeCarta.h"
 #include "app/model/SystemClock.h"
-#include "astro/SwissEphemeris.h"
+#include "app/ui/ExportarCarta.h"
 #include "chart/ui/GlyphFont.h"
-#include "chart/ui/QtSurface.h"
 
 namespace natalis {
 
@@ -47,38 +45,49 @@ OffscreenPainting::~OffscreenPainting() {
     if (previous_) qInstallMessageHandler(previous_);
 }
 
-bool DibujarCartaHeadless(const OpcionesHeadless& o, QtSurface& surface, std::ostream& err) {
-    SwissEphemeris eph;
+bool DibujarCartaHeadless(const OpcionesHeadless& o, CartaDibujada& carta, std::ostream& err) {
     SystemClock clock;
-    ChartSession sesion(eph);
     CartaHeadless r;
-    surface.SetTargetSize(QSize(o.ancho, o.alto));
-    return EjecutarCarta(o, o.archivos[0], sesion, clock, &surface, err, r);
+    carta.surface.SetTargetSize(QSize(o.ancho, o.alto));
+    return EjecutarCarta(o, o.archivos[0], carta.sesion, clock, &carta.surface, err, r);
 }
 
-int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
-    const LecturaOpciones l = LeerOpcionesHeadless("--png", args);
+int EjecutarImagen(const char* comando, const Args& args, std::ostream& err,
+                   const EscribirCarta& escribir) {
+    const LecturaOpciones l = LeerOpcionesHeadless(comando, args);
     if (!l.opciones) {
         err << l.error;
         return 2;
     }
     const OpcionesHeadless& o = *l.opciones;
     const OffscreenPainting painting(o.archivos[0]);
-    QtSurface surface;
-    if (!DibujarCartaHeadless(o, surface, err)) return 2;
-
-    // Written whole or not at all: a failed write leaves no partial file behind.
-    QSaveFile file(QString::fromStdString(o.archivos[1]));
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QImageWriter writer(&file, "png");
-        written = writer.write(surface.Image()) && file.commit();
-    }
-    if (!written) {
-        err << "No se pudo escribir la imagen " << o.archivos[1] << "\n";
+    CartaDibujada carta;
+    if (!DibujarCartaHeadless(o, carta, err)) return 2;
+    const std::string error = escribir(o, carta);
+    if (!error.empty()) {
+        err << error << "\n";
         return 2;
     }
     return 0;
+}
+
+int HeadlessPng(const Args& args, std::ostream&, std::ostream& err) {
+    return EjecutarImagen("--png", args, err, [](const OpcionesHeadless& o, CartaDibujada& c) {
+        return EscribirPng(c.surface, QSize(o.ancho, o.alto), o.tema, o.archivos[1]);
+    });
+}
+
+int HeadlessSvg(const Args& args, std::ostream&, std::ostream& err) {
+    return EjecutarImagen("--svg", args, err, [](const OpcionesHeadless& o, CartaDibujada& c) {
+        return EscribirSvg(c.surface, QSize(o.ancho, o.alto), o.tema, ArmarInforme(c.sesion).nombre,
+                           o.archivos[1]);
+    });
+}
+
+int HeadlessPdf(const Args& args, std::ostream&, std::ostream& err) {
+    return EjecutarImagen("--pdf", args, err, [](const OpcionesHeadless& o, CartaDibujada& c) {
+        return EscribirPdf(c.surface, ArmarInforme(c.sesion), o.papel, o.tema, o.archivos[1]);
+    });
 }
 
 }  // namespace natalis

@@ -1,5 +1,7 @@
 #include "chart/ui/DrawingPainter.h"
 
+#include <QPaintDevice>
+#include <QPainterPath>
 #include <QPen>
 #include <algorithm>
 
@@ -9,7 +11,11 @@ namespace natalis {
 
 namespace {
 
+// The drawing's fonts are sized for 96 units per inch: a point is 96/72 units.
 constexpr double kPxPerPt = 96.0 / 72.0;
+// Outlines of the glyph font are taken at this pixel size and scaled down: large enough that
+// hinting leaves no trace, small enough for exact coordinates.
+constexpr int kOutlinePx = 256;
 // The drawing's text positions were laid out for cells whose baseline lies 0.905 em below
 // their top. Every face is placed that way, whatever its own vertical metrics (the glyph
 // font's ascent alone is 1.5 em).
@@ -17,9 +23,19 @@ constexpr double kCellAscentEm = 0.905;
 
 QColor ToQColor(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
+// The font size on p's device for a size in points at 96 dpi: the same on an image at 96 dpi
+// (every window and PNG), smaller on a device of finer resolution (a PDF, a printer), so a
+// font of n points spans n * 96 / 72 of the painter's units there too.
+double PointScale(const QPainter& p) {
+    const QPaintDevice* d = p.device();
+    const int dpi = d ? d->logicalDpiY() : 96;
+    return dpi > 0 ? 96.0 / dpi : 1.0;
+}
+
 }  // namespace
 
-DrawingPainter::DrawingPainter(const QRectF& target) : target_(target) {
+DrawingPainter::DrawingPainter(const QRectF& target, Tema tema, Glyphs glyphs)
+    : target_(target), tema_(tema), glyphs_(glyphs) {
     scale_ = std::min(target.width() / 100.0, target.height() / 70.0);
     offX_ = target.left() + (target.width() - 100.0 * scale_) / 2.0;
     offY_ = target.top() + (target.height() - 70.0 * scale_) / 2.0;
@@ -33,8 +49,10 @@ QRectF DrawingPainter::DrawingRect() const {
     return QRectF(offX_, offY_, 100.0 * scale_, 70.0 * scale_);
 }
 
+QColor DrawingPainter::Painted(Color c) const { return ToQColor(ColorEnTema(tema_, c)); }
+
 void DrawingPainter::FillBackground(QPainter& p) const {
-    p.fillRect(target_, ToQColor(kBackground));
+    p.fillRect(target_, Painted(kBackground));
 }
 
 void DrawingPainter::Paint(QPainter& p, const std::vector<DrawOp>& ops, size_t from) const {
@@ -49,7 +67,7 @@ void DrawingPainter::Paint(QPainter& p, const std::vector<DrawOp>& ops, size_t f
 
 void DrawingPainter::PaintOp(QPainter& p, const DrawOp& op) const {
     const double f = scale_ / kDesignPxPerUnit;  // pixels per designed pixel
-    QPen pen(ToQColor(op.color));
+    QPen pen(Painted(op.color));
     pen.setWidthF(std::max(1.0, op.width * f));
     pen.setCapStyle(Qt::FlatCap);
     switch (op.lineStyle) {
@@ -68,7 +86,7 @@ void DrawingPainter::PaintOp(QPainter& p, const DrawOp& op) const {
             break;  // a drawing starts on the background
         case DrawOp::Kind::Circle: {
             p.setPen(pen);
-            p.setBrush(op.fillStyle == FillStyle::Solid ? QBrush(ToQColor(op.fillColor))
+            p.setBrush(op.fillStyle == FillStyle::Solid ? QBrush(Painted(op.fillColor))
                                                         : QBrush(Qt::NoBrush));
             const double rPx = op.r * scale_;
             p.drawEllipse(ToPixels(op.x1, op.y1), rPx, rPx);
@@ -77,7 +95,7 @@ void DrawingPainter::PaintOp(QPainter& p, const DrawOp& op) const {
         case DrawOp::Kind::Point: {
             const double side = std::max(1.0, op.width * f);
             const QPointF c = ToPixels(op.x1, op.y1);
-            p.fillRect(QRectF(c.x() - side / 2, c.y() - side / 2, side, side), ToQColor(op.color));
+            p.fillRect(QRectF(c.x() - side / 2, c.y() - side / 2, side, side), Painted(op.color));
             break;
         }
         case DrawOp::Kind::Line:
@@ -86,20 +104,37 @@ void DrawingPainter::PaintOp(QPainter& p, const DrawOp& op) const {
             p.drawLine(ToPixels(op.x1, op.y1), ToPixels(op.x2, op.y2));
             break;
         case DrawOp::Kind::Text: {
-            const QFont font = QtSurface::FontFor(op.face, op.sizePt * f, op.bold);
-            p.setFont(font);
-            p.setPen(ToQColor(op.color));
+            const double sizePt = op.sizePt * f;  // at 96 units per inch
+            const double emPx = (sizePt > 0 ? sizePt : 1.0) * kPxPerPt;
             const QPointF topLeft = ToPixels(op.x1, op.y1);
-            const double emPx = font.pointSizeF() * kPxPerPt;
-            p.drawText(QPointF(topLeft.x(), topLeft.y() + kCellAscentEm * emPx),
-                       QString::fromStdString(op.text));
+            const QPointF baseline(topLeft.x(), topLeft.y() + kCellAscentEm * emPx);
+            const QString text = QString::fromStdString(op.text);
+            if (glyphs_ == Glyphs::Outlines &&
+                QtSurface::FamilyFor(op.face) == QLatin1String("OrreryAstro")) {
+                QFont font = QtSurface::FontFor(op.face, op.sizePt, op.bold);
+                font.setPixelSize(kOutlinePx);
+                QPainterPath path;
+                path.addText(QPointF(0, 0), font, text);
+                const double k = emPx / kOutlinePx;
+                QTransform t;
+                t.translate(baseline.x(), baseline.y());
+                t.scale(k, k);
+                p.setPen(Qt::NoPen);
+                p.setBrush(Painted(op.color));
+                p.drawPath(t.map(path));
+                break;
+            }
+            p.setFont(QtSurface::FontFor(op.face, sizePt * PointScale(p), op.bold));
+            p.setPen(Painted(op.color));
+            p.drawText(baseline, text);
             break;
         }
     }
 }
 
-void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& target) {
-    const DrawingPainter painter(target);
+void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& target, Tema tema,
+                 DrawingPainter::Glyphs glyphs) {
+    const DrawingPainter painter(target, tema, glyphs);
     painter.FillBackground(p);
     painter.Paint(p, record.Ops());
 }

@@ -1,12 +1,15 @@
 // The one paint routine of the drawing: replays the operations recorded on a RecordingSurface
-// onto any QPainter (a widget's image, a PNG, later SVG, PDF and the printer) inside a target
+// onto any QPainter (a widget's image, a PNG, an SVG, a PDF, the printer) inside a target
 // rectangle. The 100 x 70 user scale is fitted uniformly into the rectangle, centred, so the
-// wheel stays round at any size; pen widths and fonts scale with it.
+// wheel stays round at any size; pen widths and fonts scale with it. A font of n points is
+// n * 96 / 72 of the target's units high whatever the device's resolution, so the drawing
+// is the same in every target. The palette changes colours only, never geometry.
 #pragma once
 #include <QPainter>
 #include <QRectF>
 #include <vector>
 
+#include "chart/Paleta.h"
 #include "chart/RecordingSurface.h"
 
 namespace natalis {
@@ -16,7 +19,12 @@ class DrawingPainter {
     // A 12 pt font at the designed size (958 x 677 px, 9.58 px per unit) is 16 px high.
     static constexpr double kDesignPxPerUnit = 9.58;
 
-    explicit DrawingPainter(const QRectF& target);
+    // How the texts are painted: as text, or the glyph font's texts as filled outlines (for
+    // a file read where that font is not installed, such as an SVG).
+    enum class Glyphs { Text, Outlines };
+
+    explicit DrawingPainter(const QRectF& target, Tema tema = Tema::Pantalla,
+                            Glyphs glyphs = Glyphs::Text);
 
     // Units to the painter's coordinates, and the rectangle the 100 x 70 drawing fills.
     double Scale() const { return scale_; }
@@ -31,14 +39,19 @@ class DrawingPainter {
 
   private:
     void PaintOp(QPainter& p, const DrawOp& op) const;
+    QColor Painted(Color c) const;
 
     QRectF target_;
+    Tema tema_;
+    Glyphs glyphs_;
     double scale_ = kDesignPxPerUnit;  // painter px per unit
     double offX_ = 0, offY_ = 0;       // top-left of the drawing in painter px
 };
 
 // The whole record painted into target over the background: what the window shows at that
-// size.
-void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& target);
+// size, in the palette tema.
+void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& target,
+                 Tema tema = Tema::Pantalla,
+                 DrawingPainter::Glyphs glyphs = DrawingPainter::Glyphs::Text);
 
 }  // namespace natalis

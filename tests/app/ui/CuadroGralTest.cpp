@@ -110,7 +110,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
     const Sub subs[] = {
         {"TitleMnuArchivo",
          {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir", "-",
-          "Acerca de Natalis"}},
+          "Imprimir…", "Exportar…", "-", "Acerca de Natalis"}},
         {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
@@ -141,7 +141,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"mnuTransito(50)", false, true, false},    {"mnuTransito(51)", true, true, false},
         {"mnuTransito(52)", true, true, false},     {"mnuRetornoSolar", true, true, false},
         {"mnuRetornoLunar", true, true, false},     {"TitlemnuListaNat", false, true, false},
-        {"TitlemnuHoraSolar", false, true, false},  {"mnuAcerca", true, true, false},
+        {"TitlemnuHoraSolar", false, true, false},  {"mnuImprimir", false, true, false},
+        {"mnuExportar", false, true, false},        {"mnuAcerca", true, true, false},
     };
     for (const State& s : states) {
         SCOPED_TRACE(s.name);

@@ -1,0 +1,75 @@
+// Speed of the exports of a chart with its progression: the PDF report (A4, two or three
+// pages), the SVG and the PNG of the wheel at the designed size, each written whole to a
+// temporary folder. What a user waits for after "Exportar…"; no target beyond feeling
+// immediate (well under a second).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/InformeCarta.h"
+#include "app/ui/ExportarCarta.h"
+#include "app/ui/HeadlessPng.h"
+
+namespace {
+
+using namespace natalis;
+
+const std::string kChart = NATALIS_SOURCE_DIR "/charts/Ana_Lucia_Ferreyra.dat";
+
+// The chart drawn once for every case, with the glyph font registered.
+struct Dibujo {
+    OffscreenPainting painting{kChart};
+    CartaDibujada carta;
+    QTemporaryDir dir;
+    Dibujo() {
+        const LecturaOpciones l =
+            LeerOpcionesHeadless("--pdf", {"--pdf", kChart, "x.pdf", "--progress", "--tecnica",
+                                           "Arco Solar", "--fecha", "1 1 2030"});
+        std::ostringstream err;
+        if (!l.opciones || !DibujarCartaHeadless(*l.opciones, carta, err)) std::abort();
+    }
+    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+};
+
+Dibujo& Carta() {
+    static Dibujo d;
+    return d;
+}
+
+void BM_ExportPdfReport(benchmark::State& state) {
+    Dibujo& d = Carta();
+    const InformeCarta informe = ArmarInforme(d.carta.sesion);
+    for (auto _ : state) {
+        const std::string error =
+            EscribirPdf(d.carta.surface, informe, Papel::A4, Tema::Papel, d.Path("c.pdf"));
+        if (!error.empty()) state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK(BM_ExportPdfReport)->Unit(benchmark::kMillisecond);
+
+void BM_ExportSvg(benchmark::State& state) {
+    Dibujo& d = Carta();
+    for (auto _ : state) {
+        const std::string error =
+            EscribirSvg(d.carta.surface, QSize(958, 677), Tema::Pantalla, "c", d.Path("c.svg"));
+        if (!error.empty()) state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK(BM_ExportSvg)->Unit(benchmark::kMillisecond);
+
+void BM_ExportPng(benchmark::State& state) {
+    Dibujo& d = Carta();
+    for (auto _ : state) {
+        const std::string error =
+            EscribirPng(d.carta.surface, QSize(958, 677), Tema::Papel, d.Path("c.png"));
+        if (!error.empty()) state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK(BM_ExportPng)->Unit(benchmark::kMillisecond);
+
+}  // namespace
