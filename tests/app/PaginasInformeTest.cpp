@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/PaginasInforme.h"
+#include "app/Version.h"
 
 namespace natalis {
 namespace {
@@ -198,7 +199,7 @@ TEST(ReportLayout, ColumnsAreAsManyAsTheWidestLineAllowsAndAsHighAsTheBody) {
 
 TEST(ReportLayout, PageAndFootTexts) {
     EXPECT_EQ(TextoPagina(2, 3), "Página 2 de 3");
-    EXPECT_EQ(TextoPie(), "Natalis 0.2.0");
+    EXPECT_EQ(TextoPie(), std::string("Natalis ") + NatalisVersion());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "app/Headless.h"
 #include "app/InformeCarta.h"
 #include "app/PaginasInforme.h"
+#include "app/Version.h"
 #include "app/ui/HeadlessPng.h"
 #include "app/ui/PintarInforme.h"
 #include "chart/Paleta.h"
@@ -186,15 +187,15 @@ TEST_F(Export, PdfTextHoldsTheHeaderAndEveryListingLineInOrder) {
         ASSERT_GE(primera.size(), 6u);
         EXPECT_EQ(
             Lineas(primera.begin(), primera.begin() + 6),
-            (Lineas{kNombre + " Página 1" + total, "Natalis 0.2.0", kNombre,
-                    "Fecha: 12 10 1985 Hora: 07:45:00 Huso: 03.00",
+            (Lineas{kNombre + " Página 1" + total, std::string("Natalis ") + NatalisVersion(),
+                    kNombre, "Fecha: 12 10 1985 Hora: 07:45:00 Huso: 03.00",
                     "Lugar: Buenos Aires Latitud: 34.36S Longitud: 058.27W", "Casas: Plácido"}));
         Lineas leidas;
         for (int p = 2; p <= n; ++p) {
             const Lineas texto = PageText(pdf, p);
             ASSERT_GE(texto.size(), 3u);
             EXPECT_EQ(texto[0], kNombre + " Página " + std::to_string(p) + total);
-            EXPECT_EQ(texto[1], "Natalis 0.2.0");
+            EXPECT_EQ(texto[1], std::string("Natalis ") + NatalisVersion());
             leidas.insert(leidas.end(), texto.begin() + 2, texto.end());
         }
         EXPECT_EQ(leidas, Impresas(c.listados));
