@@ -4,10 +4,11 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
-#include <map>
 #include <optional>
 
+#include "app/HeadlessOptions.h"
 #include "app/model/Atlas.h"
+#include "app/model/ChartFolderSetup.h"
 #include "astro/DateTimeParse.h"
 #include "astro/TimeZoneHistory.h"
 
@@ -16,27 +17,6 @@ namespace natalis {
 namespace {
 
 constexpr std::size_t kMostPlaces = 20;
-
-// The options after the command's first argument, as pairs "--name value", each name once
-// and among those allowed; nothing for anything else.
-std::optional<std::map<std::string, std::string>> ReadOptions(
-    const Args& args, std::initializer_list<const char*> allowed) {
-    std::map<std::string, std::string> o;
-    for (std::size_t i = 2; i < args.size(); i += 2) {
-        bool known = false;
-        for (const char* a : allowed) known = known || args[i] == a;
-        if (!known || i + 1 >= args.size() || o.count(args[i])) return std::nullopt;
-        o[args[i]] = args[i + 1];
-    }
-    return o;
-}
-
-// The folder of the running program, with a trailing "/", where the charts live.
-std::string ProgramFolder() {
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string() + "/";
-}
 
 // Degrees with 4 decimals, "-" only for a value that does not round to zero.
 std::string Degrees4(double v) {
@@ -86,13 +66,13 @@ std::optional<CivilTime> ReadLocalTime(std::string fecha, std::string hora, std:
 }  // namespace
 
 int HeadlessLugar(const Args& args, std::ostream& out, std::ostream& err) {
-    const auto o = args.size() >= 2 && args[1].rfind("--", 0) != 0 ? ReadOptions(args, {"--folder"})
-                                                                   : std::nullopt;
-    if (!o) {
-        err << UsageText();
+    const LecturaOpciones l = LeerOpcionesHeadless("--lugar", args);
+    if (!l.opciones) {
+        err << l.error;
         return 2;
     }
-    std::string folder = o->count("--folder") ? o->at("--folder") : ProgramFolder();
+    // The user's own places live in the chart folder the window would use.
+    std::string folder = ProcessChartFolder(l.opciones->carpeta).chartFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     const Atlas atlas = Atlas::Load(SystemAtlasFiles(), folder);
     for (const std::string& w : atlas.Warnings()) err << w << "\n";
@@ -110,23 +90,21 @@ int HeadlessLugar(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 int HeadlessHuso(const Args& args, std::ostream& out, std::ostream& err) {
-    const auto o = args.size() >= 2 && args[1].rfind("--", 0) != 0
-                       ? ReadOptions(args, {"--fecha", "--hora", "--longitud"})
-                       : std::nullopt;
-    if (!o || !o->count("--fecha") || !o->count("--hora")) {
-        err << UsageText();
+    const LecturaOpciones l = LeerOpcionesHeadless("--huso", args);
+    if (!l.opciones) {
+        err << l.error;
         return 2;
     }
+    const OpcionesHeadless& o = *l.opciones;
     std::string message;
-    const std::optional<CivilTime> local =
-        ReadLocalTime(o->at("--fecha"), o->at("--hora"), message);
+    const std::optional<CivilTime> local = ReadLocalTime(o.fechaHuso, o.horaHuso, message);
     if (!local) {
         err << message << "\n";
         return 2;
     }
     std::optional<double> longitude;
-    if (o->count("--longitud")) {
-        const std::string& text = o->at("--longitud");
+    if (o.longitud) {
+        const std::string& text = *o.longitud;
         double v = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
         if (text.empty() || ec != std::errc() || end != text.data() + text.size()) {

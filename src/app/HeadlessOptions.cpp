@@ -7,7 +7,7 @@ namespace natalis {
 
 namespace {
 
-enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo };
+enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso };
 
 // What each command takes: how many files, and which options.
 struct Regla {
@@ -18,23 +18,31 @@ struct Regla {
     Grupo implicito;  // the group the command itself opens
     bool tema;        // --tema
     Tema temaPorOmision;
-    bool papel;  // --papel
+    bool papel;    // --papel
+    bool carpeta;  // --folder
 };
 
 constexpr size_t kSinLimite = static_cast<size_t>(-1);
 
 constexpr Regla kReglas[] = {
-    {"--listing", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false},
-    {"--json", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false},
-    {"--png", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false},
-    {"--progress", 1, 1, false, false, Grupo::Progresion, false, Tema::Pantalla, false},
-    {"--transit", 1, 1, false, false, Grupo::Transito, false, Tema::Pantalla, false},
-    {"--svg", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false},
+    {"--listing", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
+    {"--json", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
+    {"--png", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false, false},
+    {"--progress", 1, 1, false, false, Grupo::Progresion, false, Tema::Pantalla, false, false},
+    {"--transit", 1, 1, false, false, Grupo::Transito, false, Tema::Pantalla, false, false},
+    {"--svg", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false, false},
     // Paper is what a PDF is for: the screen's dark palette wastes ink and prints muddy.
-    {"--pdf", 2, 2, false, true, Grupo::Ninguno, true, Tema::Papel, true},
+    {"--pdf", 2, 2, false, true, Grupo::Ninguno, true, Tema::Papel, true, false},
     // The word naming the return (solar, lunar) comes before the file.
-    {"--retorno", 1, 1, false, false, Grupo::Retorno, false, Tema::Pantalla, false},
-    {"--periodo", 1, 1, false, false, Grupo::Periodo, false, Tema::Pantalla, false},
+    {"--retorno", 1, 1, false, false, Grupo::Retorno, false, Tema::Pantalla, false, false},
+    {"--periodo", 1, 1, false, false, Grupo::Periodo, false, Tema::Pantalla, false, false},
+    // The text searched for, then the chart folder whose own places are searched too.
+    {"--lugar", 1, 1, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    // The zone, then --fecha, --hora and --longitud.
+    {"--huso", 1, 1, false, false, Grupo::Huso, false, Tema::Pantalla, false, false},
+    {"--carpeta", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    {"--version", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
+    {"--help", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
 };
 
 std::string ValorNoValido(const std::string& opcion, const std::string& valor) {
@@ -150,13 +158,28 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             if (!t) return {std::nullopt, ValorNoValido(a, args[i])};
             o.tecnica = *t;
             tecnicaDada = true;
-        } else if (a == "--fecha" && grupo != Grupo::Ninguno && grupo != Grupo::Periodo &&
-                   hayValor) {
+        } else if (a == "--fecha" && hayValor &&
+                   (grupo == Grupo::Progresion || grupo == Grupo::Transito ||
+                    grupo == Grupo::Retorno)) {
             (grupo == Grupo::Progresion ? o.fechaProg
              : grupo == Grupo::Transito ? o.fechaTrans
                                         : o.fechaRetorno) = args[++i];
         } else if (a == "--hora" && grupo == Grupo::Transito && hayValor) {
             o.horaTrans = args[++i];
+        } else if (grupo == Grupo::Huso && hayValor &&
+                   (a == "--fecha" || a == "--hora" || a == "--longitud")) {
+            // Each at most once.
+            if (a == "--longitud") {
+                if (o.longitud) return Uso();
+                o.longitud = args[++i];
+            } else {
+                std::string& valor = a == "--fecha" ? o.fechaHuso : o.horaHuso;
+                if (!valor.empty()) return Uso();
+                valor = args[++i];
+            }
+        } else if (a == "--folder" && regla->carpeta && hayValor && !o.carpeta &&
+                   !args[i + 1].empty()) {
+            o.carpeta = args[++i];
         } else if (grupo == Grupo::Periodo && hayValor &&
                    (a == "--desde" || a == "--hasta" || a == "--orbe" || a == "--tecnica")) {
             std::string& valor = a == "--desde"   ? periodo.desde
@@ -175,6 +198,7 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     if (o.transito && (o.fechaTrans.empty() || o.horaTrans.empty())) return Uso();
     if (o.retorno && o.fechaRetorno.empty()) return Uso();
     if (o.periodo && (periodo.desde.empty() || periodo.hasta.empty())) return Uso();
+    if (grupo == Grupo::Huso && (o.fechaHuso.empty() || o.horaHuso.empty())) return Uso();
     // Primary directions are direct only.
     if (FilaTecnica(o.tecnica).soloDirecta) o.conversa = false;
     return {o, {}};

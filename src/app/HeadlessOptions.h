@@ -18,8 +18,10 @@ using Args = std::vector<std::string>;
 // What a headless command line asks for. Values are checked here; the chart files and the
 // dates are checked by the reader and the date parser when they are used.
 struct OpcionesHeadless {
-    std::string comando;                // "--listing", "--png", "--pdf" ...
-    std::vector<std::string> archivos;  // the file names after the command, in order
+    std::string comando;  // "--listing", "--png", "--pdf" ...
+    // The words after the command, before any option, in order: chart files and output files,
+    // the place searched for (--lugar) or the zone (--huso).
+    std::vector<std::string> archivos;
     SistemaCasas casas = SistemaCasas::Placido;
     int ancho = 958, alto = 677;  // --size, in pixels
     Tema tema = Tema::Pantalla;   // --tema: "papel" unless given for --pdf
@@ -40,6 +42,11 @@ struct OpcionesHeadless {
     // checked by RevisarConsultaPeriodo.
     bool periodo = false;
     ConsultaPeriodo consultaPeriodo;
+    // --huso: --fecha and --hora (both needed, checked when used), --longitud (east positive).
+    std::string fechaHuso, horaHuso;
+    std::optional<std::string> longitud;
+    // --folder, the chart folder, for the commands that use one (--lugar, --carpeta).
+    std::optional<std::string> carpeta;
 };
 
 struct LecturaOpciones {

@@ -6,18 +6,20 @@
 namespace natalis {
 
 bool ParseFolderOption(const Args& args, size_t from, std::optional<std::string>& folder) {
+    // The window takes the options of --carpeta.
+    Args carpeta = {"--carpeta"};
+    carpeta.insert(carpeta.end(), args.begin() + static_cast<std::ptrdiff_t>(from), args.end());
+    const LecturaOpciones l = LeerOpcionesHeadless("--carpeta", carpeta);
     folder.reset();
-    if (args.size() == from) return true;
-    if (args.size() != from + 2 || args[from] != "--folder" || args[from + 1].empty()) {
-        return false;
-    }
-    folder = args[from + 1];
+    if (!l.opciones) return false;
+    folder = l.opciones->carpeta;
     return true;
 }
 
 int HeadlessVersion(const Args& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) {
-        err << UsageText();
+    const LecturaOpciones l = LeerOpcionesHeadless("--version", args);
+    if (!l.opciones) {
+        err << l.error;
         return 2;
     }
     out << kProgramName << " " << NatalisVersion() << "\n";
@@ -25,12 +27,12 @@ int HeadlessVersion(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 int HeadlessCarpeta(const Args& args, std::ostream& out, std::ostream& err) {
-    std::optional<std::string> option;
-    if (!ParseFolderOption(args, 1, option)) {
-        err << UsageText();
+    const LecturaOpciones l = LeerOpcionesHeadless("--carpeta", args);
+    if (!l.opciones) {
+        err << l.error;
         return 2;
     }
-    const ChartFolderChoice choice = ProcessChartFolder(option);
+    const ChartFolderChoice choice = ProcessChartFolder(l.opciones->carpeta);
     const ChartFolderSetup setup = SetUpChartFolder(choice);
     if (!setup.message.empty()) err << setup.message << "\n";
     if (!setup.ok) return 2;

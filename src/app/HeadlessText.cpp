@@ -171,7 +171,8 @@ int HeadlessTransit(const Args& args, std::ostream& out, std::ostream& err) {
     return Predictive("--transit", args, out, err);
 }
 
-int HeadlessHelp(const Args&, std::ostream& out, std::ostream&) {
+int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err) {
+    if (!Opciones("--help", args, err)) return 2;
     out << UsageText();
     return 0;
 }
