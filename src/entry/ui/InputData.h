@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace natalis {
 
+class LugarAtlas;
+
 class InputData : public QWidget {
     Q_OBJECT
   public:
@@ -31,6 +33,8 @@ class InputData : public QWidget {
 
     QLineEdit* Caja(EntryField field) const;
     QPushButton* CrearCarta() const { return crearCarta_; }
+    // The place box's atlas and the zone line (LugarAtlas.h).
+    LugarAtlas* Lugar() const { return lugar_; }
 
     // The button's action: checks the entries, fills the natal record, closes the form and
     // hands over to the main window. False when a check failed (the form stays open with
@@ -50,6 +54,7 @@ class InputData : public QWidget {
     QRadioButton* este_ = nullptr;
     QRadioButton* oeste_ = nullptr;
     QPushButton* crearCarta_ = nullptr;
+    LugarAtlas* lugar_ = nullptr;
 };
 
 }  // namespace natalis
