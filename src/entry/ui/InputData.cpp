@@ -199,6 +199,7 @@ QLineEdit* InputData::Caja(EntryField field) const {
 
 void InputData::Vaciar() {
     for (QLineEdit* box : boxes_) box->clear();
+    if (lugar_) lugar_->SetEstado(HusoAtlas{});  // a new chart has no place chosen yet
 }
 
 FichaNatalTextos InputData::Textos() const {

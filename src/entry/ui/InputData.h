@@ -25,7 +25,8 @@ class InputData : public QWidget {
     InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
               std::function<void()> onAccepted, QWidget* parent = nullptr);
 
-    // Empties all fourteen boxes; the hemisphere options keep their state.
+    // Empties all fourteen boxes and forgets the place chosen from the atlas; the hemisphere
+    // options keep their state.
     void Vaciar();
     // What the boxes and options hold, and the reverse.
     FichaNatalTextos Textos() const;

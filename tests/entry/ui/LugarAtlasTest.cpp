@@ -167,6 +167,15 @@ TEST_F(FormWithAtlas, TypedPlaceIsKeptAmongTheUsersPlaces) {
     EXPECT_EQ(Line(), "Europe/Madrid · CEST, horario de verano · UT+2");
 }
 
+TEST_F(FormWithAtlas, NuevaCartaForgetsTheChosenPlace) {
+    Choose("Madrid esp");
+    form->Vaciar();
+    EXPECT_EQ(form->Textos().huso.zona, "");
+    EXPECT_EQ(Line(), "escrito a mano");
+    Type(Box(EntryField::TextMes), "1");
+    EXPECT_EQ(Box(EntryField::TextHusoHoras)->text(), "");
+}
+
 TEST(FormWithoutAtlas, WorksByHand) {
     NatalRecord rec;
     ChartFlags flags;
