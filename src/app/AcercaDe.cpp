@@ -1,6 +1,7 @@
 #include "app/AcercaDe.h"
 
 #include "app/Version.h"
+#include "astro/TimeZoneHistory.h"
 
 namespace natalis {
 
@@ -24,8 +25,12 @@ std::string AcercaDeNatalis(EphemerisSource source, const std::string& chartFold
          "  Posiciones de los planetas: Swiss Ephemeris, de Astrodienst AG (AGPL).\n"
          "  Glifos: fuente OrreryAstro, hecha con símbolos de DejaVu Sans (licencia de las "
          "fuentes DejaVu).\n"
-         "  Atlas de lugares: datos de GeoNames (www.geonames.org), licencia CC BY 4.0.\n"
-         "  Ventanas: Qt 6 (LGPL 3).\n";
+         "  Atlas de lugares: datos de GeoNames (www.geonames.org), licencia CC BY 4.0.\n";
+    const std::string tzdata = TzdataVersion();
+    t += "  Husos horarios: base de datos de husos horarios de la IANA (dominio público" +
+         (tzdata.empty() ? std::string() : ", versión " + tzdata) +
+         "), leída con la biblioteca date/tz de Howard Hinnant (MIT).\n";
+    t += "  Ventanas: Qt 6 (LGPL 3).\n";
     return t;
 }
 

@@ -5,6 +5,7 @@
 #include "app/Headless.h"
 #include "app/HeadlessChart.h"
 #include "app/JsonText.h"
+#include "app/ZoneSourceJson.h"
 #include "app/model/Cp1252.h"
 #include "app/model/SystemClock.h"
 #include "astro/SwissEphemeris.h"
@@ -92,7 +93,8 @@ std::string JsonText(const ChartSession& s, EphemerisSource source) {
        << ",\n";
     WriteArray(os, "points", points, false);
     WriteArray(os, "cusps", cusps, false);
-    WriteArray(os, "aspects", AspectsJson(t), true);
+    WriteArray(os, "aspects", AspectsJson(t), false);
+    os << "  \"zoneSource\": " << ZoneSourceJson(s.DatosNatales) << "\n";
     os << "}\n";
     return os.str();
 }

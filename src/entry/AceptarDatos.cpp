@@ -7,6 +7,7 @@
 #include "astro/NumberText.h"
 #include "entry/HusoHorario.h"
 #include "entry/RevisarDatos.h"
+#include "entry/ZonaDeLugar.h"
 
 namespace natalis {
 
@@ -62,6 +63,10 @@ std::optional<EntryFailure> AceptarDatos(const FichaNatalTextos& f, NatalRecord&
     rec.ZoneMinuteText = huso.minuteText;
     rec.ZoneText = rec.ZoneHourText + "." + rec.ZoneMinuteText;
     rec.ZoneHours = static_cast<float>(CorreccionHuso(huso, f.LongitudOeste));
+    // The database's offset is kept to the second; the boxes hold it to the minute.
+    rec.ZoneFrom = FuenteDelHuso(f).value_or(ZoneSource{});
+    if (rec.ZoneFrom.FromDatabase())
+        rec.ZoneHours = static_cast<float>(-rec.ZoneFrom.offsetSeconds / 3600.0);
 
     rec.LatDegText = f.TextLatGrad;
     rec.LatMinText = f.TextLatMin;

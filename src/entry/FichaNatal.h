@@ -2,6 +2,9 @@
 // checks and its filling of the natal record run without a window.
 #pragma once
 #include <string>
+#include <vector>
+
+#include "app/model/NatalRecord.h"
 
 namespace natalis {
 
@@ -24,6 +27,27 @@ enum class EntryField {
     None,
 };
 
+// What the atlas gave the form for the chosen place (ZonaDeLugar.h).
+enum class EstadoHusoAtlas {
+    Ninguno,   // no place chosen from the atlas
+    Unica,     // one reading of the typed date and time
+    Repetida,  // the clock showed that time twice: two readings, the user picks one
+    Saltada,   // the clock skipped that time
+    SinFecha,  // the date or the time is not complete yet
+    Error      // no reading: see aviso
+};
+
+struct HusoAtlas {
+    std::string zona;  // the chosen place's IANA zone; "" none
+    EstadoHusoAtlas estado = EstadoHusoAtlas::Ninguno;
+    std::vector<ZoneSource> lecturas;  // one, or two earlier instant first (Repetida)
+    int elegida = -1;                  // the reading in force; -1 none (yet)
+    std::string aviso;                 // why there is no reading, in Spanish
+    // The zone boxes' texts as the atlas last wrote them: the atlas's offset counts only
+    // while the boxes still hold them, so that an offset typed by hand wins.
+    std::string horas, minutos;
+};
+
 // What the boxes and the hemisphere options hold. The designed contents are the defaults.
 struct FichaNatalTextos {
     std::string TextNombre;
@@ -37,6 +61,7 @@ struct FichaNatalTextos {
     std::string txtLugar;
     bool LatitudSur = false;    // "&Sur" selected, else " &Norte"
     bool LongitudOeste = true;  // "&Oeste" selected, else "&Este"
+    HusoAtlas huso;             // what the atlas gave; nothing when the form is typed by hand
 };
 
 // A rejected entry: the message box's text and title and the box that gets the focus.

@@ -1,6 +1,7 @@
 #include "entry/LlenarFicha.h"
 
 #include "app/model/Cp1252.h"
+#include "entry/ZonaDeLugar.h"
 
 namespace natalis {
 
@@ -23,6 +24,7 @@ FichaNatalTextos LlenarFicha(const NatalRecord& rec) {
     f.TextLonMin = rec.LonMinText;
     f.LongitudOeste = rec.LonHemisphere != "E";
     f.txtLugar = rec.Place;
+    RecordarHusoGuardado(f, rec);
     return f;
 }
 

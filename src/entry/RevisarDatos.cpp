@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/NumberText.h"
+#include "entry/ZonaDeLugar.h"
 
 namespace natalis {
 
@@ -68,9 +69,13 @@ const Check kChecks[] = {
 
 std::optional<EntryFailure> RevisarDatos(const FichaNatalTextos& f) {
     for (const Check& c : kChecks) {
+        // An offset from the time-zone database may reach 14 hours (Kiribati, Samoa).
+        if (c.field == EntryField::TextHusoHoras && HusoDelAtlasEnVigor(f) &&
+            std::fabs(ValorCaja(f.*c.box)) <= MayorHusoAceptado(f))
+            continue;
         if (c.fails(f.*c.box)) return EntryFailure{c.message, c.title, c.field};
     }
-    return std::nullopt;
+    return RevisarHusoAtlas(f);
 }
 
 }  // namespace natalis

@@ -10,7 +10,9 @@ namespace natalis {
 // Runs the form's checks in their fixed order (day, month, year, hour, minutes, seconds,
 // zone hours, latitude degrees and minutes, longitude degrees and minutes) and returns the
 // first one that fails, or nothing when all pass. The zone minutes are not checked; the
-// upper bounds of day and month are left to the date parser.
+// upper bounds of day and month are left to the date parser. While the zone boxes hold the
+// offset of the atlas's zone (ZonaDeLugar.h), zone hours up to 14 pass, and a last check
+// asks for a reading in force (RevisarHusoAtlas).
 std::optional<EntryFailure> RevisarDatos(const FichaNatalTextos& f);
 
 // The numeric value of a box: its leading number, 0 when it has none.

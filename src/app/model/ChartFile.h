@@ -47,6 +47,9 @@ constexpr std::size_t kMaxChartLineBytes = 1000;
 // unreadable file, malformed time, zone, latitude or longitude line, a value outside those
 // ranges, a line too long, control characters, no field at all) rec is left exactly as it
 // was. The flags are the caller's.
+// The line right after the place line may keep where the zone came from (ZoneSourceLine.h):
+// when it agrees with the zone line it fills rec.ZoneFrom and gives ZoneHours to the second,
+// and the zone hours may then go up to 14; otherwise rec.ZoneFrom is left empty.
 ChartReadResult ReadChartFile(const std::string& folder, const std::string& fileName,
                               NatalRecord& rec);
 
@@ -57,7 +60,8 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
 
 // The complete text of a new chart file (UTF-8, CR LF line ends): the header, the data
 // lines from rec, the "NOTAS:" block and, when notes is given, the notes followed by a line
-// end. Numeric fields are normalised to the widths the reader takes (a zone typed as
+// end; right after the place line, the line of rec.ZoneFrom when the zone came from the
+// time-zone database. Numeric fields are normalised to the widths the reader takes (a zone typed as
 // "3.5" hours is written "03.30"). The zone line carries a sign ("6: +01.00") when
 // rec.ZoneSign is set, or when the longitude alone would give the zone the wrong sign.
 std::string ChartFileText(const NatalRecord& rec, const std::string* notes);

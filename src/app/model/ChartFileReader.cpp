@@ -10,6 +10,7 @@
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
+#include "app/model/ZoneSourceLine.h"
 #include "astro/NumberText.h"
 
 namespace natalis {
@@ -87,6 +88,9 @@ struct RangeCheck {
     double lowest, highest;  // both allowed
     const char* outOfRange;  // the reason, "%" standing for the value read
     const char* missing;     // the reason when no line of the file set the value
+    // The highest allowed when the zone came from the time-zone database (0: as highest):
+    // the database has zones up to 14 hours ahead (Kiribati, Samoa).
+    double highestFromDatabase = 0;
 };
 
 const RangeCheck kRangeChecks[] = {
@@ -107,7 +111,7 @@ const RangeCheck kRangeChecks[] = {
      "falta el renglón de la hora (5:)"},
     {kZone, [](const NatalRecord& r) { return Lead(r.ZoneHourText); }, 0, 12,
      "el huso de % horas no es correcto: la mayor diferencia horaria es de 12 horas",
-     "falta el renglón del huso (6:)"},
+     "falta el renglón del huso (6:)", 14},
     {kZone, [](const NatalRecord& r) { return Lead(r.ZoneMinuteText); }, 0, 59,
      "los minutos % del huso no son correctos: son de 0 a 59", "falta el renglón del huso (6:)"},
     {kLat, [](const NatalRecord& r) { return Lead(r.LatDegText); }, 0, 89,
@@ -183,6 +187,7 @@ bool ReadZone(const std::string& rest, NatalRecord& r) {
     const char sign = rest[first];  // exists: the point is in rest
     double hours = Lead(h);
     r.ZoneSign.clear();
+    r.ZoneFrom = ZoneSource{};  // until the source line after the place line says otherwise
     if (sign == '+' || sign == '-') {
         r.ZoneSign = std::string(1, sign);
         std::string digits;
@@ -286,7 +291,10 @@ FieldRead ReadField(int number, const std::string& t, NatalRecord& r, std::strin
 std::optional<ChartReadResult> RangeFault(const NatalRecord& r, const int (&lineOf)[10]) {
     for (const RangeCheck& c : kRangeChecks) {
         const double v = c.value(r);
-        if (v >= c.lowest && v <= c.highest && v == std::floor(v)) continue;
+        const double highest = r.ZoneFrom.FromDatabase() && c.highestFromDatabase > 0
+                                   ? c.highestFromDatabase
+                                   : c.highest;
+        if (v >= c.lowest && v <= highest && v == std::floor(v)) continue;
         const int line = lineOf[c.field];
         ChartReadResult fault;
         fault.line = line;
@@ -301,6 +309,22 @@ std::optional<ChartReadResult> RangeFault(const NatalRecord& r, const int (&line
         return fault;
     }
     return std::nullopt;
+}
+
+// The line right after the place line, when it keeps where the zone came from and agrees
+// with the zone line: the offset to the second replaces the zone line's minutes. Whatever
+// else that line holds is notes, which the reader does not judge.
+void ReadZoneSource(std::streambuf& in, NatalRecord& r) {
+    std::string line;
+    try {
+        if (NextLine(in, line) != LineRead::Line) return;
+    } catch (const std::exception&) {
+        return;
+    }
+    const std::optional<ZoneSource> source = ReadZoneSourceLine(Cp1252ToUtf8(line));
+    if (!source || !ZoneSourceMatches(*source, r.ZoneHours)) return;
+    r.ZoneFrom = *source;
+    r.ZoneHours = static_cast<float>(-source->offsetSeconds / 3600.0);
 }
 
 ChartReadResult Refused(const std::string& fileName, int line, const std::string& reason) {
@@ -347,7 +371,10 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
         lineOf[field] = lineNumber;
         const FieldRead read = ReadField(field, t, r, why);
         if (read == FieldRead::Error) return Refused(fileName, lineNumber, why);
-        if (read == FieldRead::Stop) break;
+        if (read == FieldRead::Stop) {
+            ReadZoneSource(*buffer, r);
+            break;
+        }
     }
     if (!anyField)
         return Refused(fileName, 0, "no tiene ningún renglón de datos natales (1: a 9:)");

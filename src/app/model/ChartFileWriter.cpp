@@ -7,6 +7,7 @@
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
+#include "app/model/ZoneSourceLine.h"
 #include "astro/NumberText.h"
 
 namespace natalis {
@@ -135,6 +136,7 @@ std::string ChartFileText(const NatalRecord& r, const std::string* notes) {
     std::string text;
     for (const char* line : kHeader) text += std::string(line) + kCrLf;
     for (const std::string& line : lines) text += line + kCrLf;
+    if (r.ZoneFrom.FromDatabase()) text += ZoneSourceLine(r.ZoneFrom) + kCrLf;
     for (const char* line : kFooter) text += std::string(line) + kCrLf;
     if (notes != nullptr) text += NotesBlock(*notes);
     return text;

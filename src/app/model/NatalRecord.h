@@ -5,6 +5,19 @@
 
 namespace natalis {
 
+// Where the zone correction came from when the time-zone database gave it (the place's zone
+// for the birth date and clock time). An empty zone means the correction was typed by hand,
+// as in every file written before the program kept it.
+struct ZoneSource {
+    std::string zone;          // IANA name, "Europe/Madrid"
+    long offsetSeconds = 0;    // the clock ahead of UT, to the second: ZoneHours = -offset/3600
+    std::string abbreviation;  // "CEST", "LMT", "+0545"
+    bool summerTime = false;
+    bool localMeanTime = false;  // the place's own mean time (longitude / 15)
+    std::string tzdataVersion;   // the database that gave it ("2024a"), "" when not known
+    bool FromDatabase() const { return !zone.empty(); }
+};
+
 // DatosNatales. Texts are UTF-8 in memory; chart files hold them in Windows-1252.
 struct NatalRecord {
     std::string NatalName;       // person's name (after a load it keeps the label's blank)
@@ -21,6 +34,7 @@ struct NatalRecord {
     // time, east); empty when the sign follows the longitude's hemisphere.
     std::string ZoneSign;
     float ZoneHours = 0;  // universal time = NatalHour + ZoneHours (positive west)
+    ZoneSource ZoneFrom;  // the database's reading behind ZoneHours, or typed by hand
     std::string LatDegText, LatMinText, LatHemisphere, LatText;
     float LatitudeDeg = 0;  // north positive
     std::string LonDegText, LonMinText, LonHemisphere, LonText;

@@ -15,6 +15,7 @@
 #include "astro/SistemaCasas.h"
 #include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
+#include "entry/ui/LugarAtlas.h"
 
 namespace natalis {
 
@@ -77,8 +78,22 @@ InputData* ChartCommands::AbrirFicha() {
     if (!ficha_) {
         ficha_ = new InputData(
             st_.DatosNatales, st_.flags, w_.DialogsSeam(), [this] { AceptarFicha(); }, &w_);
+        ficha_->Lugar()->SetAtlas(AtlasDelPrograma());
     }
     return ficha_;
+}
+
+Atlas* ChartCommands::AtlasDelPrograma() {
+    if (!atlas_) {
+        atlas_ = std::make_unique<Atlas>(Atlas::Load(SystemAtlasFiles(), st_.flags.ProgramFolder));
+        std::string warnings;
+        for (const std::string& w : atlas_->Warnings())
+            warnings += (warnings.empty() ? "" : "\n") + w;
+        if (!warnings.empty())
+            w_.DialogsSeam().MsgBox(warnings, MsgButtons::Ok, MsgIcon::Exclamation,
+                                    "Atlas de lugares");
+    }
+    return atlas_.get();
 }
 
 void ChartCommands::mnuNuevaCarta_Click() {

@@ -4,7 +4,10 @@
 #pragma once
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <string>
+
+#include "app/model/Atlas.h"
 
 namespace natalis {
 
@@ -42,11 +45,15 @@ class ChartCommands : public QObject {
     // Puts a newly written chart file into the chart list, in its alphabetical place.
     void Listar(const std::string& fileName);
     bool HayArchivo() const;
+    // The atlas, loaded at the form's first opening and kept for the run; a missing file's
+    // warning is shown then, once.
+    Atlas* AtlasDelPrograma();
 
     CuadroGral& w_;
     ChartSession& st_;
     QPointer<InputData> ficha_;
     QPointer<FrmAnotar> anotar_;
+    std::unique_ptr<Atlas> atlas_;
     std::string notesText_;  // the notes window's text handed to the save command
 };
 

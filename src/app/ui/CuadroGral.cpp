@@ -16,6 +16,7 @@
 #include "app/AcercaDe.h"
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
+#include "app/OfertaHuso.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ExportCommands.h"
 #include "astro/SistemaCasas.h"
@@ -289,6 +290,7 @@ void CuadroGral::flistArchivos_Click() {
         dialogs_.MsgBox(read.message, MsgButtons::Ok, MsgIcon::None, read.title);
         return;
     }
+    OfrecerHusoActual(session_.DatosNatales, dialogs_);
     GraficarNatal();
 }
 

@@ -12,6 +12,7 @@
 
 #include "entry/AceptarDatos.h"
 #include "entry/LlenarFicha.h"
+#include "entry/ui/LugarAtlas.h"
 
 namespace natalis {
 
@@ -163,6 +164,9 @@ void InputData::BuildControls() {
     grid->addWidget(label(" LUGAR"), 10, 0);
     grid->addWidget(box(EntryField::txtLugar), 10, 1, 1, 4);
     grid->addWidget(crearCarta_, 11, 1, 1, 4);
+    lugar_ = new LugarAtlas(*this, dialogs_);
+    grid->addWidget(lugar_->LineaHusoWidget(), 6, 3, 1, 3);
+    grid->addWidget(lugar_->Agregar(), 10, 5);
 
     // Tab order as designed: the boxes in table order, the hemisphere options after their
     // boxes, the button before the zone minutes and the place.
@@ -195,6 +199,7 @@ QLineEdit* InputData::Caja(EntryField field) const {
 
 void InputData::Vaciar() {
     for (QLineEdit* box : boxes_) box->clear();
+    if (lugar_) lugar_->SetEstado(HusoAtlas{});  // a new chart has no place chosen yet
 }
 
 FichaNatalTextos InputData::Textos() const {
@@ -203,6 +208,7 @@ FichaNatalTextos InputData::Textos() const {
         f.*kBoxes[i].text = boxes_[i]->text().toStdString();
     f.LatitudSur = sur_->isChecked();
     f.LongitudOeste = oeste_->isChecked();
+    if (lugar_) f.huso = lugar_->Estado();
     return f;
 }
 
@@ -210,6 +216,7 @@ void InputData::SetTextos(const FichaNatalTextos& f) {
     for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setText(Q(f.*kBoxes[i].text));
     (f.LatitudSur ? sur_ : norte_)->setChecked(true);
     (f.LongitudOeste ? oeste_ : este_)->setChecked(true);
+    if (lugar_) lugar_->SetEstado(f.huso);
 }
 
 bool InputData::AceptarDatos() {

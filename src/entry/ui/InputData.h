@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace natalis {
 
+class LugarAtlas;
+
 class InputData : public QWidget {
     Q_OBJECT
   public:
@@ -23,7 +25,8 @@ class InputData : public QWidget {
     InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
               std::function<void()> onAccepted, QWidget* parent = nullptr);
 
-    // Empties all fourteen boxes; the hemisphere options keep their state.
+    // Empties all fourteen boxes and forgets the place chosen from the atlas; the hemisphere
+    // options keep their state.
     void Vaciar();
     // What the boxes and options hold, and the reverse.
     FichaNatalTextos Textos() const;
@@ -31,6 +34,8 @@ class InputData : public QWidget {
 
     QLineEdit* Caja(EntryField field) const;
     QPushButton* CrearCarta() const { return crearCarta_; }
+    // The place box's atlas and the zone line (LugarAtlas.h).
+    LugarAtlas* Lugar() const { return lugar_; }
 
     // The button's action: checks the entries, fills the natal record, closes the form and
     // hands over to the main window. False when a check failed (the form stays open with
@@ -50,6 +55,7 @@ class InputData : public QWidget {
     QRadioButton* este_ = nullptr;
     QRadioButton* oeste_ = nullptr;
     QPushButton* crearCarta_ = nullptr;
+    LugarAtlas* lugar_ = nullptr;
 };
 
 }  // namespace natalis

@@ -70,7 +70,12 @@ inline std::vector<std::string> RecordFields(const NatalRecord& r) {
             r.LonHemisphere,
             r.LonText,
             f(r.LongitudeDeg),
-            r.Place};
+            r.Place,
+            r.ZoneFrom.zone,
+            std::to_string(r.ZoneFrom.offsetSeconds),
+            r.ZoneFrom.abbreviation,
+            std::to_string(r.ZoneFrom.summerTime) + std::to_string(r.ZoneFrom.localMeanTime),
+            r.ZoneFrom.tzdataVersion};
 }
 
 struct RoundTrip {
