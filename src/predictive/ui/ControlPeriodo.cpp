@@ -169,7 +169,8 @@ void ControlPeriodo::Paso(UnidadPaso unidad, int cuantos) {
 }
 
 bool ControlPeriodo::AvisarProgresion(const ProgresionResultado& r) {
-    if (r.estado != ProgresionEstado::FechaRechazada && r.estado != ProgresionEstado::ErrorCalculo) {
+    if (r.estado != ProgresionEstado::FechaRechazada &&
+        r.estado != ProgresionEstado::ErrorCalculo) {
         return false;
     }
     const MsgIcon icono =

@@ -16,9 +16,8 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr TecnicaPeriodo kTecnicasPeriodo[] = {TecnicaPeriodo::Transitos,
-                                               TecnicaPeriodo::Secundaria,
-                                               TecnicaPeriodo::ArcoSolar};
+constexpr TecnicaPeriodo kTecnicasPeriodo[] = {
+    TecnicaPeriodo::Transitos, TecnicaPeriodo::Secundaria, TecnicaPeriodo::ArcoSolar};
 
 QComboBox* Combo(const char* nombre, QWidget* parent) {
     auto* c = new QComboBox(parent);
