@@ -2,12 +2,11 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/ui/CuadroGral.h"
 #include "astro/InstanteCivil.h"
@@ -40,9 +39,10 @@ const FilaPaso kPasos[6] = {
     {"+1 año", "PasoMasAnio", UnidadPaso::Anio, 1, Qt::CTRL | Qt::Key_PageUp},
 };
 
-// The step frame's place over the drawing, in the window's units: the top right corner,
-// clear of the wheel and its rings.
-const QRectF kPasosRect(70, 0.5, 29.5, 6.5);
+// The step frame's place over the drawing, in the window's units: the bottom right corner,
+// clear of the header, of the wheel and of the transit ring's glyphs (about 31 units from
+// the centre at 60, 36).
+const QRectF kPasosRect(80.5, 60.5, 19, 9);
 constexpr double kPasosPt = 8;
 
 // The techniques of the progression engine that draw a period's progressed hits.
@@ -67,22 +67,21 @@ ControlPeriodo::ControlPeriodo(CuadroGral& w) : QObject(&w), w_(w), st_(w.State(
 void ControlPeriodo::BuildPasos() {
     fPasos_ = new QGroupBox(w_.View());
     fPasos_->setObjectName("fPasos");
-    auto* layout = new QVBoxLayout(fPasos_);
-    layout->setContentsMargins(4, 2, 4, 2);
+    // The date on top, the steps back below it and the steps forward under them.
+    auto* layout = new QGridLayout(fPasos_);
+    layout->setContentsMargins(3, 2, 3, 2);
     layout->setSpacing(2);
     lblFecha_ = new QLabel(fPasos_);
     lblFecha_->setObjectName("lblFechaPaso");
     lblFecha_->setAlignment(Qt::AlignCenter);
-    layout->addWidget(lblFecha_);
-    auto* fila = new QHBoxLayout;
-    fila->setSpacing(2);
-    layout->addLayout(fila);
+    layout->addWidget(lblFecha_, 0, 0, 1, 3);
     for (size_t i = 0; i < std::size(kPasos); ++i) {
         const FilaPaso& p = kPasos[i];
         auto* accion = new QAction(QString::fromUtf8(p.caption), &w_);
         accion->setObjectName(p.nombre);
         accion->setShortcut(QKeySequence(p.tecla));
-        accion->setShortcutContext(Qt::WindowShortcut);
+        // From any window of the program: the main one, the period window, the listing.
+        accion->setShortcutContext(Qt::ApplicationShortcut);
         w_.addAction(accion);
         connect(accion, &QAction::triggered, this, [this, &p] { Paso(p.unidad, p.cuantos); });
         acciones_[i] = accion;
@@ -91,7 +90,7 @@ void ControlPeriodo::BuildPasos() {
         boton->setObjectName(QString("btnPaso(%1)").arg(i));
         boton->setToolTip(accion->shortcut().toString(QKeySequence::NativeText));
         connect(boton, &QPushButton::clicked, accion, &QAction::trigger);
-        fila->addWidget(boton);
+        layout->addWidget(boton, 1 + static_cast<int>(i) / 3, static_cast<int>(i) % 3);
         botones_[i] = boton;
     }
     fPasos_->hide();
@@ -111,8 +110,6 @@ void ControlPeriodo::mnuPeriodo_Click() {
         const LocalDateTime hoy = w_.ClockSeam().Now();
         const FechaCivil desde{hoy.day, hoy.month, hoy.year};
         frm_->SetPeriodo(Texto(desde), Texto(DesplazarFecha(desde, UnidadPaso::Anio, 1)));
-        // The step keys work in the period window too, on the main window's drawing.
-        for (QAction* a : acciones_) frm_->addAction(a);
         connect(frm_, &FrmPeriodo::buscar, this, [this] { Buscar(); });
         connect(frm_, &FrmPeriodo::elegido, this,
                 [this](const AspectoPeriodo& a) { Elegir(a, frm_->Tecnica()); });

@@ -1,6 +1,7 @@
 // The main window's commands of a period and of time stepping: "Aspectos del período…"
 // opens the period window, whose chosen hit is drawn on the wheel; and the step frame with
-// its keys moves the transit or the progression on display by a day, a month or a year:
+// its keys (in every window of the program) moves the transit or the progression on
+// display by a day, a month or a year:
 //   Ctrl+Left / Ctrl+Right            one day back / forward
 //   Ctrl+Down / Ctrl+Up               one month back / forward
 //   Ctrl+Page Down / Ctrl+Page Up     one year back / forward
@@ -25,7 +26,7 @@ class ControlPeriodo : public QObject {
     Q_OBJECT
   public:
     // Becomes a child of the window, builds the step frame, connects the menu entry and
-    // adds the step keys to the window.
+    // adds the step keys to the program.
     explicit ControlPeriodo(CuadroGral& w);
 
     // "Aspectos del período…": the period window shown (built the first time, the period

@@ -348,7 +348,7 @@ TEST_F(Periodo, StepButtonsMoveTheTransitAndComeBack) {
     EXPECT_FALSE(c->fPasos()->isVisible());
 }
 
-TEST_F(Periodo, KeysStepAProgressionFromTheMainWindow) {
+TEST_F(Periodo, KeysStepAProgressionFromTheWindows) {
     auto* p = w->findChild<ControlPredictivo*>("ControlPredictivo");
     ASSERT_NE(p, nullptr);
     p->mnuProg_Click(41);
@@ -357,9 +357,12 @@ TEST_F(Periodo, KeysStepAProgressionFromTheMainWindow) {
     ASSERT_TRUE(w->State().pred.HayProgresion);
     EXPECT_TRUE(c->fPasos()->isVisible());
     EXPECT_EQ(Fecha(), "Progresión 31 1 2000");
+    // The user comes back to the main window (the natal listing the drawing opened closes),
+    // once the listing's own activation has been delivered.
+    QApplication::processEvents();
     QApplication::setActiveWindow(w.get());
     QApplication::processEvents();
-    ASSERT_TRUE(w->isActiveWindow());
+    ASSERT_EQ(QApplication::activeWindow(), w.get());
     QWidget* lista = w->Lista();
     struct Caso {
         QKeyCombination tecla;
@@ -378,6 +381,14 @@ TEST_F(Periodo, KeysStepAProgressionFromTheMainWindow) {
         EXPECT_EQ(Fecha(), k.fecha);
         EXPECT_EQ(w->State().Lista[0], "PROGRESION");
     }
+    // The keys step from the period window too.
+    w->Action("mnuPeriodo")->trigger();
+    QApplication::processEvents();
+    QApplication::setActiveWindow(c->Ventana());
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), c->Ventana());
+    QTest::keyClick(c->Ventana()->Tabla(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(Fecha(), "Progresión 29 1 2001");
     EXPECT_TRUE(dialogs.asked.empty());
     // The keys are the step actions', shown on the buttons.
     EXPECT_EQ(c->AccionPaso(3)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Right));
