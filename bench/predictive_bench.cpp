@@ -1,5 +1,6 @@
 // Speed of the predictive techniques: a progression from the date accepted to the ring and
-// listing drawn, a transit likewise, and a year of daily transit listings without a window.
+// listing drawn, a transit likewise, one step of a transit or a progression through time,
+// and a year of daily transit listings without a window.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -71,6 +72,55 @@ void BM_TransitoHastaDibujado(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TransitoHastaDibujado)->Unit(benchmark::kMillisecond);
+
+constexpr UnidadPaso kUnidades[] = {UnidadPaso::Dia, UnidadPaso::Mes, UnidadPaso::Anio};
+constexpr const char* kNombresUnidad[] = {"dia", "mes", "anio"};
+
+// One step of the transit on display (the step buttons and keys): the instant moved, the
+// natal wheel redrawn with the transit ring, painted, and the transits block listed again.
+// The steps go forward and back in turn, so the instant stays near the start.
+void BM_PasoDeTransito(benchmark::State& state) {
+    SwissEphemeris eph;
+    ChartSession st(eph);
+    CargarCarta(st);
+    QtSurface surface;
+    surface.SetTargetSize(QSize(QtSurface::kDesignWidth, QtSurface::kDesignHeight));
+    st.TransitarJD(&surface, 2462503.5 + 0.5);  // 1 January 2030, 12 h UT
+    const UnidadPaso unidad = kUnidades[state.range(0)];
+    int sentido = 1;
+    for (auto _ : state) {
+        const PasoSesion r = st.Desplazar(&surface, unidad, sentido);
+        sentido = -sentido;
+        benchmark::DoNotOptimize(r);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+    state.SetLabel(kNombresUnidad[state.range(0)]);
+}
+BENCHMARK(BM_PasoDeTransito)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// One step of the progression on display by each technique, a month at a time: the
+// engine, the natal wheel with the progressed ring, painted, and the listing.
+void BM_PasoDeProgresion(benchmark::State& state) {
+    SwissEphemeris eph;
+    ChartSession st(eph);
+    CargarCarta(st);
+    QtSurface surface;
+    surface.SetTargetSize(QSize(QtSurface::kDesignWidth, QtSurface::kDesignHeight));
+    st.pred.Tecnica = kTecnicas[state.range(0)].id;
+    st.pred.FechaProgTexto = "15 6 2030";
+    st.Progresar(&surface);
+    int sentido = 1;
+    for (auto _ : state) {
+        const PasoSesion r = st.Desplazar(&surface, UnidadPaso::Mes, sentido);
+        sentido = -sentido;
+        benchmark::DoNotOptimize(r);
+        benchmark::DoNotOptimize(surface.Image().constBits());
+    }
+    state.SetLabel(kTecnicas[state.range(0)].caption);
+}
+BENCHMARK(BM_PasoDeProgresion)
+    ->DenseRange(0, static_cast<int>(std::size(kTecnicas)) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 // A year of daily transit listings, each a full headless command (read, natal, transit).
 void BM_AnioDeTransitosSinVentana(benchmark::State& state) {

@@ -35,6 +35,7 @@ std::optional<std::string> ChartSession::CalcularNatal() {
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
     Lista = ListarAspectos(tables.natal);
+    JdTransito.reset();
     return std::nullopt;
 }
 
@@ -50,6 +51,7 @@ void ChartSession::DibujarNatal(Surface& s) {
 
 void ChartSession::SoloNatal(Surface* s) {
     pred.HayProgresion = false;
+    JdTransito.reset();
     if (s) DibujarNatal(*s);
     Lista = ListarAspectos(tables.natal);
 }
@@ -58,6 +60,8 @@ ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
     ProgresionResultado r =
         CalcularProgresion(pred, tables, DatosNatales, LetraCasas(HouseSystem), eph_);
     if (r.estado != ProgresionEstado::Calculada) return r;
+    // A progression drawn over a fresh wheel leaves no transit ring on it.
+    if (natal == Natal::Redibujar) JdTransito.reset();
     if (s) {
         if (natal == Natal::Redibujar) DibujarNatal(*s);
         DibujarProgresion(*s, wheel, pred.prog);
@@ -68,13 +72,22 @@ ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
 
 TransitoResultado ChartSession::Transitar(const Clock& clock, Surface* s, std::string& fechaTrans,
                                           std::string& horaTrans, Natal natal) {
-    TransitoResultado res;
-    res.instante =
+    const TransitoInstante instante =
         InstanteTransito(fechaTrans, horaTrans, pred.FechaProgTexto, DatosNatales, clock);
-    if (res.instante.estado != TransitoEstado::Calculado) return res;
+    if (instante.estado != TransitoEstado::Calculado) {
+        TransitoResultado res;
+        res.instante = instante;
+        return res;
+    }
+    return MostrarTransito(s, instante.jd, fechaTrans, horaTrans, natal);
+}
 
+TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std::string& fecha,
+                                                const std::string& hora, Natal natal) {
+    TransitoResultado res;
+    res.instante.jd = jd;
     PlanetTable transito = tables.Planet;
-    Planets(res.instante.jd, eph_, transito);
+    Planets(jd, eph_, transito);
     for (int i = 1; i <= 10; ++i) {
         if (!std::isfinite(transito[i].Lon) || !std::isfinite(transito[i].Vel)) {
             res.errorCalculo = true;
@@ -87,9 +100,10 @@ TransitoResultado ChartSession::Transitar(const Clock& clock, Surface* s, std::s
     // drawn; its listing replaces Lista before the block is appended.
     if (pred.HayProgresion) res.progresion = Progresar(s, Natal::YaDibujada);
     tables.Planet = transito;
+    JdTransito = jd;
     if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
-    res.primeraLinea = Lista.size();
-    const auto bloque = ListarTransitos(fechaTrans, horaTrans, tables.Planet, tables.natal);
+    res.primeraLinea = lineaTransito_ = Lista.size();
+    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
 }

@@ -22,6 +22,7 @@
 #include "predictive/BusquedaPeriodo.h"
 #include "predictive/CalcularProgresion.h"
 #include "predictive/ConsultaPeriodo.h"
+#include "predictive/PasoTiempo.h"
 #include "predictive/PredictiveState.h"
 #include "predictive/Retorno.h"
 #include "predictive/Transito.h"
@@ -43,6 +44,16 @@ struct RetornoSesion {
     size_t primeraLinea = 0;         // index in Lista of the block's heading
 };
 
+// What a step through time moved: nothing (neither a transit nor a progression on display),
+// the transit on display, or the progression on display.
+enum class PasoMovio { Nada, Transito, Progresion };
+
+struct PasoSesion {
+    PasoMovio movio = PasoMovio::Nada;
+    TransitoResultado transito;      // when a transit was stepped
+    ProgresionResultado progresion;  // when a progression was stepped
+};
+
 class ChartSession {
   public:
     explicit ChartSession(Ephemeris& eph) : eph_(eph) {}
@@ -54,6 +65,9 @@ class ChartSession {
     WheelGeometry wheel;  // written by every wheel drawing, read by the rings
     PredictiveState pred;
     std::vector<std::string> Lista;  // the lines of the list box, as last produced
+    // The universal-time instant of the transit ring on display (a transit or a return);
+    // empty when the wheel shows none.
+    std::optional<double> JdTransito;
 
     Ephemeris& Eph() { return eph_; }
 
@@ -96,6 +110,20 @@ class ChartSession {
     TransitoResultado Transitar(const Clock& clock, Surface* s, std::string& fechaTrans,
                                 std::string& horaTrans, Natal natal = Natal::Redibujar);
 
+    // A transit at the universal-time instant jdUT, as Transitar draws and lists it; the
+    // listing gives its date and hour ("hh mm") on the birth zone's clock. (ChartSessionPaso.cpp)
+    TransitoResultado TransitarJD(Surface* s, double jdUT, Natal natal = Natal::Redibujar);
+
+    // Steps what is on display by cuantos days, months or years (DesplazarInstante,
+    // DesplazarFecha): the transit's instant on the birth zone's clock when a transit ring is
+    // shown, else the progression's date; drawn on s and listed as its own command does,
+    // the stepped transit's block taking the place of the one it had. Nothing happens when
+    // neither is on display. (ChartSessionPaso.cpp)
+    PasoSesion Desplazar(Surface* s, UnidadPaso unidad, int cuantos);
+    // The instant of what Desplazar would step, as the window shows it: "Tránsito d m aaaa
+    // hh:mm" (birth zone's clock), "Progresión d m aaaa", or empty.
+    std::string FechaEnPantalla() const;
+
     // The first solar or lunar return on or after fecha ("d m aaaa", 0 h of the birth zone;
     // trimmed as the date parser does): as a transit, the bodies of the return go into
     // Planet, the natal wheel (and the progression on display, which rewrites Lista) is drawn
@@ -117,7 +145,13 @@ class ChartSession {
     std::string CasasCaption() const;
 
   private:
+    // The positions at jd into Planet, the wheel (with the progression on display) and the
+    // transit ring drawn, the block listed under fecha and hora.
+    TransitoResultado MostrarTransito(Surface* s, double jd, const std::string& fecha,
+                                      const std::string& hora, Natal natal);
+
     Ephemeris& eph_;
+    size_t lineaTransito_ = 0;  // index in Lista of the heading of the transit on display
 };
 
 }  // namespace natalis

@@ -14,8 +14,9 @@ RetornoSesion ChartSession::Retornar(Surface* s, TipoRetorno tipo, std::string& 
     if (s && natal == Natal::Redibujar) DibujarNatal(*s);
     if (pred.HayProgresion) res.progresion = Progresar(s, Natal::YaDibujada);
     tables.Planet = res.retorno.Planet;
+    JdTransito = res.retorno.jd;
     if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
-    res.primeraLinea = Lista.size();
+    res.primeraLinea = lineaTransito_ = Lista.size();
     const auto bloque =
         ListarRetorno(tipo, res.retorno.jd, DatosNatales.ZoneHours, tables.Planet, tables.natal);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());

@@ -91,10 +91,16 @@ std::string InstanteUT(double jd) {
            ZeroPad(c.hora, 2) + ":" + ZeroPad(c.minuto, 2);
 }
 
+std::array<std::string, 6> CamposAspectoPeriodo(const AspectoPeriodo& a) {
+    return {EtiquetaPunto(a.movil), TablaAspectos[a.aspecto].Nombre, EtiquetaPunto(a.natal),
+            Instante(a.jdEntrada),  InstanteUT(a.jdExacto),          Instante(a.jdSalida)};
+}
+
 std::string LineaAspectoPeriodo(const AspectoPeriodo& a) {
-    return EtiquetaPunto(a.movil) + "\t" + TablaAspectos[a.aspecto].Nombre + "\t" +
-           EtiquetaPunto(a.natal) + "\t" + Instante(a.jdEntrada) + "\t" + InstanteUT(a.jdExacto) +
-           "\t" + Instante(a.jdSalida);
+    const std::array<std::string, 6> campos = CamposAspectoPeriodo(a);
+    std::string linea = campos[0];
+    for (size_t i = 1; i < campos.size(); ++i) linea += "\t" + campos[i];
+    return linea;
 }
 
 }  // namespace natalis

@@ -1,6 +1,7 @@
 // What a period search is asked for, as typed (dates, orb, technique), its checks with the
 // program's Spanish messages, and the text of one hit.
 #pragma once
+#include <array>
 #include <optional>
 #include <string>
 
@@ -44,9 +45,12 @@ PeriodoRevisado RevisarConsultaPeriodo(const ConsultaPeriodo& consulta);
 // calendar JulDay reads (InstanteDeJD: Julian before 1583).
 std::string InstanteUT(double jd);
 
-// One hit as a line of tab-separated fields: the moving point's label, the aspect's name,
-// the natal point's label, then the entering, exact and leaving instants (InstanteUT; "-"
-// for an instant not found).
+// The six texts of one hit: the moving point's label, the aspect's name, the natal point's
+// label, then the entering, exact and leaving instants (InstanteUT; "-" for an instant not
+// found).
+std::array<std::string, 6> CamposAspectoPeriodo(const AspectoPeriodo& a);
+
+// One hit as a line: CamposAspectoPeriodo separated by tabs.
 std::string LineaAspectoPeriodo(const AspectoPeriodo& a);
 
 }  // namespace natalis

@@ -25,6 +25,7 @@
 #include "chart/ui/FrmListaNat.h"
 #include "chart/ui/GlyphFont.h"
 #include "predictive/Tecnicas.h"
+#include "predictive/ui/ControlPeriodo.h"
 #include "predictive/ui/ControlPredictivo.h"
 
 namespace natalis {
@@ -72,6 +73,7 @@ constexpr MenuRow kMenus[] = {
     {"mnuTransito", 52, "Dar Fecha", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuRetornoSolar", 0, "Retorno solar", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuRetornoLunar", 0, "Retorno lunar", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuPeriodo", 0, "Aspectos del período…", "TitleMnuTransitos", false, Start::Enabled, false},
     {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
 };
@@ -135,6 +137,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     predictivo_ = new ControlPredictivo(*this);
     commands_ = new ChartCommands(*this);
     export_ = new ExportCommands(*this);
+    periodo_ = new ControlPeriodo(*this);
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
@@ -145,6 +148,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
 CuadroGral::~CuadroGral() {
     flistArchivos_->removeEventFilter(this);
     hooks_ = WindowHooks{};
+    delete periodo_;
     delete export_;
     delete commands_;
     delete predictivo_;

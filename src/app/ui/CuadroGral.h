@@ -24,6 +24,7 @@ namespace natalis {
 
 class ChartCommands;
 class ChartView;
+class ControlPeriodo;
 class ControlPredictivo;
 class ExportCommands;
 class FrmListaNat;
@@ -135,6 +136,7 @@ class CuadroGral : public QMainWindow {
     ControlPredictivo* predictivo_ = nullptr;
     ChartCommands* commands_ = nullptr;
     ExportCommands* export_ = nullptr;
+    ControlPeriodo* periodo_ = nullptr;
     ChartView* view_ = nullptr;
     QListWidget* flistArchivos_ = nullptr;
     QListWidget* Lista_ = nullptr;

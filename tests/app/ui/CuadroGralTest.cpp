@@ -115,7 +115,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
         {"TitleMnuTransitos",
-         {"Fecha de Prog.", "Fecha Actual", "Dar Fecha", "Retorno solar", "Retorno lunar"}},
+         {"Fecha de Prog.", "Fecha Actual", "Dar Fecha", "Retorno solar", "Retorno lunar",
+          "Aspectos del período…"}},
     };
     for (const Sub& s : subs) {
         ASSERT_NE(window->Menu(s.title), nullptr) << s.title;
