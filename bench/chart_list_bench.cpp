@@ -8,13 +8,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "app/model/SystemClock.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "tests/ui/ChartFolder.h"

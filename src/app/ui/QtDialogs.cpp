@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <map>
 
+#include "chart/ui/DialogKeys.h"
+
 namespace natalis {
 
 namespace {

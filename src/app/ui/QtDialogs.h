@@ -20,10 +20,6 @@ class QtDialogs : public Dialogs {
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultAnswer) override;
 
-    // The window property that marks a window closing as soon as it loses the focus: its
-    // boxes go to the window it belongs to.
-    static constexpr const char* kClosesOnFocusLoss = "natalisClosesOnFocusLoss";
-
   private:
     QWidget* Owner() const;
 

@@ -84,16 +84,25 @@ TEST_F(EntryForm, CaptionLabelsAndDesignedContents) {
 }
 
 TEST_F(EntryForm, TabOrderAndLongestEntries) {
-    const char* order[] = {"TextNombre", "TextDia",    "TextMes",     "TextAnno",    "TextHShs",
-                           "TextHSmin",  "TextHSseg",  "TextHuso7",   "TextLatGrad", "TextLatMin",
-                           "Latitud0",   "Latitud1",   "TextLonGrad", "TextLonMin",  "Longit0",
-                           "Longit1",    "CrearCarta", "TextHuso8",   "txtLugar"};
+    // Down the form as it reads: row by row, left to right, the place before the button.
+    const char* order[] = {"TextNombre", "TextDia",   "TextMes",   "TextAnno",    "TextHShs",
+                           "TextHSmin",  "TextHSseg", "TextHuso7", "TextHuso8",   "TextLatGrad",
+                           "TextLatMin", "Latitud0",  "Latitud1",  "TextLonGrad", "TextLonMin",
+                           "Longit0",    "Longit1",   "txtLugar",  "CrearCarta"};
     QWidget* w = form->Caja(EntryField::TextNombre);
+    QRect previous = w->geometry();
     for (std::size_t i = 1; i < std::size(order); ++i) {
         do {
             w = w->nextInFocusChain();
         } while (!(w->focusPolicy() & Qt::TabFocus));
         EXPECT_EQ(w->objectName().toStdString(), order[i]);
+        // Each stop is right of the last on the same row, or on a row further down.
+        const QRect here(w->mapTo(form, QPoint(0, 0)), w->size());
+        const bool sameRow =
+            here.center().y() > previous.top() && here.center().y() < previous.bottom();
+        EXPECT_TRUE(sameRow ? here.left() > previous.left() : here.top() >= previous.bottom())
+            << order[i];
+        previous = here;
     }
 
     struct Length {

@@ -19,6 +19,7 @@
 #include "../../ui/ChartFolder.h"
 #include "../../ui/ScriptedDialogs.h"
 #include "../PredictiveFixture.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/DateTimeParse.h"
 #include "chart/Aspects.h"
