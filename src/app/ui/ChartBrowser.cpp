@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,11 +28,6 @@ const QColor kIlegibleColor(0xA0, 0x00, 0x00);
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-bool FileNameBefore(const QString& a, const QString& b) {
-    const int c = QString::compare(a, b, Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : a < b;
-}
-
 }  // namespace
 
 // ---- Model ---------------------------------------------------------------------------
@@ -43,18 +39,22 @@ void ChartListModel::SetFolder(const std::string& folder) {
     if (folder != folder_) known_.clear();
     folder_ = folder;
     rows_.clear();
-    const QDir dir(Q(folder));
-    const QStringList names = dir.entryList({"*.dat"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    rows_.reserve(static_cast<std::size_t>(names.size()));
-    for (const QString& name : names) rows_.push_back({name, nullptr});
+    prefetched_ = 0;
+    // Listed unsorted and sorted here on case-folded names: the folder's own sort compares
+    // locale-aware, which costs several times as much with thousands of files.
+    QDirIterator it(Q(folder), {"*.dat"}, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        rows_.push_back(MakeRow(it.fileName()));
+    }
+    std::sort(rows_.begin(), rows_.end(), RowBefore);
     endResetModel();
 }
 
 void ChartListModel::AddFile(const QString& fileName) {
     known_.erase(fileName.toStdString());
-    auto it =
-        std::lower_bound(rows_.begin(), rows_.end(), fileName,
-                         [](const Row& r, const QString& n) { return FileNameBefore(r.file, n); });
+    const Row added = MakeRow(fileName);
+    auto it = std::lower_bound(rows_.begin(), rows_.end(), added, RowBefore);
     if (it != rows_.end() && it->file == fileName) {
         it->known = nullptr;  // read again: it was rewritten
         const int row = static_cast<int>(it - rows_.begin());
@@ -63,7 +63,7 @@ void ChartListModel::AddFile(const QString& fileName) {
     }
     const int row = static_cast<int>(it - rows_.begin());
     beginInsertRows(QModelIndex(), row, row);
-    rows_.insert(it, Row{fileName, nullptr});
+    rows_.insert(it, added);
     endInsertRows();
 }
 
@@ -76,6 +76,16 @@ void ChartListModel::RemoveFile(const QString& fileName) {
         endRemoveRows();
         return;
     }
+}
+
+bool ChartListModel::ReadAhead(int count) {
+    for (; prefetched_ < rows_.size() && count > 0; ++prefetched_) {
+        if (!rows_[prefetched_].known) {
+            Read(rows_[prefetched_]);
+            --count;
+        }
+    }
+    return prefetched_ < rows_.size();
 }
 
 QString ChartListModel::FileName(int row) const {
@@ -129,7 +139,7 @@ bool ChartListModel::Before(int row, int other, int column) const {
                 return ka.header.DateKey() < kb.header.DateKey();
         }
     }
-    return FileNameBefore(a.file, b.file);
+    return RowBefore(a, b);
 }
 
 int ChartListModel::rowCount(const QModelIndex& parent) const {
@@ -162,12 +172,7 @@ QVariant ChartListModel::data(const QModelIndex& index, int role) const {
         case Qt::ForegroundRole:
             return h.ok ? QVariant() : QVariant(kIlegibleColor);
         case Qt::FontRole:
-            if (h.ok) return {};
-            {
-                QFont italic;
-                italic.setItalic(true);
-                return italic;
-            }
+            return h.ok ? QVariant() : QVariant(markFont_);
         default:
             return {};
     }
@@ -273,6 +278,7 @@ ChartBrowser::ChartBrowser(QWidget* parent) : QWidget(parent) {
     list_ = new ChartList(this);
     model_ = new ChartListModel(this);
     proxy_ = new ChartFilterProxy(this);
+    UpdateMarkFont();
     proxy_->setSourceModel(model_);
     list_->setModel(proxy_);
     // File-name order, as the folder is listed, until a column's title is clicked.
@@ -292,14 +298,33 @@ ChartBrowser::ChartBrowser(QWidget* parent) : QWidget(parent) {
         KeepACurrentRow();
     });
     connect(list_, &QTreeView::clicked, this, [this] { emit chosen(); });
+    // The files are read a few at a time while the program waits for the user, so that
+    // sorting by a column or filtering finds them read.
+    readAhead_.setSingleShot(true);
+    readAhead_.setInterval(0);
+    connect(&readAhead_, &QTimer::timeout, this, [this] {
+        if (model_->ReadAhead(kReadAheadFiles)) readAhead_.start();
+    });
     filter_->installEventFilter(this);
     list_->installEventFilter(this);
+}
+
+void ChartBrowser::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) UpdateMarkFont();
+}
+
+void ChartBrowser::UpdateMarkFont() {
+    QFont mark = font();
+    mark.setItalic(true);
+    model_->SetMarkFont(mark);
 }
 
 void ChartBrowser::Refresh(const std::string& folder) {
     const QString current = list_->CurrentFile();
     model_->SetFolder(folder);
     if (!current.isEmpty()) list_->SelectFile(current);
+    readAhead_.start();
 }
 
 void ChartBrowser::KeepACurrentRow() {

@@ -3,12 +3,15 @@
 // to case or accents). A file the chart reader refuses is listed too, marked, so choosing it
 // explains why it cannot be read.
 //
-// Built for large libraries: the folder is listed by name alone, rows have one height, and a
-// file is read only when its row is shown, sorted by name, date or place, or filtered; what
-// was read is kept until the file changes on disk.
+// Built for large libraries: the folder is listed by name alone and rows have one height, so
+// the list shows at once; the files are then read a few at a time while the program is idle,
+// or at once when a row is shown, sorted by name, date or place, or filtered before that.
+// What was read is kept until the file changes on disk.
 #pragma once
 #include <QAbstractTableModel>
+#include <QFont>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <QTreeView>
 #include <QWidget>
 #include <string>
@@ -36,6 +39,11 @@ class ChartListModel : public QAbstractTableModel {
     void AddFile(const QString& fileName);
     void RemoveFile(const QString& fileName);
 
+    // Reads up to count files not read yet, in order; false once every file is read.
+    bool ReadAhead(int count);
+    // The font of the marked name of an unreadable file (the list's, in italics).
+    void SetMarkFont(const QFont& font) { markFont_ = font; }
+
     QString FileName(int row) const;
     // The header of row's file, read from the file when not known or changed since.
     const ChartHeader& Header(int row) const;
@@ -60,12 +68,20 @@ class ChartListModel : public QAbstractTableModel {
     };
     struct Row {
         QString file;
+        QString key;                           // the name case-folded, for sorting
         mutable const Known* known = nullptr;  // null until the file is read or checked
     };
+    static Row MakeRow(const QString& file) { return {file, file.toCaseFolded(), nullptr}; }
+    // File-name order without regard to case (then with it, so the order is total).
+    static bool RowBefore(const Row& a, const Row& b) {
+        return a.key != b.key ? a.key < b.key : a.file < b.file;
+    }
     const Known& Read(const Row& row) const;
 
     std::string folder_;
     std::vector<Row> rows_;
+    std::size_t prefetched_ = 0;  // rows before this one are read
+    QFont markFont_;
     // What was read of each file, by name; kept across refreshes of the folder.
     mutable std::unordered_map<std::string, Known> known_;
 };
@@ -125,10 +141,16 @@ class ChartBrowser : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
-    void KeepACurrentRow();
+    // Files read at each turn of the event loop: a few milliseconds' work.
+    static constexpr int kReadAheadFiles = 100;
 
+    void KeepACurrentRow();
+    void UpdateMarkFont();
+
+    QTimer readAhead_;
     QLineEdit* filter_ = nullptr;
     ChartList* list_ = nullptr;
     ChartListModel* model_ = nullptr;
