@@ -9,13 +9,15 @@
 namespace natalis {
 
 DialogKeys::DialogKeys(QWidget* scope, std::function<void()> ok, std::function<void()> cancel)
-    : QObject(scope), ok_(std::move(ok)), cancel_(std::move(cancel)) {
+    : QObject(scope), scope_(scope), ok_(std::move(ok)), cancel_(std::move(cancel)) {
     setObjectName("DialogKeys");
     Watch(scope);
 }
 
 void DialogKeys::Watch(QObject* o) {
-    if (!o->isWidgetType()) return;
+    // A window of its own among the children (a message box the frame raised) keeps its
+    // own keys.
+    if (!o->isWidgetType() || (o != scope_ && static_cast<QWidget*>(o)->isWindow())) return;
     o->installEventFilter(this);
     for (QObject* child : o->children()) Watch(child);
 }
@@ -26,6 +28,7 @@ bool DialogKeys::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
+    if (static_cast<QWidget*>(watched)->window() != scope_->window()) return false;
     const auto* k = static_cast<QKeyEvent*>(event);
     if (k->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) return false;
     const int key = k->key();

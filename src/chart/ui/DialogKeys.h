@@ -1,7 +1,8 @@
 // Enter means OK and Escape means cancel in a frame or window that is not a QDialog: a key
 // press in any of its controls, or in the frame itself, runs ok or cancel. Enter on a focused
 // push button presses that button instead, and a multi-line text box keeps its Enter for new
-// lines. Controls added to the frame later are covered too.
+// lines. Controls added to the frame later are covered too; windows of their own that the
+// frame raises (message boxes) are not.
 #pragma once
 #include <QObject>
 #include <functional>
@@ -26,6 +27,7 @@ class DialogKeys : public QObject {
   private:
     void Watch(QObject* o);
 
+    QWidget* scope_;
     std::function<void()> ok_;
     std::function<void()> cancel_;
 };
