@@ -25,7 +25,7 @@ WinRect Clamp(WinRect client, const WinRect& area, const WinMargins& frame) {
 
 WinRect LogicalArea(const WinRect& devicePixels, double dpr) {
     const double r = dpr > 0 ? dpr : 1.0;
-    const auto scaled = [r](int v) { return static_cast<int>(std::floor(v / r)); };
+    const auto scaled = [r](int v) { return static_cast<int>(std::lround(v / r)); };
     return {scaled(devicePixels.x), scaled(devicePixels.y), scaled(devicePixels.width),
             scaled(devicePixels.height)};
 }

@@ -28,7 +28,8 @@ struct WinMargins {
 constexpr WinMargins kFrameAllowance{4, 32, 4, 4};
 
 // A screen's available area given in device pixels, in logical pixels at the device pixel
-// ratio dpr (the scale factor, 1 or more; 0 or less counts as 1). Partial pixels are dropped.
+// ratio dpr (the scale factor, 1 or more; 0 or less counts as 1), rounded to whole pixels
+// as the platform rounds them.
 WinRect LogicalArea(const WinRect& devicePixels, double dpr);
 
 // The client geometry of the main window: a view of viewW x viewH (its drawing keeps these

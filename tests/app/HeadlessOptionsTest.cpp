@@ -87,7 +87,7 @@ TEST(HeadlessOptions, WrongCommandLinesGiveTheUsage) {
 }
 
 std::string RunCommand(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args,
-                int& code, std::string* err = nullptr) {
+                       int& code, std::string* err = nullptr) {
     std::ostringstream out, e;
     code = command(args, out, e);
     if (err) *err = e.str();
@@ -100,7 +100,8 @@ TEST(HeadlessOptions, SeveralChartsPrintWhatEachPrintsAlone) {
         int a = 0, b = 0, both = 0;
         const std::string one = RunCommand(command, {"--x", kChart, "--houses", "R"}, a);
         const std::string two = RunCommand(command, {"--x", kOther, "--houses", "R"}, b);
-        const std::string together = RunCommand(command, {"--x", kChart, kOther, "--houses", "R"}, both);
+        const std::string together =
+            RunCommand(command, {"--x", kChart, kOther, "--houses", "R"}, both);
         EXPECT_EQ(a, 0);
         EXPECT_EQ(b, 0);
         EXPECT_EQ(both, 0);

@@ -23,7 +23,7 @@ TEST(LogicalArea, DividesByTheScaleFactor) {
         WinRect expected;
     };
     const Row rows[] = {{1.0, {0, 0, 1366, 768}},
-                        {1.5, {0, 0, 910, 512}},
+                        {1.5, {0, 0, 911, 512}},
                         {2.0, {0, 0, 683, 384}},
                         {0.0, {0, 0, 1366, 768}}};
     for (const Row& r : rows) {
@@ -39,10 +39,10 @@ TEST(FitMainWindow, SmallScreenAtEveryScaleFactor) {
         double dpr;
         int viewW;  // hand computation: the view's height is what the area leaves, 10 : 7
     };
-    // 1: 736 - 36 - 22 = 678 >= 677 rows, the designed size. 1.5: 736 / 1.5 = 490 rows of
-    // area, 490 - 36 - 22 = 432, 432 * 958 / 677 = 611.3. 2: 368 - 58 = 310, 310 * 958 / 677
+    // 1: 736 - 36 - 22 = 678 >= 677 rows, the designed size. 1.5: 736 / 1.5 = 491 rows of
+    // area, 491 - 36 - 22 = 433, 433 * 958 / 677 = 612.7. 2: 368 - 58 = 310, 310 * 958 / 677
     // = 438.7.
-    const Row rows[] = {{1.0, 958}, {1.5, 611}, {2.0, 438}};
+    const Row rows[] = {{1.0, 958}, {1.5, 612}, {2.0, 438}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.dpr);
         const WinRect area = LogicalArea({0, 32, 1366, 736}, r.dpr);

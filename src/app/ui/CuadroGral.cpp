@@ -157,6 +157,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
       endProgram_([] { QCoreApplication::exit(0); }) {
     session_.flags.ProgramFolder = programFolder;
     setWindowTitle(QStringLiteral("  NATALIS"));
+    ApplyLegiblePalette(this);
     BuildMenus();
     BuildControls();
     new ControlPredictivo(*this);

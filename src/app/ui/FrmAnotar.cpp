@@ -11,6 +11,7 @@
 #include "app/model/Notas.h"
 #include "app/model/SafeFileWrite.h"
 #include "chart/ui/DialogKeys.h"
+#include "chart/ui/FramePalette.h"
 
 namespace natalis {
 
@@ -28,6 +29,7 @@ FrmAnotar::FrmAnotar(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
     setObjectName("frmAnotar");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(" anotaciones");
+    ApplyLegiblePalette(this);
     texto_ = new QPlainTextEdit(this);
     texto_->setObjectName("Texto");
     connect(texto_, &QPlainTextEdit::textChanged, this, [this] { flags_.NotesModified = true; });

@@ -4,6 +4,7 @@
 #pragma once
 #include "chart/Surface.h"
 
+class QPalette;
 class QWidget;
 
 namespace natalis {
@@ -17,5 +18,12 @@ constexpr Color kPanelHighlight = 0x1F4E9C;  // selected text, with white: 8 : 1
 
 // Gives frame these colours and has it paint its own background; its children inherit them.
 void ApplyFramePalette(QWidget* frame);
+
+// The window's palette (the style's own colours) made legible: every text colour below
+// 4.5 : 1 against its background becomes, for disabled texts, a grey that still reads as
+// disabled (kPanelDisabled on a light background), else black or white, whichever reads
+// better; a selection colour too light for its text becomes kPanelHighlight. The window's
+// children inherit it.
+void ApplyLegiblePalette(QWidget* window);
 
 }  // namespace natalis

@@ -9,6 +9,7 @@
 
 #include "chart/Surface.h"
 #include "chart/ui/DialogKeys.h"
+#include "chart/ui/FramePalette.h"
 #include "chart/ui/QtSurface.h"
 
 namespace natalis {
@@ -29,6 +30,7 @@ FrmListaNat::FrmListaNat(QWidget* parent) : QWidget(parent, Qt::Window) {
     pal.setColor(QPalette::Window, Rgb(QBColor(15)));
     pal.setColor(QPalette::WindowText, Rgb(QBColor(0)));
     setPalette(pal);
+    ApplyLegiblePalette(this);
     setFocusPolicy(Qt::StrongFocus);
 }
 

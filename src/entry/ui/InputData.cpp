@@ -11,6 +11,7 @@
 #include <QValidator>
 
 #include "chart/ui/DialogKeys.h"
+#include "chart/ui/FramePalette.h"
 #include "entry/AceptarDatos.h"
 #include "entry/LlenarFicha.h"
 #include "entry/ui/ColumnCaption.h"
@@ -97,6 +98,7 @@ InputData::InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
     setObjectName("InputData");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("                 FICHA NATAL");
+    ApplyLegiblePalette(this);
     BuildControls();
     SetTextos(FichaNatalTextos{});
     if (flags_.ChartLoaded) SetTextos(LlenarFicha(rec_));
