@@ -302,6 +302,7 @@ QString CuadroGral::TodayText() const {
 void CuadroGral::FillChartList() { browser_->Refresh(session_.flags.ProgramFolder); }
 
 void CuadroGral::mnuBuscarFiles_Click() {
+    browser_->Filter()->clear();  // every chart, not those last filtered
     FillChartList();
     browser_->show();
     browser_->raise();

@@ -66,7 +66,7 @@ class CuadroGral : public QMainWindow {
     void GraficarNatal();
     // The chart list's click: reads the selected file and draws it, or reports the error.
     void flistArchivos_Click();
-    // "Buscar cartas": the chart list refreshed, shown and focused.
+    // "Buscar cartas": the chart list refreshed, shown whole (its filter emptied) and focused.
     void mnuBuscarFiles_Click();
     // The natal listing window shown with the positions of the chart on display.
     void ListadoNatal();

@@ -36,7 +36,10 @@ int RunGui(int argc, char** argv, const Args& args) {
     const std::string folder = ElegirCarpetaCartas(
         folderArg, saved, !saved.empty() && QDir(QString::fromStdString(saved)).exists(),
         QCoreApplication::applicationDirPath().toStdString());
-    if (folderArg) remembered.SetFolder(*folderArg);
+    if (folderArg) {
+        remembered.SetFolder(*folderArg);
+        settings.sync();
+    }
 
     SwissEphemeris eph;
     SystemClock clock;
@@ -47,6 +50,7 @@ int RunGui(int argc, char** argv, const Args& args) {
     window.FormLoad();
     const int code = app.exec();
     remembered.SetGeometry(window.geometry());
+    settings.sync();
     return code;
 }
 

@@ -49,10 +49,6 @@ void ChartView::Add(const Placed& p) {
     LayoutAll();
 }
 
-void ChartView::Place(QWidget* w, const QRectF& units, double fontPt) {
-    Add({w, units, fontPt, Kind::Drawing});
-}
-
 void ChartView::PlaceInColumn(QWidget* w, const QRectF& units, double fontPt, bool yields) {
     Add({w, units, fontPt, yields ? Kind::ColumnYields : Kind::Column});
 }
@@ -117,15 +113,9 @@ void ChartView::LayoutAll() {
     for (const Placed& p : placed_) {
         if (p.kind == Kind::Frame) continue;
         ApplyFont(p);
-        QRectF r;
-        if (p.kind == Kind::Drawing) {
-            r = QRectF(ToPixels(p.units.left(), p.units.top()),
-                       ToPixels(p.units.right(), p.units.bottom()));
-        } else {
-            r = ColumnRect(p.units);
-            if (p.kind == Kind::ColumnYields && framesTop < r.bottom()) {
-                r.setBottom(std::max(r.top() + 1, framesTop - s));
-            }
+        QRectF r = ColumnRect(p.units);
+        if (p.kind == Kind::ColumnYields && framesTop < r.bottom()) {
+            r.setBottom(std::max(r.top() + 1, framesTop - s));
         }
         p.widget->setGeometry(r.toRect());
     }

@@ -23,12 +23,11 @@ class ChartView : public QWidget {
 
     explicit ChartView(QtSurface& surface, QWidget* parent = nullptr);
 
-    // Keeps w over the drawing at the rectangle (x, y, width, height) in units. fontPt, when
-    // above 0, is w's font size at the designed size; it scales with the drawing.
-    void Place(QWidget* w, const QRectF& units, double fontPt = 0);
-    // The same for a control of the left column: it also takes the room left of the drawing
-    // and, when its rectangle reaches the drawing's bottom, the room below it. One that
-    // yields ends just above the topmost frame shown, so a frame never covers it.
+    // Keeps a control of the left column at the rectangle (x, y, width, height) in units,
+    // with the room left of the drawing and, when its rectangle reaches the drawing's bottom,
+    // the room below it. fontPt, when above 0, is w's font size at the designed size; it
+    // scales with the drawing. One that yields ends just above the topmost frame shown, so a
+    // frame never covers it.
     void PlaceInColumn(QWidget* w, const QRectF& units, double fontPt, bool yields = false);
     // A frame of the left column, leftUnits to leftUnits + widthUnits across (wider when its
     // contents need it) and as high as its contents need. Frames shown stand on the column's
@@ -51,7 +50,7 @@ class ChartView : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    enum class Kind { Drawing, Column, ColumnYields, Frame };
+    enum class Kind { Column, ColumnYields, Frame };
     struct Placed {
         QWidget* widget;
         QRectF units;

@@ -72,8 +72,8 @@ std::vector<std::string> Captions(const QList<QAction*>& actions) {
     return out;
 }
 
-void Key(QWidget* w, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+void Key(QWidget* w, int key, const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(w, &press);
 }
 
@@ -259,8 +259,9 @@ TEST_F(MainWindow, AspectsListStaysClearOfTheRingsAndOfTheDateFrame) {
 TEST_F(MainWindow, MenusOfAShownChart) {
     window->FormLoad();
     Click("Ana.dat");
-    for (const char* name : {"mnuAnotar", "mnuKillFile", "TitleMnuNatal", "TitleMnuCasas",
-                             "TitleMnuProgresion", "TitleMnuTransitos", "TitlemnuHoraSolar"}) {
+    for (const char* name :
+         {"mnuAnotar", "mnuKillFile", "TitleMnuNatal", "mnuCambiarHora", "TitleMnuCasas",
+          "TitleMnuProgresion", "TitleMnuTransitos", "TitlemnuHoraSolar"}) {
         EXPECT_TRUE(window->Action(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuGuardarFile", "mnuVerSoloNatal", "mnuTransito(50)"}) {
@@ -364,6 +365,21 @@ TEST_F(MainWindow, EscapeEndsWithoutClosingTheOtherWindows) {
     window->FormLoad();
     Key(window->flistArchivos(), Qt::Key_Escape);
     EXPECT_EQ(order, std::vector<std::string>{"end"});
+}
+
+// Typing narrows the list; Enter loads the first chart that matches.
+TEST_F(MainWindow, TypingAndEnterLoadTheChartThatMatches) {
+    window->FormLoad();
+    for (const char ch : std::string("car")) Key(window->flistArchivos(), 0, QString(ch));
+    EXPECT_EQ(Items(window->flistArchivos()), std::vector<std::string>{"Carla.dat"});
+    Key(window->Browser()->Filter(), Qt::Key_Return);
+    EXPECT_EQ(window->State().flags.ChartFileName, "Carla.dat");
+    EXPECT_FALSE(window->flistArchivos()->isVisible());
+    // "Buscar cartas" shows every chart again.
+    window->mnuBuscarFiles_Click();
+    EXPECT_TRUE(window->Browser()->Filter()->text().isEmpty());
+    EXPECT_EQ(Items(window->flistArchivos()),
+              (std::vector<std::string>{"Ana.dat", "bruno.dat", "Carla.dat"}));
 }
 
 TEST_F(MainWindow, EnterWithNothingSelectedReadsNothing) {
