@@ -73,6 +73,7 @@ void ChartListModel::RemoveFile(const QString& fileName) {
         const int row = static_cast<int>(i);
         beginRemoveRows(QModelIndex(), row, row);
         rows_.erase(rows_.begin() + row);
+        if (i < prefetched_) --prefetched_;
         endRemoveRows();
         return;
     }

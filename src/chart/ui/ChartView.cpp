@@ -125,11 +125,12 @@ void ChartView::LayoutAll() {
 bool ChartView::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type t = event->type();
     if (t == QEvent::Show || t == QEvent::Hide || t == QEvent::LayoutRequest) {
+        // Only the frames move the others: they stack, and the aspects list yields to them. A
+        // hidden frame's contents changing moves nothing.
         for (const Placed& p : placed_) {
-            if (p.widget == watched && (p.kind == Kind::Frame || t != QEvent::LayoutRequest)) {
-                LayoutAll();
-                break;
-            }
+            if (p.widget != watched || p.kind != Kind::Frame) continue;
+            if (t != QEvent::LayoutRequest || p.widget->isVisible()) LayoutAll();
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);
