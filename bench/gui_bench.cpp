@@ -5,13 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QListWidget>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <string>
 
 #include "app/model/SystemClock.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"
@@ -64,13 +64,10 @@ void BM_ChartClickToDisplay(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         w.mnuBuscarFiles_Click();
-        const QList<QListWidgetItem*> items =
-            w.flistArchivos()->findItems(charts[n++ % charts.size()], Qt::MatchExactly);
-        if (items.isEmpty()) {
+        if (!w.flistArchivos()->SelectFile(charts[n++ % charts.size()])) {
             state.SkipWithError("sample chart missing");
             break;
         }
-        w.flistArchivos()->setCurrentItem(items.front());
         state.ResumeTiming();
         w.flistArchivos_Click();
         benchmark::DoNotOptimize(w.Surface().Image().constBits());

@@ -70,6 +70,14 @@ ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
     return r;
 }
 
+ProgresionResultado ChartSession::ProgresarHasta(const std::string& fecha, Surface* s) {
+    const std::string anterior = pred.FechaProgTexto;
+    pred.FechaProgTexto = fecha;
+    ProgresionResultado r = Progresar(s);
+    if (r.estado == ProgresionEstado::FechaRechazada) pred.FechaProgTexto = anterior;
+    return r;
+}
+
 TransitoResultado ChartSession::Transitar(const Clock& clock, Surface* s, std::string& fechaTrans,
                                           std::string& horaTrans, Natal natal) {
     const TransitoInstante instante =

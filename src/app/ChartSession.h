@@ -102,6 +102,11 @@ class ChartSession {
     // becomes the progression listing; otherwise nothing changes but what CalcularProgresion
     // says it changes.
     ProgresionResultado Progresar(Surface* s, Natal natal = Natal::Redibujar);
+    // The progression to the date typed in the dialog: pred.FechaProgTexto becomes fecha and
+    // Progresar runs. A date the engine rejects leaves pred.FechaProgTexto as it was, so the
+    // date of the progression on display (which "Fecha de Prog." and a transit's recomputed
+    // progression use, and the menu offers again) is never a text that was refused.
+    ProgresionResultado ProgresarHasta(const std::string& fecha, Surface* s);
     // A transit for fechaTrans and horaTrans (rewritten as the listing shows them): checks
     // them, computes the positions into Planet, redraws the natal wheel (and the progression
     // when one is on display, which rewrites Lista), draws the transit ring and appends the

@@ -1,5 +1,6 @@
 #include "app/GuardarNuevaCarta.h"
 
+#include "app/model/AvisoGuardado.h"
 #include "app/model/ChartFile.h"
 
 namespace natalis {
@@ -49,6 +50,8 @@ std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec,
             dialogs.MsgBox(result.message, MsgButtons::Ok, MsgIcon::Critical, kTitle);
             return std::nullopt;
         }
+        dialogs.MsgBox(AvisoCartaGuardada(rec.NatalName, flags.ProgramFolder, fileName),
+                       MsgButtons::Ok, MsgIcon::Information, kTitle);
         return fileName;
     }
 }

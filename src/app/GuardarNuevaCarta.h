@@ -14,8 +14,8 @@ namespace natalis {
 // entry form whose notes were changed. An existing file is replaced only when the user says
 // so (No asks for another name); characters the file cannot hold are listed and the user
 // may cancel; a name that cannot be a file name is explained and asked again; a failed
-// write is reported. Returns the file name written, nothing when nothing was saved (the
-// caller refreshes the chart list only then).
+// write is reported; a save is confirmed with what was written and where. Returns the file name
+// written, nothing when nothing was saved (the caller refreshes the chart list only then).
 std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec,
                                              const ChartFlags& flags, const std::string* notesText);
 

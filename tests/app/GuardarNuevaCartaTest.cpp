@@ -66,7 +66,14 @@ TEST_F(GuardarNuevaCartaTest, AnswerNamesThePersonAndTheFile) {
     dialogs.QueueInput("  Ana María Gómez ");
     EXPECT_EQ(Save().value_or(""), "Ana María Gómez.dat");
     EXPECT_EQ(rec.NatalName, "  Ana María Gómez ");  // as typed
-    EXPECT_EQ(dialogs.asked.size(), 1u);
+    // The save is confirmed with what was written and where.
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_FALSE(dialogs.asked[1].input);
+    EXPECT_EQ(dialogs.asked[1].prompt, "Se guardó la carta natal de Ana María Gómez en «" +
+                                           folder.path() + "Ana María Gómez.dat».");
+    EXPECT_EQ(dialogs.asked[1].title, kTitle);
+    EXPECT_EQ(dialogs.asked[1].buttons, MsgButtons::Ok);
+    EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Information);
     const NatalRecord back = Load("Ana María Gómez.dat");
     EXPECT_EQ(back.NatalName, " Ana María Gómez");
     EXPECT_EQ(back.FechaNatalTexto, "5 3 1970");
@@ -80,7 +87,7 @@ TEST_F(GuardarNuevaCartaTest, ExistingFileAsksAndNoAsksForAnotherName) {
     dialogs.QueueInput("Ana 2");
     EXPECT_EQ(Save().value_or(""), "Ana 2.dat");
 
-    ASSERT_EQ(dialogs.asked.size(), 3u);
+    ASSERT_EQ(dialogs.asked.size(), 4u);  // the last one confirms the save
     EXPECT_EQ(dialogs.asked[1].prompt, "Ya existe el archivo «Ana.dat». ¿Reemplazarlo?");
     EXPECT_EQ(dialogs.asked[1].title, kTitle);
     EXPECT_EQ(dialogs.asked[1].buttons, MsgButtons::YesNo);
@@ -120,7 +127,7 @@ TEST_F(GuardarNuevaCartaTest, NameThatCannotBeAFileNameIsExplainedAndAskedAgain)
     dialogs.QueueInput("Ana/Luis");
     dialogs.QueueInput("Ana y Luis");
     EXPECT_EQ(Save().value_or(""), "Ana y Luis.dat");
-    ASSERT_EQ(dialogs.asked.size(), 3u);
+    ASSERT_EQ(dialogs.asked.size(), 4u);  // the last one confirms the save
     EXPECT_EQ(dialogs.asked[1].prompt, "El nombre del archivo no puede contener «/».");
     EXPECT_EQ(dialogs.asked[1].buttons, MsgButtons::Ok);
     EXPECT_TRUE(dialogs.asked[2].input);

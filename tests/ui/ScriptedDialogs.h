@@ -15,7 +15,8 @@ struct AskedBox {
     std::string title;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
-    std::string defaultAnswer;  // input boxes only
+    std::string defaultAnswer;                // input boxes only
+    MsgAnswer defaultButton = MsgAnswer::Ok;  // message boxes only: what Enter answers
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -25,9 +26,10 @@ class ScriptedDialogs : public Dialogs {
     void QueueAnswer(MsgAnswer a) { answers_.push_back(a); }
     void QueueInput(const std::string& text) { inputs_.push_back(text); }
 
+    using Dialogs::MsgBox;
     MsgAnswer MsgBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
-                     const std::string& title) override {
-        asked.push_back({false, prompt, title, buttons, icon, {}});
+                     const std::string& title, MsgAnswer defaultButton) override {
+        asked.push_back({false, prompt, title, buttons, icon, {}, defaultButton});
         if (!answers_.empty()) {
             const MsgAnswer a = answers_.front();
             answers_.pop_front();
@@ -39,7 +41,8 @@ class ScriptedDialogs : public Dialogs {
 
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultAnswer) override {
-        asked.push_back({true, prompt, title, MsgButtons::OkCancel, MsgIcon::None, defaultAnswer});
+        asked.push_back({true, prompt, title, MsgButtons::OkCancel, MsgIcon::None, defaultAnswer,
+                         MsgAnswer::Ok});
         if (inputs_.empty()) return std::string();
         const std::string s = inputs_.front();
         inputs_.pop_front();

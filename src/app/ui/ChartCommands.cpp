@@ -8,18 +8,19 @@
 #include <cstring>
 
 #include "app/ChartSession.h"
+#include "app/model/AvisoGuardado.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
+#include "app/ui/ScreenPlacement.h"
 #include "astro/SistemaCasas.h"
 #include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
 #include "entry/ui/LugarAtlas.h"
 
 namespace natalis {
-
-namespace {}  // namespace
 
 ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
     setObjectName("ChartCommands");
@@ -96,6 +97,17 @@ Atlas* ChartCommands::AtlasDelPrograma() {
     return atlas_.get();
 }
 
+void ChartCommands::MostrarFicha() {
+    // A form that opens stands over the main window; an open one is only brought forward.
+    if (!ficha_->isVisible()) {
+        ficha_->adjustSize();  // the size its contents take now, the place line's included
+        MoveOver(ficha_, &w_);
+    }
+    ficha_->show();
+    ficha_->raise();
+    ficha_->activateWindow();
+}
+
 void ChartCommands::mnuNuevaCarta_Click() {
     AbrirFicha()->Vaciar();
 
@@ -106,16 +118,12 @@ void ChartCommands::mnuNuevaCarta_Click() {
     st_.pred.HoraSolarElegida = 0;
     st_.pred.AvisoOff = false;
     st_.pred.FechaProgTexto.clear();
-
-    ficha_->show();
-    ficha_->raise();
-    ficha_->activateWindow();
+    MostrarFicha();
 }
 
 void ChartCommands::FichaNatal_Click() {
-    AbrirFicha()->show();
-    ficha_->raise();
-    ficha_->activateWindow();
+    AbrirFicha();
+    MostrarFicha();
 }
 
 void ChartCommands::AceptarFicha() {
@@ -138,6 +146,9 @@ void ChartCommands::mnuGuardarHora_Click() {
         return;
     }
     command->setVisible(false);
+    w_.DialogsSeam().MsgBox(
+        AvisoHoraGuardada(st_.pred.HoraTexto, st_.flags.ProgramFolder, st_.flags.ChartFileName),
+        MsgButtons::Ok, MsgIcon::Information, "Guardar nueva hora");
 }
 
 void ChartCommands::MnuHsys_Click(int index) {
@@ -157,18 +168,17 @@ void ChartCommands::mnuKillFile_Click() {
         return;
     }
     Dialogs& dialogs = w_.DialogsSeam();
+    // Enter answers No: a file is deleted only by choosing to.
     const MsgAnswer answer =
         dialogs.MsgBox(" ¿Borrar el archivo " + f.ChartFileName + " del disco?  ",
-                       MsgButtons::YesNo, MsgIcon::Exclamation, "Eliminar Archivo");
+                       MsgButtons::YesNo, MsgIcon::Exclamation, "Eliminar Archivo", MsgAnswer::No);
     if (answer != MsgAnswer::Yes) return;
     if (std::remove(JoinPath(f.ProgramFolder, f.ChartFileName).c_str()) != 0) {
         dialogs.MsgBox("No se pudo borrar «" + f.ChartFileName + "»: " + std::strerror(errno) + ".",
                        MsgButtons::Ok, MsgIcon::Critical, "Eliminar Archivo");
         return;
     }
-    for (QListWidgetItem* item :
-         w_.flistArchivos()->findItems(QString::fromStdString(f.ChartFileName), Qt::MatchExactly))
-        delete item;
+    w_.Browser()->Model()->RemoveFile(QString::fromStdString(f.ChartFileName));
     AjustarMenusArchivo();
 }
 
@@ -191,20 +201,14 @@ void ChartCommands::mnuAnotar_Click() {
     }
     connect(anotar_, &QObject::destroyed, this, [this] { AnotarCerrada(); });
     w_.Action("mnuAnotar")->setEnabled(false);
+    MoveOver(anotar_, &w_);
     anotar_->show();
     anotar_->raise();
     anotar_->activateWindow();
 }
 
 void ChartCommands::Listar(const std::string& fileName) {
-    QListWidget* list = w_.flistArchivos();
-    const QString name = QString::fromStdString(fileName);
-    if (!list->findItems(name, Qt::MatchExactly).isEmpty()) return;
-    int row = 0;
-    while (row < list->count() &&
-           QString::compare(list->item(row)->text(), name, Qt::CaseInsensitive) < 0)
-        ++row;
-    list->insertItem(row, name);
+    w_.Browser()->Model()->AddFile(QString::fromStdString(fileName));
 }
 
 void ChartCommands::AnotarCerrada() {

@@ -40,6 +40,7 @@ class ChartCommands : public QObject {
 
   private:
     InputData* AbrirFicha();
+    void MostrarFicha();
     void AceptarFicha();
     void AnotarCerrada();
     // Puts a newly written chart file into the chart list, in its alphabetical place.

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -17,11 +16,14 @@
 #include "app/GuardarNuevaCarta.h"
 #include "app/MostrarInicio.h"
 #include "app/OfertaHuso.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ExportCommands.h"
+#include "app/ui/ScreenPlacement.h"
 #include "astro/SistemaCasas.h"
 #include "chart/ErrorCalculoNatal.h"
 #include "chart/ui/ChartView.h"
+#include "chart/ui/FramePalette.h"
 #include "chart/ui/FrmListaNat.h"
 #include "chart/ui/GlyphFont.h"
 #include "predictive/Tecnicas.h"
@@ -63,7 +65,7 @@ constexpr MenuRow kMenus[] = {
     {"TitleMnuNatal", 0, "     NATAL", nullptr, true, Start::Disabled, false},
     {"FichaNatal", 0, "Ficha Natal", "TitleMnuNatal", false, Start::Enabled, false},
     {"mnuVerSoloNatal", 0, "Ver solo natal", "TitleMnuNatal", false, Start::Disabled, false},
-    {"mnuCambiarHora", 0, "    CAMBIAR HORA", nullptr, false, Start::Enabled, false},
+    {"mnuCambiarHora", 0, "    CAMBIAR HORA", nullptr, false, Start::Disabled, false},
     {"mnuAnotar", 0, "     ANOTACIONES", nullptr, false, Start::Enabled, false},
     {"TitleMnuCasas", 0, "    CASAS   ", nullptr, true, Start::Disabled, false},
     {"TitleMnuProgresion", 0, "   PROGRESION    ", nullptr, true, Start::Disabled, false},
@@ -78,10 +80,45 @@ constexpr MenuRow kMenus[] = {
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
 };
 
-// The title menus that a drawn chart enables.
-constexpr const char* kChartTitles[] = {"TitleMnuNatal",      "TitleMnuCasas",
-                                        "TitleMnuProgresion", "TitleMnuTransitos",
-                                        "TitlemnuListaNat",   "TitlemnuHoraSolar"};
+// The menu-bar entries that a drawn chart enables. A birth time can be tried only on a
+// chart on display.
+constexpr const char* kChartTitles[] = {
+    "TitleMnuNatal",     "mnuCambiarHora",   "TitleMnuCasas",    "TitleMnuProgresion",
+    "TitleMnuTransitos", "TitlemnuListaNat", "TitlemnuHoraSolar"};
+
+// Alt and a letter opens each menu-bar entry: the letter is marked (underlined) in the
+// caption, which reads as before. "     &AJUSTAR HORA" carries its own.
+struct Mnemonic {
+    const char* name;
+    char letter;  // the first of its kind in the caption is marked
+};
+constexpr Mnemonic kMnemonics[] = {
+    {"TitleMnuArchivo", 'R'},    {"mnuNuevaCarta", 'N'},     {"TitleMnuNatal", 'T'},
+    {"mnuCambiarHora", 'C'},     {"mnuAnotar", 'O'},         {"TitleMnuCasas", 'S'},
+    {"TitleMnuProgresion", 'P'}, {"TitleMnuTransitos", 'I'}, {"TitlemnuListaNat", 'L'},
+};
+
+// Shortcuts of the common commands.
+struct Shortcut {
+    const char* name;
+    const char* keys;
+};
+constexpr Shortcut kShortcuts[] = {
+    {"mnuBuscarFiles", "Ctrl+O"},   {"mnuNuevaCarta", "Ctrl+N"},
+    {"mnuGuardarFile", "Ctrl+S"},   {"Fin", "Ctrl+Q"},
+    {"TitlemnuListaNat", "Ctrl+L"},
+};
+
+// The caption with its mnemonic letter marked; captions that mark one of their own keep it.
+QString WithMnemonic(const QString& caption, const char* name) {
+    if (caption.contains('&')) return caption;
+    for (const Mnemonic& m : kMnemonics) {
+        if (std::string(m.name) != name) continue;
+        const int at = caption.indexOf(QChar(m.letter));
+        if (at >= 0) return caption.left(at) + '&' + caption.mid(at);
+    }
+    return caption;
+}
 
 // The menu rows with the entries of the house-system and technique tables in their submenus,
 // in table order, the first of each checked.
@@ -110,14 +147,15 @@ QString RowName(const MenuRow& row) {
 }
 
 // Layout of the controls over the drawing, in the window's units, and their font sizes at
-// the designed size. The chart list covers the left, where the start screen points to it;
-// the aspects list takes its place once a chart is shown, clear of the wheel and of the
-// progressed and transit rings, and gives way to the date and solar frames below it.
-const QRectF kChartListRect(1, 1.5, 30, 67);
+// the designed size. The chart list covers the left, where the start screen points to it,
+// up to the wheel's outer ring; the aspects list takes its place once a chart is shown,
+// clear of the wheel and of the progressed and transit rings, and gives way to the frames
+// that stand below it. Both take the room a wide or tall window leaves beside the drawing.
+const QRectF kChartListRect(1, 1.5, 33, 67);
 constexpr double kChartListPt = 10;
 const QRectF kListaRect(1, 5, 25, 64);
 constexpr double kListaPt = 8.5;
-const QRectF kInputMainRect(1, 44, 26, 24);
+constexpr double kFrameLeft = 1, kFrameWidth = 26;  // the column's frames
 constexpr double kInputMainPt = 9;
 
 }  // namespace
@@ -132,6 +170,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
       endProgram_([] { QCoreApplication::exit(0); }) {
     session_.flags.ProgramFolder = programFolder;
     setWindowTitle(QStringLiteral("  NATALIS"));
+    ApplyLegiblePalette(this);
     BuildMenus();
     BuildControls();
     predictivo_ = new ControlPredictivo(*this);
@@ -161,9 +200,10 @@ void CuadroGral::BuildMenus() {
     menuBar()->setFont(QtSurface::FontFor("Microsoft Sans Serif", 9, false));
     menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 3px 0px; }"));
     for (const MenuRow& row : MenuRows()) {
-        const QString caption = QString::fromUtf8(row.caption);
+        QString caption = QString::fromUtf8(row.caption);
         QAction* action = nullptr;
         if (!row.under) {
+            caption = WithMnemonic(caption, row.name);
             if (row.submenu) {
                 QMenu* menu = menuBar()->addMenu(caption);
                 menus_[row.name] = menu;
@@ -191,19 +231,34 @@ void CuadroGral::BuildMenus() {
     connect(Action("Fin"), &QAction::triggered, this, [this] { Fin_Click(); });
     connect(Action("mnuAcerca"), &QAction::triggered, this, [this] { mnuAcerca_Click(); });
     connect(Action("TitlemnuListaNat"), &QAction::triggered, this, [this] { ListadoNatal(); });
+    BuildShortcuts();
+}
+
+void CuadroGral::BuildShortcuts() {
+    for (const Shortcut& s : kShortcuts) Action(s.name)->setShortcut(QKeySequence(s.keys));
+    // F10 opens the first menu, as Alt and its letter does.
+    auto* f10 = new QAction(this);
+    f10->setObjectName("F10");
+    f10->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(f10);
+    connect(f10, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(Action("TitleMnuArchivo")); });
+    actions_["F10"] = f10;
 }
 
 void CuadroGral::BuildControls() {
     view_ = new ChartView(surface_, this);
     setCentralWidget(view_);
 
-    flistArchivos_ = new QListWidget(view_);
-    flistArchivos_->setObjectName("flistArchivos");
-    flistArchivos_->setFont(QtSurface::FontFor("Arial", kChartListPt, false));
-    flistArchivos_->installEventFilter(this);
-    flistArchivos_->hide();
-    connect(flistArchivos_, &QListWidget::itemClicked, this, [this] { flistArchivos_Click(); });
-    view_->Place(flistArchivos_, kChartListRect, kChartListPt);
+    browser_ = new ChartBrowser(view_);
+    flistArchivos_ = browser_->List();
+    browser_->setFont(QtSurface::FontFor("Arial", kChartListPt, false));
+    browser_->hide();
+    connect(browser_, &ChartBrowser::chosen, this, [this] { flistArchivos_Click(); });
+    connect(browser_, &ChartBrowser::escaped, this, [this] { endProgram_(); });
+    view_->PlaceInColumn(browser_, kChartListRect, kChartListPt);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
 
     // The aspects list appears with the first chart; the start screen has nothing for it.
     Lista_ = new QListWidget(view_);
@@ -211,14 +266,16 @@ void CuadroGral::BuildControls() {
     Lista_->setFont(QtSurface::FontFor("Arial", kListaPt, false));
     Lista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Lista_->setTextElideMode(Qt::ElideNone);
+    Lista_->setUniformItemSizes(true);
     Lista_->hide();
-    view_->Place(Lista_, kListaRect, kListaPt, true);
+    view_->PlaceInColumn(Lista_, kListaRect, kListaPt, true);
 
     // The date and time box of progressions, transits and the birth-time change; the
     // predictive commands fill the rest of this frame.
     fInputMain_ = new QGroupBox(view_);
     fInputMain_->setObjectName("fInputMain");
     fInputMain_->setFont(QFont("Courier", kInputMainPt));
+    ApplyFramePalette(fInputMain_);
     auto* layout = new QVBoxLayout(fInputMain_);
     txtFecha_ = new QLineEdit(fInputMain_);
     txtFecha_->setObjectName("txtFecha");
@@ -227,13 +284,13 @@ void CuadroGral::BuildControls() {
     layout->addWidget(txtFecha_);
     layout->addWidget(txtHora_);
     fInputMain_->hide();
-    view_->Place(fInputMain_, kInputMainRect, kInputMainPt);
+    view_->PlaceFrame(fInputMain_, kFrameLeft, kFrameWidth, kInputMainPt);
 }
 
 void CuadroGral::FormLoad() {
     fontId_ = RegisterGlyphFont(QString::fromStdString(session_.flags.ProgramFolder));
     show();
-    CenterOnScreen();
+    PlaceOnScreen();
     session_.flags.ChartLoaded = false;
     txtFecha_->setText(TodayText());
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(TodayText());
@@ -251,13 +308,17 @@ void CuadroGral::FormLoad() {
     view_->Redraw();
 }
 
-void CuadroGral::CenterOnScreen() {
-    const QScreen* s = screen();
-    if (!s) return;
-    const QRect avail = s->availableGeometry();
-    const QRect frame = frameGeometry();
-    move(avail.left() + (avail.width() - frame.width()) / 2,
-         avail.top() + (avail.height() - frame.height()) / 2);
+void CuadroGral::PlaceOnScreen() {
+    const WinRect area = AvailableArea(this);
+    const WinMargins frame = FrameMargins(this);
+    const QSize least = view_->minimumSize();
+    const int menuH = menuBar()->sizeHint().height();
+    const WinRect r = savedGeometry_.isValid()
+                          ? KeepInside(ToWinRect(savedGeometry_), area, frame, least.width(),
+                                       least.height() + menuH)
+                          : FitMainWindow(area, QtSurface::kDesignWidth, QtSurface::kDesignHeight,
+                                          menuH, frame, least.width(), least.height());
+    setGeometry(ToQRect(r));
 }
 
 QString CuadroGral::TodayText() const {
@@ -267,28 +328,36 @@ QString CuadroGral::TodayText() const {
 
 // Every chart file is listed, readable or not: choosing one that cannot be read gives the
 // reader's message, instead of the file vanishing from the list without a word.
-void CuadroGral::FillChartList() {
-    const QDir dir(QString::fromStdString(session_.flags.ProgramFolder));
-    flistArchivos_->clear();
-    flistArchivos_->addItems(dir.entryList({"*.dat"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-}
+void CuadroGral::FillChartList() { browser_->Refresh(session_.flags.ProgramFolder); }
 
 void CuadroGral::mnuBuscarFiles_Click() {
+    browser_->Filter()->clear();  // every chart, not those last filtered
     FillChartList();
-    flistArchivos_->show();
-    flistArchivos_->raise();
+    browser_->show();
+    browser_->raise();
+    activateWindow();  // the command may come from the listing window's shortcut
     flistArchivos_->setFocus(Qt::OtherFocusReason);
 }
 
+// The chart list hides when the focus moves from it to another control of the program; not
+// when a menu opens (with the mouse or the keyboard), nor when another program takes the
+// focus.
+void CuadroGral::FocusChanged(QWidget* old, QWidget* now) {
+    if (!old || !now || browser_->isHidden()) return;
+    const auto inside = [this](QWidget* w) { return w == browser_ || browser_->isAncestorOf(w); };
+    if (!inside(old) || inside(now)) return;
+    if (qobject_cast<QMenuBar*>(now) || qobject_cast<QMenu*>(now)) return;
+    browser_->hide();
+}
+
 void CuadroGral::flistArchivos_Click() {
-    const QListWidgetItem* item = flistArchivos_->currentItem();
-    if (!item) return;
     // The name is taken before the notes window closes: saving there may refill the list.
-    const std::string chosen = item->text().toStdString();
+    const std::string chosen = flistArchivos_->CurrentFile().toStdString();
+    if (chosen.empty()) return;
     if (hooks_.closeNotes) hooks_.closeNotes();
     if (hooks_.notesOpen && hooks_.notesOpen()) return;
     session_.flags.ChartFileName = chosen;
-    flistArchivos_->hide();
+    browser_->hide();
     const ChartReadResult read = session_.Load(session_.flags.ProgramFolder, chosen);
     if (!read.ok) {
         dialogs_.MsgBox(read.message, MsgButtons::Ok, MsgIcon::None, read.title);
@@ -338,9 +407,18 @@ void CuadroGral::GraficarNatal() {
     ListadoNatal();
 }
 
-void CuadroGral::MostrarLista() {
+void CuadroGral::MostrarLista(int heading) {
     Lista_->clear();
-    for (const std::string& line : session_.Lista) Lista_->addItem(QString::fromStdString(line));
+    QStringList lines;
+    lines.reserve(static_cast<int>(session_.Lista.size()));
+    for (const std::string& line : session_.Lista) lines << QString::fromStdString(line);
+    Lista_->addItems(lines);
+    if (heading >= 0 && heading < Lista_->count()) {
+        Lista_->setCurrentRow(heading);
+        Lista_->scrollToItem(Lista_->item(heading), QAbstractItemView::PositionAtTop);
+    } else {
+        Lista_->scrollToTop();
+    }
 }
 
 void CuadroGral::EnsureListaNat() {
@@ -348,10 +426,14 @@ void CuadroGral::EnsureListaNat() {
     frmListaNat_ = new FrmListaNat(this);
     connect(frmListaNat_, &FrmListaNat::closed, this,
             [this] { Action("TitlemnuListaNat")->setEnabled(true); });
+    // The listing takes the focus when it opens: the common commands answer there too.
+    for (const Shortcut& s : kShortcuts) frmListaNat_->addAction(Action(s.name));
+    frmListaNat_->addAction(Action("F10"));
 }
 
 void CuadroGral::ListadoNatal() {
     EnsureListaNat();
+    if (!frmListaNat_->isVisible()) MoveBeside(frmListaNat_, this, FrmListaNat::kLeft);
     frmListaNat_->ShowListing();
     Action("TitlemnuListaNat")->setEnabled(false);
     frmListaNat_->SetLines(session_.ListadoNatalLineas());
@@ -395,30 +477,6 @@ QAction* CuadroGral::mnuTransito(int index) const {
 QMenu* CuadroGral::Menu(const QString& titleName) const {
     const auto it = menus_.find(titleName);
     return it == menus_.end() ? nullptr : it->second;
-}
-
-bool CuadroGral::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == flistArchivos_) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                flistArchivos_Click();
-                return true;
-            }
-            if (key == Qt::Key_Escape) {
-                endProgram_();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            // Only a move of the focus inside the program hides the list; opening a menu or
-            // switching to another program does not.
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                flistArchivos_->hide();
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void CuadroGral::closeEvent(QCloseEvent* event) {

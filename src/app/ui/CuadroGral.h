@@ -2,6 +2,7 @@
 // carries every menu command, and lists the chart files of the program folder.
 #pragma once
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <map>
@@ -22,6 +23,8 @@ class QMenu;
 
 namespace natalis {
 
+class ChartBrowser;
+class ChartList;
 class ChartCommands;
 class ChartView;
 class ControlPeriodo;
@@ -53,17 +56,21 @@ class CuadroGral : public QMainWindow {
                QWidget* parent = nullptr);
     ~CuadroGral() override;
 
-    // Form_Load: registers the glyph font, shows and centres the window, fills the date and
-    // hour boxes, loads the listing window hidden, shows the chart list and draws the start
-    // screen.
+    // Form_Load: registers the glyph font, shows the window inside the screen's available
+    // area (at its remembered place when one was given, else centred at the largest size
+    // up to the designed one that fits), fills the date and hour boxes, loads the listing
+    // window hidden, shows the chart list and draws the start screen.
     void FormLoad();
+    // The place and size remembered from an earlier run, used by FormLoad (brought onto the
+    // screen if the screen has changed since).
+    void SetSavedGeometry(const QRect& client) { savedGeometry_ = client; }
 
     // Computes and draws the loaded chart: menus, natal computation, glyph spreading, wheel,
     // aspects list (focused) and natal listing. Does nothing while no chart is loaded.
     void GraficarNatal();
     // The chart list's click: reads the selected file and draws it, or reports the error.
     void flistArchivos_Click();
-    // "Buscar cartas": the chart list refreshed, shown and focused.
+    // "Buscar cartas": the chart list refreshed, shown whole (its filter emptied) and focused.
     void mnuBuscarFiles_Click();
     // The natal listing window shown with the positions of the chart on display.
     void ListadoNatal();
@@ -83,7 +90,8 @@ class CuadroGral : public QMainWindow {
     QAction* mnuTransito(int index) const;  // 50 Fecha de Prog., 51 Fecha Actual, 52 Dar Fecha
     QMenu* Menu(const QString& titleName) const;
 
-    QListWidget* flistArchivos() const { return flistArchivos_; }
+    ChartList* flistArchivos() const { return flistArchivos_; }
+    ChartBrowser* Browser() const { return browser_; }
     QListWidget* Lista() const { return Lista_; }
     QGroupBox* fInputMain() const { return fInputMain_; }
     QLineEdit* txtFecha() const { return txtFecha_; }
@@ -92,8 +100,9 @@ class CuadroGral : public QMainWindow {
     ChartView* View() const { return view_; }
     QtSurface& Surface() { return surface_; }
     ChartSession& State() { return session_; }
-    // Fills Lista with the session's lines.
-    void MostrarLista();
+    // Fills Lista with the session's lines, shown from the first; with heading (a line's
+    // index) that line is selected and scrolled to the top of the list instead.
+    void MostrarLista(int heading = -1);
     // The house system was just changed: the next drawing keeps the typed date.
     void SetCasasCambiadas(bool changed) { casasCambiadas_ = changed; }
     bool CasasCambiadas() const { return casasCambiadas_; }
@@ -113,15 +122,16 @@ class CuadroGral : public QMainWindow {
     QString TodayText() const;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildMenus();
+    void BuildShortcuts();
     void BuildControls();
-    void CenterOnScreen();
+    void PlaceOnScreen();
     void FillChartList();
     void EnsureListaNat();
+    void FocusChanged(QWidget* old, QWidget* now);
 
     Dialogs& dialogs_;
     Clock& clock_;
@@ -131,6 +141,7 @@ class CuadroGral : public QMainWindow {
     WindowHooks hooks_;
     std::function<void()> endProgram_;
     int fontId_ = -1;
+    QRect savedGeometry_;
 
     QtSurface surface_;
     ControlPredictivo* predictivo_ = nullptr;
@@ -138,7 +149,8 @@ class CuadroGral : public QMainWindow {
     ExportCommands* export_ = nullptr;
     ControlPeriodo* periodo_ = nullptr;
     ChartView* view_ = nullptr;
-    QListWidget* flistArchivos_ = nullptr;
+    ChartBrowser* browser_ = nullptr;
+    ChartList* flistArchivos_ = nullptr;
     QListWidget* Lista_ = nullptr;
     QGroupBox* fInputMain_ = nullptr;
     QLineEdit* txtFecha_ = nullptr;

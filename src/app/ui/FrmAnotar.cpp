@@ -5,10 +5,13 @@
 #include <QTextDocument>
 
 #include "app/GuardarNuevaCarta.h"
+#include "app/model/AvisoGuardado.h"
 #include "app/model/ChartFile.h"
 #include "app/model/FileBytes.h"
 #include "app/model/Notas.h"
 #include "app/model/SafeFileWrite.h"
+#include "chart/ui/DialogKeys.h"
+#include "chart/ui/FramePalette.h"
 
 namespace natalis {
 
@@ -26,10 +29,14 @@ FrmAnotar::FrmAnotar(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
     setObjectName("frmAnotar");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(" anotaciones");
+    ApplyLegiblePalette(this);
     texto_ = new QPlainTextEdit(this);
     texto_->setObjectName("Texto");
     connect(texto_, &QPlainTextEdit::textChanged, this, [this] { flags_.NotesModified = true; });
     flags_.NotesModified = false;
+    // Escape closes the window (asking first when the text was changed); Enter stays a new
+    // line.
+    new DialogKeys(this, nullptr, [this] { close(); });
     resize(640, 480);
     Layout();
 }
@@ -70,6 +77,8 @@ bool FrmAnotar::GuardarEnArchivo() {
         dialogs_.MsgBox(r.message, MsgButtons::Ok, MsgIcon::Critical, kTitle);
         return false;
     }
+    dialogs_.MsgBox(AvisoNotasGuardadas(flags_.ProgramFolder, notesFileName_), MsgButtons::Ok,
+                    MsgIcon::Information, kTitle);
     return true;
 }
 

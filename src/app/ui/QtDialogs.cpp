@@ -1,9 +1,12 @@
 #include "app/ui/QtDialogs.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <map>
+
+#include "chart/ui/DialogKeys.h"
 
 namespace natalis {
 
@@ -51,19 +54,32 @@ std::vector<ButtonSpec> ButtonsFor(MsgButtons buttons) {
 
 }  // namespace
 
+QWidget* QtDialogs::Owner() const {
+    // The box belongs to the window that raised it: the active one, so that closing the box
+    // gives the focus back there. A window that closes as soon as it loses the focus (the
+    // natal listing) hands its boxes to the window it belongs to.
+    QWidget* active = QApplication::activeWindow();
+    while (active && active->property(kClosesOnFocusLoss).toBool()) {
+        active = active->parentWidget() ? active->parentWidget()->window() : nullptr;
+    }
+    return active ? active : parent_.data();
+}
+
 MsgAnswer QtDialogs::MsgBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
-                            const std::string& title) {
+                            const std::string& title, MsgAnswer defaultAnswer) {
     QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), QString::fromStdString(prompt),
-                    QMessageBox::NoButton, parent_);
+                    QMessageBox::NoButton, Owner());
+    box.setObjectName("MsgBox");
     std::map<QAbstractButton*, MsgAnswer> answers;
     const std::vector<ButtonSpec> specs = ButtonsFor(buttons);
-    QPushButton* first = nullptr;
+    QPushButton* preferred = nullptr;
     for (const ButtonSpec& b : specs) {
         QPushButton* button = box.addButton(QString::fromUtf8(b.text), b.role);
-        if (!first) first = button;
+        // The first button unless another answers defaultAnswer.
+        if (!preferred || b.answer == defaultAnswer) preferred = button;
         answers[button] = b.answer;
     }
-    box.setDefaultButton(first);
+    box.setDefaultButton(preferred);
     box.exec();
     const auto it = answers.find(box.clickedButton());
     if (it != answers.end()) return it->second;
@@ -75,7 +91,8 @@ MsgAnswer QtDialogs::MsgBox(const std::string& prompt, MsgButtons buttons, MsgIc
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultAnswer) {
-    QInputDialog dlg(parent_);
+    QInputDialog dlg(Owner());
+    dlg.setObjectName("InputBox");
     dlg.setWindowTitle(QString::fromStdString(title));
     dlg.setLabelText(QString::fromStdString(prompt));
     dlg.setTextValue(QString::fromStdString(defaultAnswer));

@@ -21,6 +21,9 @@ constexpr int kOutlinePx = 256;
 // font's ascent alone is 1.5 em).
 constexpr double kCellAscentEm = 0.905;
 
+// Where a condensed line of text ends: half a unit in from the drawing's right edge.
+constexpr double kTextRightUnits = 99.5;
+
 QColor ToQColor(Color c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
 // The font size on p's device for a size in points at 96 dpi: the same on an image at 96 dpi
@@ -32,7 +35,24 @@ double PointScale(const QPainter& p) {
     return dpi > 0 ? 96.0 / dpi : 1.0;
 }
 
+bool SameLine(const DrawOp& a, const DrawOp& b) {
+    return a.kind == DrawOp::Kind::Text && b.kind == DrawOp::Kind::Text && a.y1 == b.y1;
+}
+
 }  // namespace
+
+double DrawingPainter::LineCondensing(const std::vector<DrawOp>& ops, size_t i) {
+    if (i >= ops.size() || ops[i].kind != DrawOp::Kind::Text) return 1.0;
+    size_t first = i, last = i;
+    while (first > 0 && SameLine(ops[first - 1], ops[i])) --first;
+    while (last + 1 < ops.size() && SameLine(ops[last + 1], ops[i])) ++last;
+    const DrawOp& end = ops[last];
+    const std::string shown = end.text.substr(0, end.text.find_last_not_of(' ') + 1);
+    const double right = end.x1 + QtSurface::DesignAdvance(end.face, end.sizePt, end.bold, shown);
+    const double left = ops[first].x1;
+    if (right <= kTextRightUnits || left >= kTextRightUnits) return 1.0;
+    return (kTextRightUnits - left) / (right - left);
+}
 
 DrawingPainter::DrawingPainter(const QRectF& target, Tema tema, Glyphs glyphs)
     : target_(target), tema_(tema), glyphs_(glyphs) {
@@ -61,7 +81,22 @@ void DrawingPainter::Paint(QPainter& p, const std::vector<DrawOp>& ops, size_t f
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setClipRect(DrawingRect(), Qt::IntersectClip);
-    for (size_t i = from; i < ops.size(); ++i) PaintOp(p, ops[i]);
+    for (size_t i = from; i < ops.size(); ++i) {
+        const double condensing = LineCondensing(ops, i);
+        if (condensing >= 1.0) {
+            PaintOp(p, ops[i]);
+            continue;
+        }
+        size_t first = i;
+        while (first > 0 && SameLine(ops[first - 1], ops[i])) --first;
+        const double x0 = ToPixels(ops[first].x1, 0).x();
+        p.save();
+        p.translate(x0, 0);
+        p.scale(condensing, 1.0);
+        p.translate(-x0, 0);
+        PaintOp(p, ops[i]);
+        p.restore();
+    }
     p.restore();
 }
 

@@ -35,7 +35,13 @@ class DrawingPainter {
     // included).
     void FillBackground(QPainter& p) const;
     // Paints ops[from..] clipped to the drawing's rectangle; the painter's state is restored.
+    // A line of text that would run past the drawing's right edge (the header with a long
+    // name or place) is condensed across to end at it, so none of it is cut.
     void Paint(QPainter& p, const std::vector<DrawOp>& ops, size_t from = 0) const;
+
+    // The horizontal factor (1 or less) that line of text ops[i] belongs to is painted with:
+    // a line is a run of consecutive text operations on the same row.
+    static double LineCondensing(const std::vector<DrawOp>& ops, size_t i);
 
   private:
     void PaintOp(QPainter& p, const DrawOp& op) const;

@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 #include "chart/Surface.h"
+#include "chart/ui/DialogKeys.h"
+#include "chart/ui/FramePalette.h"
 #include "chart/ui/QtSurface.h"
 
 namespace natalis {
@@ -23,33 +25,47 @@ FrmListaNat::FrmListaNat(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFont(QtSurface::FontFor("Arial", 8, true));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
+    setProperty(kClosesOnFocusLoss, true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Rgb(QBColor(15)));
     pal.setColor(QPalette::WindowText, Rgb(QBColor(0)));
     setPalette(pal);
+    ApplyLegiblePalette(this);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void FrmListaNat::SetLines(const std::vector<std::string>& lines) {
     lines_.clear();
     for (const std::string& l : lines) lines_ << QString::fromStdString(l);
+    setFixedSize(sizeHint());
     update();
 }
 
-void FrmListaNat::ShowListing() {
-    if (!placed_) {
-        // Form_Load: the left edge at its designed place, or further right when the main
-        // window reaches past it (so the listing does not cover the aspects list), kept on
-        // the screen.
-        const QWidget* main = parentWidget();
-        const QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
-        const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-        int left = avail.left() + kLeft;
-        if (main) left = std::max(left, main->frameGeometry().right() + 1);
-        const int top = main ? main->geometry().top() : avail.top();
-        move(std::min(left, avail.right() + 1 - frameGeometry().width()), top);
-        placed_ = true;
+QSize FrmListaNat::sizeHint() const {
+    // The designed size, or larger when a line or the lines would not fit in it.
+    const QFontMetricsF fm(font(), this);
+    const double column = fm.averageCharWidth();
+    double width = 0;
+    for (int i = 0; i < lines_.size(); ++i) {
+        width = std::max(width, (i == 0 ? 3 : 4) * column + fm.horizontalAdvance(lines_[i]));
     }
+    const int w = static_cast<int>(std::ceil(width + 2 * column));
+    const int h = static_cast<int>(std::ceil((lines_.size() + 1) * fm.height()));
+    return QSize(std::max(kWidth, w), std::max(kHeight, h));
+}
+
+void FrmListaNat::keyPressEvent(QKeyEvent* event) {
+    // Enter or Escape closes the listing and gives the keyboard back to the main window.
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        close();
+        if (QWidget* main = parentWidget()) main->activateWindow();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FrmListaNat::ShowListing() {
     show();
     raise();
     activateWindow();

@@ -11,7 +11,8 @@ namespace natalis {
 class FrmListaNat : public QWidget {
     Q_OBJECT
   public:
-    // Design size 1830 x 6020 twips; placed 16500 twips from the screen's left edge.
+    // Design size 1830 x 6020 twips (it grows when its text needs more room); placed 16500
+    // twips from the screen's left edge, or beside the main window when that is further.
     static constexpr int kWidth = 122;
     static constexpr int kHeight = 401;
     static constexpr int kLeft = 1100;
@@ -22,21 +23,22 @@ class FrmListaNat : public QWidget {
     // at tab column 5.
     void SetLines(const std::vector<std::string>& lines);
     const QStringList& Lines() const { return lines_; }
-    // Shows the window at its place and gives it the focus.
+    // Shows the window and gives it the focus; where it stands is its owner's choice.
     void ShowListing();
+    QSize sizeHint() const override;
 
   signals:
     // The window was closed (Form_Unload): the menu title that opens it is enabled again.
     void closed();
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QStringList lines_;
-    bool placed_ = false;
 };
 
 }  // namespace natalis

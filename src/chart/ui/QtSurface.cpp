@@ -117,10 +117,15 @@ void QtSurface::Cls() {
     Restart();
 }
 
-double QtSurface::TextAdvance(const std::string& text) const {
+double QtSurface::DesignAdvance(const std::string& face, double sizePt, bool bold,
+                                const std::string& text) {
     static const QImage metricsDevice = MetricsDevice();
-    const QFontMetricsF fm(FontFor(FontFace(), FontSizePt(), FontBold()), &metricsDevice);
+    const QFontMetricsF fm(FontFor(face, sizePt, bold), &metricsDevice);
     return fm.horizontalAdvance(QString::fromStdString(text)) / kDesignPxPerUnit;
+}
+
+double QtSurface::TextAdvance(const std::string& text) const {
+    return DesignAdvance(FontFace(), FontSizePt(), FontBold(), text);
 }
 
 double QtSurface::LineAdvance() const {

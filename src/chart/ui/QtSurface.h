@@ -40,6 +40,9 @@ class QtSurface : public RecordingSurface {
     static QString FamilyFor(const std::string& face);
     // The font of a face at a size in points, as painted at scale 1.
     static QFont FontFor(const std::string& face, double sizePt, bool bold);
+    // How far text in that font advances at the designed size, in units.
+    static double DesignAdvance(const std::string& face, double sizePt, bool bold,
+                                const std::string& text);
 
     // Starts a new drawing: the record and the image are emptied.
     void Cls() override;

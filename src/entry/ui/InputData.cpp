@@ -10,8 +10,11 @@
 #include <QRadioButton>
 #include <QValidator>
 
+#include "chart/ui/DialogKeys.h"
+#include "chart/ui/FramePalette.h"
 #include "entry/AceptarDatos.h"
 #include "entry/LlenarFicha.h"
+#include "entry/ui/ColumnCaption.h"
 #include "entry/ui/LugarAtlas.h"
 
 namespace natalis {
@@ -82,6 +85,10 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
+const char InputData::kPreguntaCerrar[] =
+    "Se perderán los datos escritos en la ficha. ¿Cerrarla sin graficar?";
+const char InputData::kTituloCerrar[] = "Cerrar ficha";
+
 InputData::InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
                      std::function<void()> onAccepted, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -92,9 +99,30 @@ InputData::InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
     setObjectName("InputData");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("                 FICHA NATAL");
+    ApplyLegiblePalette(this);
     BuildControls();
     SetTextos(FichaNatalTextos{});
     if (flags_.ChartLoaded) SetTextos(LlenarFicha(rec_));
+    abiertos_ = Textos();
+    // Enter draws the chart (a focused button presses itself); Escape closes the form.
+    new DialogKeys(
+        this, [this] { AceptarDatos(); }, [this] { CerrarConEscape(); });
+}
+
+bool InputData::HayCambios() const {
+    const FichaNatalTextos now = Textos();
+    for (const BoxRule& rule : kBoxes) {
+        if (now.*rule.text != abiertos_.*rule.text) return true;
+    }
+    return now.LatitudSur != abiertos_.LatitudSur || now.LongitudOeste != abiertos_.LongitudOeste;
+}
+
+void InputData::CerrarConEscape() {
+    if (HayCambios() && dialogs_.MsgBox(kPreguntaCerrar, MsgButtons::YesNo, MsgIcon::Question,
+                                        kTituloCerrar, MsgAnswer::No) != MsgAnswer::Yes) {
+        return;
+    }
+    close();
 }
 
 void InputData::BuildControls() {
@@ -142,6 +170,12 @@ void InputData::BuildControls() {
 
     auto* grid = new QGridLayout(this);
     auto label = [this](const char* text) { return new QLabel(text, this); };
+    // A column caption stands over its boxes, each word over its own.
+    auto columns = [this](const char* text, std::initializer_list<EntryField> fields) {
+        std::vector<QWidget*> heads;
+        for (EntryField f : fields) heads.push_back(Caja(f));
+        return new ColumnCaption(QString::fromUtf8(text), heads, this);
+    };
     auto row = [&](int r, const char* caption, std::initializer_list<QWidget*> widgets) {
         grid->addWidget(label(caption), r, 0);
         int c = 1;
@@ -149,17 +183,23 @@ void InputData::BuildControls() {
     };
     grid->addWidget(label(" NOMBRE"), 0, 0);
     grid->addWidget(box(EntryField::TextNombre), 0, 1, 1, 4);
-    grid->addWidget(label(" Día   Mes    Año"), 1, 1, 1, 3);
+    grid->addWidget(columns(" Día   Mes    Año",
+                            {EntryField::TextDia, EntryField::TextMes, EntryField::TextAnno}),
+                    1, 1, 1, 4);
     row(2, "  FECHA",
         {box(EntryField::TextDia), box(EntryField::TextMes), box(EntryField::TextAnno)});
-    grid->addWidget(label("Hora  min.  seg. ( cero á  24 hs )"), 3, 1, 1, 4);
+    grid->addWidget(columns("Hora  min.  seg. ( cero á  24 hs )",
+                            {EntryField::TextHShs, EntryField::TextHSmin, EntryField::TextHSseg}),
+                    3, 1, 1, 4);
     row(4, "  HORA",
         {box(EntryField::TextHShs), box(EntryField::TextHSmin), box(EntryField::TextHSseg)});
     row(5, "  HUSO", {box(EntryField::TextHusoHoras), box(EntryField::TextHusoMinutos)});
     grid->addWidget(hint, 5, 3, 1, 2);
-    grid->addWidget(label("Grad  min."), 6, 1, 1, 2);
+    grid->addWidget(columns("Grad  min.", {EntryField::TextLatGrad, EntryField::TextLatMin}), 6, 1,
+                    1, 4);
     row(7, "LATITUD", {box(EntryField::TextLatGrad), box(EntryField::TextLatMin), latFrame});
-    grid->addWidget(label(" Grad.  min."), 8, 1, 1, 2);
+    grid->addWidget(columns(" Grad.  min.", {EntryField::TextLonGrad, EntryField::TextLonMin}), 8,
+                    1, 1, 4);
     row(9, "LONGITUD", {box(EntryField::TextLonGrad), box(EntryField::TextLonMin), lonFrame});
     grid->addWidget(label(" LUGAR"), 10, 0);
     grid->addWidget(box(EntryField::txtLugar), 10, 1, 1, 4);
@@ -168,8 +208,8 @@ void InputData::BuildControls() {
     grid->addWidget(lugar_->LineaHusoWidget(), 6, 3, 1, 3);
     grid->addWidget(lugar_->Agregar(), 10, 5);
 
-    // Tab order as designed: the boxes in table order, the hemisphere options after their
-    // boxes, the button before the zone minutes and the place.
+    // Tab goes down the form as it reads: row by row, left to right, the place before the
+    // button.
     QWidget* order[] = {box(EntryField::TextNombre),
                         box(EntryField::TextDia),
                         box(EntryField::TextMes),
@@ -178,6 +218,7 @@ void InputData::BuildControls() {
                         box(EntryField::TextHSmin),
                         box(EntryField::TextHSseg),
                         box(EntryField::TextHusoHoras),
+                        box(EntryField::TextHusoMinutos),
                         box(EntryField::TextLatGrad),
                         box(EntryField::TextLatMin),
                         norte_,
@@ -186,9 +227,8 @@ void InputData::BuildControls() {
                         box(EntryField::TextLonMin),
                         este_,
                         oeste_,
-                        crearCarta_,
-                        box(EntryField::TextHusoMinutos),
-                        box(EntryField::txtLugar)};
+                        box(EntryField::txtLugar),
+                        crearCarta_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -200,6 +240,7 @@ QLineEdit* InputData::Caja(EntryField field) const {
 void InputData::Vaciar() {
     for (QLineEdit* box : boxes_) box->clear();
     if (lugar_) lugar_->SetEstado(HusoAtlas{});  // a new chart has no place chosen yet
+    abiertos_ = Textos();
 }
 
 FichaNatalTextos InputData::Textos() const {
@@ -223,7 +264,10 @@ bool InputData::AceptarDatos() {
     auto failure = natalis::AceptarDatos(Textos(), rec_, flags_);
     if (failure) {
         dialogs_.MsgBox(failure->message, MsgButtons::Ok, MsgIcon::None, failure->title);
-        if (QLineEdit* box = Caja(failure->focus)) box->setFocus();
+        // Back to the form, over the main window, with the box to correct focused.
+        raise();
+        activateWindow();
+        if (QLineEdit* box = Caja(failure->focus)) box->setFocus(Qt::OtherFocusReason);
         return false;
     }
     // The callback may outlive this window, which closing deletes.

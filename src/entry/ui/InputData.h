@@ -42,8 +42,16 @@ class InputData : public QWidget {
     // the focus on the box to correct).
     bool AceptarDatos();
 
+    // Escape's question when something was typed since the form opened (or was emptied).
+    static const char kPreguntaCerrar[];
+    static const char kTituloCerrar[];
+
   private:
     void BuildControls();
+    // True when a box or option differs from what the form opened with.
+    bool HayCambios() const;
+    // Escape: closes the form, asking first when something was typed.
+    void CerrarConEscape();
 
     NatalRecord& rec_;
     ChartFlags& flags_;
@@ -56,6 +64,7 @@ class InputData : public QWidget {
     QRadioButton* oeste_ = nullptr;
     QPushButton* crearCarta_ = nullptr;
     LugarAtlas* lugar_ = nullptr;
+    FichaNatalTextos abiertos_;  // what the boxes held when the form opened or was emptied
 };
 
 }  // namespace natalis

@@ -42,8 +42,9 @@ const FilaPaso kPasos[6] = {
 // The step frame's place over the drawing, in the window's units: the bottom right corner,
 // clear of the header, of the wheel and of the transit ring's glyphs (about 31 units from
 // the centre at 60, 36).
-const QRectF kPasosRect(80.5, 60.5, 19, 9);
-constexpr double kPasosPt = 8;
+// The step frame stands with the other frames in the left column, below the lists.
+constexpr double kPasosLeft = 1, kPasosWidth = 26;
+constexpr double kPasosPt = 9;
 
 // The techniques of the progression engine that draw a period's progressed hits.
 TipoTecnica TecnicaDeProgresion(TecnicaPeriodo t) {
@@ -94,7 +95,7 @@ void ControlPeriodo::BuildPasos() {
         botones_[i] = boton;
     }
     fPasos_->hide();
-    w_.View()->Place(fPasos_, kPasosRect, kPasosPt);
+    w_.View()->PlaceFrame(fPasos_, kPasosLeft, kPasosWidth, kPasosPt);
 }
 
 void ControlPeriodo::ActualizarPasos() {
@@ -201,13 +202,10 @@ void ControlPeriodo::MostrarProgresion(const ProgresionResultado& r) {
     MostrarBloque(0);
 }
 
+// The new block in view with its heading selected.
 void ControlPeriodo::MostrarBloque(size_t primeraLinea) {
-    w_.MostrarLista();
-    QListWidget* lista = w_.Lista();
-    lista->show();
-    lista->setCurrentRow(lista->count() - 1);
-    lista->scrollToBottom();
-    lista->setCurrentRow(static_cast<int>(primeraLinea));
+    w_.MostrarLista(static_cast<int>(primeraLinea));
+    w_.Lista()->show();
     ActualizarPasos();
 }
 

@@ -18,6 +18,8 @@
 #include "app/model/Clock.h"
 #include "app/ui/CuadroGral.h"
 #include "chart/ui/ChartView.h"
+#include "chart/ui/DialogKeys.h"
+#include "chart/ui/FramePalette.h"
 #include "predictive/HoraSolar.h"
 #include "predictive/ListarProgresion.h"
 
@@ -27,9 +29,9 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Places of the warning and of the solar-time frame over the drawing, in the window's units.
-const QRectF kFrame1Rect(1, 30, 26, 12);
-const QRectF kSolarRect(1, 38, 26, 30);
+// The warning and the solar-time frame stand in the left column, 1 to 27 units across, above
+// the date dialog.
+constexpr double kFrameLeft = 1, kFrameWidth = 26;
 constexpr double kFramePt = 9;
 
 void Mostrar(QWidget* w, bool visible) {
@@ -61,6 +63,10 @@ ControlPredictivo::ControlPredictivo(CuadroGral& w) : QObject(&w), w_(w), st_(w.
 
 void ControlPredictivo::BuildInputFrame() {
     QGroupBox* main = w_.fInputMain();
+    // Enter is OK and Escape cancels anywhere in the dialog; the date box's own key filter,
+    // installed after, acts first on its keys, and Escape in the hour box closes the dialog.
+    new DialogKeys(
+        main, [this] { btnOK_Click(0); }, [this] { Cancelar(); });
     auto* layout = static_cast<QVBoxLayout*>(main->layout());
     lblFechaNat_ = new QLabel(QStringLiteral("Fecha Prog. "), main);
     lblFechaNat_->setObjectName("lblFechaNat");
@@ -70,42 +76,54 @@ void ControlPredictivo::BuildInputFrame() {
     chkCsaArco_->setObjectName("chkCsaArco");
     btnOK_[0] = new QPushButton(QStringLiteral("OK"), main);
     btnOK_[0]->setObjectName("btnOK(0)");
+    // The birth-time change has no inner frame, so its own way out stands beside OK.
+    btnCancelarHora_ = new QPushButton(QStringLiteral("cancelar"), main);
+    btnCancelarHora_->setObjectName("btnCancelarHora");
+    btnCancelarHora_->hide();
     layout->insertWidget(0, lblFechaNat_);
     layout->insertWidget(2, lbl024hs_);
     auto* fila = new QHBoxLayout;
     fila->addWidget(chkCsaArco_);
+    fila->addStretch();
     fila->addWidget(btnOK_[0]);
+    fila->addWidget(btnCancelarHora_);
     layout->addLayout(fila);
 
     fInputFecha_ = new QGroupBox(main);
     fInputFecha_->setObjectName("fInputFecha");
-    auto* inner = new QHBoxLayout(fInputFecha_);
+    auto* inner = new QGridLayout(fInputFecha_);
     const char* opciones[2] = {"prog.Directa", "Conversa"};
     for (int i = 0; i < 2; ++i) {
         opbProg_[i] = new QRadioButton(QString::fromUtf8(opciones[i]), fInputFecha_);
         opbProg_[i]->setObjectName(QString("opbProg(%1)").arg(i));
-        inner->addWidget(opbProg_[i]);
+        inner->addWidget(opbProg_[i], i, 0);
         connect(opbProg_[i], &QRadioButton::clicked, this, [this, i] { opbProg_Click(i); });
     }
     opbProg_[0]->setChecked(true);
     btnOK_[1] = new QPushButton(QStringLiteral("cancelar"), fInputFecha_);
     btnOK_[1]->setObjectName("btnOK(1)");
-    inner->addWidget(btnOK_[1]);
+    inner->addWidget(btnOK_[1], 0, 1, 2, 1, Qt::AlignVCenter);
     layout->addWidget(fInputFecha_);
     fInputFecha_->hide();
 
     for (int i = 0; i < 2; ++i) {
         connect(btnOK_[i], &QPushButton::clicked, this, [this, i] { btnOK_Click(i); });
     }
+    connect(btnCancelarHora_, &QPushButton::clicked, this, [this] { Cancelar(); });
     connect(chkCsaArco_, &QCheckBox::clicked, this,
             [this] { st_.pred.AscEnArco = chkCsaArco_->isChecked(); });
     w_.txtFecha()->installEventFilter(this);
     w_.txtHora()->installEventFilter(this);
+    // Escape in the aspects list closes the age warning.
+    w_.Lista()->installEventFilter(this);
 }
 
 void ControlPredictivo::BuildWarning() {
     Frame1_ = new QGroupBox(QStringLiteral("  ADVERTENCIA:"), w_.View());
     Frame1_->setObjectName("Frame1");
+    ApplyFramePalette(Frame1_);
+    new DialogKeys(
+        Frame1_, [this] { Frame1_->hide(); }, [this] { Frame1_->hide(); });
     auto* layout = new QGridLayout(Frame1_);
     Label40_ = new QLabel(Frame1_);
     Label40_->setObjectName("Label40");
@@ -126,12 +144,15 @@ void ControlPredictivo::BuildWarning() {
         Check1_->setChecked(false);
     });
     Frame1_->hide();
-    w_.View()->Place(Frame1_, kFrame1Rect, kFramePt);
+    w_.View()->PlaceFrame(Frame1_, kFrameLeft, kFrameWidth, kFramePt);
 }
 
 void ControlPredictivo::BuildSolar() {
     frameSOLAR_ = new QGroupBox(w_.View());
     frameSOLAR_->setObjectName("frameSOLAR");
+    ApplyFramePalette(frameSOLAR_);
+    new DialogKeys(
+        frameSOLAR_, [this] { btnProgresar_Click(); }, [this] { btnCloseSolar_Click(); });
     auto* layout = new QGridLayout(frameSOLAR_);
     auto* titulo = new QLabel(QStringLiteral("Elegir hora de Progresión"), frameSOLAR_);
     titulo->setObjectName("Label7");
@@ -155,7 +176,7 @@ void ControlPredictivo::BuildSolar() {
     connect(btnProgresar_, &QPushButton::clicked, this, [this] { btnProgresar_Click(); });
     connect(btnCloseSolar_, &QPushButton::clicked, this, [this] { btnCloseSolar_Click(); });
     frameSOLAR_->hide();
-    w_.View()->Place(frameSOLAR_, kSolarRect, kFramePt);
+    w_.View()->PlaceFrame(frameSOLAR_, kFrameLeft, kFrameWidth, kFramePt);
 }
 
 void ControlPredictivo::ConnectMenus() {
@@ -199,6 +220,7 @@ void ControlPredictivo::Aplicar(const ConfigEntrada& c) {
     lbl024hs_->setText(Q(c.caption024));
     opbProg_[0]->setText(Q(c.opcionDirecta.empty() ? "prog.Directa" : c.opcionDirecta));
     opbProg_[1]->setText(Q(c.opcionConversa.empty() ? "Conversa" : c.opcionConversa));
+    btnCancelarHora_->setVisible(!c.marcoFecha);
     if (!c.textoFecha.empty()) w_.txtFecha()->setText(Q(c.textoFecha));
     if (!c.textoHora.empty()) w_.txtHora()->setText(Q(c.textoHora));
     Mostrar(main, true);
@@ -208,6 +230,11 @@ void ControlPredictivo::Aplicar(const ConfigEntrada& c) {
 void ControlPredictivo::OcultarEntrada() {
     fInputFecha_->hide();
     w_.fInputMain()->hide();
+}
+
+void ControlPredictivo::Cancelar() {
+    OcultarEntrada();
+    modo_ = ModoFecha::Progresion;
 }
 
 void ControlPredictivo::mnuProg_Click(int index) {
@@ -264,8 +291,7 @@ void ControlPredictivo::btnOK_Click(int index) {
         w_.GraficarNatal();
         if (p.HayProgresion) CalcularProgresion();
     } else if (index == 0) {
-        p.FechaProgTexto = w_.txtFecha()->text().toStdString();
-        CalcularProgresion();
+        MostrarProgresion(st_.ProgresarHasta(w_.txtFecha()->text().toStdString(), &w_.Surface()));
     } else {
         OcultarEntrada();
     }
@@ -290,8 +316,9 @@ bool ControlPredictivo::AvisarProgresionFallida(const ProgresionResultado& r) {
     return false;
 }
 
-void ControlPredictivo::CalcularProgresion() {
-    const ProgresionResultado r = st_.Progresar(&w_.Surface());
+void ControlPredictivo::CalcularProgresion() { MostrarProgresion(st_.Progresar(&w_.Surface())); }
+
+void ControlPredictivo::MostrarProgresion(const ProgresionResultado& r) {
     if (AvisarProgresionFallida(r)) return;
     OcultarEntrada();
     w_.Action("mnuVerSoloNatal")->setEnabled(true);
@@ -355,12 +382,9 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
     MostrarBloque(r.primeraLinea);
 }
 
+// The new block in view with its heading selected.
 void ControlPredictivo::MostrarBloque(size_t primeraLinea) {
-    w_.MostrarLista();
-    QListWidget* lista = w_.Lista();
-    lista->setCurrentRow(lista->count() - 1);
-    lista->scrollToBottom();
-    lista->setCurrentRow(static_cast<int>(primeraLinea));
+    w_.MostrarLista(static_cast<int>(primeraLinea));
 }
 
 void ControlPredictivo::mnuRetorno_Click(TipoRetorno tipo) {
@@ -406,6 +430,8 @@ void ControlPredictivo::mnuRetorno_Click(TipoRetorno tipo) {
 
 void ControlPredictivo::mnuVerSoloNatal_Click() {
     st_.SoloNatal(&w_.Surface());
+    // No progression is on display any longer, so there is no date of it to transit to.
+    w_.mnuTransito(50)->setEnabled(false);
     w_.View()->Redraw();
     w_.MostrarLista();
 }
@@ -425,6 +451,12 @@ void ControlPredictivo::TitlemnuHoraSolar_Click() {
     Mostrar(frameSOLAR_, true);
     const auto captions = CaptionsHoraSolar(st_.DatosNatales);
     for (int i = 1; i <= 4; ++i) optSunPos_[i]->setText(Q(captions[i]));
+    // From the keyboard: arrows choose a time, Enter progresses, Escape closes.
+    QRadioButton* chosen = optSunPos_[1];
+    for (int i = 1; i <= 4; ++i) {
+        if (optSunPos_[i]->isChecked()) chosen = optSunPos_[i];
+    }
+    chosen->setFocus(Qt::OtherFocusReason);
 }
 
 void ControlPredictivo::optSunPos_Click(int index) { st_.pred.HoraSolarElegida = index; }
@@ -487,13 +519,18 @@ bool ControlPredictivo::eventFilter(QObject* watched, QEvent* event) {
     if (watched == w_.txtHora()) {
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            w_.fInputMain()->hide();
+            Cancelar();
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
             if (selHoraAlClic_) w_.txtHora()->selectAll();
             selHoraAlClic_ = false;
         }
+    }
+    if (watched == w_.Lista() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && Frame1_->isVisible()) {
+        Frame1_->hide();
+        return true;
     }
     if ((watched == Frame1_ || watched == Label40_ || watched == Label5_) &&
         event->type() == QEvent::MouseButtonRelease) {

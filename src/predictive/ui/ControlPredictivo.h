@@ -50,6 +50,8 @@ class ControlPredictivo : public QObject {
 
     // The engine and the transit as the window runs them.
     void CalcularProgresion();
+    // Closes the date dialog without doing anything, whatever it served.
+    void Cancelar();
     void TRANSITO(std::string fechaTrans, std::string horaTrans);
 
     QGroupBox* fInputFecha() const { return fInputFecha_; }
@@ -58,12 +60,15 @@ class ControlPredictivo : public QObject {
     QCheckBox* chkCsaArco() const { return chkCsaArco_; }
     QRadioButton* opbProg(int i) const { return opbProg_[i]; }
     QPushButton* btnOK(int i) const { return btnOK_[i]; }
+    QPushButton* btnCancelarHora() const { return btnCancelarHora_; }
     QGroupBox* Frame1() const { return Frame1_; }
     QLabel* Label40() const { return Label40_; }
     QLabel* Label5() const { return Label5_; }
     QCheckBox* Check1() const { return Check1_; }
     QGroupBox* frameSOLAR() const { return frameSOLAR_; }
     QRadioButton* optSunPos(int i) const { return optSunPos_[i]; }
+    QPushButton* btnProgresar() const { return btnProgresar_; }
+    QPushButton* btnCloseSolar() const { return btnCloseSolar_; }
     QLabel* LabelSolar(int i) const { return labelSolar_[i]; }
     // The next click in the hour box selects its text.
     bool SelHoraAlClic() const { return selHoraAlClic_; }
@@ -78,6 +83,8 @@ class ControlPredictivo : public QObject {
     void ConnectMenus();
     void Aplicar(const ConfigEntrada& c);
     void OcultarEntrada();
+    // Shows a progression's outcome: its message when refused, else the ring and listing.
+    void MostrarProgresion(const ProgresionResultado& r);
     void MostrarAviso(const std::string& caption);
     // Message box of a refused or failed progression; true when there was one.
     bool AvisarProgresionFallida(const ProgresionResultado& r);
@@ -99,6 +106,7 @@ class ControlPredictivo : public QObject {
     QCheckBox* chkCsaArco_ = nullptr;
     std::array<QRadioButton*, 2> opbProg_{};
     std::array<QPushButton*, 2> btnOK_{};
+    QPushButton* btnCancelarHora_ = nullptr;
     QGroupBox* Frame1_ = nullptr;
     QLabel* Label40_ = nullptr;
     QLabel* Label5_ = nullptr;

@@ -18,6 +18,7 @@
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
@@ -42,15 +43,8 @@ void Flush() {
     QApplication::processEvents();
 }
 
-std::vector<std::string> Items(const QListWidget* list) {
-    std::vector<std::string> out;
-    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
-    return out;
-}
-
-bool Listed(const QListWidget* list, const std::string& name) {
-    const auto items = Items(list);
-    return std::find(items.begin(), items.end(), name) != items.end();
+bool Listed(const ChartList* list, const std::string& name) {
+    return list->FileNames().contains(QString::fromStdString(name));
 }
 
 class Library : public ::testing::Test {
@@ -81,10 +75,7 @@ class Library : public ::testing::Test {
 
     void Load(const QString& name) {
         window->mnuBuscarFiles_Click();
-        QListWidget* list = window->flistArchivos();
-        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        list->setCurrentItem(found.front());
+        ASSERT_TRUE(window->flistArchivos()->SelectFile(name));
         window->flistArchivos_Click();
         ASSERT_TRUE(State().flags.ChartLoaded);
     }
@@ -177,10 +168,14 @@ TEST_F(Library, NewChartIsTypedDrawnSavedAndReadsBackTheSame) {
 
     dialogs.QueueInput("José Gómez");
     Action("mnuGuardarFile")->trigger();
-    ASSERT_EQ(dialogs.asked.size(), 1u);
+    ASSERT_EQ(dialogs.asked.size(), 2u);
     EXPECT_EQ(dialogs.asked[0].prompt, "Escriba un nombre para este archivo");
     EXPECT_EQ(dialogs.asked[0].title, "Guardar datos natales");
     EXPECT_EQ(dialogs.asked[0].defaultAnswer, "José Gómez");
+    // The program says what it saved and where.
+    EXPECT_EQ(dialogs.asked[1].prompt,
+              "Se guardó la carta natal de José Gómez en «" + Path("José Gómez.dat") + "».");
+    EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Information);
     EXPECT_TRUE(Listed(window->flistArchivos(), "José Gómez.dat"));
 
     Load("José Gómez.dat");
@@ -203,7 +198,7 @@ TEST_F(Library, SavingUnderAnExistingNameAsksToReplaceOrRename) {
     dialogs.QueueAnswer(MsgAnswer::No);  // do not replace: asked for another name
     dialogs.QueueInput("Ana 2");
     Action("mnuGuardarFile")->trigger();
-    ASSERT_EQ(dialogs.asked.size(), 3u);
+    ASSERT_EQ(dialogs.asked.size(), 4u);  // the last one says the chart was saved
     EXPECT_EQ(dialogs.asked[1].prompt, "Ya existe el archivo «Ana.dat». ¿Reemplazarlo?");
     EXPECT_EQ(dialogs.asked[1].buttons, MsgButtons::YesNo);
     EXPECT_TRUE(dialogs.asked[2].input);
@@ -327,7 +322,12 @@ TEST_F(Library, NewBirthTimeReplacesOnlyTheTimeLine) {
     ASSERT_TRUE(Action("mnuGuardarHora")->isVisible());
 
     Action("mnuGuardarHora")->trigger();
-    EXPECT_TRUE(dialogs.asked.empty());
+    // The program says what it saved and where.
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt,
+              "Se guardó la nueva hora natal, 14 30 00, en «" + Path("Ana.dat") + "».");
+    EXPECT_EQ(dialogs.asked[0].title, "Guardar nueva hora");
+    EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Information);
     std::string expected = anaFile;
     expected.replace(expected.find("5: 09.0730"), 10, "5: 14.3000");
     EXPECT_EQ(File("Ana.dat"), expected);  // notes starting with 5 untouched
@@ -400,6 +400,7 @@ TEST_F(Library, DeleteAsksAndOnlyYesDeletes) {
     EXPECT_EQ(dialogs.asked[0].title, "Eliminar Archivo");
     EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(dialogs.asked[0].defaultButton, MsgAnswer::No);  // Enter keeps the file
     EXPECT_EQ(File("Ana.dat"), anaFile);
     EXPECT_TRUE(Listed(window->flistArchivos(), "Ana.dat"));
     EXPECT_TRUE(Action("mnuKillFile")->isEnabled());
@@ -469,11 +470,16 @@ TEST_F(Library, NotesSavedWithYesKeptWithNo) {
     for (const char* added : {"Casada en 1995.", "Dos hijos."}) {
         OpenNotes();
         TypeInNotes(added);
+        dialogs.asked.clear();
         dialogs.QueueAnswer(MsgAnswer::Yes);
         EXPECT_TRUE(commands->Anotar()->close());
         Flush();
         anaFile += added + std::string("\r\n");
         EXPECT_EQ(File("Ana.dat"), anaFile);
+        ASSERT_EQ(dialogs.asked.size(), 2u);
+        EXPECT_EQ(dialogs.asked[1].prompt,
+                  "Se guardaron las anotaciones en «" + Path("Ana.dat") + "».");
+        EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Information);
     }
     Load("Ana.dat");  // the data block is read as before
     EXPECT_EQ(State().DatosNatales.NatalName, " Ana Prueba");
@@ -503,8 +509,7 @@ TEST_F(Library, DataLinesEditedInTheNotesAreReadAtTheNextLoad) {
     Flush();
     dialogs.asked.clear();
     window->mnuBuscarFiles_Click();
-    QListWidget* list = window->flistArchivos();
-    list->setCurrentItem(list->findItems("Ana.dat", Qt::MatchExactly).front());
+    ASSERT_TRUE(window->flistArchivos()->SelectFile("Ana.dat"));
     window->flistArchivos_Click();
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].prompt, ChartReadErrorMessage("Ana.dat"));
@@ -568,7 +573,11 @@ TEST_F(Library, LoadingAnotherChartAsksFirstAndSavesIntoTheLoadedFile) {
     dialogs.QueueAnswer(MsgAnswer::Yes);
     Load("Bruno.dat");
     Flush();
-    ASSERT_EQ(dialogs.asked.size(), 1u);
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    // The save into Ana's file is confirmed, before Bruno is read.
+    EXPECT_EQ(dialogs.asked[1].prompt,
+              "Se guardaron las anotaciones en «" + Path("Ana.dat") + "».");
+    EXPECT_EQ(dialogs.asked[1].title, "Guardar archivo");
     EXPECT_EQ(File("Ana.dat"), anaFile + "de Ana\r\n");
     EXPECT_EQ(File("Bruno.dat"), ChartText("Bruno", "21.1500"));
     EXPECT_EQ(commands->Anotar(), nullptr);
@@ -586,8 +595,7 @@ TEST_F(Library, GoingBackToTheNotesStopsLoadingAndEnding) {
         dialogs.QueueAnswer(MsgAnswer::No);
     }
     window->mnuBuscarFiles_Click();
-    QListWidget* list = window->flistArchivos();
-    list->setCurrentItem(list->findItems("Bruno.dat", Qt::MatchExactly).front());
+    ASSERT_TRUE(window->flistArchivos()->SelectFile("Bruno.dat"));
     window->flistArchivos_Click();
     EXPECT_EQ(State().flags.ChartFileName, "Ana.dat");  // Bruno was not loaded
     EXPECT_EQ(State().DatosNatales.NatalName, " Ana Prueba");
@@ -631,9 +639,11 @@ TEST_F(Library, NotesOfANewChartAreSavedThroughTheNewChartPath) {
     dialogs.QueueInput("Con notas");
     EXPECT_TRUE(commands->Anotar()->close());
     Flush();
-    ASSERT_EQ(dialogs.asked.size(), 2u);
+    ASSERT_EQ(dialogs.asked.size(), 3u);
     EXPECT_TRUE(dialogs.asked[1].input);
     EXPECT_EQ(dialogs.asked[1].title, "Guardar datos natales");
+    EXPECT_EQ(dialogs.asked[2].prompt,
+              "Se guardó la carta natal de Con notas en «" + Path("Con notas.dat") + "».");
     EXPECT_EQ(File("Con notas.dat"),
               Utf8ToCp1252(ChartFileText(State().DatosNatales, &notesText)).bytes);
     EXPECT_TRUE(Listed(window->flistArchivos(), "Con notas.dat"));

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/AcercaDe.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
@@ -38,6 +39,33 @@ std::vector<std::string> Items(const QListWidget* list) {
     return out;
 }
 
+std::vector<std::string> Items(const ChartList* list) {
+    std::vector<std::string> out;
+    for (const QString& name : list->FileNames()) out.push_back(name.toStdString());
+    return out;
+}
+
+// A caption as the menu shows it: "&" marks the mnemonic letter and is not drawn ("&&" is
+// drawn as one "&").
+std::string Rendered(const QString& caption) {
+    QString out;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            if (caption[i + 1] == '&') out += '&';
+            if (caption[i + 1] == '&') ++i;
+            continue;
+        }
+        out += caption[i];
+    }
+    return out.toStdString();
+}
+
+std::vector<std::string> RenderedCaptions(const QList<QAction*>& actions) {
+    std::vector<std::string> out;
+    for (const QAction* a : actions) out.push_back(Rendered(a->text()));
+    return out;
+}
+
 std::vector<std::string> Captions(const QList<QAction*>& actions) {
     std::vector<std::string> out;
     for (const QAction* a : actions)
@@ -45,8 +73,8 @@ std::vector<std::string> Captions(const QList<QAction*>& actions) {
     return out;
 }
 
-void Key(QWidget* w, int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+void Key(QWidget* w, int key, const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(w, &press);
 }
 
@@ -70,11 +98,9 @@ class MainWindow : public ::testing::Test {
 
     // Selects a file of the chart list and clicks it.
     void Click(const QString& name) {
-        QListWidget* list = window->flistArchivos();
-        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        list->setCurrentItem(found.front());
-        emit list->itemClicked(found.front());
+        ChartList* list = window->flistArchivos();
+        ASSERT_TRUE(list->SelectFile(name));
+        emit list->clicked(list->currentIndex());
     }
 
     // The natal tables of the window's own record, computed apart from the window.
@@ -98,11 +124,13 @@ class MainWindow : public ::testing::Test {
 TEST_F(MainWindow, MenusAtStartUp) {
     window->FormLoad();
     EXPECT_EQ(window->windowTitle().toStdString(), "  NATALIS");
-    EXPECT_EQ(Captions(window->menuBar()->actions()),
+    // Each title marks a mnemonic letter; what the menu bar shows reads exactly as designed.
+    EXPECT_EQ(RenderedCaptions(window->menuBar()->actions()),
               (std::vector<std::string>{"     ARCHIVO", "   NUEVA CARTA", "     NATAL",
                                         "    CAMBIAR HORA", "     ANOTACIONES", "    CASAS   ",
                                         "   PROGRESION    ", "  TRANSITOS", "     LISTADO  NATAL",
-                                        "     &AJUSTAR HORA"}));
+                                        "     AJUSTAR HORA"}));
+    EXPECT_EQ(window->Action("TitlemnuHoraSolar")->text().toStdString(), "     &AJUSTAR HORA");
     struct Sub {
         const char* title;
         std::vector<std::string> items;
@@ -122,7 +150,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
         ASSERT_NE(window->Menu(s.title), nullptr) << s.title;
         EXPECT_EQ(Captions(window->Menu(s.title)->actions()), s.items) << s.title;
     }
-    // name, enabled, visible, checked; the notes command waits for a chart file to open
+    // name, enabled, visible, checked; the notes command waits for a chart file to open, and
+    // a birth time can be tried only on a chart on display
     struct State {
         const char* name;
         bool enabled, visible, checked;
@@ -133,7 +162,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"mnuKillFile", false, true, false},        {"Fin", true, true, false},
         {"mnuNuevaCarta", true, true, false},       {"TitleMnuNatal", false, true, false},
         {"FichaNatal", true, true, false},          {"mnuVerSoloNatal", false, true, false},
-        {"mnuCambiarHora", true, true, false},      {"mnuAnotar", false, true, false},
+        {"mnuCambiarHora", false, true, false},     {"mnuAnotar", false, true, false},
         {"TitleMnuCasas", false, true, false},      {"MnuHsys(30)", true, true, true},
         {"MnuHsys(31)", true, true, false},         {"MnuHsys(32)", true, true, false},
         {"TitleMnuProgresion", false, true, false}, {"mnuProg(40)", true, true, true},
@@ -266,8 +295,9 @@ TEST_F(MainWindow, AspectsListStaysClearOfTheRingsAndOfTheDateFrame) {
 TEST_F(MainWindow, MenusOfAShownChart) {
     window->FormLoad();
     Click("Ana.dat");
-    for (const char* name : {"mnuAnotar", "mnuKillFile", "TitleMnuNatal", "TitleMnuCasas",
-                             "TitleMnuProgresion", "TitleMnuTransitos", "TitlemnuHoraSolar"}) {
+    for (const char* name :
+         {"mnuAnotar", "mnuKillFile", "TitleMnuNatal", "mnuCambiarHora", "TitleMnuCasas",
+          "TitleMnuProgresion", "TitleMnuTransitos", "TitlemnuHoraSolar"}) {
         EXPECT_TRUE(window->Action(name)->isEnabled()) << name;
     }
     for (const char* name : {"mnuGuardarFile", "mnuVerSoloNatal", "mnuTransito(50)"}) {
@@ -350,7 +380,7 @@ TEST_F(MainWindow, ReadErrorKeepsTheChartOnDisplay) {
 
 TEST_F(MainWindow, EnterLoadsEscapeEndsTheProgram) {
     window->FormLoad();
-    QListWidget* list = window->flistArchivos();
+    ChartList* list = window->flistArchivos();
     list->setCurrentRow(2);
     Key(list, Qt::Key_Return);
     EXPECT_EQ(window->State().flags.ChartFileName, "Carla.dat");
@@ -371,6 +401,21 @@ TEST_F(MainWindow, EscapeEndsWithoutClosingTheOtherWindows) {
     window->FormLoad();
     Key(window->flistArchivos(), Qt::Key_Escape);
     EXPECT_EQ(order, std::vector<std::string>{"end"});
+}
+
+// Typing narrows the list; Enter loads the first chart that matches.
+TEST_F(MainWindow, TypingAndEnterLoadTheChartThatMatches) {
+    window->FormLoad();
+    for (const char ch : std::string("car")) Key(window->flistArchivos(), 0, QString(ch));
+    EXPECT_EQ(Items(window->flistArchivos()), std::vector<std::string>{"Carla.dat"});
+    Key(window->Browser()->Filter(), Qt::Key_Return);
+    EXPECT_EQ(window->State().flags.ChartFileName, "Carla.dat");
+    EXPECT_FALSE(window->flistArchivos()->isVisible());
+    // "Buscar cartas" shows every chart again.
+    window->mnuBuscarFiles_Click();
+    EXPECT_TRUE(window->Browser()->Filter()->text().isEmpty());
+    EXPECT_EQ(Items(window->flistArchivos()),
+              (std::vector<std::string>{"Ana.dat", "bruno.dat", "Carla.dat"}));
 }
 
 TEST_F(MainWindow, EnterWithNothingSelectedReadsNothing) {

@@ -18,6 +18,7 @@
 #include <QXmlStreamReader>
 #include <memory>
 
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/ExportCommands.h"
 #include "astro/SwissEphemeris.h"

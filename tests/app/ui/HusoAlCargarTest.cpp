@@ -13,6 +13,7 @@
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
 #include "app/ui/ChartCommands.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "entry/ui/InputData.h"
@@ -61,10 +62,7 @@ class ZoneOnLoading : public ::testing::Test {
     }
     void Load(const QString& name) {
         window->mnuBuscarFiles_Click();
-        QListWidget* list = window->flistArchivos();
-        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        list->setCurrentItem(found.front());
+        ASSERT_TRUE(window->flistArchivos()->SelectFile(name));
         window->flistArchivos_Click();
         ASSERT_TRUE(window->State().flags.ChartLoaded);
     }

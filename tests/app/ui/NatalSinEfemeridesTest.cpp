@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "chart/ErrorCalculoNatal.h"
 #include "tests/app/FakeClock.h"
@@ -38,11 +39,9 @@ TEST(NatalSinEfemerides, ChartIsNotDrawnAndTheErrorIsShown) {
     auto window = std::make_unique<CuadroGral>(dialogs, clock, eph, folder.Path());
     window->FormLoad();
 
-    QListWidget* list = window->flistArchivos();
-    const QList<QListWidgetItem*> found = list->findItems("Ana.dat", Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1);
-    list->setCurrentItem(found.front());
-    emit list->itemClicked(found.front());
+    ChartList* list = window->flistArchivos();
+    ASSERT_TRUE(list->SelectFile("Ana.dat"));
+    emit list->clicked(list->currentIndex());
 
     ASSERT_FALSE(dialogs.asked.empty());
     const AskedBox& box = dialogs.asked.back();

@@ -13,6 +13,7 @@
 
 #include "app/model/Cp1252.h"
 #include "entry/AceptarDatos.h"
+#include "entry/ui/ColumnCaption.h"
 #include "entry/ui/InputData.h"
 #include "tests/entry/FichaEjemplo.h"
 #include "tests/ui/ScriptedDialogs.h"
@@ -84,16 +85,25 @@ TEST_F(EntryForm, CaptionLabelsAndDesignedContents) {
 }
 
 TEST_F(EntryForm, TabOrderAndLongestEntries) {
-    const char* order[] = {"TextNombre", "TextDia",    "TextMes",     "TextAnno",    "TextHShs",
-                           "TextHSmin",  "TextHSseg",  "TextHuso7",   "TextLatGrad", "TextLatMin",
-                           "Latitud0",   "Latitud1",   "TextLonGrad", "TextLonMin",  "Longit0",
-                           "Longit1",    "CrearCarta", "TextHuso8",   "txtLugar"};
+    // Down the form as it reads: row by row, left to right, the place before the button.
+    const char* order[] = {"TextNombre", "TextDia",   "TextMes",   "TextAnno",    "TextHShs",
+                           "TextHSmin",  "TextHSseg", "TextHuso7", "TextHuso8",   "TextLatGrad",
+                           "TextLatMin", "Latitud0",  "Latitud1",  "TextLonGrad", "TextLonMin",
+                           "Longit0",    "Longit1",   "txtLugar",  "CrearCarta"};
     QWidget* w = form->Caja(EntryField::TextNombre);
+    QRect previous = w->geometry();
     for (std::size_t i = 1; i < std::size(order); ++i) {
         do {
             w = w->nextInFocusChain();
         } while (!(w->focusPolicy() & Qt::TabFocus));
         EXPECT_EQ(w->objectName().toStdString(), order[i]);
+        // Each stop is right of the last on the same row, or on a row further down.
+        const QRect here(w->mapTo(form, QPoint(0, 0)), w->size());
+        const bool sameRow =
+            here.center().y() > previous.top() && here.center().y() < previous.bottom();
+        EXPECT_TRUE(sameRow ? here.left() > previous.left() : here.top() >= previous.bottom())
+            << order[i];
+        previous = here;
     }
 
     struct Length {
@@ -289,6 +299,111 @@ TEST_F(EntryForm, EmptyingKeepsTheHemispheres) {
         EXPECT_EQ(*text, "");
     EXPECT_TRUE(f.LatitudSur);
     EXPECT_TRUE(f.LongitudOeste);
+}
+
+}  // namespace
+}  // namespace natalis
+
+namespace natalis {
+namespace {
+
+void Press(QWidget* w, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+TEST_F(EntryForm, EnterInAnyBoxDrawsTheChart) {
+    FillValid();
+    Press(form->Caja(EntryField::TextLatMin), Qt::Key_Return);
+    EXPECT_EQ(accepted, 1);
+    EXPECT_TRUE(flags.ChartLoaded);
+}
+
+TEST_F(EntryForm, EnterWithAFailedCheckShowsItsMessage) {
+    Press(form->Caja(EntryField::TextNombre), Qt::Key_Enter);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Falta el número de día");
+    EXPECT_EQ(accepted, 0);
+}
+
+TEST_F(EntryForm, EscapeClosesAskingOnlyWhenSomethingWasTyped) {
+    Press(form->Caja(EntryField::TextDia), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_TRUE(form.isNull() || !form->isVisible());
+
+    Open();
+    Type(form->Caja(EntryField::TextNombre), "Ana");
+    dialogs.QueueAnswer(MsgAnswer::No);
+    Press(form->Caja(EntryField::TextNombre), Qt::Key_Escape);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt,
+              "Se perderán los datos escritos en la ficha. ¿Cerrarla sin graficar?");
+    EXPECT_EQ(dialogs.asked[0].title, "Cerrar ficha");
+    EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.asked[0].defaultButton, MsgAnswer::No);
+    EXPECT_TRUE(form->isVisible());  // No: back to the form
+    EXPECT_EQ(form->Caja(EntryField::TextNombre)->text(), "Ana");
+
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    Press(form->Caja(EntryField::TextNombre), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(form.isNull() || !form->isVisible());
+    EXPECT_EQ(accepted, 0);
+}
+
+// The pre-filled data of a chart count as nothing typed; a changed hemisphere counts.
+TEST_F(EntryForm, EscapeOnAPrefilledFormAsksOnlyAfterAChange) {
+    flags.ChartLoaded = true;
+    AceptarDatos(FichaBuenosAires(), rec, flags);
+    Open();
+    form->findChild<QRadioButton*>("Latitud0")->click();
+    Press(form->Caja(EntryField::TextDia), Qt::Key_Escape);
+    EXPECT_EQ(dialogs.asked.size(), 1u);
+}
+
+// Each word of a column caption stands over its own box; the caption's text is unchanged.
+TEST_F(EntryForm, ColumnCaptionsStandOverTheirBoxes) {
+    struct Row {
+        const char* text;
+        std::vector<EntryField> boxes;
+        int pieces;
+    };
+    const Row rows[] = {
+        {" Día   Mes    Año", {EntryField::TextDia, EntryField::TextMes, EntryField::TextAnno}, 3},
+        {"Hora  min.  seg. ( cero á  24 hs )",
+         {EntryField::TextHShs, EntryField::TextHSmin, EntryField::TextHSseg},
+         4},
+        {"Grad  min.", {EntryField::TextLatGrad, EntryField::TextLatMin}, 2},
+        {" Grad.  min.", {EntryField::TextLonGrad, EntryField::TextLonMin}, 2},
+    };
+    const QList<ColumnCaption*> captions = form->findChildren<ColumnCaption*>();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text);
+        const ColumnCaption* caption = nullptr;
+        for (const ColumnCaption* c : captions) {
+            if (c->text() == QString::fromUtf8(r.text)) caption = c;
+        }
+        ASSERT_NE(caption, nullptr);
+        const std::vector<QRect> rects = caption->PieceRects();
+        ASSERT_EQ(static_cast<int>(rects.size()), r.pieces);
+        const int origin = caption->mapTo(form, QPoint(0, 0)).x();
+        int previousRight = -1;
+        for (std::size_t i = 0; i < rects.size(); ++i) {
+            const int left = origin + rects[i].left(), right = origin + rects[i].right();
+            if (i < r.boxes.size()) {
+                const QLineEdit* box = form->Caja(r.boxes[i]);
+                const int boxLeft = box->mapTo(form, QPoint(0, 0)).x();
+                EXPECT_GE(left, boxLeft) << i;
+                EXPECT_LT(left, boxLeft + box->width()) << i;
+            }
+            EXPECT_GT(left, previousRight) << i;                 // no two pieces overlap
+            EXPECT_LE(rects[i].right(), caption->width()) << i;  // none is cut
+            previousRight = right;
+        }
+        EXPECT_EQ(caption->Pieces().join("").remove(' '),
+                  QString::fromUtf8(r.text).remove(' '));  // every character drawn
+    }
 }
 
 }  // namespace

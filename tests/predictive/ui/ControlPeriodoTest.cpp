@@ -24,6 +24,7 @@
 #include "../../ui/ChartFolder.h"
 #include "../../ui/ExternalTools.h"
 #include "../../ui/ScriptedDialogs.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/AngleMath.h"
 #include "astro/Planets.h"

@@ -13,13 +13,16 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "../../app/FakeClock.h"
 #include "../../ui/ChartFolder.h"
 #include "../../ui/ScriptedDialogs.h"
 #include "../PredictiveFixture.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/Calendar.h"
 #include "astro/DateTimeParse.h"
@@ -428,6 +431,177 @@ TEST_F(Predictivo, SolarDialogCaptionsAndProgresar) {
     c->TitlemnuHoraSolar_Click();
     EXPECT_TRUE(c->LabelSolar(2)->isVisible());
     EXPECT_TRUE(c->LabelSolar(3)->isVisible());
+}
+
+}  // namespace
+}  // namespace natalis
+
+namespace natalis {
+namespace {
+
+// ---- Enter is OK and Escape cancels in every frame --------------------------------------
+
+TEST_F(Predictivo, EnterInTheHourBoxIsOk) {
+    c->mnuTransito_Click(52);
+    w->txtFecha()->setText("1 1 2030");
+    w->txtHora()->setText("12 00");
+    Key(w->txtHora(), Qt::Key_Return);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+    const auto lista = Items(w->Lista());
+    EXPECT_NE(std::find(lista.begin(), lista.end(), "Fecha:  1 1 2030"), lista.end());
+}
+
+TEST_F(Predictivo, CambiarHoraCanBeCancelled) {
+    const float before = w->State().DatosNatales.NatalHour;
+    struct Way {
+        const char* name;
+        std::function<void()> cancel;
+    };
+    const Way ways[] = {
+        {"Escape in the hour box", [this] { Key(w->txtHora(), Qt::Key_Escape); }},
+        {"its cancel button", [this] { c->btnCancelarHora()->click(); }},
+        {"Escape on the OK button", [this] { Key(c->btnOK(0), Qt::Key_Escape); }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        c->AbrirCambioHora();
+        EXPECT_TRUE(c->btnCancelarHora()->isVisibleTo(w->fInputMain()));
+        w->txtHora()->setText("10 30");
+        way.cancel();
+        EXPECT_FALSE(w->fInputMain()->isVisible());
+        EXPECT_FLOAT_EQ(w->State().DatosNatales.NatalHour, before);
+        EXPECT_FALSE(w->Action("mnuGuardarHora")->isVisible());
+    }
+    // Cancelled, the dialog serves progressions again: OK there does not set a birth time.
+    c->mnuProg_Click(41);
+    EXPECT_FALSE(c->btnCancelarHora()->isVisibleTo(w->fInputMain()));
+    w->txtFecha()->setText("5 3 2000");
+    Key(w->txtFecha(), Qt::Key_Return);
+    EXPECT_TRUE(w->State().pred.HayProgresion);
+    EXPECT_FLOAT_EQ(w->State().DatosNatales.NatalHour, before);
+    // Enter in the hour box accepts a new time.
+    c->AbrirCambioHora();
+    w->txtHora()->setText("10 30");
+    Key(w->txtHora(), Qt::Key_Return);
+    EXPECT_FLOAT_EQ(w->State().DatosNatales.NatalHour, 10.5f);
+}
+
+// Enter on any control of the date dialog is OK, except on a button, which presses itself;
+// Escape anywhere cancels.
+TEST_F(Predictivo, EnterAndEscapeOnEveryControlOfTheDateDialog) {
+    c->mnuProg_Click(41);
+    w->txtFecha()->setText("5 3 2000");
+    Key(c->chkCsaArco(), Qt::Key_Return);
+    EXPECT_TRUE(w->State().pred.HayProgresion);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+
+    c->mnuProg_Click(41);
+    w->txtFecha()->setText("5 3 2010");
+    Key(c->btnOK(1), Qt::Key_Return);  // "cancelar" focused: Enter cancels
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+    EXPECT_EQ(w->State().pred.FechaProgTexto, "5 3 2000");
+
+    c->mnuProg_Click(41);
+    Key(c->opbProg(1), Qt::Key_Escape);
+    EXPECT_FALSE(w->fInputMain()->isVisible());
+}
+
+TEST_F(Predictivo, EnterAndEscapeCloseTheWarning) {
+    for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+        Progresar(42, "5 3 2071");
+        ASSERT_TRUE(c->Frame1()->isVisible());
+        Key(c->Check1(), key);
+        EXPECT_FALSE(c->Frame1()->isVisible());
+        EXPECT_FALSE(w->State().pred.AvisoOff);  // closing is not "No repetir"
+    }
+    // The warning appears while the aspects list has the focus: Escape there closes it.
+    Progresar(42, "5 3 2071");
+    ASSERT_TRUE(c->Frame1()->isVisible());
+    Key(w->Lista(), Qt::Key_Escape);
+    EXPECT_FALSE(c->Frame1()->isVisible());
+}
+
+TEST_F(Predictivo, EnterProgressesAndEscapeClosesTheSolarDialog) {
+    c->TitlemnuHoraSolar_Click();
+    Key(c->optSunPos(1), Qt::Key_Return);  // nothing chosen yet: the message
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].title, "    HORA SOLAR");
+    EXPECT_TRUE(c->frameSOLAR()->isVisible());
+    c->optSunPos(2)->click();
+    Key(c->optSunPos(2), Qt::Key_Return);
+    EXPECT_FALSE(c->frameSOLAR()->isVisible());
+    EXPECT_TRUE(w->State().pred.HayProgresion);
+
+    c->TitlemnuHoraSolar_Click();
+    Key(c->optSunPos(3), Qt::Key_Escape);
+    EXPECT_FALSE(c->frameSOLAR()->isVisible());
+    // Enter on its close button presses that button.
+    c->TitlemnuHoraSolar_Click();
+    Key(c->btnCloseSolar(), Qt::Key_Return);
+    EXPECT_FALSE(c->frameSOLAR()->isVisible());
+}
+
+// ---- The faults mended ------------------------------------------------------------------
+
+// A date refused by the progression does not replace the date of the progression on
+// display: "Fecha de Prog." transits at that one, and the menu offers it again.
+TEST_F(Predictivo, FechaDeProgUsesTheProgressionOnDisplay) {
+    Progresar(42, "5 3 2000");
+    Progresar(42, "32 1 2000");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Dia 32 es incorrecto.");
+    dialogs.asked.clear();
+    c->mnuTransito_Click(50);
+    EXPECT_TRUE(dialogs.asked.empty());
+    const auto lista = Items(w->Lista());
+    EXPECT_NE(std::find(lista.begin(), lista.end(), "Fecha:  5 3 2000"), lista.end());
+    w->txtFecha()->setText("1 1 1999");
+    c->mnuProg_Click(42);
+    EXPECT_EQ(w->txtFecha()->text(), "5 3 2000");
+}
+
+TEST_F(Predictivo, VerSoloNatalDisablesFechaDeProg) {
+    Progresar(42, "5 3 2000");
+    ASSERT_TRUE(w->mnuTransito(50)->isEnabled());
+    w->Action("mnuVerSoloNatal")->trigger();
+    EXPECT_FALSE(w->mnuTransito(50)->isEnabled());
+}
+
+// ---- Lista shows each listing from its first line -----------------------------------------
+
+TEST_F(Predictivo, EachNewListingShowsFromItsFirstLine) {
+    QListWidget* lista = w->Lista();
+    w->resize(700, 500);
+    QApplication::processEvents();
+    const auto firstLineShown = [lista] {
+        QApplication::processEvents();
+        return lista->verticalScrollBar()->value() == 0 &&
+               lista->viewport()->rect().contains(lista->visualItemRect(lista->item(0)));
+    };
+    const auto transit = [this] {
+        c->mnuTransito_Click(52);
+        w->txtFecha()->setText("1 1 2030");
+        w->txtHora()->setText("12 00");
+        c->btnOK_Click(0);
+    };
+    transit();
+    transit();  // two blocks: the list scrolled down to the second heading
+    ASSERT_GT(lista->verticalScrollBar()->value(), 0);
+    const int heading = lista->currentRow();
+    EXPECT_EQ(lista->item(heading)->text(), "  TRANSITOS");
+    EXPECT_TRUE(lista->viewport()->rect().contains(lista->visualItemRect(lista->item(heading))));
+
+    Progresar(41, "5 3 2000");
+    EXPECT_TRUE(firstLineShown()) << "progression";
+    transit();
+    c->TitlemnuHoraSolar_Click();
+    c->optSunPos(2)->click();
+    c->btnProgresar_Click();
+    EXPECT_TRUE(firstLineShown()) << "solar time";
+    transit();
+    w->flistArchivos()->setCurrentRow(0);
+    w->flistArchivos_Click();
+    EXPECT_TRUE(firstLineShown()) << "new chart";
 }
 
 }  // namespace

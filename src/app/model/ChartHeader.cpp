@@ -1,0 +1,22 @@
+#include "app/model/ChartHeader.h"
+
+#include "app/model/ChartFile.h"
+#include "astro/TextTrim.h"
+
+namespace natalis {
+
+ChartHeader ReadChartHeader(const std::string& folder, const std::string& fileName) {
+    NatalRecord rec;
+    ChartHeader h;
+    if (!ReadChartFile(folder, fileName, rec).ok) return h;
+    h.ok = true;
+    h.name = TrimBlanks(rec.NatalName);
+    h.day = rec.NatalDay;
+    h.month = rec.NatalMonth;
+    h.year = rec.NatalYear;
+    h.date = rec.FechaNatalTexto;
+    h.place = TrimBlanks(rec.Place);
+    return h;
+}
+
+}  // namespace natalis
