@@ -15,7 +15,8 @@ flags=(-std=c++17 -O1 -g -Wall -Wextra -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=undefined -Isrc -I.)
 sources=(fuzz/ChartReaderFuzz.cpp src/app/model/ChartFileReader.cpp
          src/app/model/ChartFileWriter.cpp src/app/model/Cp1252.cpp
-         src/app/model/SafeFileWrite.cpp src/astro/NumberText.cpp)
+         src/app/model/SafeFileWrite.cpp src/app/model/ZoneSourceLine.cpp
+         src/astro/NumberText.cpp src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
 
 objects=() pids=()
 for s in "${sources[@]}"; do

@@ -133,14 +133,6 @@ CivilTime ClockTime(long long seconds) {
             static_cast<int>(rest % 60)};
 }
 
-std::string TwoDigits(long n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
-// "hh:mm:ss" of a span of seconds (hours may pass 23).
-std::string SpanText(long seconds) {
-    return TwoDigits(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
-           TwoDigits(seconds % 60);
-}
-
 // "d m aaaa", as the program writes dates.
 std::string DateText(const CivilTime& t) {
     return std::to_string(t.day) + " " + std::to_string(t.month) + " " + std::to_string(t.year);
@@ -294,10 +286,6 @@ std::string TzdataVersion() {
         if (line.rfind(tag, 0) == 0) return line.substr(tag.size());
     }
     return "";
-}
-
-std::string FormatUtcOffset(long offsetSeconds) {
-    return (offsetSeconds < 0 ? "-" : "+") + SpanText(std::labs(offsetSeconds));
 }
 
 }  // namespace natalis

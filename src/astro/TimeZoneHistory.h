@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "astro/UtcOffsetText.h"  // FormatUtcOffset, for the readings' offsets
+
 namespace natalis {
 
 // A date and clock time as the user types them. The date is read as the program reads every
@@ -81,8 +83,5 @@ std::string UnknownZoneMessage(const std::string& zone);
 
 // The version of the system's tz database ("2024a"), or "" when it cannot be told.
 std::string TzdataVersion();
-
-// An offset in seconds as "+hh:mm:ss" or "-hh:mm:ss" (the clock ahead of UT is "+").
-std::string FormatUtcOffset(long offsetSeconds);
 
 }  // namespace natalis
