@@ -12,8 +12,8 @@
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
-#include "app/ui/ChartCommands.h"
 #include "app/ui/ChartBrowser.h"
+#include "app/ui/ChartCommands.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "entry/ui/InputData.h"
