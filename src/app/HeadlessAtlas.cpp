@@ -66,13 +66,10 @@ std::optional<CivilTime> ReadLocalTime(std::string fecha, std::string hora, std:
 }  // namespace
 
 int HeadlessLugar(const Args& args, std::ostream& out, std::ostream& err) {
-    const LecturaOpciones l = LeerOpcionesHeadless("--lugar", args);
-    if (!l.opciones) {
-        err << l.error;
-        return 2;
-    }
+    const auto opciones = LeerOpcionesOAvisar("--lugar", args, err);
+    if (!opciones) return 2;
     // The user's own places live in the chart folder the window would use.
-    std::string folder = ProcessChartFolder(l.opciones->carpeta).chartFolder;
+    std::string folder = ProcessChartFolder(opciones->carpeta).chartFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     const Atlas atlas = Atlas::Load(SystemAtlasFiles(), folder);
     for (const std::string& w : atlas.Warnings()) err << w << "\n";
@@ -90,12 +87,9 @@ int HeadlessLugar(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 int HeadlessHuso(const Args& args, std::ostream& out, std::ostream& err) {
-    const LecturaOpciones l = LeerOpcionesHeadless("--huso", args);
-    if (!l.opciones) {
-        err << l.error;
-        return 2;
-    }
-    const OpcionesHeadless& o = *l.opciones;
+    const auto opciones = LeerOpcionesOAvisar("--huso", args, err);
+    if (!opciones) return 2;
+    const OpcionesHeadless& o = *opciones;
     std::string message;
     const std::optional<CivilTime> local = ReadLocalTime(o.fechaHuso, o.horaHuso, message);
     if (!local) {

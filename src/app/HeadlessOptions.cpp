@@ -204,4 +204,11 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     return {o, {}};
 }
 
+std::optional<OpcionesHeadless> LeerOpcionesOAvisar(const std::string& comando, const Args& args,
+                                                    std::ostream& err) {
+    LecturaOpciones l = LeerOpcionesHeadless(comando, args);
+    if (!l.opciones) err << l.error;
+    return std::move(l.opciones);
+}
+
 }  // namespace natalis

@@ -1,6 +1,7 @@
 // The one option parser and the one usage text of the headless commands.
 #pragma once
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,11 @@ struct LecturaOpciones {
 // number of files gives the usage text; a value out of its range names the option and the
 // value ("Valor no válido para --size: «abc»") before the usage text.
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args);
+
+// LeerOpcionesHeadless for a command that answers a refused command line with the reason on
+// err (and then exits 2).
+std::optional<OpcionesHeadless> LeerOpcionesOAvisar(const std::string& comando, const Args& args,
+                                                    std::ostream& err);
 
 // The usage text, printed by --help and after a wrong command line.
 const char* UsageText();

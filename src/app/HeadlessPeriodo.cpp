@@ -12,12 +12,9 @@
 namespace natalis {
 
 int HeadlessPeriodo(const Args& args, std::ostream& out, std::ostream& err) {
-    const LecturaOpciones l = LeerOpcionesHeadless("--periodo", args);
-    if (!l.opciones) {
-        err << l.error;
-        return 2;
-    }
-    const OpcionesHeadless& o = *l.opciones;
+    const auto opciones = LeerOpcionesOAvisar("--periodo", args, err);
+    if (!opciones) return 2;
+    const OpcionesHeadless& o = *opciones;
     const PeriodoRevisado revisado = RevisarConsultaPeriodo(o.consultaPeriodo);
     if (!revisado.pedido) {
         err << revisado.mensaje << "\n";

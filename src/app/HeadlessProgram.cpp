@@ -17,22 +17,16 @@ bool ParseFolderOption(const Args& args, size_t from, std::optional<std::string>
 }
 
 int HeadlessVersion(const Args& args, std::ostream& out, std::ostream& err) {
-    const LecturaOpciones l = LeerOpcionesHeadless("--version", args);
-    if (!l.opciones) {
-        err << l.error;
-        return 2;
-    }
+    const auto opciones = LeerOpcionesOAvisar("--version", args, err);
+    if (!opciones) return 2;
     out << kProgramName << " " << NatalisVersion() << "\n";
     return 0;
 }
 
 int HeadlessCarpeta(const Args& args, std::ostream& out, std::ostream& err) {
-    const LecturaOpciones l = LeerOpcionesHeadless("--carpeta", args);
-    if (!l.opciones) {
-        err << l.error;
-        return 2;
-    }
-    const ChartFolderChoice choice = ProcessChartFolder(l.opciones->carpeta);
+    const auto opciones = LeerOpcionesOAvisar("--carpeta", args, err);
+    if (!opciones) return 2;
+    const ChartFolderChoice choice = ProcessChartFolder(opciones->carpeta);
     const ChartFolderSetup setup = SetUpChartFolder(choice);
     if (!setup.message.empty()) err << setup.message << "\n";
     if (!setup.ok) return 2;

@@ -10,12 +10,9 @@
 namespace natalis {
 
 int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err) {
-    const LecturaOpciones l = LeerOpcionesHeadless("--retorno", args);
-    if (!l.opciones) {
-        err << l.error;
-        return 2;
-    }
-    const OpcionesHeadless& o = *l.opciones;
+    const auto opciones = LeerOpcionesOAvisar("--retorno", args, err);
+    if (!opciones) return 2;
+    const OpcionesHeadless& o = *opciones;
     SwissEphemeris eph;
     SystemClock clock;
     ChartSession sesion(eph);

@@ -99,18 +99,11 @@ std::string JsonText(const ChartSession& s, EphemerisSource source) {
     return os.str();
 }
 
-// Reads the options for the command; on a wrong command line prints the reason.
-std::optional<OpcionesHeadless> Opciones(const char* comando, const Args& args, std::ostream& err) {
-    LecturaOpciones l = LeerOpcionesHeadless(comando, args);
-    if (!l.opciones) err << l.error;
-    return l.opciones;
-}
-
 // The natal commands: each file computed in a session of its own with the one ephemeris, its
 // text printed whole once it is complete. A rejected file gives its message and the run goes
 // on with the next; the exit code says whether any was rejected.
 int EachChart(const Args& args, std::ostream& out, std::ostream& err, bool json) {
-    const auto o = Opciones(json ? "--json" : "--listing", args, err);
+    const auto o = LeerOpcionesOAvisar(json ? "--json" : "--listing", args, err);
     if (!o) return 2;
     SwissEphemeris eph;
     SystemClock clock;
@@ -131,7 +124,7 @@ int EachChart(const Args& args, std::ostream& out, std::ostream& err, bool json)
 
 // The predictive commands: one file, its listing lines from the given one on.
 int Predictive(const char* comando, const Args& args, std::ostream& out, std::ostream& err) {
-    const auto o = Opciones(comando, args, err);
+    const auto o = LeerOpcionesOAvisar(comando, args, err);
     if (!o) return 2;
     SwissEphemeris eph;
     SystemClock clock;
@@ -174,7 +167,7 @@ int HeadlessTransit(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err) {
-    if (!Opciones("--help", args, err)) return 2;
+    if (!LeerOpcionesOAvisar("--help", args, err)) return 2;
     out << UsageText();
     return 0;
 }

@@ -54,12 +54,9 @@ bool DibujarCartaHeadless(const OpcionesHeadless& o, CartaDibujada& carta, std::
 
 int EjecutarImagen(const char* comando, const Args& args, std::ostream& err,
                    const EscribirCarta& escribir) {
-    const LecturaOpciones l = LeerOpcionesHeadless(comando, args);
-    if (!l.opciones) {
-        err << l.error;
-        return 2;
-    }
-    const OpcionesHeadless& o = *l.opciones;
+    const auto opciones = LeerOpcionesOAvisar(comando, args, err);
+    if (!opciones) return 2;
+    const OpcionesHeadless& o = *opciones;
     const OffscreenPainting painting(o.archivos[0]);
     CartaDibujada carta;
     if (!DibujarCartaHeadless(o, carta, err)) return 2;
