@@ -181,10 +181,13 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
 }
 
 // QWidget destroys the children after this body, when this window's own members are gone, and
-// a child being destroyed still sends events to the filters that watch it. So what watches
-// the children goes first, while everything it reaches is whole: this window's filter on the
-// chart list, the hooks, the controllers, then the view with the controls it lays out.
+// a child being destroyed still sends events to the filters that watch it and moves the
+// application's focus. So what listens goes first, while everything it reaches is whole: the
+// focus connection, this window's filter on the chart list, the hooks, the controllers, then
+// the view with the controls it lays out.
 CuadroGral::~CuadroGral() {
+    // The application's focus changes while the children go; this window no longer hears them.
+    disconnect(qApp, nullptr, this, nullptr);
     flistArchivos_->removeEventFilter(this);
     hooks_ = WindowHooks{};
     delete periodo_;
