@@ -44,8 +44,8 @@ struct ChartFolderChoice {
 //           runs it, root included. A relative or empty HOME with no usable XDG_DATA_HOME is
 //           an error. --folder names the chart folder in every layout and is never seeded.
 //           Paths are normalised lexically ("bin/../share" becomes "share").
-// References: XDG Base Directory Specification 0.8 (XDG_DATA_HOME, its default and the
-//           rule that relative paths are ignored).
+// References: the freedesktop.org base-directory rules, version 0.8 (XDG_DATA_HOME, its
+//           default and the rule that relative paths are ignored).
 ChartFolderChoice ResolveChartFolder(const ChartFolderInputs& in,
                                      const std::function<bool(const std::string&)>& exists);
 

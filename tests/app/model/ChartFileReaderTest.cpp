@@ -11,6 +11,7 @@
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
 #include "tests/app/TempFolder.h"
+#include "tests/app/model/ChartRoundTrip.h"
 
 namespace natalis {
 namespace {
@@ -53,41 +54,6 @@ const std::vector<std::string> kAna = {
     "4: 1970",      "5: 09.0730", "6: 03.00",
     "7: 34.36S",    "8: 058.27W", "9: Buenos Aires                  ",
 };
-
-// Every field of the record as text, to compare whole records.
-std::vector<std::string> Fields(const NatalRecord& r) {
-    const auto f = [](float x) { return std::to_string(x); };
-    return {r.NatalName,
-            r.NatalNameFixed,
-            r.DayText,
-            r.MonthText,
-            r.YearText,
-            std::to_string(r.NatalDay),
-            std::to_string(r.NatalMonth),
-            std::to_string(r.NatalYear),
-            r.FechaNatalTexto,
-            r.HourText,
-            r.MinuteText,
-            r.SecondText,
-            r.TimeText,
-            f(r.NatalHour),
-            r.ZoneHourText,
-            r.ZoneMinuteText,
-            r.ZoneText,
-            r.ZoneSign,
-            f(r.ZoneHours),
-            r.LatDegText,
-            r.LatMinText,
-            r.LatHemisphere,
-            r.LatText,
-            f(r.LatitudeDeg),
-            r.LonDegText,
-            r.LonMinText,
-            r.LonHemisphere,
-            r.LonText,
-            f(r.LongitudeDeg),
-            r.Place};
-}
 
 // A record as a previous chart left it, so that kept fields can be told apart.
 NatalRecord PreviousChart() {
@@ -194,7 +160,7 @@ TEST(ChartFileReader, LineRules) {
         NatalRecord r = before;
         const ChartReadResult res = ReadBytes(DataBytes(row.lines), r);
         ASSERT_TRUE(res.ok) << row.what << ": " << ChartReadReport(res);
-        const std::vector<std::string> got = Fields(r);
+        const std::vector<std::string> got = RecordFields(r);
         for (const auto& [field, value] : row.expect) {
             const size_t i = std::find(names.begin(), names.end(), field) - names.begin();
             ASSERT_LT(i, names.size()) << field;
@@ -216,9 +182,9 @@ TEST(ChartFileReader, LineEndsAndTrailingBlanksDoNotMatter) {
     std::vector<std::string> padded;
     for (const std::string& l : kAna) padded.push_back(l + "    ");
     ASSERT_TRUE(ReadBytes(ChartBytes(padded), blanks).ok);
-    EXPECT_EQ(Fields(lf), Fields(crlf));
-    EXPECT_EQ(Fields(cr), Fields(crlf));
-    EXPECT_EQ(Fields(blanks), Fields(crlf));
+    EXPECT_EQ(RecordFields(lf), RecordFields(crlf));
+    EXPECT_EQ(RecordFields(cr), RecordFields(crlf));
+    EXPECT_EQ(RecordFields(blanks), RecordFields(crlf));
 }
 
 // The reader's one message, for every kind of malformed file.
@@ -255,7 +221,7 @@ TEST(ChartFileReader, MalformedFilesGiveTheErrorAndChangeNothing) {
                   "los datos natales, \no borre el archivo con el explorador de Windows.  ")
             << row.what;
         EXPECT_EQ(res.title, "Error en Archivo") << row.what;
-        EXPECT_EQ(Fields(r), Fields(before)) << row.what << ": the record changed";
+        EXPECT_EQ(RecordFields(r), RecordFields(before)) << row.what << ": the record changed";
     }
 }
 
@@ -405,7 +371,7 @@ TEST(ChartFileReader, RefusedRangesChangeNothing) {
              {"1: Otra", "2: 5", "4: 5401"}, {"1: Otra", "5: 99.9999"}, {"7: 99.99N", "9: X"}}) {
         NatalRecord r = before;
         EXPECT_FALSE(ReadBytes(DataBytes(lines), r).ok) << lines[0];
-        EXPECT_EQ(Fields(r), Fields(before)) << lines[0];
+        EXPECT_EQ(RecordFields(r), RecordFields(before)) << lines[0];
     }
 }
 
@@ -421,7 +387,7 @@ TEST(ChartFileReader, ReadsFromTheFolder) {
     std::string bare = folder.path();
     bare.pop_back();
     ASSERT_TRUE(ReadChartFile(bare, "Ana.dat", again).ok);
-    EXPECT_EQ(Fields(again), Fields(r));
+    EXPECT_EQ(RecordFields(again), RecordFields(r));
 }
 
 TEST(ChartFileReader, MissingFileOrAFolderGiveTheError) {
