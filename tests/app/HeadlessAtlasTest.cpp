@@ -7,28 +7,11 @@
 
 #include "app/HeadlessAtlas.h"
 #include "app/model/UserPlaces.h"
+#include "tests/app/HeadlessRun.h"
 #include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out, err;
-};
-
-Outcome Invoke(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args) {
-    std::ostringstream out, err;
-    const int code = command(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
-    return lines;
-}
 
 std::vector<std::string> Tabs(const std::string& line) {
     std::vector<std::string> f;

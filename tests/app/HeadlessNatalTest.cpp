@@ -9,6 +9,7 @@
 #include "app/JsonText.h"
 #include "chart/Aspects.h"
 #include "chart/ListadoNatal.h"
+#include "tests/app/HeadlessRun.h"
 #include "tests/app/TempFolder.h"
 
 namespace natalis {
@@ -35,24 +36,6 @@ std::string ChartBytes(const std::string& name, const std::string& lat,
     std::string bytes;
     for (const std::string& l : lines) bytes += l + "\r\n";
     return bytes;
-}
-
-struct Outcome {
-    int code;
-    std::string out, err;
-};
-
-Outcome Invoke(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args) {
-    std::ostringstream out, err;
-    const int code = command(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);) lines.push_back(l);
-    return lines;
 }
 
 class HeadlessNatal : public testing::Test {

@@ -7,21 +7,11 @@
 
 #include "app/HeadlessProgram.h"
 #include "app/Version.h"
+#include "tests/app/HeadlessRun.h"
 #include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {
-
-struct Outcome {
-    int code;
-    std::string out, err;
-};
-
-Outcome Invoke(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args) {
-    std::ostringstream out, err;
-    const int code = command(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 TEST(HeadlessVersion, PrintsNameAndVersionOnStandardOutput) {
     const Outcome r = Invoke(HeadlessVersion, {"--version"});
