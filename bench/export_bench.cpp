@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/InformeCarta.h"
+#include "app/session/InformeCarta.h"
 #include "app/ui/ExportarCarta.h"
 #include "app/ui/HeadlessPng.h"
 

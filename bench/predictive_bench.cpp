@@ -7,8 +7,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/ChartSession.h"
-#include "app/Headless.h"
+#include "app/session/ChartSession.h"
+#include "app/cli/Headless.h"
 #include "app/model/ChartFile.h"
 #include "app/model/SystemClock.h"
 #include "astro/Calendar.h"

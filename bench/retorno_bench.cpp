@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/Headless.h"
+#include "app/cli/Headless.h"
 #include "app/model/ChartFile.h"
 #include "astro/Calendar.h"
 #include "astro/SwissEphemeris.h"

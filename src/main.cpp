@@ -2,9 +2,9 @@
 #include <iostream>
 #include <string>
 
-#include "app/Headless.h"
-#include "app/HeadlessAtlas.h"
-#include "app/HeadlessProgram.h"
+#include "app/cli/Headless.h"
+#include "app/cli/HeadlessAtlas.h"
+#include "app/cli/HeadlessProgram.h"
 #include "app/ui/GuiMain.h"
 #include "app/ui/HeadlessPng.h"
 

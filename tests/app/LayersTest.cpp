@@ -14,19 +14,52 @@ namespace {
 namespace fs = std::filesystem;
 
 // Rank of a source file or an included header by its path under src/, lowest first:
-// astro, app/model, chart, predictive, entry, app, then the widgets (any ui/ folder) and
-// main.cpp. -1 for a path outside the layers.
+// astro, app/model, chart, predictive, entry, app/session, app/cli, then each subsystem's
+// widgets (chart/ui, entry/ui, predictive/ui), and on top the main window's app/ui and
+// main.cpp. A subsystem's ui/ folder may include its own subsystem and the layers below
+// app/session, never another subsystem's widgets nor the main window: it reaches the main
+// window through a port. -1 for a path outside the layers.
+constexpr int kSubsystemUi = 7;  // chart/ui, entry/ui, predictive/ui
+constexpr int kAppUi = 7;        // app/ui and main.cpp
+
 int Rank(const std::string& path) {
-    if (path.find("/ui/") != std::string::npos || path == "main.cpp") return 6;
+    if (path.rfind("app/ui/", 0) == 0 || path == "main.cpp") return kAppUi;
     const struct {
         const char* prefix;
         int rank;
-    } layers[] = {{"astro/", 0},      {"app/model/", 1}, {"chart/", 2},
-                  {"predictive/", 3}, {"entry/", 4},     {"app/", 5}};
+    } layers[] = {{"astro/", 0},
+                  {"app/model/", 1},
+                  {"chart/ui/", kSubsystemUi},
+                  {"chart/", 2},
+                  {"predictive/ui/", kSubsystemUi},
+                  {"predictive/", 3},
+                  {"entry/ui/", kSubsystemUi},
+                  {"entry/", 4},
+                  {"app/session/", 5},
+                  {"app/cli/", 6}};
     for (const auto& l : layers) {
         if (path.rfind(l.prefix, 0) == 0) return l.rank;
     }
     return -1;
+}
+
+// The subsystem folder of a ui/ path ("chart" for "chart/ui/X.h"), empty otherwise.
+std::string UiSubsystem(const std::string& path) {
+    const auto ui = path.find("/ui/");
+    if (ui == std::string::npos || path.rfind("app/", 0) == 0) return {};
+    return path.substr(0, ui);
+}
+
+// May a file of rank `own` include one of rank `theirs`? Equal ranks are fine within one
+// folder; two subsystems' widget folders share a rank but may not include each other, except
+// that the chart's widgets (the Surface painter, the view, the dialog keys) are the common
+// ground of every window.
+bool MayInclude(const std::string& from, const std::string& target) {
+    const int own = Rank(from), theirs = Rank(target);
+    if (theirs > own) return false;
+    const std::string a = UiSubsystem(from), b = UiSubsystem(target);
+    if (!a.empty() && !b.empty() && a != b && b != "chart") return false;
+    return true;
 }
 
 struct Include {
@@ -60,10 +93,10 @@ TEST(Layers, EachSourceIncludesOnlyItsOwnLayerAndThoseBelow) {
         ++files;
         for (const Include& inc : Includes(entry.path())) {
             if (inc.quoted) {
-                const int theirs = Rank(inc.target);
-                if (theirs < 0) continue;  // a header beside it, or a generated one
-                EXPECT_LE(theirs, own) << rel << ":" << inc.line << " includes " << inc.target;
-            } else if (own < 6) {
+                if (Rank(inc.target) < 0) continue;  // a header beside it, or a generated one
+                EXPECT_TRUE(MayInclude(rel, inc.target))
+                    << rel << ":" << inc.line << " includes " << inc.target;
+            } else if (own < kSubsystemUi) {
                 const bool qt = inc.target.size() > 1 && inc.target[0] == 'Q' &&
                                 (std::isupper(static_cast<unsigned char>(inc.target[1])) ||
                                  inc.target.rfind("Qt", 0) == 0);
@@ -76,13 +109,33 @@ TEST(Layers, EachSourceIncludesOnlyItsOwnLayerAndThoseBelow) {
 }
 
 TEST(Layers, RankOrderOfTheFolders) {
-    EXPECT_LT(Rank("astro/Houses.h"), Rank("app/model/ChartFile.h"));
-    EXPECT_LT(Rank("app/model/ChartFile.h"), Rank("chart/CalcularNatal.h"));
-    EXPECT_LT(Rank("chart/CalcularNatal.h"), Rank("predictive/Transito.h"));
-    EXPECT_LT(Rank("predictive/Transito.h"), Rank("entry/AceptarDatos.h"));
-    EXPECT_LT(Rank("entry/AceptarDatos.h"), Rank("app/ChartSession.h"));
-    EXPECT_LT(Rank("app/ChartSession.h"), Rank("app/ui/CuadroGral.h"));
-    EXPECT_EQ(Rank("chart/ui/QtSurface.h"), Rank("main.cpp"));
+    const char* order[] = {"astro/Houses.h",          "app/model/ChartFile.h",
+                           "chart/CalcularNatal.h",   "predictive/Transito.h",
+                           "entry/AceptarDatos.h",    "app/session/ChartSession.h",
+                           "app/cli/HeadlessChart.h", "predictive/ui/ControlPredictivo.h"};
+    for (size_t i = 1; i < std::size(order); ++i)
+        EXPECT_LT(Rank(order[i - 1]), Rank(order[i])) << order[i - 1] << " < " << order[i];
+    EXPECT_EQ(Rank("app/ui/CuadroGral.h"), Rank("main.cpp"));
+}
+
+TEST(Layers, SubsystemWidgetsReachOnlyTheirOwnAndTheChartsWidgets) {
+    struct Case {
+        const char* from;
+        const char* target;
+        bool allowed;
+    } cases[] = {
+        {"predictive/ui/ControlPredictivo.cpp", "entry/ui/InputData.h", false},
+        {"entry/ui/InputData.cpp", "predictive/ui/FrmPeriodo.h", false},
+        {"predictive/ui/ControlPredictivo.cpp", "chart/ui/ChartView.h", true},
+        {"predictive/ui/ControlPredictivo.cpp", "predictive/ui/FrmPeriodo.h", true},
+        {"predictive/ui/ControlPredictivo.cpp", "app/session/ChartSession.h", true},
+        {"app/ui/CuadroGral.cpp", "predictive/ui/ControlPredictivo.h", true},
+        {"app/session/ChartSession.cpp", "app/cli/HeadlessChart.h", false},
+        {"app/cli/HeadlessChart.cpp", "app/session/ChartSession.h", true},
+        {"chart/Rings.cpp", "predictive/Transito.h", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(MayInclude(c.from, c.target), c.allowed) << c.from << " -> " << c.target;
 }
 
 }  // namespace

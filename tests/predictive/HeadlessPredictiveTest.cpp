@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Headless.h"
+#include "app/cli/Headless.h"
 #include "astro/Calendar.h"
 #include "astro/NumberText.h"
 #include "tests/app/TempFolder.h"

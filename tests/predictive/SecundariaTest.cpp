@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Headless.h"
+#include "app/cli/Headless.h"
 #include "app/model/ChartFile.h"
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/ChartSession.h"
+#include "app/session/ChartSession.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"

@@ -12,10 +12,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/AcercaDe.h"
-#include "app/GuardarNuevaCarta.h"
-#include "app/MostrarInicio.h"
-#include "app/OfertaHuso.h"
+#include "app/session/AcercaDe.h"
+#include "app/session/GuardarNuevaCarta.h"
+#include "app/session/MostrarInicio.h"
+#include "app/session/OfertaHuso.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ExportCommands.h"

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ChartSession.h"
+#include "app/session/ChartSession.h"
 #include "app/model/Clock.h"
 #include "app/model/Dialogs.h"
 #include "astro/Ephemeris.h"

@@ -10,8 +10,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "app/InformeCarta.h"
-#include "app/PaginasInforme.h"
+#include "app/session/InformeCarta.h"
+#include "app/session/PaginasInforme.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/ExportarCarta.h"
 #include "app/ui/PintarInforme.h"

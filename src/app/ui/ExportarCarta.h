@@ -7,8 +7,8 @@
 #include <QSize>
 #include <string>
 
-#include "app/InformeCarta.h"
-#include "app/PaginasInforme.h"
+#include "app/session/InformeCarta.h"
+#include "app/session/PaginasInforme.h"
 #include "chart/Paleta.h"
 #include "chart/RecordingSurface.h"
 

@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "app/GuardarNuevaCarta.h"
+#include "app/session/GuardarNuevaCarta.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/ChartFile.h"
 #include "app/model/FileBytes.h"

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <optional>
 
-#include "app/CarpetaCartas.h"
-#include "app/HeadlessProgram.h"
+#include "app/model/CarpetaCartas.h"
+#include "app/cli/HeadlessProgram.h"
 #include "app/model/ChartFolderSetup.h"
 #include "app/model/SystemClock.h"
 #include "app/ui/CuadroGral.h"

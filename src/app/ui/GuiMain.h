@@ -1,6 +1,6 @@
 // Starts the window. args: the arguments after the program name (--folder DIR).
 #pragma once
-#include "app/Headless.h"
+#include "app/cli/Headless.h"
 
 namespace natalis {
 

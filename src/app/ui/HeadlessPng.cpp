@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/HeadlessChart.h"
-#include "app/InformeCarta.h"
+#include "app/cli/HeadlessChart.h"
+#include "app/session/InformeCarta.h"
 #include "app/model/SystemClock.h"
 #include "app/ui/ExportarCarta.h"
 #include "chart/ui/GlyphFont.h"

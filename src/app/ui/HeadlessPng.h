@@ -11,8 +11,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/ChartSession.h"
-#include "app/Headless.h"
+#include "app/session/ChartSession.h"
+#include "app/cli/Headless.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/ui/QtSurface.h"
 

@@ -1,8 +1,8 @@
 // The report painted on a paged device, a PDF writer or a printer: the layout of
 // PaginasInforme drawn as it says, the wheel replayed from the recorded drawing.
 #pragma once
-#include "app/InformeCarta.h"
-#include "app/PaginasInforme.h"
+#include "app/session/InformeCarta.h"
+#include "app/session/PaginasInforme.h"
 #include "chart/Paleta.h"
 #include "chart/RecordingSurface.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <QRect>
 
-#include "app/WindowPlacement.h"
+#include "app/model/WindowPlacement.h"
 
 class QWidget;
 

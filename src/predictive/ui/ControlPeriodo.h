@@ -10,7 +10,7 @@
 #include <QObject>
 #include <array>
 
-#include "app/ChartSession.h"
+#include "app/session/ChartSession.h"
 
 class QAction;
 class QGroupBox;

@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ChartSession.h"
+#include "app/session/ChartSession.h"
 #include "app/model/Clock.h"
 #include "app/ui/CuadroGral.h"
 #include "chart/ui/ChartView.h"

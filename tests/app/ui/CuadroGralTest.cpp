@@ -15,7 +15,7 @@
 #include <cmath>
 #include <memory>
 
-#include "app/AcercaDe.h"
+#include "app/session/AcercaDe.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"

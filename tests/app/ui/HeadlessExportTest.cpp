@@ -14,10 +14,10 @@
 #include <map>
 #include <sstream>
 
-#include "app/Headless.h"
-#include "app/InformeCarta.h"
-#include "app/PaginasInforme.h"
-#include "app/Version.h"
+#include "app/cli/Headless.h"
+#include "app/session/InformeCarta.h"
+#include "app/session/PaginasInforme.h"
+#include "app/model/Version.h"
 #include "app/ui/HeadlessPng.h"
 #include "app/ui/PintarInforme.h"
 #include "chart/Paleta.h"

@@ -1,0 +1,52 @@
+#include "app/cli/HeadlessChart.h"
+
+#include <filesystem>
+
+namespace natalis {
+
+bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartSession& sesion,
+                   const Clock& clock, Surface* s, std::ostream& err, CartaHeadless& resultado) {
+    const std::filesystem::path path(archivo);
+    const ChartReadResult read = sesion.Load(path.parent_path().string(), path.filename().string());
+    if (!read.ok) {
+        err << ChartReadReport(read) << "\n";
+        return false;
+    }
+    sesion.HouseSystem = o.casas;
+    if (const auto error = sesion.MostrarNatal(s)) {
+        err << *error << "\n";
+        return false;
+    }
+
+    if (o.progresion) {
+        PredictiveState& p = sesion.pred;
+        p.Tecnica = o.tecnica;
+        p.Conversa = o.conversa;
+        p.Directa = !o.conversa;
+        p.AscEnArco = o.ascEnArco;
+        p.FechaProgTexto = o.fechaProg;
+        // With a transit too, the transit draws the progression again under its own ring.
+        resultado.progresion =
+            sesion.Progresar(o.transito ? nullptr : s, ChartSession::Natal::YaDibujada);
+        if (resultado.progresion.estado != ProgresionEstado::Calculada) {
+            err << resultado.progresion.mensaje << "\n";
+            return false;
+        }
+    }
+    if (o.transito) {
+        std::string fecha = o.fechaTrans, hora = o.horaTrans;
+        resultado.transito =
+            sesion.Transitar(clock, s, fecha, hora, ChartSession::Natal::YaDibujada);
+        if (resultado.transito.instante.estado != TransitoEstado::Calculado) {
+            err << resultado.transito.instante.mensaje << "\n";
+            return false;
+        }
+        if (resultado.transito.errorCalculo) {
+            err << kErrorCalculoTransito << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace natalis

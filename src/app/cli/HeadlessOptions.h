@@ -1,0 +1,74 @@
+// The one option parser and the one usage text of the headless commands.
+#pragma once
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/session/PaginasInforme.h"
+#include "astro/SistemaCasas.h"
+#include "chart/Paleta.h"
+#include "predictive/ConsultaPeriodo.h"
+#include "predictive/Retorno.h"
+#include "predictive/Tecnicas.h"
+
+namespace natalis {
+
+using Args = std::vector<std::string>;
+
+// What a headless command line asks for. Values are checked here; the chart files and the
+// dates are checked by the reader and the date parser when they are used.
+struct OpcionesHeadless {
+    std::string comando;  // "--listing", "--png", "--pdf" ...
+    // The words after the command, before any option, in order: chart files and output files,
+    // the place searched for (--lugar) or the zone (--huso).
+    std::vector<std::string> archivos;
+    SistemaCasas casas = SistemaCasas::Placido;
+    int ancho = 958, alto = 677;  // --size, in pixels
+    Tema tema = Tema::Pantalla;   // --tema: "papel" unless given for --pdf
+    Papel papel = Papel::A4;      // --papel, for --pdf
+    // --progress group: --tecnica, --fecha, --conversa, --asc-en-arco.
+    bool progresion = false;
+    TipoTecnica tecnica = TipoTecnica::Primaria;
+    std::string fechaProg;
+    bool conversa = false, ascEnArco = false;
+    // --transit group: --fecha, --hora.
+    bool transito = false;
+    std::string fechaTrans, horaTrans;
+    // --retorno solar|lunar: which return, and --fecha, the date it is searched from.
+    bool retorno = false;
+    TipoRetorno tipoRetorno = TipoRetorno::Solar;
+    std::string fechaRetorno;
+    // --periodo: --desde and --hasta (both needed), --orbe, --tecnica; their values are
+    // checked by RevisarConsultaPeriodo.
+    bool periodo = false;
+    ConsultaPeriodo consultaPeriodo;
+    // --huso: --fecha and --hora (both needed, checked when used), --longitud (east positive).
+    std::string fechaHuso, horaHuso;
+    std::optional<std::string> longitud;
+    // --folder, the chart folder, for the commands that use one (--lugar, --carpeta).
+    std::optional<std::string> carpeta;
+};
+
+struct LecturaOpciones {
+    std::optional<OpcionesHeadless> opciones;
+    std::string error;  // what goes to standard error when opciones is empty
+};
+
+// Reads the command line of `comando` (args[0] is the command's own name and is not read
+// again). "--progress" and "--transit"
+// open their option groups (the commands of the same names open theirs at the start);
+// "--fecha" belongs to the group opened last. An unknown option, a missing value or a wrong
+// number of files gives the usage text; a value out of its range names the option and the
+// value ("Valor no válido para --size: «abc»") before the usage text.
+LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args);
+
+// LeerOpcionesHeadless for a command that answers a refused command line with the reason on
+// err (and then exits 2).
+std::optional<OpcionesHeadless> LeerOpcionesOAvisar(const std::string& comando, const Args& args,
+                                                    std::ostream& err);
+
+// The usage text, printed by --help and after a wrong command line.
+const char* UsageText();
+
+}  // namespace natalis

@@ -1,0 +1,175 @@
+// The text commands: --listing, --json, --progress, --transit and --help, all over the one
+// pipeline of EjecutarCarta, with one ephemeris for the whole run.
+#include <sstream>
+
+#include "app/cli/Headless.h"
+#include "app/cli/HeadlessChart.h"
+#include "app/cli/JsonText.h"
+#include "app/cli/ZoneSourceJson.h"
+#include "app/model/Cp1252.h"
+#include "app/model/SystemClock.h"
+#include "astro/SwissEphemeris.h"
+#include "chart/Aspects.h"
+#include "chart/CalcularNatal.h"
+
+namespace natalis {
+
+namespace {
+
+std::string PointJson(int i, const PuntoNatal& p) {
+    return "{\"label\": " + JsonString(TrimBlanks(EtiquetaPlaneta(i))) +
+           ", \"lon\": " + JsonNumber(p.Lon) + ", \"vel\": " + JsonNumber(p.Vel) +
+           ", \"grado\": " + std::to_string(p.Grado) + ", \"texto\": " + JsonString(p.Texto) +
+           ", \"posGrafica\": " + std::to_string(p.PosGrafica) + "}";
+}
+
+std::string CuspJson(const CuspideRec& c) {
+    return "{\"lon\": " + JsonNumber(c.Lon) + ", \"grado\": " + std::to_string(c.Grado) +
+           ", \"texto\": " + JsonString(c.Texto) + "}";
+}
+
+std::string AspectJson(const std::string& from, const std::string& to, int k) {
+    return "{\"from\": " + JsonString(from) + ", \"to\": " + JsonString(to) +
+           ", \"aspect\": " + JsonString(TablaAspectos[k].Nombre) + "}";
+}
+
+// Each unordered pair of planets once, then each planet with the Midheaven and the
+// Ascendant, in the order of the aspects list.
+std::vector<std::string> AspectsJson(const NatalTables& t) {
+    std::vector<std::string> items;
+    const struct {
+        const char* label;
+        const CuspideRec& cusp;
+    } angles[] = {{"MC", t.CuspideNatal[10]}, {"ASC", t.CuspideNatal[1]}};
+    for (int i = 1; i <= 10; ++i) {
+        const std::string from = TrimBlanks(EtiquetaPlaneta(i));
+        const float lon = t.PlanetaNatal[i].Lon;
+        for (int j = i + 1; j <= 10; ++j) {
+            const int k = BuscarAspecto(lon, t.PlanetaNatal[j].Lon);
+            if (k >= 0) items.push_back(AspectJson(from, TrimBlanks(EtiquetaPlaneta(j)), k));
+        }
+        for (const auto& a : angles) {
+            const int k = BuscarAspecto(lon, a.cusp.Lon);
+            if (k >= 0) items.push_back(AspectJson(from, a.label, k));
+        }
+    }
+    return items;
+}
+
+void WriteArray(std::ostream& os, const char* name, const std::vector<std::string>& items,
+                bool last) {
+    os << "  " << JsonString(name) << ": [";
+    for (size_t i = 0; i < items.size(); ++i) {
+        os << (i == 0 ? "\n    " : ",\n    ") << items[i];
+    }
+    os << (items.empty() ? "]" : "\n  ]") << (last ? "\n" : ",\n");
+}
+
+std::string ListingText(const ChartSession& s) {
+    std::vector<std::string> lines = s.ListadoNatalLineas();
+    lines.pop_back();  // the window's closing empty line: the aspects follow directly
+    const std::vector<std::string> aspects = ListarAspectos(s.tables.natal);
+    lines.insert(lines.end(), aspects.begin(), aspects.end());
+    std::ostringstream text;
+    for (const std::string& line : lines) text << line << "\n";
+    return text.str();
+}
+
+std::string JsonText(const ChartSession& s, EphemerisSource source) {
+    const NatalTables& t = s.tables.natal;
+    std::vector<std::string> points, cusps;
+    for (int i = 1; i <= 12; ++i) points.push_back(PointJson(i, t.PlanetaNatal[i]));
+    for (int i = 0; i <= 12; ++i) cusps.push_back(CuspJson(t.CuspideNatal[i]));
+
+    std::ostringstream os;
+    os << "{\n"
+       << "  \"name\": " << JsonString(TrimBlanks(s.DatosNatales.NatalName)) << ",\n"
+       << "  \"place\": " << JsonString(TrimBlanks(s.DatosNatales.Place)) << ",\n"
+       << "  \"jd\": " << JsonNumber(t.NatalJD) << ",\n"
+       << "  \"armc\": " << JsonNumber(t.NatalARMC) << ",\n"
+       << "  \"obliquity\": " << JsonNumber(t.Obliquity) << ",\n"
+       << "  \"houseSystem\": " << JsonString(std::string(1, t.HouseSystemUsed)) << ",\n"
+       << "  \"ephemeris\": " << JsonString(source == EphemerisSource::Files ? "files" : "analytic")
+       << ",\n";
+    WriteArray(os, "points", points, false);
+    WriteArray(os, "cusps", cusps, false);
+    WriteArray(os, "aspects", AspectsJson(t), false);
+    os << "  \"zoneSource\": " << ZoneSourceJson(s.DatosNatales) << "\n";
+    os << "}\n";
+    return os.str();
+}
+
+// The natal commands: each file computed in a session of its own with the one ephemeris, its
+// text printed whole once it is complete. A rejected file gives its message and the run goes
+// on with the next; the exit code says whether any was rejected.
+int EachChart(const Args& args, std::ostream& out, std::ostream& err, bool json) {
+    const auto o = LeerOpcionesOAvisar(json ? "--json" : "--listing", args, err);
+    if (!o) return 2;
+    SwissEphemeris eph;
+    SystemClock clock;
+    int code = 0;
+    for (const std::string& file : o->archivos) {
+        ChartSession sesion(eph);
+        CartaHeadless r;
+        if (!EjecutarCarta(*o, file, sesion, clock, nullptr, err, r)) {
+            code = 2;
+            continue;
+        }
+        const std::string aviso = sesion.AvisoCasas();
+        if (!aviso.empty()) err << aviso << "\n";
+        out << (json ? JsonText(sesion, eph.Source()) : ListingText(sesion));
+    }
+    return code;
+}
+
+// The predictive commands: one file, its listing lines from the given one on.
+int Predictive(const char* comando, const Args& args, std::ostream& out, std::ostream& err) {
+    const auto o = LeerOpcionesOAvisar(comando, args, err);
+    if (!o) return 2;
+    SwissEphemeris eph;
+    SystemClock clock;
+    ChartSession sesion(eph);
+    CartaHeadless r;
+    // The house warning comes as soon as the natal chart is computed, before any later
+    // refusal of the date.
+    std::ostringstream mensajes;
+    const bool ok = EjecutarCarta(*o, o->archivos[0], sesion, clock, nullptr, mensajes, r);
+    if (sesion.flags.ChartLoaded) {
+        const std::string aviso = sesion.AvisoCasas();
+        if (!aviso.empty()) err << aviso << "\n";
+    }
+    err << mensajes.str();
+    if (!ok) return 2;
+    if (o->progresion && !r.progresion.aviso.empty()) err << r.progresion.aviso << "\n";
+    const size_t desde = o->transito ? r.transito.primeraLinea : 0;
+    std::ostringstream text;
+    for (size_t i = desde; i < sesion.Lista.size(); ++i) text << sesion.Lista[i] << "\n";
+    out << text.str();
+    return 0;
+}
+
+}  // namespace
+
+int HeadlessListing(const Args& args, std::ostream& out, std::ostream& err) {
+    return EachChart(args, out, err, false);
+}
+
+int HeadlessJson(const Args& args, std::ostream& out, std::ostream& err) {
+    return EachChart(args, out, err, true);
+}
+
+int HeadlessProgress(const Args& args, std::ostream& out, std::ostream& err) {
+    return Predictive("--progress", args, out, err);
+}
+
+int HeadlessTransit(const Args& args, std::ostream& out, std::ostream& err) {
+    return Predictive("--transit", args, out, err);
+}
+
+int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err) {
+    if (!LeerOpcionesOAvisar("--help", args, err)) return 2;
+    out << UsageText();
+    return 0;
+}
+
+}  // namespace natalis

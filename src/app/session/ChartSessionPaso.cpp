@@ -1,0 +1,67 @@
+// ChartSession::TransitarJD and stepping a transit or a progression through time.
+#include <algorithm>
+
+#include "app/session/ChartSession.h"
+#include "astro/DateTimeParse.h"
+#include "astro/InstanteCivil.h"
+
+namespace natalis {
+
+namespace {
+
+std::string Texto(const FechaCivil& f) { return TextoFecha({f.dia, f.mes, f.anio}); }
+
+// The progression's date as typed, or nothing when it does not read as a date.
+std::optional<FechaCivil> FechaProgresion(std::string texto) {
+    double d = 0, m = 0, a = 0;
+    std::string serr;
+    stringFecha_a_dma(texto, d, m, a, serr);
+    if (!serr.empty()) return std::nullopt;
+    return FechaCivil{static_cast<int>(d), static_cast<int>(m), static_cast<int>(a)};
+}
+
+}  // namespace
+
+TransitoResultado ChartSession::TransitarJD(Surface* s, double jdUT, Natal natal) {
+    const double zona = DatosNatales.ZoneHours;
+    return MostrarTransito(s, jdUT, Texto(FechaEnZona(jdUT, zona)), HoraEnZona(jdUT, zona), natal);
+}
+
+PasoSesion ChartSession::Desplazar(Surface* s, UnidadPaso unidad, int cuantos) {
+    PasoSesion paso;
+    if (JdTransito) {
+        paso.movio = PasoMovio::Transito;
+        const double jd = DesplazarInstante(*JdTransito, DatosNatales.ZoneHours, unidad, cuantos);
+        // The block of the transit on display gives way to the stepped one (with a
+        // progression on display the listing is written afresh anyway).
+        std::vector<std::string> lista = Lista;
+        Lista.resize(std::min(Lista.size(), lineaTransito_));
+        paso.transito = TransitarJD(s, jd);
+        if (paso.transito.errorCalculo) Lista = std::move(lista);
+        return paso;
+    }
+    if (!pred.HayProgresion) return paso;
+    const std::optional<FechaCivil> fecha = FechaProgresion(pred.FechaProgTexto);
+    if (!fecha) return paso;
+    paso.movio = PasoMovio::Progresion;
+    const std::string anterior = pred.FechaProgTexto;
+    pred.FechaProgTexto = Texto(DesplazarFecha(*fecha, unidad, cuantos));
+    paso.progresion = Progresar(s);
+    // A refused date leaves the progression on display as it was, with its own date.
+    if (paso.progresion.estado != ProgresionEstado::Calculada) pred.FechaProgTexto = anterior;
+    return paso;
+}
+
+std::string ChartSession::FechaEnPantalla() const {
+    if (JdTransito) {
+        const double zona = DatosNatales.ZoneHours;
+        std::string hora = HoraEnZona(*JdTransito, zona);
+        hora[2] = ':';
+        return "Tránsito " + Texto(FechaEnZona(*JdTransito, zona)) + " " + hora;
+    }
+    if (!pred.HayProgresion) return std::string();
+    const std::optional<FechaCivil> fecha = FechaProgresion(pred.FechaProgTexto);
+    return fecha ? "Progresión " + Texto(*fecha) : std::string();
+}
+
+}  // namespace natalis

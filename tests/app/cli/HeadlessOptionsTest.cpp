@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/cli/Headless.h"
+#include "app/cli/HeadlessOptions.h"
+
+namespace natalis {
+namespace {
+
+const std::string kChart = std::string(NATALIS_SOURCE_DIR) + "/charts/Ana_Lucia_Ferreyra.dat";
+const std::string kOther = std::string(NATALIS_SOURCE_DIR) + "/charts/Hiroshi_Tanaka.dat";
+
+TEST(HeadlessOptions, GroupsTakeTheirOwnDateAndTheTableTechnique) {
+    const LecturaOpciones l = LeerOpcionesHeadless(
+        "--png", {"--png", kChart, "out.png", "--progress", "--tecnica", "Arco Solar", "--fecha",
+                  "1 1 2030", "--conversa", "--transit", "--fecha", "3 4 2027", "--hora", "10 30",
+                  "--houses", "k", "--size", "800x600"});
+    ASSERT_TRUE(l.opciones) << l.error;
+    const OpcionesHeadless& o = *l.opciones;
+    EXPECT_EQ(o.archivos, (std::vector<std::string>{kChart, "out.png"}));
+    EXPECT_TRUE(o.progresion);
+    EXPECT_EQ(o.tecnica, TipoTecnica::ArcoSolar);
+    EXPECT_EQ(o.fechaProg, "1 1 2030");
+    EXPECT_TRUE(o.conversa);
+    EXPECT_TRUE(o.transito);
+    EXPECT_EQ(o.fechaTrans, "3 4 2027");
+    EXPECT_EQ(o.horaTrans, "10 30");
+    EXPECT_EQ(o.casas, SistemaCasas::Koch);
+    EXPECT_EQ(o.ancho, 800);
+    EXPECT_EQ(o.alto, 600);
+}
+
+TEST(HeadlessOptions, PrimaryDirectionsAreDirectOnly) {
+    const LecturaOpciones l = LeerOpcionesHeadless(
+        "--progress",
+        {"--progress", kChart, "--tecnica", "Primaria", "--fecha", "1 1 2030", "--conversa"});
+    ASSERT_TRUE(l.opciones);
+    EXPECT_FALSE(l.opciones->conversa);
+}
+
+TEST(HeadlessOptions, BadValuesAreNamedWithTheValue) {
+    const struct {
+        const char* comando;
+        Args args;
+        const char* mensaje;
+    } casos[] = {
+        {"--png",
+         {"--png", kChart, "o.png", "--size", "abc"},
+         "Valor no válido para --size: «abc»"},
+        {"--png",
+         {"--png", kChart, "o.png", "--size", "0x10"},
+         "Valor no válido para --size: «0x10»"},
+        {"--progress",
+         {"--progress", kChart, "--tecnica", "&Arco Solar", "--fecha", "1 1 2030"},
+         "Valor no válido para --tecnica: «&Arco Solar»"},
+        {"--transit",
+         {"--transit", kChart, "--houses", "Z", "--fecha", "1 1 2030", "--hora", "12"},
+         "Valor no válido para --houses: «Z»"},
+        {"--pdf", {"--pdf", kChart, "o.pdf", "--tema", "x"}, "Valor no válido para --tema: «x»"},
+        {"--png",
+         {"--png", kChart, "o.png", "--tema", "Papel"},
+         "Valor no válido para --tema: «Papel»"},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--papel", "letter"},
+         "Valor no válido para --papel: «letter»"},
+        {"--svg",
+         {"--svg", kChart, "o.svg", "--size", "1x0"},
+         "Valor no válido para --size: «1x0»"},
+    };
+    for (const auto& c : casos) {
+        const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
+        EXPECT_FALSE(l.opciones) << c.mensaje;
+        EXPECT_EQ(l.error, std::string(c.mensaje) + "\n" + UsageText());
+    }
+}
+
+TEST(HeadlessOptions, WrongCommandLinesGiveTheUsage) {
+    const struct {
+        const char* comando;
+        Args args;
+    } casos[] = {
+        {"--png", {"--png", kChart}},                                     // no output file
+        {"--png", {"--png", kChart, "o.png", "x.png"}},                   // one file too many
+        {"--progress", {"--progress", kChart, "--fecha", "1 1 2030"}},    // no technique
+        {"--progress", {"--progress", kChart, "--tecnica", "Primaria"}},  // no date
+        {"--transit", {"--transit", kChart, "--fecha", "1 1 2030"}},      // no hour
+        {"--transit", {"--transit", kChart, "--hora", "12", "--tecnica", "Primaria"}},
+        {"--listing", {"--listing", kChart, "--progress"}},  // rings only for images
+        {"--listing", {"--listing", kChart, "--size", "10x10"}},
+        {"--periodo", {"--periodo", kChart, "--desde", "1 1 2024"}},  // no last day
+        {"--periodo", {"--periodo", kChart, "--hasta", "1 1 2024", "--orbe"}},
+        {"--periodo", {"--periodo", kChart, kOther, "--desde", "1 1 2024", "--hasta", "2 1 2024"}},
+        {"--listing", {"--listing", kChart, "--desde", "1 1 2024"}},  // period options only there
+        {"--periodo",
+         {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--fecha",
+          "1 1 2024"}},
+        {"--pdf", {"--pdf", kChart, "o.pdf", "--size", "10x10"}},   // a PDF has sheets
+        {"--svg", {"--svg", kChart, "o.svg", "--papel", "a4"}},     // sheets only for PDF
+        {"--png", {"--png", kChart, "o.png", "--papel", "carta"}},  //
+        {"--listing", {"--listing", kChart, "--tema", "papel"}},    // palettes for pictures
+        {"--pdf", {"--pdf", kChart}},                               // no output file
+        {"--svg", {"--svg", kChart, "o.svg", "--tema"}},            // no value
+    };
+    for (const auto& c : casos) {
+        const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
+        EXPECT_FALSE(l.opciones) << c.args.back();
+        EXPECT_EQ(l.error, UsageText());
+    }
+}
+
+TEST(HeadlessOptions, PeriodTakesItsTextsAsTypedWithTransitsAndOneDegreeByDefault) {
+    const LecturaOpciones l = LeerOpcionesHeadless(
+        "--periodo", {"--periodo", kChart, "--hasta", "31 12 2024", "--desde", "1 3 2024"});
+    ASSERT_TRUE(l.opciones) << l.error;
+    EXPECT_TRUE(l.opciones->periodo);
+    EXPECT_EQ(l.opciones->consultaPeriodo.desde, "1 3 2024");
+    EXPECT_EQ(l.opciones->consultaPeriodo.hasta, "31 12 2024");
+    EXPECT_EQ(l.opciones->consultaPeriodo.orbe, "1");
+    EXPECT_EQ(l.opciones->consultaPeriodo.tecnica, "Transitos");
+    // The values are checked with the period, by their own messages.
+    const LecturaOpciones m = LeerOpcionesHeadless(
+        "--periodo", {"--periodo", kChart, "--desde", "x", "--hasta", "y", "--orbe", "z",
+                      "--tecnica", "Arco Solar", "--houses", "R"});
+    ASSERT_TRUE(m.opciones) << m.error;
+    EXPECT_EQ(m.opciones->consultaPeriodo.orbe, "z");
+    EXPECT_EQ(m.opciones->consultaPeriodo.tecnica, "Arco Solar");
+    EXPECT_EQ(m.opciones->casas, SistemaCasas::Regiomontano);
+}
+
+// PDF is for paper by default; the pictures keep the window's palette unless told.
+TEST(HeadlessOptions, PalettesAndSheetsByCommand) {
+    const struct {
+        const char* comando;
+        Args args;
+        Tema tema;
+        Papel papel;
+    } casos[] = {
+        {"--png", {"--png", kChart, "o.png"}, Tema::Pantalla, Papel::A4},
+        {"--svg", {"--svg", kChart, "o.svg"}, Tema::Pantalla, Papel::A4},
+        {"--pdf", {"--pdf", kChart, "o.pdf"}, Tema::Papel, Papel::A4},
+        {"--png", {"--png", kChart, "o.png", "--tema", "papel"}, Tema::Papel, Papel::A4},
+        {"--svg",
+         {"--svg", kChart, "o.svg", "--tema", "papel", "--size", "300x200"},
+         Tema::Papel,
+         Papel::A4},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--papel", "carta", "--tema", "pantalla", "--progress",
+          "--tecnica", "Grado x Año", "--fecha", "1 1 2030"},
+         Tema::Pantalla,
+         Papel::Carta},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args.back());
+        const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
+        ASSERT_TRUE(l.opciones) << l.error;
+        EXPECT_EQ(l.opciones->tema, c.tema);
+        EXPECT_EQ(l.opciones->papel, c.papel);
+        EXPECT_EQ(l.opciones->archivos.size(), 2u);
+    }
+    const auto svg = LeerOpcionesHeadless("--svg", {"--svg", kChart, "o.svg", "--size", "300x200"});
+    ASSERT_TRUE(svg.opciones);
+    EXPECT_EQ(svg.opciones->ancho, 300);
+    EXPECT_EQ(svg.opciones->alto, 200);
+    const auto pdf = LeerOpcionesHeadless(
+        "--pdf", {"--pdf", kChart, "o.pdf", "--transit", "--fecha", "3 4 2027", "--hora", "10 30"});
+    ASSERT_TRUE(pdf.opciones);
+    EXPECT_TRUE(pdf.opciones->transito);
+}
+
+std::string RunCommand(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args,
+                       int& code, std::string* err = nullptr) {
+    std::ostringstream out, e;
+    code = command(args, out, e);
+    if (err) *err = e.str();
+    return out.str();
+}
+
+// Several files in one run print, one after another, exactly what a run on each prints.
+TEST(HeadlessOptions, SeveralChartsPrintWhatEachPrintsAlone) {
+    for (auto command : {HeadlessListing, HeadlessJson}) {
+        int a = 0, b = 0, both = 0;
+        const std::string one = RunCommand(command, {"--x", kChart, "--houses", "R"}, a);
+        const std::string two = RunCommand(command, {"--x", kOther, "--houses", "R"}, b);
+        const std::string together =
+            RunCommand(command, {"--x", kChart, kOther, "--houses", "R"}, both);
+        EXPECT_EQ(a, 0);
+        EXPECT_EQ(b, 0);
+        EXPECT_EQ(both, 0);
+        EXPECT_EQ(together, one + two);
+    }
+}
+
+TEST(HeadlessOptions, AMissingChartAmongSeveralIsReportedAndTheOthersStillPrint) {
+    int code = 0;
+    std::string err;
+    const std::string alone = RunCommand(HeadlessListing, {"--listing", kChart}, code);
+    const std::string out =
+        RunCommand(HeadlessListing, {"--listing", "/nonexistent/Nadie.dat", kChart}, code, &err);
+    EXPECT_EQ(code, 2);
+    EXPECT_EQ(out, alone);
+    EXPECT_EQ(err.rfind("Hay error en los datos de Nadie.dat\n", 0), 0u) << err;
+}
+
+TEST(HeadlessOptions, HelpPrintsTheUsageOnStandardOutput) {
+    int code = -1;
+    std::string err;
+    EXPECT_EQ(RunCommand(HeadlessHelp, {"--help"}, code, &err), UsageText());
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(err, "");
+}
+
+}  // namespace
+}  // namespace natalis
