@@ -16,13 +16,23 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
-    {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
-    {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
-    {"--retorno", natalis::HeadlessRetorno}, {"--version", natalis::HeadlessVersion},
-    {"--carpeta", natalis::HeadlessCarpeta}, {"--lugar", natalis::HeadlessLugar},
-    {"--huso", natalis::HeadlessHuso},       {"--periodo", natalis::HeadlessPeriodo},
-    {"--svg", natalis::HeadlessSvg},         {"--pdf", natalis::HeadlessPdf},
+    {"--listing", natalis::HeadlessListing},
+    {"--json", natalis::HeadlessJson},
+    {"--png", natalis::HeadlessPng},
+    {"--progress", natalis::HeadlessProgress},
+    {"--transit", natalis::HeadlessTransit},
+    {"--help", natalis::HeadlessHelp},
+    {"--retorno", natalis::HeadlessRetorno},
+    {"--version", natalis::HeadlessVersion},
+    {"--carpeta", natalis::HeadlessCarpeta},
+    {"--lugar", natalis::HeadlessLugar},
+    {"--huso", natalis::HeadlessHuso},
+    {"--periodo", natalis::HeadlessPeriodo},
+    {"--svg", natalis::HeadlessSvg},
+    {"--pdf", natalis::HeadlessPdf},
+    {"--sinastria", natalis::HeadlessSinastria},
+    {"--compuesta", natalis::HeadlessCompuesta},
+    {"--davison", natalis::HeadlessDavison},
 };
 
 }  // namespace

@@ -127,6 +127,14 @@ double ARALongitud(double ra, float obliquity) {
     return r;
 }
 
+// AscensionRecta: tan(ra) = tan(lon) cos(obliquity) for a point on the ecliptic (latitude 0),
+// taken in lon's quadrant through atan2 (Meeus, Astronomical Algorithms, 2nd ed., eq. 13.3
+// with beta = 0).
+double AscensionRecta(double lon, double obliquity) {
+    const double l = lon * kDegToRad, e = obliquity * kDegToRad;
+    return UnaVuelta(std::atan2(std::sin(l) * std::cos(e), std::cos(l)) / kDegToRad);
+}
+
 // Angle: direction of the point (x, y) in degrees, 0 up to 360, 0 along +x and 90 along +y.
 // Angle(0, 0) is 90. Built on the program's pi, so Angle(1, -1) is 314.9999999987.
 double Angle(double x, double y) {

@@ -28,6 +28,10 @@ void TiempoSidereo(double jd, float utHours, float longitudeDeg, float& armc, do
 // Ecliptic longitude whose right ascension is ra, for the given obliquity.
 double ARALongitud(double ra, float obliquity);
 
+// Right ascension (degrees, 0 up to 360) of the ecliptic point at longitude lon (degrees),
+// the inverse of ARALongitud.
+double AscensionRecta(double lon, double obliquity);
+
 // Direction of (x, y) in degrees, 0 up to 360; Angle(0, 0) = 90.
 double Angle(double x, double y);
 

@@ -26,8 +26,9 @@ std::string EtiquetaCuspide(int i) {
     return "C" + std::to_string(i) + " ";
 }
 
-// The point of row r at lon, moving vel degrees a day: "SOL 05Ari30", "PF 12Tau03".
-PuntoNatal Punto(int r, float lon, float vel) {
+}  // namespace
+
+PuntoNatal PuntoEnLongitud(int r, float lon, float vel) {
     PuntoNatal p;
     p.Lon = lon;
     p.Grado = GradoEnSigno(lon);
@@ -36,7 +37,25 @@ PuntoNatal Punto(int r, float lon, float vel) {
     return p;
 }
 
-}  // namespace
+void LlenarCuspides(const CuspTable& Cusp, double armc, NatalTables& n) {
+    for (int i = 1; i <= 12; ++i) {
+        CuspideRec& c = n.CuspideNatal[i];
+        c.Lon = Cusp[i];
+        c.Texto = EtiquetaCuspide(i) + ZodiacString(c.Lon);
+        c.Grado = GradoEnSigno(c.Lon);
+    }
+    n.NatalARMC = armc;
+    n.CuspideNatal[0].Lon = static_cast<float>(n.NatalARMC);
+    n.CuspideNatal[0].Texto = TextoARMC(n.NatalARMC);
+
+    // Quadrants: from the Midheaven to the Ascendant (houses 10 to 12), and from the
+    // Descendant to the Midheaven (houses 7 to 9); the opposite quadrants are equal.
+    const float q = MODg(n.CuspideNatal[10].Lon - n.CuspideNatal[1].Lon);
+    n.NatalQuadrant[0] = MODg(360.0 - q);
+    n.NatalQuadrant[1] = MODg(q - 180.0);
+    n.NatalQuadrant[2] = n.NatalQuadrant[0];
+    n.NatalQuadrant[3] = n.NatalQuadrant[1];
+}
 
 std::string TextoARMC(double armc) { return "ARMC" + StrSigned(Val(FormatPicture(armc, 5))); }
 
@@ -62,27 +81,10 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
     float armc = 0;
     double obliquity = 0;
     TiempoSidereo(n.NatalJD, u, rec.LongitudeDeg, armc, obliquity);
-    n.NatalARMC = armc;
     n.Obliquity = static_cast<float>(obliquity);
 
-    n.Casas = CalcularCasas(casas, n.NatalARMC, rec.LatitudeDeg, n.Obliquity, t.Cusp);
-
-    for (int i = 1; i <= 12; ++i) {
-        CuspideRec& c = n.CuspideNatal[i];
-        c.Lon = t.Cusp[i];
-        c.Texto = EtiquetaCuspide(i) + ZodiacString(c.Lon);
-        c.Grado = GradoEnSigno(c.Lon);
-    }
-    n.CuspideNatal[0].Lon = static_cast<float>(n.NatalARMC);
-    n.CuspideNatal[0].Texto = TextoARMC(n.NatalARMC);
-
-    // Quadrants: from the Midheaven to the Ascendant (houses 10 to 12), and from the
-    // Descendant to the Midheaven (houses 7 to 9); the opposite quadrants are equal.
-    const float q = MODg(n.CuspideNatal[10].Lon - n.CuspideNatal[1].Lon);
-    n.NatalQuadrant[0] = MODg(360.0 - q);
-    n.NatalQuadrant[1] = MODg(q - 180.0);
-    n.NatalQuadrant[2] = n.NatalQuadrant[0];
-    n.NatalQuadrant[3] = n.NatalQuadrant[1];
+    n.Casas = CalcularCasas(casas, armc, rec.LatitudeDeg, n.Obliquity, t.Cusp);
+    LlenarCuspides(t.Cusp, armc, n);
 
     // Rows the table does not have are dropped rather than read past its end.
     n.Puntos.erase(std::remove_if(n.Puntos.begin(), n.Puntos.end(),
@@ -108,20 +110,20 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
             case ReglaPunto::Cuerpo:
                 if (d.CuerpoId <= Cuerpo::Pluton) {
                     const PlanetRec& b = t.Planet[static_cast<int>(d.CuerpoId) + 1];
-                    p = Punto(r, b.Lon, b.Vel);
+                    p = PuntoEnLongitud(r, b.Lon, b.Vel);
                 } else {
-                    p = Punto(r, extraPos[e].Lon, extraPos[e].Vel);
+                    p = PuntoEnLongitud(r, extraPos[e].Lon, extraPos[e].Vel);
                     ++e;
                 }
                 break;
             case ReglaPunto::NodoMedio:
                 // Its motion is not computed and reads 0.
-                p = Punto(r, NodoMedio(T), 0);
+                p = PuntoEnLongitud(r, NodoMedio(T), 0);
                 break;
             case ReglaPunto::ParteFortuna: {
                 // Its degree is taken after one more reduction; its motion stays 0.
                 const float pf = MODg(n.CuspideNatal[1].Lon + t.Planet[2].Lon - t.Planet[1].Lon);
-                p = Punto(r, pf, 0);
+                p = PuntoEnLongitud(r, pf, 0);
                 p.Grado = static_cast<int16_t>(CIntEven(MODg(pf - 30 * IntFloor(pf / 30.0))));
                 break;
             }

@@ -31,6 +31,14 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
 void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephemeris& eph,
                    ChartTables& t);
 
+// The point of row r of kPuntos at lon (degrees), moving vel degrees a day, with its degree
+// in the sign and its text: "SOL 05Ari30", "PF 12Tau03".
+PuntoNatal PuntoEnLongitud(int r, float lon, float vel);
+
+// CuspideNatal(1..12) from Cusp(1..12), CuspideNatal(0) and NatalARMC from armc (degrees),
+// and the quadrants between the angles.
+void LlenarCuspides(const CuspTable& Cusp, double armc, NatalTables& n);
+
 // The text of CuspideNatal(0): "ARMC" and the ARMC with up to five decimals, no leading
 // zero, read back as a number and printed with a place for its sign ("ARMC 123.45679",
 // "ARMC .25").

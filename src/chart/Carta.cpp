@@ -5,6 +5,24 @@
 
 namespace natalis {
 
+const char* NombreTipoCarta(TipoCarta t) {
+    switch (t) {
+        case TipoCarta::Natal:
+            return "natal";
+        case TipoCarta::Compuesta:
+            return "compuesta";
+        case TipoCarta::Davison:
+            return "davison";
+        case TipoCarta::RetornoSolar:
+            return "retorno-solar";
+        case TipoCarta::RetornoLunar:
+            return "retorno-lunar";
+        case TipoCarta::Ahora:
+            return "ahora";
+    }
+    return "natal";
+}
+
 Carta CalcularCarta(const NatalRecord& rec, const OpcionesCarta& opciones, Ephemeris& eph) {
     ChartTables t;
     t.natal.zodiaco = opciones.zodiaco;
@@ -13,6 +31,7 @@ Carta CalcularCarta(const NatalRecord& rec, const OpcionesCarta& opciones, Ephem
     DistribuirGlifos(t.natal.PlanetaNatal);
     Carta c;
     c.nacimiento = rec;
+    c.latitud = rec.LatitudeDeg;
     c.opciones = opciones;
     c.natal = std::move(t.natal);
     c.Planet = t.Planet;

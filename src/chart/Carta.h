@@ -2,6 +2,7 @@
 // chart returns one; the program can hold as many as it needs side by side.
 #pragma once
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/model/NatalRecord.h"
@@ -22,7 +23,19 @@ struct OpcionesCarta {
     std::vector<int> puntos = PuntosPorDefecto();  // rows of kPuntos, in the chart's order
 };
 
+// What a chart is of: a birth, or a chart drawn from others or from a moment.
+enum class TipoCarta { Natal, Compuesta, Davison, RetornoSolar, RetornoLunar, Ahora };
+
+// The word a listing and a JSON "kind" name each kind by.
+const char* NombreTipoCarta(TipoCarta t);
+
 struct Carta {
+    TipoCarta tipo = TipoCarta::Natal;
+    // What the header says beside the name: "Carta compuesta de Ana y Luis"; empty for a
+    // natal chart.
+    std::string titulo;
+    // The latitude (degrees, north positive) the houses were computed for.
+    double latitud = 0;
     // The birth record it was computed from; empty for a chart that has none (a moment's
     // sky, or a chart built from tables).
     std::optional<NatalRecord> nacimiento;

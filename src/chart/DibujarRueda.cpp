@@ -177,7 +177,7 @@ void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
     DrawSigns(s, g, asc);
     DrawCusps(s, g, t);
     DrawPoints(s, g, t);
-    DrawAspects(s, g, t);
+    if (header.aspectos) DrawAspects(s, g, t);
     DrawHeader(s, rec, header);
 }
 

@@ -15,6 +15,7 @@ namespace natalis {
 struct WheelHeader {
     std::string HoraTexto;     // a new birth time being tried; empty for the chart's own
     std::string casasCaption;  // caption of the checked house-system item; empty for none
+    bool aspectos = true;      // the chart's own aspect lines (a bi-wheel draws others)
 };
 
 // Clears the surface and draws the wheel centred at (60, 36) with base radius 22, rotated so

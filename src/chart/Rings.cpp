@@ -149,4 +149,54 @@ void DibujarTransito(Surface& s, const WheelGeometry& g, const PlanetTable& Plan
     }
 }
 
+std::vector<AnguloGlifo> AngulosAnilloCarta(const NatalTables& t, int giroAsc) {
+    std::vector<AnguloGlifo> a;
+    for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
+        a.push_back({Reducir360(CIntEven(giroAsc + t.PlanetaNatal[i].Lon)), t.Puntos[i - 1] + 1});
+    }
+    if (a.empty()) return a;
+    std::stable_sort(a.begin(), a.end(), [](const AnguloGlifo& x, const AnguloGlifo& y) {
+        return x.angulo < y.angulo;
+    });
+    const int n = static_cast<int>(a.size());
+    const int separacion = std::min(kSeparacionAnilloCarta, 360 / n);
+    // Start after the widest gap, unwrapping the angles that follow it past 360; spreading
+    // forwards then never reaches the first again, as n * separacion <= 360.
+    size_t inicio = 0;
+    int hueco = a.front().angulo + 360 - a.back().angulo;
+    for (size_t i = 1; i < a.size(); ++i) {
+        if (a[i].angulo - a[i - 1].angulo > hueco) {
+            hueco = a[i].angulo - a[i - 1].angulo;
+            inicio = i;
+        }
+    }
+    std::rotate(a.begin(), a.begin() + static_cast<long>(inicio), a.end());
+    for (size_t i = 1; i < a.size(); ++i) {
+        if (a[i].angulo < a[i - 1].angulo) a[i].angulo += 360;
+    }
+    for (size_t i = 1; i < a.size(); ++i) {
+        if (a[i].angulo - a[i - 1].angulo < separacion) a[i].angulo = a[i - 1].angulo + separacion;
+    }
+    return a;
+}
+
+void DibujarAnilloCarta(Surface& s, const WheelGeometry& g, const NatalTables& t) {
+    const double R = g.Radio;
+    s.SetFillStyle(FillStyle::Transparent);
+    s.SetDrawStyle(LineStyle::Solid);
+    s.SetDrawWidth(1);
+    s.Circle(g.CentroX, g.CentroY, 1.38 * R, QBColor(8));
+    const std::vector<AnguloGlifo> angulos = AngulosAnilloCarta(t, g.GiroAsc);
+    for (size_t i = 0; i < angulos.size(); ++i) {
+        // The point's own degree within its sign, found by its row.
+        int16_t grado = 0;
+        for (size_t k = 1; k < t.PlanetaNatal.size(); ++k) {
+            if (t.Puntos[k - 1] + 1 == angulos[i].cuerpo) grado = t.PlanetaNatal[k].Grado;
+        }
+        s.SetFont(kFuenteGlifos, kTamanoFuenteNueva, false);
+        Glifo(s, g, angulos[i].angulo, angulos[i].cuerpo, 1.3 * R, 1.2 * R, kColorAnilloCarta,
+              grado);
+    }
+}
+
 }  // namespace natalis

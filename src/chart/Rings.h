@@ -3,8 +3,10 @@
 // glyphs so that each stays a few degrees after the one before it.
 #pragma once
 #include <array>
+#include <vector>
 
 #include "astro/Planets.h"
+#include "chart/NatalTables.h"
 #include "chart/ProgTables.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
@@ -38,5 +40,18 @@ void DibujarProgresion(Surface& s, const WheelGeometry& g, const ProgTables& pro
 // hayProgresion, else in its place.
 void DibujarTransito(Surface& s, const WheelGeometry& g, const PlanetTable& Planet,
                      bool hayProgresion);
+
+// Another chart's points on a ring round the wheel (a second person, a return): angles
+// GiroAsc + Lon rounded, sorted and spread at least kSeparacionAnilloCarta degrees apart
+// (less when the points could not fit), starting after the widest empty stretch of the
+// circle. cuerpo is the 1-based row of the point table; the order is the drawing order.
+constexpr int kSeparacionAnilloCarta = 6;
+std::vector<AnguloGlifo> AngulosAnilloCarta(const NatalTables& t, int giroAsc);
+
+// Draws those points, glyph at 1.3 R and degree at 1.2 R, with an outline at 1.38 R.
+void DibujarAnilloCarta(Surface& s, const WheelGeometry& g, const NatalTables& t);
+
+// The colour of that ring's glyphs.
+constexpr Color kColorAnilloCarta = 0x7CFC00;  // RGB(124, 252, 0)
 
 }  // namespace natalis

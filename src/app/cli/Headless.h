@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/cli/HeadlessOptions.h"
+#include "app/session/ChartSession.h"
 
 namespace natalis {
 
@@ -24,6 +25,17 @@ int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err);
 //         [--tecnica "Transitos"|"Secundaria"|"Arco Solar"] [--houses P|K|R]: every aspect of
 //         the technique's moving points to the natal points over the period, one a line.
 int HeadlessPeriodo(const Args& args, std::ostream& out, std::ostream& err);
+// natalis --sinastria A.dat B.dat [--houses P|K|R] [--json]: both charts and the aspects
+// between them, and each person's points in the other's houses.
+int HeadlessSinastria(const Args& args, std::ostream& out, std::ostream& err);
+// natalis --compuesta A.dat B.dat [--houses P|K|R] [--json]: the composite chart.
+int HeadlessCompuesta(const Args& args, std::ostream& out, std::ostream& err);
+// natalis --davison A.dat B.dat [--lugar-medio circulo|medias] [--houses P|K|R] [--json]
+int HeadlessDavison(const Args& args, std::ostream& out, std::ostream& err);
+// The return found at jd as a chart of its own, at the place of o.lugar (the birth place
+// without it), listed or as JSON: what --retorno prints with --lugar or --json.
+int RetornoComoCarta(const OpcionesHeadless& o, ChartSession& sesion, double jd, Ephemeris& eph,
+                     std::ostream& out, std::ostream& err);
 // natalis --help: the usage text on standard output.
 int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -18,8 +18,11 @@ struct Regla {
     Grupo implicito;  // the group the command itself opens
     bool tema;        // --tema
     Tema temaPorOmision;
-    bool papel;    // --papel
-    bool carpeta;  // --folder
+    bool papel;               // --papel
+    bool carpeta;             // --folder
+    bool json = false;        // --json as an option
+    bool lugarMedio = false;  // --lugar-medio
+    bool lugar = false;       // --lugar TEXTO as an option
 };
 
 constexpr size_t kSinLimite = static_cast<size_t>(-1);
@@ -34,7 +37,8 @@ constexpr Regla kReglas[] = {
     // Paper is what a PDF is for: the screen's dark palette wastes ink and prints muddy.
     {"--pdf", 2, 2, false, true, Grupo::Ninguno, true, Tema::Papel, true, false},
     // The word naming the return (solar, lunar) comes before the file.
-    {"--retorno", 1, 1, false, false, Grupo::Retorno, false, Tema::Pantalla, false, false},
+    {"--retorno", 1, 1, false, false, Grupo::Retorno, false, Tema::Pantalla, false, false, true,
+     false, true},
     {"--periodo", 1, 1, false, false, Grupo::Periodo, false, Tema::Pantalla, false, false},
     // The text searched for, then the chart folder whose own places are searched too.
     {"--lugar", 1, 1, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
@@ -43,6 +47,11 @@ constexpr Regla kReglas[] = {
     {"--carpeta", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     {"--version", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
     {"--help", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
+    // Two chart files: the first person's, then the second's.
+    {"--sinastria", 2, 2, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false, true},
+    {"--compuesta", 2, 2, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false, true},
+    {"--davison", 2, 2, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false, true,
+     true},
 };
 
 std::string ValorNoValido(const std::string& opcion, const std::string& valor) {
@@ -77,7 +86,12 @@ const char* UsageText() {
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
-           "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]\n"
+           "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]"
+           " [--lugar TEXTO] [--json]\n"
+           "  natalis --sinastria A.dat B.dat [--houses P|K|R] [--json]\n"
+           "  natalis --compuesta A.dat B.dat [--houses P|K|R] [--json]\n"
+           "  natalis --davison A.dat B.dat [--lugar-medio circulo|medias] [--houses P|K|R]"
+           " [--json]\n"
            "  natalis --periodo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
            " [--orbe GRADOS] [--tecnica \"Transitos\"|\"Secundaria\"|\"Arco Solar\"]\n"
            "  natalis --lugar TEXTO [--folder CARPETA]\n"
@@ -177,6 +191,14 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
                 if (!valor.empty()) return Uso();
                 valor = args[++i];
             }
+        } else if (a == "--json" && regla->json) {
+            o.json = true;
+        } else if (a == "--lugar-medio" && regla->lugarMedio && hayValor) {
+            const std::string& v = args[++i];
+            if (v != "circulo" && v != "medias") return {std::nullopt, ValorNoValido(a, v)};
+            o.lugarMedio = v == "circulo" ? LugarMedio::Circulo : LugarMedio::Medias;
+        } else if (a == "--lugar" && regla->lugar && hayValor && !o.lugar && !args[i + 1].empty()) {
+            o.lugar = args[++i];
         } else if (a == "--folder" && regla->carpeta && hayValor && !o.carpeta &&
                    !args[i + 1].empty()) {
             o.carpeta = args[++i];

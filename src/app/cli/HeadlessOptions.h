@@ -7,6 +7,7 @@
 
 #include "app/session/PaginasInforme.h"
 #include "astro/SistemaCasas.h"
+#include "chart/Davison.h"
 #include "chart/Paleta.h"
 #include "predictive/ConsultaPeriodo.h"
 #include "predictive/Retorno.h"
@@ -46,6 +47,13 @@ struct OpcionesHeadless {
     // --huso: --fecha and --hora (both needed, checked when used), --longitud (east positive).
     std::string fechaHuso, horaHuso;
     std::optional<std::string> longitud;
+    // --sinastria, --compuesta, --davison and --retorno: --json prints the charts as JSON
+    // Lines instead of a listing.
+    bool json = false;
+    // --lugar-medio circulo|medias, for --davison.
+    LugarMedio lugarMedio = LugarMedio::Circulo;
+    // --lugar TEXTO, for --retorno: the atlas place the return is cast for.
+    std::optional<std::string> lugar;
     // --folder, the chart folder, for the commands that use one (--lugar, --carpeta).
     std::optional<std::string> carpeta;
 };

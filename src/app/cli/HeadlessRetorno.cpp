@@ -28,6 +28,7 @@ int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err) {
         err << r.retorno.mensaje << "\n";
         return 2;
     }
+    if (o.lugar || o.json) return RetornoComoCarta(o, sesion, r.retorno.jd, eph, out, err);
     std::ostringstream texto;
     for (size_t i = r.primeraLinea; i < sesion.Lista.size(); ++i) texto << sesion.Lista[i] << "\n";
     out << texto.str();

@@ -2,11 +2,9 @@
 // pipeline of EjecutarCarta, with one ephemeris for the whole run.
 #include <sstream>
 
+#include "app/cli/CartaJson.h"
 #include "app/cli/Headless.h"
 #include "app/cli/HeadlessChart.h"
-#include "app/cli/JsonText.h"
-#include "app/cli/ZoneSourceJson.h"
-#include "app/model/Cp1252.h"
 #include "app/model/SystemClock.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
@@ -15,49 +13,6 @@
 namespace natalis {
 
 namespace {
-
-std::string PointJson(int i, const PuntoNatal& p) {
-    return "{\"label\": " + JsonString(TrimBlanks(EtiquetaPlaneta(i))) +
-           ", \"lon\": " + JsonNumber(p.Lon) + ", \"vel\": " + JsonNumber(p.Vel) +
-           ", \"grado\": " + std::to_string(p.Grado) + ", \"texto\": " + JsonString(p.Texto) +
-           ", \"posGrafica\": " + std::to_string(p.PosGrafica) + "}";
-}
-
-std::string CuspJson(const CuspideRec& c) {
-    return "{\"lon\": " + JsonNumber(c.Lon) + ", \"grado\": " + std::to_string(c.Grado) +
-           ", \"texto\": " + JsonString(c.Texto) + "}";
-}
-
-std::string AspectJson(const std::string& from, const std::string& to, int k) {
-    return "{\"from\": " + JsonString(from) + ", \"to\": " + JsonString(to) +
-           ", \"aspect\": " + JsonString(TablaAspectos[k].Nombre) + "}";
-}
-
-// Each unordered pair of planets once, then each planet with the Midheaven and the
-// Ascendant, in the order of the aspects list.
-std::vector<std::string> AspectsJson(const NatalTables& t) {
-    std::vector<std::string> items;
-    const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
-    const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
-    const auto label = [&](int id) {
-        return id > 0 ? TrimBlanks(EtiquetaPlaneta(t.Puntos[id - 1] + 1))
-                      : std::string(id == -10 ? "MC" : "ASC");
-    };
-    for (const AspectoHallado& h :
-         BuscarAspectos(puntos, socios, ReglaNatal, ParesAspecto::UnaVez)) {
-        items.push_back(AspectJson(label(puntos[h.a].Id), label(socios[h.b].Id), h.k));
-    }
-    return items;
-}
-
-void WriteArray(std::ostream& os, const char* name, const std::vector<std::string>& items,
-                bool last) {
-    os << "  " << JsonString(name) << ": [";
-    for (size_t i = 0; i < items.size(); ++i) {
-        os << (i == 0 ? "\n    " : ",\n    ") << items[i];
-    }
-    os << (items.empty() ? "]" : "\n  ]") << (last ? "\n" : ",\n");
-}
 
 std::string ListingText(const ChartSession& s) {
     std::vector<std::string> lines = s.ListadoNatalLineas();
@@ -70,29 +25,8 @@ std::string ListingText(const ChartSession& s) {
 }
 
 std::string JsonText(const ChartSession& s, EphemerisSource source) {
-    const NatalTables& t = s.tables.natal;
-    std::vector<std::string> points, cusps;
-    for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
-        points.push_back(PointJson(t.Puntos[i - 1] + 1, t.PlanetaNatal[i]));
-    }
-    for (int i = 0; i <= 12; ++i) cusps.push_back(CuspJson(t.CuspideNatal[i]));
-
-    std::ostringstream os;
-    os << "{\n"
-       << "  \"name\": " << JsonString(TrimBlanks(s.DatosNatales.NatalName)) << ",\n"
-       << "  \"place\": " << JsonString(TrimBlanks(s.DatosNatales.Place)) << ",\n"
-       << "  \"jd\": " << JsonNumber(t.NatalJD) << ",\n"
-       << "  \"armc\": " << JsonNumber(t.NatalARMC) << ",\n"
-       << "  \"obliquity\": " << JsonNumber(t.Obliquity) << ",\n"
-       << "  \"houseSystem\": " << JsonString(std::string(1, LetraResultado(t.Casas))) << ",\n"
-       << "  \"ephemeris\": " << JsonString(source == EphemerisSource::Files ? "files" : "analytic")
-       << ",\n";
-    WriteArray(os, "points", points, false);
-    WriteArray(os, "cusps", cusps, false);
-    WriteArray(os, "aspects", AspectsJson(t), false);
-    os << "  \"zoneSource\": " << ZoneSourceJson(s.DatosNatales) << "\n";
-    os << "}\n";
-    return os.str();
+    return ObjetoJson(
+        MiembrosCarta(s.tables.natal, s.DatosNatales.NatalName, &s.DatosNatales, source), false);
 }
 
 // The natal commands: each file computed in a session of its own with the one ephemeris, its

@@ -1,0 +1,106 @@
+#include "app/cli/CartaJson.h"
+
+#include <sstream>
+
+#include "app/cli/JsonText.h"
+#include "app/cli/ZoneSourceJson.h"
+#include "app/model/Cp1252.h"
+#include "chart/Aspects.h"
+#include "chart/CalcularNatal.h"
+
+namespace natalis {
+
+namespace {
+
+std::string PointJson(int i, const PuntoNatal& p) {
+    return "{\"label\": " + JsonString(TrimBlanks(EtiquetaPlaneta(i))) +
+           ", \"lon\": " + JsonNumber(p.Lon) + ", \"vel\": " + JsonNumber(p.Vel) +
+           ", \"grado\": " + std::to_string(p.Grado) + ", \"texto\": " + JsonString(p.Texto) +
+           ", \"posGrafica\": " + std::to_string(p.PosGrafica) + "}";
+}
+
+std::string CuspJson(const CuspideRec& c) {
+    return "{\"lon\": " + JsonNumber(c.Lon) + ", \"grado\": " + std::to_string(c.Grado) +
+           ", \"texto\": " + JsonString(c.Texto) + "}";
+}
+
+std::string AspectJson(const std::string& from, const std::string& to, int k) {
+    return "{\"from\": " + JsonString(from) + ", \"to\": " + JsonString(to) +
+           ", \"aspect\": " + JsonString(TablaAspectos[k].Nombre) + "}";
+}
+
+// Each unordered pair of planets once, then each planet with the Midheaven and the
+// Ascendant, in the order of the aspects list.
+std::vector<std::string> AspectsJson(const NatalTables& t) {
+    std::vector<std::string> items;
+    const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
+    const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
+    const auto label = [&](int id) {
+        return id > 0 ? TrimBlanks(EtiquetaPlaneta(t.Puntos[id - 1] + 1))
+                      : std::string(id == -10 ? "MC" : "ASC");
+    };
+    for (const AspectoHallado& h :
+         BuscarAspectos(puntos, socios, ReglaNatal, ParesAspecto::UnaVez)) {
+        items.push_back(AspectJson(label(puntos[h.a].Id), label(socios[h.b].Id), h.k));
+    }
+    return items;
+}
+
+MiembroJson Valor(const char* clave, std::string valor) {
+    return {clave, std::move(valor), {}, false};
+}
+MiembroJson Arreglo(const char* clave, std::vector<std::string> items) {
+    return {clave, {}, std::move(items), true};
+}
+
+}  // namespace
+
+std::string ObjetoJson(const std::vector<MiembroJson>& miembros, bool unaLinea) {
+    std::ostringstream os;
+    os << (unaLinea ? "{" : "{\n");
+    for (size_t m = 0; m < miembros.size(); ++m) {
+        const MiembroJson& x = miembros[m];
+        os << (unaLinea ? "" : "  ") << JsonString(x.clave) << ": ";
+        if (!x.arreglo) {
+            os << x.valor;
+        } else if (unaLinea) {
+            os << "[";
+            for (size_t i = 0; i < x.items.size(); ++i) os << (i == 0 ? "" : ", ") << x.items[i];
+            os << "]";
+        } else {
+            os << "[";
+            for (size_t i = 0; i < x.items.size(); ++i) {
+                os << (i == 0 ? "\n    " : ",\n    ") << x.items[i];
+            }
+            os << (x.items.empty() ? "]" : "\n  ]");
+        }
+        const bool ultimo = m + 1 == miembros.size();
+        os << (unaLinea ? (ultimo ? "" : ", ") : (ultimo ? "\n" : ",\n"));
+    }
+    os << "}\n";
+    return os.str();
+}
+
+std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& nombre,
+                                       const NatalRecord* rec, EphemerisSource source) {
+    std::vector<std::string> points, cusps;
+    for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
+        points.push_back(PointJson(t.Puntos[i - 1] + 1, t.PlanetaNatal[i]));
+    }
+    for (int i = 0; i <= 12; ++i) cusps.push_back(CuspJson(t.CuspideNatal[i]));
+    return {
+        Valor("name", JsonString(TrimBlanks(nombre))),
+        Valor("place", JsonString(rec ? TrimBlanks(rec->Place) : std::string())),
+        Valor("jd", JsonNumber(t.NatalJD)),
+        Valor("armc", JsonNumber(t.NatalARMC)),
+        Valor("obliquity", JsonNumber(t.Obliquity)),
+        Valor("houseSystem", JsonString(std::string(1, LetraResultado(t.Casas)))),
+        Valor("ephemeris", JsonString(source == EphemerisSource::Files ? "files" : "analytic")),
+        Arreglo("points", std::move(points)),
+        Arreglo("cusps", std::move(cusps)),
+        Arreglo("aspects", AspectsJson(t)),
+        Valor("zoneSource", rec ? ZoneSourceJson(*rec) : "null"),
+    };
+}
+
+}  // namespace natalis

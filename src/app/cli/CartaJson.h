@@ -1,0 +1,30 @@
+// A chart as a JSON object: the members of --json, written over several lines as --json has
+// always printed them, or on one line for the commands that print JSON Lines.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/model/NatalRecord.h"
+#include "astro/Ephemeris.h"
+#include "chart/NatalTables.h"
+
+namespace natalis {
+
+// One member of an object: a value already written as JSON, or an array of items.
+struct MiembroJson {
+    std::string clave;
+    std::string valor;               // when not an array
+    std::vector<std::string> items;  // when an array
+    bool arreglo = false;
+};
+
+// The object: over lines ("{", each member on its own line indented by two blanks, array items
+// by four, "}") or on one line with ", " and ": " between the parts. Ends with a line break.
+std::string ObjetoJson(const std::vector<MiembroJson>& miembros, bool unaLinea);
+
+// The members of a chart: name, place, jd, armc, obliquity, houseSystem, ephemeris, points,
+// cusps, aspects, zoneSource (null when the chart has no record).
+std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& nombre,
+                                       const NatalRecord* rec, EphemerisSource source);
+
+}  // namespace natalis
