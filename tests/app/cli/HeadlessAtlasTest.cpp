@@ -220,14 +220,21 @@ TEST(HusoCommand, MissingOrRepeatedOptionsGiveTheUsage) {
     for (const Args& args : {Args{"--huso"}, Args{"--huso", "Europe/Madrid", "--fecha", "1 1 2000"},
                              Args{"--huso", "Europe/Madrid", "--hora", "12 00"},
                              Args{"--huso", "--fecha", "1 1 2000", "--hora", "12 00"},
-                             Args{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora",
-                                  "12 00", "--fecha", "2 2 2000"},
                              Args{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora"}}) {
         const Outcome o = Invoke(natalis::HeadlessHuso, args);
         EXPECT_EQ(o.code, 2);
         EXPECT_EQ(o.out, "");
         EXPECT_EQ(o.err, UsageText());
     }
+}
+
+TEST(HusoCommand, ARepeatedOptionIsNamed) {
+    const Outcome o =
+        Invoke(natalis::HeadlessHuso, {"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora",
+                                       "12 00", "--fecha", "2 2 2000"});
+    EXPECT_EQ(o.code, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "La opción --fecha está repetida.\n" + std::string(UsageText()));
 }
 
 }  // namespace
