@@ -1,7 +1,9 @@
 #include "app/session/ChartSession.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "app/model/ChartFormats.h"
 #include "astro/Planets.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
@@ -10,13 +12,14 @@
 #include "chart/ErrorCalculoNatal.h"
 #include "chart/ListadoNatal.h"
 #include "chart/Rings.h"
+#include "predictive/HoraSolar.h"
 #include "predictive/ListarProgresion.h"
 #include "predictive/PuntosMoviles.h"
 
 namespace natalis {
 
 ChartReadResult ChartSession::Load(const std::string& folder, const std::string& fileName) {
-    ChartReadResult read = ReadChartFile(folder, fileName, DatosNatales);
+    ChartReadResult read = ReadChartAnyFormat(folder, fileName, DatosNatales);
     if (!read.ok) return read;
     flags.ChartLoaded = true;
     flags.NewChart = false;
@@ -28,6 +31,8 @@ ChartReadResult ChartSession::Load(const std::string& folder, const std::string&
 void ChartSession::Accept() {
     pred.HoraTexto.clear();
     Lista.clear();
+    anillos_.clear();
+    lineasNatales_ = 0;
 }
 
 std::optional<std::string> ChartSession::CalcularNatal() {
@@ -35,6 +40,8 @@ std::optional<std::string> ChartSession::CalcularNatal() {
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
     Lista = ListarAspectos(tables.natal);
+    lineasNatales_ = Lista.size();
+    anillos_ = {TipoAnillo::Natal};
     JdTransito.reset();
     return std::nullopt;
 }
@@ -54,6 +61,8 @@ void ChartSession::SoloNatal(Surface* s) {
     JdTransito.reset();
     if (s) DibujarNatal(*s);
     Lista = ListarAspectos(tables.natal);
+    lineasNatales_ = Lista.size();
+    anillos_ = {TipoAnillo::Natal};
 }
 
 ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
@@ -67,6 +76,9 @@ ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
         DibujarProgresion(*s, wheel, pred.prog);
     }
     Lista = ListarProgresion(pred.Tecnica, pred.Arco, pred, tables.natal);
+    lineasNatales_ = 0;
+    if (natal == Natal::Redibujar) anillos_ = {TipoAnillo::Natal};
+    anillos_.push_back(TipoAnillo::Progresion);
     return r;
 }
 
@@ -75,6 +87,22 @@ ProgresionResultado ChartSession::ProgresarHasta(const std::string& fecha, Surfa
     pred.FechaProgTexto = fecha;
     ProgresionResultado r = Progresar(s);
     if (r.estado == ProgresionEstado::FechaRechazada) pred.FechaProgTexto = anterior;
+    return r;
+}
+
+ProgresionResultado ChartSession::ProgresarHoraSolar(Surface* s) {
+    if (HoraSolarElegida < 1 || HoraSolarElegida > 4) {
+        ProgresionResultado r;
+        r.estado = ProgresionEstado::FechaRechazada;
+        r.mensaje = kMensajeElegirHora;
+        r.titulo = kTituloHoraSolar;
+        return r;
+    }
+    const std::string caption = CaptionsHoraSolar(DatosNatales)[HoraSolarElegida];
+    pred.Tecnica = TipoTecnica::Primaria;
+    pred.HoraSolar = HoraSolarPedida{HoraSolarElegida, FechaDeHoraSolar(DatosNatales, caption)};
+    ProgresionResultado r = Progresar(s);
+    pred.HoraSolar.reset();
     return r;
 }
 
@@ -109,11 +137,26 @@ TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std
     if (pred.HayProgresion) res.progresion = Progresar(s, Natal::YaDibujada);
     tables.Planet = transito;
     JdTransito = jd;
+    AnillosConTransito(TipoAnillo::Transito, res.progresion);
     if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
     res.primeraLinea = lineaTransito_ = Lista.size();
     const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
+}
+
+void ChartSession::AnillosConTransito(TipoAnillo tipo, const ProgresionResultado& progresion) {
+    anillos_ = {TipoAnillo::Natal};
+    if (pred.HayProgresion && progresion.estado == ProgresionEstado::Calculada) {
+        anillos_.push_back(TipoAnillo::Progresion);
+    }
+    anillos_.push_back(tipo);
+}
+
+std::vector<std::string> ChartSession::ListaPredictiva() const {
+    if (anillos_.size() < 2) return {};
+    const size_t desde = std::min(lineasNatales_, Lista.size());
+    return std::vector<std::string>(Lista.begin() + static_cast<long>(desde), Lista.end());
 }
 
 std::vector<std::string> ChartSession::ListadoNatalLineas() const {
@@ -128,11 +171,13 @@ std::string ChartSession::CasasCaption() const {
     return CaptionCasas(HouseSystem, flags.ChartLoaded ? tables.natal.HouseSystemUsed : 'P');
 }
 
-std::vector<AspectoPeriodo> ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {
+const std::vector<AspectoPeriodo>& ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {
     // The universal time of birth summed in single precision, as the progression engine does.
     const float horaUT = DatosNatales.NatalHour + DatosNatales.ZoneHours;
     std::vector<PuntoMovil> moviles = PuntosMoviles(p.tecnica, tables.natal, horaUT, eph_);
-    return BuscarAspectosPeriodo(moviles, tables.natal, p.jdDesde, p.jdHasta, p.orbeDeg);
+    Periodo.hits = BuscarAspectosPeriodo(moviles, tables.natal, p.jdDesde, p.jdHasta, p.orbeDeg);
+    Periodo.tecnica = p.tecnica;
+    return Periodo.hits;
 }
 
 }  // namespace natalis

@@ -27,6 +27,31 @@ TransitoResultado ChartSession::TransitarJD(Surface* s, double jdUT, Natal natal
     return MostrarTransito(s, jdUT, Texto(FechaEnZona(jdUT, zona)), HoraEnZona(jdUT, zona), natal);
 }
 
+PasoSesion ChartSession::MostrarAspectoPeriodo(Surface* s, const AspectoPeriodo& hit) {
+    PasoSesion r;
+    if (Periodo.tecnica == TecnicaPeriodo::Transitos) {
+        r.movio = PasoMovio::Transito;
+        r.transito = TransitarJD(s, hit.jdExacto);
+        return r;
+    }
+    r.movio = PasoMovio::Progresion;
+    const std::string anterior = pred.FechaProgTexto;
+    const TipoTecnica tecnicaAnterior = pred.Tecnica;
+    // The period's progressing techniques draw as the progression engine's of that name.
+    pred.Tecnica = Periodo.tecnica == TecnicaPeriodo::Secundaria ? TipoTecnica::Secundaria
+                                                                 : TipoTecnica::ArcoSolar;
+    pred.FechaProgTexto = Texto(FechaEnZona(hit.jdExacto, DatosNatales.ZoneHours));
+    // The period search directs forward.
+    pred.Directa = true;
+    pred.Conversa = false;
+    r.progresion = Progresar(s);
+    if (r.progresion.estado != ProgresionEstado::Calculada) {
+        pred.FechaProgTexto = anterior;
+        pred.Tecnica = tecnicaAnterior;
+    }
+    return r;
+}
+
 PasoSesion ChartSession::Desplazar(Surface* s, UnidadPaso unidad, int cuantos) {
     PasoSesion paso;
     if (JdTransito) {
