@@ -18,6 +18,23 @@
 
 namespace natalis {
 
+namespace {
+
+// The chart a natal computation left in t, computed from rec in the house system casas.
+Carta CartaDeTablas(const NatalRecord& rec, SistemaCasas casas, const ChartTables& t) {
+    Carta c;
+    c.nacimiento = rec;
+    c.opciones.casas = casas;
+    c.opciones.zodiaco = t.natal.zodiaco;
+    c.opciones.puntos = t.natal.Puntos;
+    c.natal = t.natal;
+    c.Planet = t.Planet;
+    c.Cusp = t.Cusp;
+    return c;
+}
+
+}  // namespace
+
 ChartReadResult ChartSession::Load(const std::string& folder, const std::string& fileName) {
     ChartReadResult read = ReadChartAnyFormat(folder, fileName, DatosNatales);
     if (!read.ok) return read;
@@ -39,6 +56,12 @@ std::optional<std::string> ChartSession::CalcularNatal() {
     natalis::CalcularNatal(DatosNatales, HouseSystem, eph_, tables);
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
+    Carta natal = CartaDeTablas(DatosNatales, HouseSystem, tables);
+    if (cartas_.empty()) {
+        cartas_.push_back(std::move(natal));
+    } else {
+        cartas_.front() = std::move(natal);
+    }
     Lista = ListarAspectos(tables.natal);
     lineasNatales_ = Lista.size();
     anillos_ = {TipoAnillo::Natal};
@@ -88,6 +111,17 @@ ProgresionResultado ChartSession::ProgresarHasta(const std::string& fecha, Surfa
     ProgresionResultado r = Progresar(s);
     if (r.estado == ProgresionEstado::FechaRechazada) pred.FechaProgTexto = anterior;
     return r;
+}
+
+std::optional<std::string> ChartSession::AgregarCarta(const NatalRecord& rec) {
+    ChartTables t;
+    t.natal.zodiaco = tables.natal.zodiaco;
+    t.natal.Puntos = tables.natal.Puntos;
+    natalis::CalcularNatal(rec, HouseSystem, eph_, t);
+    if (auto error = ErrorCalculoNatal(t)) return error;
+    DistribuirGlifos(t.natal.PlanetaNatal);
+    cartas_.push_back(CartaDeTablas(rec, HouseSystem, t));
+    return std::nullopt;
 }
 
 ProgresionResultado ChartSession::ProgresarHoraSolar(Surface* s) {

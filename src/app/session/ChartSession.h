@@ -17,6 +17,7 @@
 #include "app/model/NatalRecord.h"
 #include "astro/Ephemeris.h"
 #include "astro/SistemaCasas.h"
+#include "chart/Carta.h"
 #include "chart/NatalTables.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
@@ -82,6 +83,15 @@ class ChartSession {
     // The solar-time dialog's choice: 1..4 (sunrise, noon, sunset, midnight), 0 for none.
     int HoraSolarElegida = 0;
     PeriodoBuscado Periodo;
+
+    // The charts held: the first is the chart of the last natal computation (as the tables
+    // hold it then), the others were added beside it, a second person's for instance; empty
+    // while none was computed. A natal computation replaces the first and keeps the others.
+    const std::vector<Carta>& Cartas() const { return cartas_; }
+    // Computes rec in the session's house system and adds it after the charts held, leaving
+    // the first chart, the tables, Lista and the rings as they were. The ephemeris's error
+    // message when it gave no position (nothing is added).
+    std::optional<std::string> AgregarCarta(const NatalRecord& rec);
 
     // The rings on display, the natal one first; empty while no chart has been computed.
     const std::vector<TipoAnillo>& Anillos() const { return anillos_; }
@@ -192,6 +202,7 @@ class ChartSession {
 
     Ephemeris& eph_;
     size_t lineaTransito_ = 0;  // index in Lista of the heading of the transit on display
+    std::vector<Carta> cartas_;
     std::vector<TipoAnillo> anillos_;
     size_t lineasNatales_ = 0;  // how many lines at the head of Lista are the natal aspects
 };

@@ -4,6 +4,7 @@
 #include "app/session/ChartSession.h"
 #include "astro/DateTimeParse.h"
 #include "astro/InstanteCivil.h"
+#include "predictive/Tecnicas.h"
 
 namespace natalis {
 
@@ -37,9 +38,8 @@ PasoSesion ChartSession::MostrarAspectoPeriodo(Surface* s, const AspectoPeriodo&
     r.movio = PasoMovio::Progresion;
     const std::string anterior = pred.FechaProgTexto;
     const TipoTecnica tecnicaAnterior = pred.Tecnica;
-    // The period's progressing techniques draw as the progression engine's of that name.
-    pred.Tecnica = Periodo.tecnica == TecnicaPeriodo::Secundaria ? TipoTecnica::Secundaria
-                                                                 : TipoTecnica::ArcoSolar;
+    // A progressing technique of the period draws as its row of the progression engine.
+    pred.Tecnica = FilaTecnicaPeriodo(Periodo.tecnica).progresion.value_or(TipoTecnica::ArcoSolar);
     pred.FechaProgTexto = Texto(FechaEnZona(hit.jdExacto, DatosNatales.ZoneHours));
     // The period search directs forward.
     pred.Directa = true;

@@ -115,7 +115,7 @@ ConsultaPeriodo FrmPeriodo::Consulta() const {
     c.orbe = txtOrbe_->text().toStdString();
     // The technique by its place in the combo box, named as the search reads it.
     const int i = std::max(0, cboTecnica_->currentIndex());
-    c.tecnica = NombreTecnicaPeriodo(kTecnicasPeriodo[static_cast<size_t>(i)]);
+    c.tecnica = NombreTecnicaPeriodo(kTecnicasPeriodo[static_cast<size_t>(i)].id);
     return c;
 }
 
