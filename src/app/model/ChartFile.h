@@ -56,6 +56,19 @@ ChartReadResult ReadChartFile(const std::string& folder, const std::string& file
 // The same over an open stream of the file's bytes.
 ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, NatalRecord& rec);
 
+// A reader of one chart file format over an open stream (ReadChartStream for ".dat").
+using ChartStreamReader = ChartReadResult (*)(std::istream& in, const std::string& fileName,
+                                              NatalRecord& rec);
+
+// Reads folder/fileName with read, after refusing as ReadChartFile does a missing file, a
+// folder or anything but a regular file.
+ChartReadResult ReadChartFileWith(const std::string& folder, const std::string& fileName,
+                                  NatalRecord& rec, ChartStreamReader read);
+
+// A refused file: the error box's text and title for fileName, the line at fault (0 for
+// none) and the reason.
+ChartReadResult ChartReadRefused(const std::string& fileName, int line, const std::string& reason);
+
 // ---- Writing -------------------------------------------------------------------------
 
 // The complete text of a new chart file (UTF-8, CR LF line ends): the header, the data

@@ -327,7 +327,9 @@ void ReadZoneSource(std::streambuf& in, NatalRecord& r) {
     r.ZoneHours = static_cast<float>(-source->offsetSeconds / 3600.0);
 }
 
-ChartReadResult Refused(const std::string& fileName, int line, const std::string& reason) {
+}  // namespace
+
+ChartReadResult ChartReadRefused(const std::string& fileName, int line, const std::string& reason) {
     ChartReadResult r;
     r.message = ChartReadErrorMessage(fileName);
     r.title = kChartReadErrorTitle;
@@ -336,11 +338,10 @@ ChartReadResult Refused(const std::string& fileName, int line, const std::string
     return r;
 }
 
-}  // namespace
-
 ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, NatalRecord& rec) {
     std::streambuf* buffer = in.rdbuf();
-    if (!in || buffer == nullptr) return Refused(fileName, 0, "no se pudo abrir el archivo");
+    if (!in || buffer == nullptr)
+        return ChartReadRefused(fileName, 0, "no se pudo abrir el archivo");
 
     NatalRecord r = rec;
     int lineOf[10] = {};  // the file line that last set each field
@@ -351,16 +352,18 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
         try {
             got = NextLine(*buffer, line);
         } catch (const std::exception&) {  // a read error of the file buffer
-            return Refused(fileName, 0, "no se pudo leer el archivo");
+            return ChartReadRefused(fileName, 0, "no se pudo leer el archivo");
         }
         if (got == LineRead::End) break;
         if (got == LineRead::TooLong) {
-            return Refused(fileName, lineNumber,
-                           "tiene más de " + std::to_string(kMaxChartLineBytes) + " caracteres");
+            return ChartReadRefused(
+                fileName, lineNumber,
+                "tiene más de " + std::to_string(kMaxChartLineBytes) + " caracteres");
         }
         if (HasControlBytes(line)) {
-            return Refused(fileName, lineNumber,
-                           "tiene caracteres de control, que un archivo de texto no lleva");
+            return ChartReadRefused(
+                fileName, lineNumber,
+                "tiene caracteres de control, que un archivo de texto no lleva");
         }
         if (ValLeading(line) == 0) continue;
         const std::string t = TrimBlanks(line);
@@ -370,15 +373,16 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
         const int field = static_cast<int>(number);
         lineOf[field] = lineNumber;
         const FieldRead read = ReadField(field, t, r, why);
-        if (read == FieldRead::Error) return Refused(fileName, lineNumber, why);
+        if (read == FieldRead::Error) return ChartReadRefused(fileName, lineNumber, why);
         if (read == FieldRead::Stop) {
             ReadZoneSource(*buffer, r);
             break;
         }
     }
     if (!anyField)
-        return Refused(fileName, 0, "no tiene ningún renglón de datos natales (1: a 9:)");
-    if (auto fault = RangeFault(r, lineOf)) return Refused(fileName, fault->line, fault->reason);
+        return ChartReadRefused(fileName, 0, "no tiene ningún renglón de datos natales (1: a 9:)");
+    if (auto fault = RangeFault(r, lineOf))
+        return ChartReadRefused(fileName, fault->line, fault->reason);
     rec = std::move(r);
     ChartReadResult read;
     read.ok = true;
@@ -387,16 +391,21 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
 
 ChartReadResult ReadChartFile(const std::string& folder, const std::string& fileName,
                               NatalRecord& rec) {
+    return ReadChartFileWith(folder, fileName, rec, ReadChartStream);
+}
+
+ChartReadResult ReadChartFileWith(const std::string& folder, const std::string& fileName,
+                                  NatalRecord& rec, ChartStreamReader read) {
     const std::string path = JoinPath(folder, fileName);
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
-        return Refused(fileName, 0,
-                       errno == ENOENT ? "el archivo no existe" : "no se pudo abrir el archivo");
+        return ChartReadRefused(
+            fileName, 0, errno == ENOENT ? "el archivo no existe" : "no se pudo abrir el archivo");
     }
-    if (S_ISDIR(st.st_mode)) return Refused(fileName, 0, "es una carpeta, no un archivo");
-    if (!S_ISREG(st.st_mode)) return Refused(fileName, 0, "no es un archivo común");
+    if (S_ISDIR(st.st_mode)) return ChartReadRefused(fileName, 0, "es una carpeta, no un archivo");
+    if (!S_ISREG(st.st_mode)) return ChartReadRefused(fileName, 0, "no es un archivo común");
     std::ifstream in(path, std::ios::binary);
-    return ReadChartStream(in, fileName, rec);
+    return read(in, fileName, rec);
 }
 
 }  // namespace natalis

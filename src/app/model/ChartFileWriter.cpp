@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/model/ChartFile.h"
+#include "app/model/ChartFormats.h"
 #include "app/model/Cp1252.h"
 #include "app/model/ZoneSourceLine.h"
 #include "astro/NumberText.h"
@@ -173,11 +174,11 @@ std::optional<std::string> ChartRecordProblem(const NatalRecord& r) {
 }
 
 std::string ChartFileNameFor(const std::string& typedName) {
-    return TrimBlanks(typedName) + ".dat";
+    return TrimBlanks(typedName) + NativeChartFormat().extension;
 }
 
 std::optional<std::string> ChartFileNameProblem(const std::string& fileName) {
-    const std::string extension = ".dat";
+    const std::string extension = NativeChartFormat().extension;
     const bool hasExtension =
         fileName.size() >= extension.size() &&
         fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;

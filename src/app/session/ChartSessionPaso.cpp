@@ -4,6 +4,7 @@
 #include "app/session/ChartSession.h"
 #include "astro/DateTimeParse.h"
 #include "astro/InstanteCivil.h"
+#include "predictive/Tecnicas.h"
 
 namespace natalis {
 
@@ -25,6 +26,30 @@ std::optional<FechaCivil> FechaProgresion(std::string texto) {
 TransitoResultado ChartSession::TransitarJD(Surface* s, double jdUT, Natal natal) {
     const double zona = DatosNatales.ZoneHours;
     return MostrarTransito(s, jdUT, Texto(FechaEnZona(jdUT, zona)), HoraEnZona(jdUT, zona), natal);
+}
+
+PasoSesion ChartSession::MostrarAspectoPeriodo(Surface* s, const AspectoPeriodo& hit) {
+    PasoSesion r;
+    if (Periodo.tecnica == TecnicaPeriodo::Transitos) {
+        r.movio = PasoMovio::Transito;
+        r.transito = TransitarJD(s, hit.jdExacto);
+        return r;
+    }
+    r.movio = PasoMovio::Progresion;
+    const std::string anterior = pred.FechaProgTexto;
+    const TipoTecnica tecnicaAnterior = pred.Tecnica;
+    // A progressing technique of the period draws as its row of the progression engine.
+    pred.Tecnica = FilaTecnicaPeriodo(Periodo.tecnica).progresion.value_or(TipoTecnica::ArcoSolar);
+    pred.FechaProgTexto = Texto(FechaEnZona(hit.jdExacto, DatosNatales.ZoneHours));
+    // The period search directs forward.
+    pred.Directa = true;
+    pred.Conversa = false;
+    r.progresion = Progresar(s);
+    if (r.progresion.estado != ProgresionEstado::Calculada) {
+        pred.FechaProgTexto = anterior;
+        pred.Tecnica = tecnicaAnterior;
+    }
+    return r;
 }
 
 PasoSesion ChartSession::Desplazar(Surface* s, UnidadPaso unidad, int cuantos) {

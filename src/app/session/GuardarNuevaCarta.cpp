@@ -2,6 +2,7 @@
 
 #include "app/model/AvisoGuardado.h"
 #include "app/model/ChartFile.h"
+#include "app/model/ChartFormats.h"
 
 namespace natalis {
 
@@ -37,7 +38,7 @@ std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec,
             options.replaceExisting = true;
         }
 
-        const std::string text = ChartFileText(rec, withNotes ? notesText : nullptr);
+        const std::string text = NativeChartFormat().write(rec, withNotes ? notesText : nullptr);
         WriteResult result = WriteNewChartFile(flags.ProgramFolder, fileName, text, options);
         if (result.status == WriteStatus::Unstorable) {
             const MsgAnswer go =

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/model/ChartFormats.h"
 #include "app/model/FiltroCartas.h"
 #include "app/model/SafeFileWrite.h"
 
@@ -42,7 +43,9 @@ void ChartListModel::SetFolder(const std::string& folder) {
     prefetched_ = 0;
     // Listed unsorted and sorted here on case-folded names: the folder's own sort compares
     // locale-aware, which costs several times as much with thousands of files.
-    QDirIterator it(Q(folder), {"*.dat"}, QDir::Files);
+    QStringList patterns;
+    for (const ChartFormat& f : ChartFormats()) patterns << "*" + QString::fromUtf8(f.extension);
+    QDirIterator it(Q(folder), patterns, QDir::Files);
     while (it.hasNext()) {
         it.next();
         rows_.push_back(MakeRow(it.fileName()));

@@ -33,7 +33,8 @@ class ChartListModel : public QAbstractTableModel {
 
     explicit ChartListModel(QObject* parent = nullptr);
 
-    // Lists the "*.dat" files of folder, in file-name order without regard to case.
+    // Lists the chart files (of every format ChartFormats knows) of folder, in file-name order
+    // without regard to case.
     void SetFolder(const std::string& folder);
     // A file written or removed by the program, put in or taken out of its place.
     void AddFile(const QString& fileName);

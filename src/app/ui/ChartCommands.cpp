@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/session/ChartSession.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"
+#include "app/session/ChartSession.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
@@ -113,10 +113,9 @@ void ChartCommands::mnuNuevaCarta_Click() {
 
     // The new chart starts without the progression and solar-time state of the last one,
     // and the hidden date dialog no longer serves a birth time or a transit.
-    if (w_.Hooks().resetPredictive) w_.Hooks().resetPredictive();
+    w_.ReiniciarPredictivo();
     if (w_.frmListaNat()) w_.frmListaNat()->hide();
-    st_.pred.HoraSolarElegida = 0;
-    st_.pred.AvisoOff = false;
+    st_.HoraSolarElegida = 0;
     st_.pred.FechaProgTexto.clear();
     MostrarFicha();
 }

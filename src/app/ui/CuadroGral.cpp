@@ -194,6 +194,7 @@ CuadroGral::~CuadroGral() {
     delete export_;
     delete commands_;
     delete predictivo_;
+    predictivo_ = nullptr;
     delete view_;
 }
 
@@ -398,7 +399,7 @@ void CuadroGral::GraficarNatal() {
         casasCambiadas_ = false;
     }
     if (frmListaNat_) frmListaNat_->hide();
-    if (hooks_.hideSolarFrame) hooks_.hideSolarFrame();
+    if (predictivo_) predictivo_->OcultarHoraSolar();
 
     session_.DibujarNatal(surface_);
     view_->Redraw();
@@ -475,6 +476,17 @@ QAction* CuadroGral::mnuProg(int index) const {
 }
 QAction* CuadroGral::mnuTransito(int index) const {
     return index >= 50 && index <= 52 ? indexed_.at(index) : nullptr;
+}
+
+QAction* CuadroGral::ComandoIndice(int indice) const {
+    const auto it = indexed_.find(indice);
+    return it == indexed_.end() ? nullptr : it->second;
+}
+
+void CuadroGral::Redibujar() { view_->Redraw(); }
+
+void CuadroGral::ReiniciarPredictivo() {
+    if (predictivo_) predictivo_->Reiniciar();
 }
 
 QMenu* CuadroGral::Menu(const QString& titleName) const {

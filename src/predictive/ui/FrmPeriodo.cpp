@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace natalis {
 
@@ -112,7 +113,9 @@ ConsultaPeriodo FrmPeriodo::Consulta() const {
     c.desde = txtDesde_->text().toStdString();
     c.hasta = txtHasta_->text().toStdString();
     c.orbe = txtOrbe_->text().toStdString();
-    c.tecnica = cboTecnica_->currentText().toStdString();
+    // The technique by its place in the combo box, named as the search reads it.
+    const int i = std::max(0, cboTecnica_->currentIndex());
+    c.tecnica = NombreTecnicaPeriodo(kTecnicasPeriodo[static_cast<size_t>(i)].id);
     return c;
 }
 

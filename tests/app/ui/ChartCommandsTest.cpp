@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
+#include "predictive/ui/ControlPredictivo.h"
 #include "tests/app/FakeClock.h"
 #include "tests/app/FileSizeLimit.h"
 #include "tests/app/TempFolder.h"
@@ -218,16 +220,19 @@ TEST_F(Library, SavingUnderAnExistingNameAsksToReplaceOrRename) {
 TEST_F(Library, NuevaCartaResetsTheProgressionStateAndEmptiesAnOpenForm) {
     Load("Ana.dat");
     State().pred.FechaProgTexto = "1 1 2000";
-    State().pred.AvisoOff = true;
-    State().pred.HoraSolarElegida = 2;
+    auto* predictivo = window->findChild<ControlPredictivo*>("ControlPredictivo");
+    ASSERT_NE(predictivo, nullptr);
+    predictivo->Check1()->click();  // "No repetir el aviso en esta carta."
+    ASSERT_TRUE(predictivo->AvisoOff());
+    State().HoraSolarElegida = 2;
     Action("FichaNatal")->trigger();
     EXPECT_EQ(commands->Ficha()->Caja(EntryField::TextHShs)->text(), "09");
     Action("mnuNuevaCarta")->trigger();
     EXPECT_EQ(commands->Ficha()->Caja(EntryField::TextHShs)->text(), "");
     EXPECT_EQ(commands->Ficha()->Caja(EntryField::TextNombre)->text(), "");
     EXPECT_EQ(State().pred.FechaProgTexto, "");
-    EXPECT_FALSE(State().pred.AvisoOff);
-    EXPECT_EQ(State().pred.HoraSolarElegida, 0);
+    EXPECT_FALSE(predictivo->AvisoOff());
+    EXPECT_EQ(State().HoraSolarElegida, 0);
     EXPECT_FALSE(window->fInputMain()->isVisible());
 }
 

@@ -99,7 +99,7 @@ TEST_F(Keyboard, AltAndALetterOpensEveryMenuBarEntry) {
                 if (other) other->close();
                 Activate(window.get());
             }
-            window->Hooks().resetPredictive();
+            window->ReiniciarPredictivo();
         }
     }
     EXPECT_EQ(letters.size(), 10u);
