@@ -65,9 +65,17 @@ void FrmListaNat::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void FrmListaNat::ShowListing() {
+void FrmListaNat::mousePressEvent(QMouseEvent* event) {
+    closesOnFocusLoss_ = true;  // the user took the window: it behaves as if opened by its command
+    QWidget::mousePressEvent(event);
+}
+
+void FrmListaNat::ShowListing(bool takeFocus) {
+    closesOnFocusLoss_ = takeFocus;
+    setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
     show();
     raise();
+    if (!takeFocus) return;
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }
@@ -88,7 +96,9 @@ void FrmListaNat::paintEvent(QPaintEvent*) {
 
 void FrmListaNat::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() &&
+        closesOnFocusLoss_)
+        close();
 }
 
 void FrmListaNat::closeEvent(QCloseEvent* event) {

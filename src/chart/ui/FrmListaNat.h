@@ -23,8 +23,9 @@ class FrmListaNat : public QWidget {
     // at tab column 5.
     void SetLines(const std::vector<std::string>& lines);
     const QStringList& Lines() const { return lines_; }
-    // Shows the window and gives it the focus; where it stands is its owner's choice.
-    void ShowListing();
+    // Shows the window and gives it the focus, or (takeFocus false) leaves the focus where it
+    // is; where it stands is its owner's choice.
+    void ShowListing(bool takeFocus = true);
     QSize sizeHint() const override;
 
   signals:
@@ -33,12 +34,16 @@ class FrmListaNat : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QStringList lines_;
+    // Losing the focus closes the window: when it was shown with the focus, or after a click
+    // in it when it was shown without (the platform may still activate it on showing it).
+    bool closesOnFocusLoss_ = true;
 };
 
 }  // namespace natalis

@@ -92,6 +92,9 @@ void LugarAtlas::Buscar(const QString& text) {
     for (const Place& p : found_) shown_ << Q(TextoDeLugar(p));
     model_->setStringList(shown_);
     if (!shown_.isEmpty()) completer_->complete();
+    // Remembered for the form's check: a place not found is named when the coordinates are
+    // still to type.
+    huso_.lugarNoEncontrado = atlas_ && found_.empty() && !text.trimmed().isEmpty();
 }
 
 void LugarAtlas::ElegirFila(int row) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/model/HusoEnFecha.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/InstanteCivil.h"
 #include "chart/ui/ChartView.h"
@@ -115,9 +116,7 @@ void ControlPeriodo::mnuPeriodo_Click() {
         connect(frm_, &FrmPeriodo::elegido, this,
                 [this](const AspectoPeriodo& a) { Elegir(a, frm_->Tecnica()); });
     }
-    frm_->show();
-    frm_->raise();
-    frm_->activateWindow();
+    frm_->MostrarSobre(w_);
 }
 
 void ControlPeriodo::Buscar() {
@@ -140,7 +139,8 @@ void ControlPeriodo::Elegir(const AspectoPeriodo& hit, TecnicaPeriodo tecnica) {
     const std::string anterior = p.FechaProgTexto;
     const TipoTecnica tecnicaAnterior = p.Tecnica;
     p.Tecnica = TecnicaDeProgresion(tecnica);
-    p.FechaProgTexto = Texto(FechaEnZona(hit.jdExacto, st_.DatosNatales.ZoneHours));
+    p.FechaProgTexto =
+        Texto(FechaEnZona(hit.jdExacto, HusoDeInstante(st_.DatosNatales, hit.jdExacto).zoneHours));
     // The period search directs forward.
     p.Directa = true;
     p.Conversa = false;

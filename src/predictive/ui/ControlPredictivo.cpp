@@ -14,8 +14,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/session/ChartSession.h"
 #include "app/model/Clock.h"
+#include "app/model/HusoEnFecha.h"
+#include "app/session/ChartSession.h"
 #include "app/ui/CuadroGral.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/DialogKeys.h"
@@ -284,7 +285,7 @@ void ControlPredictivo::btnOK_Click(int index) {
             w_.DialogsSeam().MsgBox(serr, MsgButtons::Ok, MsgIcon::Exclamation, "corregir hora");
             return;
         }
-        st_.DatosNatales.NatalHour = static_cast<float>(h);
+        CambiarHoraNatal(st_.DatosNatales, h);
         w_.fInputMain()->hide();
         w_.Action("mnuGuardarHora")->setVisible(true);
         modo_ = ModoFecha::Progresion;
