@@ -72,6 +72,7 @@ void FrmListaNat::mousePressEvent(QMouseEvent* event) {
 
 void FrmListaNat::ShowListing(bool takeFocus) {
     closesOnFocusLoss_ = takeFocus;
+    waitingForOwner_ = !takeFocus;
     setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
     show();
     raise();
@@ -96,9 +97,14 @@ void FrmListaNat::paintEvent(QPaintEvent*) {
 
 void FrmListaNat::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() &&
-        closesOnFocusLoss_)
+    if (event->type() != QEvent::ActivationChange || !isVisible()) return;
+    if (isActiveWindow()) {
+        if (!waitingForOwner_) closesOnFocusLoss_ = true;
+    } else if (closesOnFocusLoss_) {
         close();
+    } else {
+        waitingForOwner_ = false;  // the owner has the focus: the next activation is the user's
+    }
 }
 
 void FrmListaNat::closeEvent(QCloseEvent* event) {

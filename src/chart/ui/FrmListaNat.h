@@ -41,9 +41,11 @@ class FrmListaNat : public QWidget {
 
   private:
     QStringList lines_;
-    // Losing the focus closes the window: when it was shown with the focus, or after a click
-    // in it when it was shown without (the platform may still activate it on showing it).
+    // Losing the focus closes the window once the user had it: shown with the focus, or,
+    // shown without, clicked or activated after the owner had the focus back (a platform may
+    // activate a window it shows, and the owner then takes the focus back at once).
     bool closesOnFocusLoss_ = true;
+    bool waitingForOwner_ = false;
 };
 
 }  // namespace natalis

@@ -185,8 +185,8 @@ TEST_F(Browser, EnterInAFilteredListChoosesTheHighlightedMatch) {
         ASSERT_TRUE(browser.List()->SelectFile(r.loaded)) << r.loaded;
         QSignalSpy chosen(&browser, &ChartBrowser::chosen);
         QString atEnter;
-        connect(&browser, &ChartBrowser::chosen, &browser,
-                [&] { atEnter = browser.List()->CurrentFile(); });
+        QObject::connect(&browser, &ChartBrowser::chosen, &browser,
+                         [&] { atEnter = browser.List()->CurrentFile(); });
         browser.Filter()->setFocus();
         QTest::keyClicks(browser.Filter(), r.typed);
         const QModelIndex current = browser.List()->currentIndex();
@@ -196,7 +196,7 @@ TEST_F(Browser, EnterInAFilteredListChoosesTheHighlightedMatch) {
         QTest::keyClick(browser.Filter(), Qt::Key_Return);
         EXPECT_EQ(chosen.count(), 1) << r.typed;
         EXPECT_EQ(atEnter, r.chosen) << r.loaded << " " << r.typed;
-        disconnect(&browser, &ChartBrowser::chosen, &browser, nullptr);
+        QObject::disconnect(&browser, &ChartBrowser::chosen, &browser, nullptr);
     }
 }
 

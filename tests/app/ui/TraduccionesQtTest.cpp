@@ -34,7 +34,7 @@ TEST(TraduccionesQt, StandardButtonsAndDialogsSpeakSpanish) {
         for (const QLabel* l : chooser.findChildren<QLabel*>()) labels << Shown(l->text());
         EXPECT_FALSE(labels.contains("Look in:")) << labels.join("|").toStdString();
         EXPECT_FALSE(labels.contains("File name:")) << labels.join("|").toStdString();
-        EXPECT_TRUE(labels.contains("Buscar en:")) << labels.join("|").toStdString();
+        EXPECT_TRUE(labels.contains("Nombre de fichero:")) << labels.join("|").toStdString();
     }
     QCoreApplication::removeTranslator(translator);
     delete translator;

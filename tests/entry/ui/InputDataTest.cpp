@@ -303,6 +303,8 @@ TEST_F(EntryForm, EmptyingChoosesNoHemisphere) {
         EXPECT_FALSE(form->findChild<QRadioButton*>(name)->isChecked()) << name;
 }
 
+void Press(QWidget* w, int key);  // below
+
 // A new chart typed by keys after "NUEVA CARTA": the hemispheres must be chosen, and then
 // the chart takes the ones chosen, not the previous chart's.
 TEST_F(EntryForm, TypedCoordinatesNeedAHemisphereChosen) {
