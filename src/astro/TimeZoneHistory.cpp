@@ -79,19 +79,21 @@ class ZoneClock {
 // marked period's clock is behind the nearest standard one (looked for before it, then after
 // it): the Irish winter. A marked period with the standard clock's offset is summer time
 // (Moscow 1991, Vilnius 1989: summer time of the zone's new standard time). Without any
-// standard period near, the mark holds.
+// standard period near, the mark holds. The database's "-00" (a place without inhabitants
+// yet, before Iqaluit 1942 or Palmer 1965) is no standard time to compare with.
 bool IsSummerTime(const ZoneClock& clock, const Period& p) {
     if (!p.dst) return false;
     constexpr int kLook = 12;
+    const auto standard = [](const Period& q) { return !q.dst && q.abbrev != "-00"; };
     Period q = p;
     for (int k = 0; k < kLook && q.beginUt != LLONG_MIN; ++k) {
         q = clock.At(q.beginUt - 1);
-        if (!q.dst) return p.offsetSeconds >= q.offsetSeconds;
+        if (standard(q)) return p.offsetSeconds >= q.offsetSeconds;
     }
     q = p;
     for (int k = 0; k < kLook && q.endUt != LLONG_MAX; ++k) {
         q = clock.At(q.endUt);
-        if (!q.dst) return p.offsetSeconds >= q.offsetSeconds;
+        if (standard(q)) return p.offsetSeconds >= q.offsetSeconds;
     }
     return true;
 }
