@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/model/Atlas.h"
 #include "astro/NumberText.h"
 #include "astro/TextTrim.h"
 #include "entry/ZonaDeLugar.h"
@@ -97,13 +98,11 @@ const Completeness kCompleteness[] = {
 };
 
 // A place typed that the atlas did not find, with the coordinates or the zone still to type.
-std::optional<EntryFailure> LugarNoEncontrado(const FichaNatalTextos& f) {
+std::optional<EntryFailure> LugarSinCoordenadas(const FichaNatalTextos& f) {
     const std::string lugar = TrimBlanks(f.txtLugar);
     if (!f.huso.lugarNoEncontrado || lugar.empty()) return std::nullopt;
     if (!ZoneMissing(f) && !LatitudeMissing(f) && !LongitudeMissing(f)) return std::nullopt;
-    return EntryFailure{
-        "No se encontró «" + lugar + "» en el atlas: escriba su latitud, su longitud y su huso.",
-        "Corregir Lugar", EntryField::txtLugar};
+    return EntryFailure{LugarNoEncontrado(lugar), "Corregir Lugar", EntryField::txtLugar};
 }
 
 }  // namespace
@@ -116,7 +115,7 @@ std::optional<EntryFailure> RevisarDatos(const FichaNatalTextos& f) {
             continue;
         if (c.fails(f.*c.box)) return EntryFailure{c.message, c.title, c.field};
     }
-    if (auto failure = LugarNoEncontrado(f)) return failure;
+    if (auto failure = LugarSinCoordenadas(f)) return failure;
     for (const Completeness& c : kCompleteness)
         if (c.fails(f)) return EntryFailure{c.message, c.title, c.field};
     return RevisarHusoAtlas(f);

@@ -90,8 +90,12 @@ void ElegirLugar(FichaNatalTextos& f, const Place& p) {
     DegreesAndMinutes(p.longitudeDeg, 3, 180, f.TextLonGrad, f.TextLonMin);
     f.LongitudOeste = p.longitudeDeg < 0;
     f.LongitudElegida = true;
+    ElegirZona(f, p.zone);
+}
+
+void ElegirZona(FichaNatalTextos& f, const std::string& zone) {
     f.huso = HusoAtlas{};
-    f.huso.zona = p.zone;
+    f.huso.zona = zone;
     RecalcularHuso(f, true);
 }
 

@@ -1,6 +1,7 @@
 // The entry form's checks: order, exact texts, titles and the box that gets the focus.
 #include <gtest/gtest.h>
 
+#include "app/model/Atlas.h"
 #include "entry/RevisarDatos.h"
 #include "tests/entry/FichaEjemplo.h"
 
@@ -125,6 +126,9 @@ TEST(RevisarDatos, EmptyFormAfterNuevaCartaFailsOnTheDay) {
 // A chart is never drawn from a guess: empty degrees, an empty zone or a hemisphere not
 // chosen are refused after the form's own checks, in tab order.
 TEST(RevisarDatos, IncompleteCoordinatesOrZoneAreRefused) {
+    // The atlas's own message for a place it does not have.
+    const std::string villa = LugarNoEncontrado("Villa Inventada");
+    const char* kVillaNoEncontrada = villa.c_str();
     struct Row {
         const char* what;
         void (*change)(FichaNatalTextos& f);
@@ -177,18 +181,14 @@ TEST(RevisarDatos, IncompleteCoordinatesOrZoneAreRefused) {
              f.txtLugar = " Villa Inventada ";
              f.huso.lugarNoEncontrado = true;
          },
-         "No se encontró «Villa Inventada» en el atlas: escriba su latitud, su longitud y su "
-         "huso.",
-         "Corregir Lugar", EntryField::txtLugar},
+         kVillaNoEncontrada, "Corregir Lugar", EntryField::txtLugar},
         {"a place not found, only the longitude still to type",
          [](FichaNatalTextos& f) {
              f.TextLonGrad = "";
              f.txtLugar = "Villa Inventada";
              f.huso.lugarNoEncontrado = true;
          },
-         "No se encontró «Villa Inventada» en el atlas: escriba su latitud, su longitud y su "
-         "huso.",
-         "Corregir Lugar", EntryField::txtLugar},
+         kVillaNoEncontrada, "Corregir Lugar", EntryField::txtLugar},
         {"a place not found, everything typed by hand",
          [](FichaNatalTextos& f) {
              f.txtLugar = "Villa Inventada";
