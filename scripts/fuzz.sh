@@ -17,7 +17,8 @@ sources=(fuzz/ChartReaderFuzz.cpp src/app/model/ChartFileReader.cpp
          src/app/model/ChartFileWriter.cpp src/app/model/ChartFormats.cpp
          src/app/model/Cp1252.cpp
          src/app/model/SafeFileWrite.cpp src/app/model/ZoneSourceLine.cpp
-         src/astro/NumberText.cpp src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
+         src/astro/Calendar.cpp src/astro/DateTimeParse.cpp src/astro/NumberText.cpp
+         src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
 
 objects=() pids=()
 for s in "${sources[@]}"; do

@@ -11,6 +11,7 @@
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
 #include "app/model/ZoneSourceLine.h"
+#include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 
 namespace natalis {
@@ -236,6 +237,12 @@ bool ReadLongitude(const std::string& line, NatalRecord& r) {
 
 enum class FieldRead { Continue, Stop, Error };
 
+// The record's date as the date parser reads it: "d m y".
+std::string FechaDe(const NatalRecord& r) {
+    return std::to_string(r.NatalDay) + " " + std::to_string(r.NatalMonth) + " " +
+           std::to_string(r.NatalYear);
+}
+
 // One field line: t is the line trimmed of blanks, number its leading number (1 to 9). On
 // an error why says what is wrong with the line.
 FieldRead ReadField(int number, const std::string& t, NatalRecord& r, std::string& why) {
@@ -260,10 +267,7 @@ FieldRead ReadField(int number, const std::string& t, NatalRecord& r, std::strin
         case kMonth:
             return whole(r.MonthText, r.NatalMonth) ? FieldRead::Continue : FieldRead::Error;
         case kYear:
-            if (!whole(r.YearText, r.NatalYear)) return FieldRead::Error;
-            r.FechaNatalTexto = std::to_string(r.NatalDay) + " " + std::to_string(r.NatalMonth) +
-                                " " + std::to_string(r.NatalYear);
-            return FieldRead::Continue;
+            return whole(r.YearText, r.NatalYear) ? FieldRead::Continue : FieldRead::Error;
         case kTime:
             return layout(ReadTime(rest, r),
                           "la hora debe escribirse con dos cifras antes del punto, como en "
@@ -299,6 +303,18 @@ std::optional<ChartReadResult> RangeFault(const NatalRecord& r, const int (&line
         ChartReadResult fault;
         fault.line = line;
         fault.reason = line > 0 ? OutOfRange(c, v) : c.missing;
+        return fault;
+    }
+    // A day its month does not have would be read as a day of the next month: the date
+    // must pass the date parser that typed dates pass, and its message says why not.
+    std::string fecha = FechaDe(r), serr;
+    double d = 0, m = 0, a = 0;
+    stringFecha_a_dma(fecha, d, m, a, serr);
+    if (!serr.empty()) {
+        ChartReadResult fault;
+        fault.line = lineOf[kDay];
+        fault.reason = TrimBlanks(serr);
+        if (!fault.reason.empty() && fault.reason.back() == '.') fault.reason.pop_back();
         return fault;
     }
     const std::size_t maxName = kMaxChartLineBytes - 3;
@@ -383,6 +399,7 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
         return ChartReadRefused(fileName, 0, "no tiene ningún renglón de datos natales (1: a 9:)");
     if (auto fault = RangeFault(r, lineOf))
         return ChartReadRefused(fileName, fault->line, fault->reason);
+    r.FechaNatalTexto = FechaDe(r);  // once all three lines are read, in whatever order
     rec = std::move(r);
     ChartReadResult read;
     read.ok = true;

@@ -149,11 +149,13 @@ TransitoResultado ChartSession::Transitar(const Clock& clock, Surface* s, std::s
         res.instante = instante;
         return res;
     }
-    return MostrarTransito(s, instante.jd, fechaTrans, horaTrans, natal);
+    return MostrarTransito(s, instante.jd, fechaTrans, horaTrans, LineaHusoUsado(instante.huso),
+                           natal);
 }
 
 TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std::string& fecha,
-                                                const std::string& hora, Natal natal) {
+                                                const std::string& hora,
+                                                const std::string& lineaHuso, Natal natal) {
     TransitoResultado res;
     res.instante.jd = jd;
     PlanetTable transito = tables.Planet;
@@ -174,7 +176,7 @@ TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std
     AnillosConTransito(TipoAnillo::Transito, res.progresion);
     if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
     res.primeraLinea = lineaTransito_ = Lista.size();
-    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal);
+    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal, lineaHuso);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
 }

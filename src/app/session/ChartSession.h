@@ -153,7 +153,8 @@ class ChartSession {
                                 std::string& horaTrans, Natal natal = Natal::Redibujar);
 
     // A transit at the universal-time instant jdUT, as Transitar draws and lists it; the
-    // listing gives its date and hour ("hh mm") on the birth zone's clock. (ChartSessionPaso.cpp)
+    // listing gives its date and hour ("hh mm") on the birth zone's clock, with the offset
+    // that clock showed then (HusoDeInstante). (ChartSessionPaso.cpp)
     TransitoResultado TransitarJD(Surface* s, double jdUT, Natal natal = Natal::Redibujar);
 
     // Steps what is on display by cuantos days, months or years (DesplazarInstante,
@@ -195,7 +196,8 @@ class ChartSession {
     // The positions at jd into Planet, the wheel (with the progression on display) and the
     // transit ring drawn, the block listed under fecha and hora.
     TransitoResultado MostrarTransito(Surface* s, double jd, const std::string& fecha,
-                                      const std::string& hora, Natal natal);
+                                      const std::string& hora, const std::string& lineaHuso,
+                                      Natal natal);
 
     // The rings after a transit ring of this kind was drawn over the wheel.
     void AnillosConTransito(TipoAnillo tipo, const ProgresionResultado& progresion);

@@ -332,8 +332,13 @@ void ChartBrowser::Refresh(const std::string& folder) {
 }
 
 void ChartBrowser::KeepACurrentRow() {
+    // The row Enter chooses is the row highlighted: a current row the filter kept highlighted
+    // stays; otherwise (the view moves the current row off a row filtered out without
+    // highlighting the new one) the first match becomes current and highlighted.
     const QModelIndex current = list_->currentIndex();
-    if (current.isValid() || proxy_->rowCount() == 0) return;
+    if (proxy_->rowCount() == 0) return;
+    if (current.isValid() && list_->selectionModel()->isRowSelected(current.row(), QModelIndex()))
+        return;
     list_->setCurrentRow(0);
 }
 

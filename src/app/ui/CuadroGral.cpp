@@ -408,7 +408,7 @@ void CuadroGral::GraficarNatal() {
     Lista_->show();
     Lista_->setFocus(Qt::OtherFocusReason);
 
-    ListadoNatal();
+    ListadoNatal(false);
 }
 
 void CuadroGral::MostrarLista(int heading) {
@@ -430,15 +430,17 @@ void CuadroGral::EnsureListaNat() {
     frmListaNat_ = new FrmListaNat(this);
     connect(frmListaNat_, &FrmListaNat::closed, this,
             [this] { Action("TitlemnuListaNat")->setEnabled(true); });
-    // The listing takes the focus when it opens: the common commands answer there too.
+    // The listing takes the focus when its command opens it: the common commands answer
+    // there too.
     for (const Shortcut& s : kShortcuts) frmListaNat_->addAction(Action(s.name));
     frmListaNat_->addAction(Action("F10"));
 }
 
-void CuadroGral::ListadoNatal() {
+void CuadroGral::ListadoNatal(bool takeFocus) {
     EnsureListaNat();
     if (!frmListaNat_->isVisible()) MoveBeside(frmListaNat_, this, FrmListaNat::kLeft);
-    frmListaNat_->ShowListing();
+    frmListaNat_->ShowListing(takeFocus);
+    if (!takeFocus) activateWindow();  // a platform may activate a window it shows
     Action("TitlemnuListaNat")->setEnabled(false);
     frmListaNat_->SetLines(session_.ListadoNatalLineas());
 }

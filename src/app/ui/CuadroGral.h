@@ -70,7 +70,9 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     // "Buscar cartas": the chart list refreshed, shown whole (its filter emptied) and focused.
     void mnuBuscarFiles_Click();
     // The natal listing window shown with the positions of the chart on display.
-    void ListadoNatal();
+    // Shows the natal listing; with takeFocus false (after a chart is drawn) the main window
+    // keeps the keyboard, so that Alt, F10 and the shortcuts answer at once.
+    void ListadoNatal(bool takeFocus = true);
     // "Guardar": saves the chart on display as a new chart file and refreshes the list.
     void mnuGuardarFile_Click();
     // "Salir": closes the entry form and the notes window, then ends the program.

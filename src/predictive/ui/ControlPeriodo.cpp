@@ -111,9 +111,7 @@ void ControlPeriodo::mnuPeriodo_Click() {
         connect(frm_, &FrmPeriodo::buscar, this, [this] { Buscar(); });
         connect(frm_, &FrmPeriodo::elegido, this, [this](const AspectoPeriodo& a) { Elegir(a); });
     }
-    frm_->show();
-    frm_->raise();
-    frm_->activateWindow();
+    frm_->MostrarSobre(w_);
 }
 
 void ControlPeriodo::Buscar() {

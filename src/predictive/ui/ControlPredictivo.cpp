@@ -16,6 +16,7 @@
 
 #include "app/model/Clock.h"
 #include "app/model/Dialogs.h"
+#include "app/model/HusoEnFecha.h"
 #include "app/session/ChartSession.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/DialogKeys.h"
@@ -289,7 +290,7 @@ void ControlPredictivo::btnOK_Click(int index) {
             w_.Dialogos().MsgBox(serr, MsgButtons::Ok, MsgIcon::Exclamation, "corregir hora");
             return;
         }
-        st_.DatosNatales.NatalHour = static_cast<float>(h);
+        CambiarHoraNatal(st_.DatosNatales, h);
         w_.MarcoFecha()->hide();
         w_.Comando("mnuGuardarHora")->setVisible(true);
         modo_ = ModoFecha::Progresion;

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +31,9 @@ QLineEdit* Caja(const char* nombre, QWidget* parent) {
 }
 
 }  // namespace
+
+const char FrmPeriodo::kTextoUT[] =
+    "Las fechas y horas de Entrada, Exacto y Salida son de tiempo universal (UT).";
 
 FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmPeriodo");
@@ -81,11 +85,15 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lblCuenta_ = new QLabel(this);
     lblCuenta_->setObjectName("lblCuenta");
+    lblUT_ = new QLabel(QString::fromUtf8(kTextoUT), this);
+    lblUT_->setObjectName("lblUT");
+    lblUT_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(consulta);
     layout->addLayout(filtros);
     layout->addWidget(tabla_, 1);
+    layout->addWidget(lblUT_);
     layout->addWidget(lblCuenta_);
     resize(560, 520);
 
@@ -100,6 +108,24 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(tabla_, &QTableWidget::activated, this, [this](const QModelIndex& i) {
         if (const AspectoPeriodo* a = AspectoDeFila(i.row())) emit elegido(*a);
     });
+}
+
+void FrmPeriodo::MostrarSobre(const QWidget& owner) {
+    if (!colocada_) {
+        colocada_ = true;
+        move(owner.frameGeometry().center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmPeriodo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmPeriodo::Llenar(QComboBox* c, const std::vector<OpcionFiltro>& opciones) {

@@ -196,7 +196,7 @@ TEST(HusoCommand, BadZoneDateOrHourIsExitTwoWithTheProgramsMessage) {
         {{"--huso", "Europe/Madrid", "--fecha", "5 0 2000", "--hora", "12 00"},
          "Falta el número de mes\n"},
         {{"--huso", "Europe/Madrid", "--fecha", "30 2 2000", "--hora", "12 00"},
-         "La fecha 30 2 2000 no existe.\n"},
+         "Dia 30 es incorrecto: febrero de 2000 tiene 29 días.\n"},
         {{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora", "24 00"},
          " 24 horas no es correcto.\n"},
         {{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora", "12 60"},

@@ -166,6 +166,40 @@ TEST_F(Browser, EnterInTheFilterChoosesTheFirstMatch) {
     EXPECT_EQ(browser.List()->CurrentFile(), "Bruno.dat");
 }
 
+// With a chart loaded before (its row current and highlighted), Enter after filtering chooses
+// the match highlighted, never a row the filter hid nor one that is current unhighlighted.
+TEST_F(Browser, EnterInAFilteredListChoosesTheHighlightedMatch) {
+    struct Row {
+        const char* loaded;  // current before typing
+        const char* typed;
+        const char* chosen;
+    };
+    const Row rows[] = {
+        {"Bruno.dat", "car", "carla.dat"},   // the loaded chart filtered out
+        {"roto.dat", "ana", "ana.dat"},      // the last row filtered out
+        {"ana.dat", "madrid", "carla.dat"},  // a match by place
+        {"carla.dat", "car", "carla.dat"},   // the loaded chart still a match stays
+    };
+    for (const Row& r : rows) {
+        browser.Filter()->clear();
+        ASSERT_TRUE(browser.List()->SelectFile(r.loaded)) << r.loaded;
+        QSignalSpy chosen(&browser, &ChartBrowser::chosen);
+        QString atEnter;
+        QObject::connect(&browser, &ChartBrowser::chosen, &browser,
+                         [&] { atEnter = browser.List()->CurrentFile(); });
+        browser.Filter()->setFocus();
+        QTest::keyClicks(browser.Filter(), r.typed);
+        const QModelIndex current = browser.List()->currentIndex();
+        ASSERT_TRUE(current.isValid()) << r.typed;
+        EXPECT_TRUE(browser.List()->selectionModel()->isRowSelected(current.row(), QModelIndex()))
+            << r.typed;
+        QTest::keyClick(browser.Filter(), Qt::Key_Return);
+        EXPECT_EQ(chosen.count(), 1) << r.typed;
+        EXPECT_EQ(atEnter, r.chosen) << r.loaded << " " << r.typed;
+        QObject::disconnect(&browser, &ChartBrowser::chosen, &browser, nullptr);
+    }
+}
+
 TEST_F(Browser, TypingInTheListTypesIntoTheFilter) {
     browser.List()->setFocus();
     QTest::keyClicks(browser.List(), "bru");

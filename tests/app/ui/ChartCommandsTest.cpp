@@ -236,7 +236,7 @@ TEST_F(Library, NuevaCartaResetsTheProgressionStateAndEmptiesAnOpenForm) {
     EXPECT_FALSE(window->fInputMain()->isVisible());
 }
 
-TEST_F(Library, NuevaCartaHidesTheFramesOfTheLastChartAndKeepsItsHemispheres) {
+TEST_F(Library, NuevaCartaHidesTheFramesOfTheLastChartAndChoosesNoHemisphere) {
     Load("Ana.dat");  // 34.36S 058.27W
     Action("TitlemnuHoraSolar")->trigger();
     auto* solar = window->findChild<QWidget*>("frameSOLAR");
@@ -263,8 +263,9 @@ TEST_F(Library, NuevaCartaHidesTheFramesOfTheLastChartAndKeepsItsHemispheres) {
 
     const FichaNatalTextos shown = commands->Ficha()->Textos();
     EXPECT_EQ(shown.TextLatGrad, "");
-    EXPECT_TRUE(shown.LatitudSur);  // the loaded chart's, not the designed " &Norte"
-    EXPECT_TRUE(shown.LongitudOeste);
+    // No hemisphere: neither the loaded chart's nor the designed " &Norte" and "&Oeste".
+    EXPECT_FALSE(shown.LatitudElegida);
+    EXPECT_FALSE(shown.LongitudElegida);
 }
 
 TEST_F(Library, FichaNatalPrefillsAndOnlyBringsAnOpenFormForward) {

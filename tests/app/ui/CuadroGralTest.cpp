@@ -448,7 +448,14 @@ TEST_F(MainWindow, ListingClosesOnLosingTheFocusAndReopensFromItsMenu) {
     QApplication::processEvents();
     const QStringList first = listing->Lines();
     ASSERT_TRUE(listing->isVisible());
-    // Clicking back into the main window activates it: the listing closes itself.
+    // After the load the main window keeps the keyboard and the listing stays beside it.
+    QApplication::setActiveWindow(window.get());
+    QApplication::processEvents();
+    EXPECT_TRUE(listing->isVisible());
+    // Once the user went into the listing, clicking back into the main window activates
+    // it: the listing closes itself.
+    QApplication::setActiveWindow(listing);
+    QApplication::processEvents();
     QApplication::setActiveWindow(window.get());
     QApplication::processEvents();
     EXPECT_FALSE(listing->isVisible());
