@@ -127,7 +127,7 @@ std::optional<Place> ParseLine(std::string_view raw, std::string& why) {
     p.zone = TrimBlanks(f[5]);
     p.userPlace = true;
     const std::optional<double> lat = ReadDegrees(f[3]), lon = ReadDegrees(f[4]);
-    if (HasControlCharacters(text, true)) {
+    if (HasControlCharacters(text, true, true)) {
         why = "lleva caracteres de control";
     } else if (p.name.empty()) {
         why = "no tiene nombre";
@@ -177,7 +177,7 @@ std::string CheckUserPlace(const Place& place) {
             return "El nombre, la región, el país y la zona del lugar no pueden llevar "
                    "tabuladores ni saltos de renglón.";
         }
-        if (HasControlCharacters(*field, false)) {
+        if (HasControlCharacters(*field, false, true)) {
             return "El nombre, la región, el país y la zona del lugar no pueden llevar "
                    "caracteres de control.";
         }
