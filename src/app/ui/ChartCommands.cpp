@@ -22,7 +22,10 @@
 
 namespace natalis {
 
-ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
+ChartCommands::ChartCommands(CuadroGral& w)
+    : QObject(&w), w_(w), st_(w.State()), moveToTrash_([](const std::string& path) {
+          return QFile::moveToTrash(QString::fromStdString(path));
+      }) {
     setObjectName("ChartCommands");
     connect(w_.Action("mnuNuevaCarta"), &QAction::triggered, this,
             [this] { mnuNuevaCarta_Click(); });
@@ -177,7 +180,7 @@ void ChartCommands::mnuKillFile_Click() {
     // The file goes to the desktop's trash, from where the user can bring it back; only
     // when there is no trash, and the user says so again, is it deleted for good.
     const std::string path = JoinPath(f.ProgramFolder, f.ChartFileName);
-    if (QFile::moveToTrash(QString::fromStdString(path))) {
+    if (moveToTrash_(path)) {
         dialogs.MsgBox("«" + f.ChartFileName + "» se movió a la papelera.", MsgButtons::Ok,
                        MsgIcon::Information, "Eliminar Archivo");
     } else {
