@@ -229,9 +229,9 @@ WriteResult WriteNewChartFile(const std::string& folder, const std::string& file
         }
         return {true, std::move(bytes), ""};
     };
-    const FileWriteResult written = RewriteFileSafely(
-        folder, fileName, kTagCarta, change,
-        options.replaceExisting ? RewriteMode::Replace : RewriteMode::CreateNew);
+    const FileWriteResult written =
+        RewriteFileSafely(folder, fileName, kTagCarta, change,
+                          options.replaceExisting ? RewriteMode::Replace : RewriteMode::CreateNew);
     if (!written.ok && !options.replaceExisting && ChartFileExists(folder, fileName)) {
         result.status = WriteStatus::AlreadyExists;
         result.message = written.message;

@@ -57,8 +57,7 @@ std::optional<std::string> NotasDelArchivo(const std::string& fileBytes) {
     return std::nullopt;
 }
 
-std::optional<std::string> NotasSobreArchivoActual(const std::string& base,
-                                                   const std::string& ours,
+std::optional<std::string> NotasSobreArchivoActual(const std::string& base, const std::string& ours,
                                                    const std::string& current) {
     if (current == base) return ours;
     const std::optional<std::string> baseTime = LineaHoraDelArchivo(base);
@@ -81,9 +80,10 @@ FileWriteResult GuardarNotas(const std::string& folder, const std::string& fileN
                              const std::string& base, const std::string& ours) {
     return RewriteFileSafely(folder, fileName, kTagNotas, [&](const CurrentFile& now) -> Rewrite {
         if (!now.exists) {
-            return {false, "", "No se encontró el archivo «" + fileName +
-                                   "»: se borró o se movió desde que se abrió en anotaciones. "
-                                   "No se ha guardado el texto."};
+            return {false, "",
+                    "No se encontró el archivo «" + fileName +
+                        "»: se borró o se movió desde que se abrió en anotaciones. "
+                        "No se ha guardado el texto."};
         }
         std::optional<std::string> merged = NotasSobreArchivoActual(base, ours, now.bytes);
         if (!merged) return {false, "", CartaCambioEnDisco(fileName)};

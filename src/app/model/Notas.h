@@ -23,7 +23,6 @@ struct ArchivoNotas {
 // file unchanged gives it back byte for byte.
 ArchivoNotas ArchivoDesdeNotas(std::string_view text);
 
-
 // The notes of a chart file's bytes as the writer lays them out: what follows the "NOTAS:"
 // line after the data block (and the one-blank line right after it, which the writer puts
 // there), byte for byte. Nothing when the file has no "NOTAS:" line after its data.
@@ -34,8 +33,7 @@ std::optional<std::string> NotasDelArchivo(const std::string& fileBytes);
 // loaded; when it changed only in its time line (a new birth time saved meanwhile) and ours
 // keeps the loaded time line, ours with the new time line. Nothing when the file changed
 // otherwise: writing ours would undo that change.
-std::optional<std::string> NotasSobreArchivoActual(const std::string& base,
-                                                   const std::string& ours,
+std::optional<std::string> NotasSobreArchivoActual(const std::string& base, const std::string& ours,
                                                    const std::string& current);
 
 // The refusal of a save whose file changed on disk since the window loaded it.

@@ -60,8 +60,8 @@ std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
     out.reserve(fileText.size() + timeLine.size());
     bool replaced = false;
     const std::size_t blockEnd = ForEachBlockLine(
-        fileText, [&](const std::string& content, std::size_t pos, std::size_t contentEnd,
-                      std::size_t end) {
+        fileText,
+        [&](const std::string& content, std::size_t pos, std::size_t contentEnd, std::size_t end) {
             if (LineNumber(content) == 5) {
                 out += timeLine;
                 out.append(fileText, contentEnd, end - contentEnd);
@@ -77,17 +77,17 @@ std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
 }
 
 std::size_t FinBloqueDatos(const std::string& fileText) {
-    return ForEachBlockLine(fileText, [](const std::string&, std::size_t, std::size_t,
-                                         std::size_t) { return true; });
+    return ForEachBlockLine(
+        fileText, [](const std::string&, std::size_t, std::size_t, std::size_t) { return true; });
 }
 
 std::optional<std::string> LineaHoraDelArchivo(const std::string& fileText) {
     std::optional<std::string> found;
-    ForEachBlockLine(fileText, [&](const std::string& content, std::size_t, std::size_t,
-                                   std::size_t) {
-        if (LineNumber(content) == 5) found = content;
-        return !found;
-    });
+    ForEachBlockLine(fileText,
+                     [&](const std::string& content, std::size_t, std::size_t, std::size_t) {
+                         if (LineNumber(content) == 5) found = content;
+                         return !found;
+                     });
     return found;
 }
 
@@ -101,17 +101,20 @@ FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& f
         return {false, "La hora «" + horaTexto + "» no es válida: " + TrimBlanks(serr) + unchanged};
     }
     if (!PathExists(folder, fileName)) {
-        return {false, "No se encontró el archivo «" + fileName + "». No se ha guardado la nueva hora."};
+        return {false,
+                "No se encontró el archivo «" + fileName + "». No se ha guardado la nueva hora."};
     }
     const std::string timeLine = LineaHora(h);
     const auto change = [&](const CurrentFile& now) -> Rewrite {
         if (!now.exists) {
-            return {false, "", "«" + fileName + "» no es un archivo. No se ha guardado la nueva hora."};
+            return {false, "",
+                    "«" + fileName + "» no es un archivo. No se ha guardado la nueva hora."};
         }
         std::optional<std::string> text = ReemplazarLineaHora(now.bytes, timeLine);
         if (!text) {
-            return {false, "", "«" + fileName + "» no tiene el renglón de la hora (5:) en sus datos " +
-                                   "natales." + unchanged};
+            return {false, "",
+                    "«" + fileName + "» no tiene el renglón de la hora (5:) en sus datos " +
+                        "natales." + unchanged};
         }
         return {true, std::move(*text), ""};
     };

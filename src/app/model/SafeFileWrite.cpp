@@ -208,7 +208,8 @@ class FolderLock {
 
 // Moves the finished temporary file to target: over it, or only where nothing is yet.
 int PutInPlace(const std::string& temp, const std::string& target, RewriteMode mode) {
-    if (mode == RewriteMode::Replace) return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
+    if (mode == RewriteMode::Replace)
+        return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
     if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS) return errno;
@@ -259,7 +260,9 @@ FileWriteResult Write(const std::string& folder, const std::string& fileName,
         now.exists = existed;
         if (existed) {
             std::ifstream in(target, std::ios::binary);
-            if (in) now.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            if (in)
+                now.bytes.assign(std::istreambuf_iterator<char>(in),
+                                 std::istreambuf_iterator<char>());
             if (!in && !in.eof()) return fail("no se pudo leer el archivo", EIO);
         }
         Rewrite r = (*change)(now);

@@ -36,8 +36,9 @@ bool ConfirmarReemplazo(Dialogs& dialogs, const std::string& folder, const std::
     const std::optional<NatalRecord> disk = ReadBack(old.bytes, fileName);
     const std::optional<NatalRecord> form = ReadBack(Utf8ToCp1252(text).bytes, fileName);
     if (disk && form && std::fabs(disk->NatalHour - form->NatalHour) * 3600 >= 0.5) {
-        const std::string question = "La carta «" + fileName + "» tiene en el disco la hora natal " +
-                                     disk->TimeText + ", y esta ficha " + form->TimeText +
+        const std::string question = "La carta «" + fileName +
+                                     "» tiene en el disco la hora natal " + disk->TimeText +
+                                     ", y esta ficha " + form->TimeText +
                                      ". ¿Reemplazarla con la hora " + form->TimeText + "?";
         if (dialogs.MsgBox(question, MsgButtons::YesNo, MsgIcon::Exclamation, kTitle,
                            MsgAnswer::No) != MsgAnswer::Yes) {
@@ -59,8 +60,8 @@ bool ConfirmarReemplazo(Dialogs& dialogs, const std::string& folder, const std::
 
 }  // namespace
 
-std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec,
-                                             ChartFlags& flags, const std::string* notesText) {
+std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec, ChartFlags& flags,
+                                             const std::string* notesText) {
     const bool withNotes = flags.NewChart && flags.NotesModified && notesText != nullptr;
     for (;;) {
         const std::string answer =

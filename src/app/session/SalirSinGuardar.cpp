@@ -17,9 +17,8 @@ std::optional<std::string> PreguntaSalir(const ChartFlags& flags, const NatalRec
                " no se ha guardado." + ask;
     }
     if (!horaNueva.empty()) {
-        return "La carta «" + flags.ChartFileName +
-               "» no se ha guardado: su nueva hora natal (" + TrimBlanks(horaNueva) +
-               ") no se escribió en el archivo." + ask;
+        return "La carta «" + flags.ChartFileName + "» no se ha guardado: su nueva hora natal (" +
+               TrimBlanks(horaNueva) + ") no se escribió en el archivo." + ask;
     }
     return std::nullopt;
 }

@@ -7,10 +7,10 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "app/session/ChartSession.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"
+#include "app/session/ChartSession.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
@@ -190,9 +190,9 @@ void ChartCommands::mnuKillFile_Click() {
             MsgButtons::YesNo, MsgIcon::Exclamation, "Eliminar Archivo", MsgAnswer::No);
         if (forGood != MsgAnswer::Yes) return;
         if (std::remove(path.c_str()) != 0) {
-            dialogs.MsgBox("No se pudo borrar «" + f.ChartFileName + "»: " +
-                               SystemErrorReason(errno) + ".",
-                           MsgButtons::Ok, MsgIcon::Critical, "Eliminar Archivo");
+            dialogs.MsgBox(
+                "No se pudo borrar «" + f.ChartFileName + "»: " + SystemErrorReason(errno) + ".",
+                MsgButtons::Ok, MsgIcon::Critical, "Eliminar Archivo");
             return;
         }
     }

@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "app/session/ChartSession.h"
 #include "app/model/Clock.h"
 #include "app/model/Dialogs.h"
+#include "app/session/ChartSession.h"
 #include "astro/Ephemeris.h"
 #include "chart/ui/QtSurface.h"
 

@@ -4,11 +4,11 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "app/session/GuardarNuevaCarta.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/ChartFile.h"
 #include "app/model/FileBytes.h"
 #include "app/model/Notas.h"
+#include "app/session/GuardarNuevaCarta.h"
 #include "chart/ui/DialogKeys.h"
 #include "chart/ui/FramePalette.h"
 
@@ -72,7 +72,8 @@ bool FrmAnotar::GuardarEnArchivo() {
                         MsgIcon::Exclamation, kTitle) != MsgAnswer::Yes) {
         return false;
     }
-    FileWriteResult r = GuardarNotas(flags_.ProgramFolder, notesFileName_, loadedBytes_, file.bytes);
+    FileWriteResult r =
+        GuardarNotas(flags_.ProgramFolder, notesFileName_, loadedBytes_, file.bytes);
     if (!r.ok) {
         dialogs_.MsgBox(r.message, MsgButtons::Ok, MsgIcon::Critical, kTitle);
         return false;

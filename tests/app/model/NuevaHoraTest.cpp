@@ -249,7 +249,8 @@ TEST(LineaHoraDelArchivo, TheFirstTimeLineOfTheDataBlock) {
     EXPECT_EQ(LineaHoraDelArchivo("1: Ana\r\n5: 09.0730\r\n5 x\r\n9: L\r\n"), "5: 09.0730");
     EXPECT_EQ(LineaHoraDelArchivo("1: Ana\n 5: 1.3\n"), " 5: 1.3");
     EXPECT_EQ(LineaHoraDelArchivo("1: Ana\r\n9: L\r\n5: nota\r\n"), std::nullopt);
-    EXPECT_EQ(FinBloqueDatos("1: Ana\r\n9: L\r\n5: nota\r\n"), std::string("1: Ana\r\n9: L\r\n").size());
+    EXPECT_EQ(FinBloqueDatos("1: Ana\r\n9: L\r\n5: nota\r\n"),
+              std::string("1: Ana\r\n9: L\r\n").size());
     EXPECT_EQ(FinBloqueDatos("1: Ana\r\n"), 8u);
 }
 

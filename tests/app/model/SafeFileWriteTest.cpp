@@ -1,7 +1,7 @@
 // Putting chart files on disk: new files in Windows-1252, no appending, no silent loss of
 // characters, and failures that leave the old file as it was.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -248,7 +248,8 @@ TEST(ReplaceFileSafely, KeepsOwnerGroupAndMode) {
     ASSERT_EQ(::chown((folder / "Ana.dat").c_str(), 1234, 5678), 0);
     ASSERT_EQ(::chmod((folder / "Ana.dat").c_str(), 02640), 0);  // set-group bit too
     for (const int pass : {1, 2}) {  // twice: the second from the first's result
-        const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA");
+        const FileWriteResult res =
+            ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA");
         ASSERT_TRUE(res.ok) << res.message;
         const struct stat st = StatOf(folder / "Ana.dat");
         EXPECT_EQ(st.st_uid, 1234u) << pass;
@@ -304,9 +305,9 @@ TEST(ReplaceFileSafely, FailedOwnerModeOrSyncIsAnErrorAndLeavesTheOldFile) {
         const FileWriteResult res =
             ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA", row.calls);
         EXPECT_FALSE(res.ok) << row.what;
-        EXPECT_EQ(WithoutRandomPart(res.message),
-                  std::string("No se pudo guardar «Ana.dat»: ") + row.failure +
-                      ". El archivo anterior no se ha modificado.")
+        EXPECT_EQ(WithoutRandomPart(res.message), std::string("No se pudo guardar «Ana.dat»: ") +
+                                                      row.failure +
+                                                      ". El archivo anterior no se ha modificado.")
             << row.what;
         EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "viejo\r\n") << row.what;
         EXPECT_EQ(StatOf(folder / "Ana.dat").st_mode & 07777, 0640u) << row.what;
@@ -320,7 +321,8 @@ TEST(ReplaceFileSafely, NewFileNeedsNoOwnerOrMode) {
     calls.fchown = FailWithEperm;
     calls.fchmod = FailWithEperm;
     TempFolder folder;
-    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA", calls);
+    const FileWriteResult res =
+        ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA", calls);
     ASSERT_TRUE(res.ok) << res.message;
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -420,9 +422,10 @@ TEST(RewriteFileSafely, StartsFromThePresentFileAndARefusalWritesNothing) {
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "cambiado por otro\r\nmás\r\n");
     EXPECT_EQ(ReadBytes(folder / "Nueva.dat"), "más\r\n");
 
-    const FileWriteResult refused = RewriteFileSafely(
-        folder.path(), "Ana.dat", "PRUEBA",
-        [](const CurrentFile&) { return Rewrite{false, "x", "No, gracias."}; });
+    const FileWriteResult refused =
+        RewriteFileSafely(folder.path(), "Ana.dat", "PRUEBA", [](const CurrentFile&) {
+            return Rewrite{false, "x", "No, gracias."};
+        });
     EXPECT_FALSE(refused.ok);
     EXPECT_EQ(refused.message, "No, gracias.");
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "cambiado por otro\r\nmás\r\n");
@@ -460,12 +463,12 @@ TEST(RemoveOwnLeftovers, OnlyTheProgramsOwnOldTemporaryFiles) {
         {".Ana.dat.NOTAS.Zz09aa", old, true},
         {".José Pérez.dat.CARTA.QWERTY", old, true},
         {".lugares.txt.LUGARES.000000", old, true},
-        {".Ana.dat.NOTAS.a1B2c3", young, false},     // a write may be going on
-        {".Ana.dat.PRUEBA.a1B2c3", old, false},      // not one of the program's tags
-        {".Ana.dat.NOTAS.a1B2c", old, false},        // five characters
-        {".Ana.dat.NOTAS.a1B2c!", old, false},       // not a letter or digit
-        {"Ana.dat.NOTAS.a1B2c3", old, false},        // no leading point
-        {"..NOTAS.a1B2c3", old, false},              // no file name
+        {".Ana.dat.NOTAS.a1B2c3", young, false},  // a write may be going on
+        {".Ana.dat.PRUEBA.a1B2c3", old, false},   // not one of the program's tags
+        {".Ana.dat.NOTAS.a1B2c", old, false},     // five characters
+        {".Ana.dat.NOTAS.a1B2c!", old, false},    // not a letter or digit
+        {"Ana.dat.NOTAS.a1B2c3", old, false},     // no leading point
+        {"..NOTAS.a1B2c3", old, false},           // no file name
         {"NUEVAHORA.tmp", old, false},
         {"Ana.dat", old, false},
     };

@@ -211,7 +211,8 @@ TEST(ParseUserPlaces, ControlCharactersAndExponentsAreRefused) {
         {"Villa Gesell\t\tArgentina\x7F\t-37.26\t-56.97\tAmerica/Argentina/Buenos_Aires",
          "lleva caracteres de control"},
         // U+009B, the one-character form of ESC [, in UTF-8.
-        {"Villa \xC2\x9B" "2J\t\tArgentina\t-37.26\t-56.97\tAmerica/Argentina/Buenos_Aires",
+        {"Villa \xC2\x9B"
+         "2J\t\tArgentina\t-37.26\t-56.97\tAmerica/Argentina/Buenos_Aires",
          "lleva caracteres de control"},
         {"Villa Gesell\t\tArgentina\t-3726e-2\t-56.97\tAmerica/Argentina/Buenos_Aires",
          "tiene una latitud «-3726e-2» que no es un número de -90 a 90"},
@@ -228,8 +229,8 @@ TEST(ParseUserPlaces, ControlCharactersAndExponentsAreRefused) {
         const UserPlacesRead r = ParseUserPlaces(row.line + "\n", "lugares.txt");
         EXPECT_TRUE(r.places.empty()) << row.line;
         ASSERT_EQ(r.warnings.size(), 1u) << row.line;
-        EXPECT_EQ(r.warnings[0],
-                  std::string("El renglón 1 de «lugares.txt» ") + row.why + "; no se usa como lugar.");
+        EXPECT_EQ(r.warnings[0], std::string("El renglón 1 de «lugares.txt» ") + row.why +
+                                     "; no se usa como lugar.");
     }
     // The same place written plainly is read, with a comma as well as a point.
     const UserPlacesRead good = ParseUserPlaces(
@@ -241,8 +242,8 @@ TEST(ParseUserPlaces, ControlCharactersAndExponentsAreRefused) {
 
 TEST(CheckUserPlace, ControlCharactersAreRefusedBeforeAnythingIsWritten) {
     TempFolder folder;
-    for (const std::string& bad : {std::string("Villa\x1B[31m"), std::string("Villa\x01"),
-                                  std::string("Villa \xC2\x85")}) {
+    for (const std::string& bad :
+         {std::string("Villa\x1B[31m"), std::string("Villa\x01"), std::string("Villa \xC2\x85")}) {
         Place p = VillaGesell();
         p.name = bad;
         EXPECT_EQ(CheckUserPlace(p),

@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 
-#include "tests/ui/ScriptedDialogs.h"
-#include "app/session/GuardarNuevaCarta.h"
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
+#include "app/session/GuardarNuevaCarta.h"
 #include "tests/app/TempFolder.h"
+#include "tests/ui/ScriptedDialogs.h"
 
 namespace natalis {
 namespace {

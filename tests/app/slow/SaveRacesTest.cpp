@@ -94,9 +94,9 @@ std::vector<WritePath> Paths() {
                          WriteOptions options;
                          options.replaceExisting = true;
                          options.keepNotes = true;
-                         WriteNewChartFile(folder, "Ana.dat",
-                                           ChartFileText(Record(i % 2 ? "Ana Bruno" : "Ana"), nullptr),
-                                           options);
+                         WriteNewChartFile(
+                             folder, "Ana.dat",
+                             ChartFileText(Record(i % 2 ? "Ana Bruno" : "Ana"), nullptr), options);
                      },
                      [=](const std::string& b) { return b == ana || b == bruno; }});
     paths.push_back({"user places", kUserPlacesFileName,
@@ -200,8 +200,8 @@ TEST(SaveRaces, TwoCopiesSavingAtOnceNeverLoseASavedText) {
         const std::string base = ChartBytes("Ana") + kNotes;
         WriteBytes(folder / "Ana.dat", base);
         const std::string ours[2] = {base + "de la copia 1\r\n", base + "de la copia 2\r\n"};
-        const Pair notes =
-            RunPair([&](int who) { return GuardarNotas(folder.path(), "Ana.dat", base, ours[who]).ok; });
+        const Pair notes = RunPair(
+            [&](int who) { return GuardarNotas(folder.path(), "Ana.dat", base, ours[who]).ok; });
         const std::string onDisk = ReadBytes(folder / "Ana.dat");
         for (int who = 0; who < 2; ++who) {
             if (notes.saved[who]) {
@@ -215,9 +215,8 @@ TEST(SaveRaces, TwoCopiesSavingAtOnceNeverLoseASavedText) {
         const std::string name = "Nueva " + std::to_string(round) + ".dat";
         const std::string texts[2] = {ChartFileText(Record("Copia uno"), nullptr),
                                       ChartFileText(Record("Copia dos"), nullptr)};
-        const Pair created = RunPair([&](int who) {
-            return WriteNewChartFile(folder.path(), name, texts[who], {}).ok();
-        });
+        const Pair created = RunPair(
+            [&](int who) { return WriteNewChartFile(folder.path(), name, texts[who], {}).ok(); });
         EXPECT_NE(created.saved[0], created.saved[1]) << "round " << round;
         for (int who = 0; who < 2; ++who) {
             if (created.saved[who]) {
@@ -227,9 +226,8 @@ TEST(SaveRaces, TwoCopiesSavingAtOnceNeverLoseASavedText) {
 
         // Places added at once: both are in the file.
         const Pair places = RunPair([&](int who) {
-            return SaveUserPlace(folder.path(),
-                                 PlaceNamed("Lugar " + std::to_string(round) + "-" +
-                                            std::to_string(who)))
+            return SaveUserPlace(folder.path(), PlaceNamed("Lugar " + std::to_string(round) + "-" +
+                                                           std::to_string(who)))
                 .ok;
         });
         const UserPlacesRead read = ReadUserPlaces(folder.path());

@@ -163,7 +163,7 @@ TEST_F(Browser, FilterUsesWhatIsReadAndRefinesAsFilesAreRead) {
     EXPECT_TRUE(browser.List()->FileNames().isEmpty());
     for (int row = 0; row < model->rowCount(); ++row)
         EXPECT_FALSE(model->IsRead(row)) << row;  // the filter read nothing
-    browser.Filter()->setText("rot");  // a file name: shown at once
+    browser.Filter()->setText("rot");             // a file name: shown at once
     EXPECT_EQ(browser.List()->FileNames(), QStringList{"roto.dat"});
     browser.Filter()->setText("alv");
     QTRY_COMPARE_WITH_TIMEOUT(browser.List()->FileNames(), QStringList{"carla.dat"}, 5000);

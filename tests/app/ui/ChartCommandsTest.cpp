@@ -1,8 +1,8 @@
 // The chart library driven through the main window offscreen: new charts typed, saved and
 // read back, the entry form on a chart's data, the house system, a tried birth time written
 // into its file, deleting a file, and the notes window.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QAction>
@@ -734,8 +734,13 @@ TEST_F(Library, EndingAsksBeforeLosingUnsavedWork) {
         std::function<bool()> end;  // false when the window refused to close
     };
     const Way ways[] = {
-        {"Salir", [&] { Action("Fin")->trigger(); return true; }},
-        {"Escape in the chart list", [&] {
+        {"Salir",
+         [&] {
+             Action("Fin")->trigger();
+             return true;
+         }},
+        {"Escape in the chart list",
+         [&] {
              window->mnuBuscarFiles_Click();
              QTest::keyClick(window->flistArchivos(), Qt::Key_Escape);
              return true;
