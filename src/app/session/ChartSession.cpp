@@ -40,12 +40,14 @@ ChartReadResult ChartSession::Load(const std::string& folder, const std::string&
     if (!read.ok) return read;
     flags.ChartLoaded = true;
     flags.NewChart = false;
+    flags.NewChartSaved = false;
     pred.HoraTexto.clear();
     pred.HayProgresion = false;
     return read;
 }
 
 void ChartSession::Accept() {
+    flags.NewChartSaved = false;
     pred.HoraTexto.clear();
     Lista.clear();
     anillos_.clear();

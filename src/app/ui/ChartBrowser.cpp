@@ -82,11 +82,15 @@ void ChartListModel::RemoveFile(const QString& fileName) {
     }
 }
 
-bool ChartListModel::ReadAhead(int count) {
+bool ChartListModel::ReadAhead(int count, const std::string& filtro, bool* newMatches) {
     for (; prefetched_ < rows_.size() && count > 0; ++prefetched_) {
-        if (!rows_[prefetched_].known) {
-            Read(rows_[prefetched_]);
-            --count;
+        const Row& row = rows_[prefetched_];
+        if (row.known) continue;
+        const Known& k = Read(row);
+        --count;
+        if (newMatches && !*newMatches && CoincideFiltro(k.folded, filtro) &&
+            !NameMatches(row, filtro)) {
+            *newMatches = true;
         }
     }
     return prefetched_ < rows_.size();
@@ -123,9 +127,19 @@ const ChartHeader& ChartListModel::Header(int row) const {
     return Read(rows_[static_cast<std::size_t>(row)]).header;
 }
 
+bool ChartListModel::NameMatches(const Row& row, const std::string& filtro) const {
+    if (row.foldedFile.empty()) row.foldedFile = PlegarTexto(row.file.toStdString());
+    return CoincideFiltro(row.foldedFile, filtro);
+}
+
 bool ChartListModel::Matches(int row, const std::string& filtro) const {
     if (filtro.find_first_not_of(" \t") == std::string::npos) return true;
-    return CoincideFiltro(Read(rows_[static_cast<std::size_t>(row)]).folded, filtro);
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    return r.known ? CoincideFiltro(r.known->folded, filtro) : NameMatches(r, filtro);
+}
+
+bool ChartListModel::IsRead(int row) const {
+    return rows_[static_cast<std::size_t>(row)].known != nullptr;
 }
 
 bool ChartListModel::Before(int row, int other, int column) const {
@@ -306,9 +320,8 @@ ChartBrowser::ChartBrowser(QWidget* parent) : QWidget(parent) {
     // sorting by a column or filtering finds them read.
     readAhead_.setSingleShot(true);
     readAhead_.setInterval(0);
-    connect(&readAhead_, &QTimer::timeout, this, [this] {
-        if (model_->ReadAhead(kReadAheadFiles)) readAhead_.start();
-    });
+    connect(&readAhead_, &QTimer::timeout, this, [this] { ReadAheadTurn(); });
+    sinceRefine_.start();
     filter_->installEventFilter(this);
     list_->installEventFilter(this);
 }
@@ -329,6 +342,21 @@ void ChartBrowser::Refresh(const std::string& folder) {
     model_->SetFolder(folder);
     if (!current.isEmpty()) list_->SelectFile(current);
     readAhead_.start();
+}
+
+void ChartBrowser::ReadAheadTurn() {
+    const std::string& filtro = proxy_->Filtro();
+    const bool filtered = filtro.find_first_not_of(" \t") != std::string::npos;
+    bool newMatches = false;
+    const bool more = model_->ReadAhead(kReadAheadFiles, filtro, filtered ? &newMatches : nullptr);
+    refinePending_ = refinePending_ || newMatches;
+    if (refinePending_ && (!more || sinceRefine_.elapsed() >= kRefineMs)) {
+        proxy_->Refine();
+        KeepACurrentRow();
+        refinePending_ = false;
+        sinceRefine_.restart();
+    }
+    if (more) readAhead_.start();
 }
 
 void ChartBrowser::KeepACurrentRow() {

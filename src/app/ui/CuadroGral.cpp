@@ -11,11 +11,14 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <ctime>
 
+#include "app/model/SafeFileWrite.h"
 #include "app/session/AcercaDe.h"
 #include "app/session/GuardarNuevaCarta.h"
 #include "app/session/MostrarInicio.h"
 #include "app/session/OfertaHuso.h"
+#include "app/session/SalirSinGuardar.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ExportCommands.h"
@@ -259,7 +262,7 @@ void CuadroGral::BuildControls() {
     browser_->setFont(QtSurface::FontFor("Arial", kChartListPt, false));
     browser_->hide();
     connect(browser_, &ChartBrowser::chosen, this, [this] { flistArchivos_Click(); });
-    connect(browser_, &ChartBrowser::escaped, this, [this] { endProgram_(); });
+    connect(browser_, &ChartBrowser::escaped, this, [this] { Fin_Click(); });
     view_->PlaceInColumn(browser_, kChartListRect, kChartListPt);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
@@ -306,6 +309,8 @@ void CuadroGral::FormLoad() {
     std::string& folder = session_.flags.ProgramFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     flistArchivos_->setToolTip(QString::fromStdString("Carpeta de cartas: " + folder));
+    // Temporary files that a run killed while saving left behind.
+    RemoveOwnLeftovers(folder, std::time(nullptr));
     activateWindow();
     mnuBuscarFiles_Click();
     MostrarInicio(surface_, clock_, eph_, session_.tables.Planet);
@@ -452,10 +457,21 @@ void CuadroGral::mnuGuardarFile_Click() {
 }
 
 void CuadroGral::Fin_Click() {
+    if (!PuedeSalir()) return;
     if (hooks_.closeEntryForm) hooks_.closeEntryForm();
-    if (hooks_.closeNotes) hooks_.closeNotes();
-    if (hooks_.notesOpen && hooks_.notesOpen()) return;
     endProgram_();
+}
+
+bool CuadroGral::PuedeSalir() {
+    // The notes window first: it offers to save its text, and saving a new chart there
+    // leaves nothing else to ask about.
+    if (hooks_.closeNotes) hooks_.closeNotes();
+    if (hooks_.notesOpen && hooks_.notesOpen()) return false;
+    const std::string horaNueva =
+        Action("mnuGuardarHora")->isVisible() ? session_.pred.HoraTexto : std::string();
+    const auto question = PreguntaSalir(session_.flags, session_.DatosNatales, horaNueva);
+    return !question || dialogs_.MsgBox(*question, MsgButtons::YesNo, MsgIcon::Exclamation,
+                                        kTituloSalir, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void CuadroGral::mnuAcerca_Click() {
@@ -497,8 +513,7 @@ QMenu* CuadroGral::Menu(const QString& titleName) const {
 }
 
 void CuadroGral::closeEvent(QCloseEvent* event) {
-    if (hooks_.closeNotes) hooks_.closeNotes();
-    if (hooks_.notesOpen && hooks_.notesOpen()) {
+    if (!PuedeSalir()) {
         event->ignore();
         return;
     }

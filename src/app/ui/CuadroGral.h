@@ -75,7 +75,9 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     void ListadoNatal(bool takeFocus = true);
     // "Guardar": saves the chart on display as a new chart file and refreshes the list.
     void mnuGuardarFile_Click();
-    // "Salir": closes the entry form and the notes window, then ends the program.
+    // "Salir" (also Ctrl+Q, and Escape in the chart list): closes the notes window (which
+    // may offer to save), asks before losing a chart or a birth time not yet saved (Enter
+    // answers No and the program goes on), closes the entry form and ends the program.
     void Fin_Click();
     // "Acerca de Natalis": version, licence, credits, the ephemeris in use and the chart
     // folder, in a message box.
@@ -150,6 +152,9 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     void FillChartList();
     void EnsureListaNat();
     void FocusChanged(QWidget* old, QWidget* now);
+    // Closes the notes window and asks about unsaved work (PreguntaSalir): true when the
+    // program may end.
+    bool PuedeSalir();
 
     Dialogs& dialogs_;
     Clock& clock_;

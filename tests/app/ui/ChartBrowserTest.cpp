@@ -11,6 +11,7 @@
 #include <QTest>
 #include <thread>
 
+#include "app/model/FiltroCartas.h"
 #include "app/ui/ChartBrowser.h"
 #include "tests/ui/ChartFolder.h"
 
@@ -127,6 +128,8 @@ TEST_F(Browser, SortsByEveryColumn) {
 }
 
 TEST_F(Browser, FilterNarrowsAsOneTypesWithoutCaseOrAccents) {
+    while (browser.Model()->ReadAhead(100)) {
+    }
     QLineEdit* filter = browser.Filter();
     filter->setFocus();
     struct Row {
@@ -150,6 +153,39 @@ TEST_F(Browser, FilterNarrowsAsOneTypesWithoutCaseOrAccents) {
         QTest::keyClicks(filter, QString::fromUtf8(r.typed));
         EXPECT_EQ(browser.List()->FileNames(), r.files) << r.typed;
     }
+}
+
+// Typing never waits for the files to be read: a file not read yet is matched by its name
+// alone, and the rows shown are refined as the idle read-ahead reads the files.
+TEST_F(Browser, FilterUsesWhatIsReadAndRefinesAsFilesAreRead) {
+    ChartListModel* model = browser.Model();
+    browser.Filter()->setText("alv");  // only Carla Álvarez's name holds it
+    EXPECT_TRUE(browser.List()->FileNames().isEmpty());
+    for (int row = 0; row < model->rowCount(); ++row)
+        EXPECT_FALSE(model->IsRead(row)) << row;  // the filter read nothing
+    browser.Filter()->setText("rot");             // a file name: shown at once
+    EXPECT_EQ(browser.List()->FileNames(), QStringList{"roto.dat"});
+    browser.Filter()->setText("alv");
+    QTRY_COMPARE_WITH_TIMEOUT(browser.List()->FileNames(), QStringList{"carla.dat"}, 5000);
+    browser.Filter()->setText("madrid 2001");
+    EXPECT_EQ(browser.List()->FileNames(), QStringList{"carla.dat"});
+}
+
+TEST(ChartListModel, ReadAheadTellsWhenAFileReadMatchesBeyondItsName) {
+    ChartFolder folder;
+    ASSERT_TRUE(folder.dir.isValid());
+    folder.Write("a.dat", ChartText("Ana"));
+    folder.Write("b.dat", ChartText("Bruno"));
+    ChartListModel model;
+    model.SetFolder(folder.Path());
+    const std::string filtro = PlegarTexto("bruno");
+    EXPECT_FALSE(model.Matches(1, filtro));  // not read: "b.dat" alone
+    bool newMatches = false;
+    EXPECT_TRUE(model.ReadAhead(1, filtro, &newMatches));
+    EXPECT_FALSE(newMatches);  // "a.dat", Ana
+    EXPECT_FALSE(model.ReadAhead(1, filtro, &newMatches));
+    EXPECT_TRUE(newMatches);
+    EXPECT_TRUE(model.Matches(1, filtro));
 }
 
 // After each keystroke the first match is current, so Enter chooses it.
