@@ -55,27 +55,19 @@ MiembroJson Arreglo(const char* clave, std::vector<std::string> items) {
 
 }  // namespace
 
-std::string ObjetoJson(const std::vector<MiembroJson>& miembros, bool unaLinea) {
+std::string ObjetoJson(const std::vector<MiembroJson>& miembros) {
     std::ostringstream os;
-    os << (unaLinea ? "{" : "{\n");
+    os << "{";
     for (size_t m = 0; m < miembros.size(); ++m) {
         const MiembroJson& x = miembros[m];
-        os << (unaLinea ? "" : "  ") << JsonString(x.clave) << ": ";
-        if (!x.arreglo) {
-            os << x.valor;
-        } else if (unaLinea) {
+        os << (m == 0 ? "" : ", ") << JsonString(x.clave) << ": ";
+        if (x.arreglo) {
             os << "[";
             for (size_t i = 0; i < x.items.size(); ++i) os << (i == 0 ? "" : ", ") << x.items[i];
             os << "]";
         } else {
-            os << "[";
-            for (size_t i = 0; i < x.items.size(); ++i) {
-                os << (i == 0 ? "\n    " : ",\n    ") << x.items[i];
-            }
-            os << (x.items.empty() ? "]" : "\n  ]");
+            os << x.valor;
         }
-        const bool ultimo = m + 1 == miembros.size();
-        os << (unaLinea ? (ultimo ? "" : ", ") : (ultimo ? "\n" : ",\n"));
     }
     os << "}\n";
     return os.str();

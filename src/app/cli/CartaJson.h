@@ -1,5 +1,5 @@
-// A chart as a JSON object: the members of --json, written over several lines as --json has
-// always printed them, or on one line for the commands that print JSON Lines.
+// A chart as a JSON object on one line: the members of --json, and of the other commands that
+// print charts as JSON Lines.
 #pragma once
 #include <string>
 #include <vector>
@@ -18,9 +18,8 @@ struct MiembroJson {
     bool arreglo = false;
 };
 
-// The object: over lines ("{", each member on its own line indented by two blanks, array items
-// by four, "}") or on one line with ", " and ": " between the parts. Ends with a line break.
-std::string ObjetoJson(const std::vector<MiembroJson>& miembros, bool unaLinea);
+// The object on one line, ", " and ": " between the parts, ending with a line break.
+std::string ObjetoJson(const std::vector<MiembroJson>& miembros);
 
 // The members of a chart: name, place, jd, armc, obliquity, houseSystem, ephemeris, points,
 // cusps, aspects, zoneSource (null when the chart has no record).

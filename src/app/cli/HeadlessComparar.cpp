@@ -72,7 +72,7 @@ std::string Json(const Carta& c, EphemerisSource source) {
          MiembrosCarta(c.natal, nombre, c.nacimiento ? &*c.nacimiento : nullptr, source)) {
         m.push_back(std::move(x));
     }
-    return ObjetoJson(m, true);
+    return ObjetoJson(m);
 }
 
 std::string SinastriaJson(const Carta& a, const Carta& b, const Sinastria& s) {
@@ -98,8 +98,7 @@ std::string SinastriaJson(const Carta& a, const Carta& b, const Sinastria& s) {
                        {"second", JsonString(NombreCarta(b)), {}, false},
                        {"aspects", {}, aspectos, true},
                        {"secondInFirstHouses", {}, casas(b, s.casasEnA), true},
-                       {"firstInSecondHouses", {}, casas(a, s.casasEnB), true}},
-                      true);
+                       {"firstInSecondHouses", {}, casas(a, s.casasEnB), true}});
 }
 
 enum class Comparacion { Sinastria, Compuesta, Davison };

@@ -25,8 +25,9 @@ std::string ListingText(const ChartSession& s) {
 }
 
 std::string JsonText(const ChartSession& s, EphemerisSource source) {
+    // One object a line (JSON Lines), so several charts can be read one at a time.
     return ObjetoJson(
-        MiembrosCarta(s.tables.natal, s.DatosNatales.NatalName, &s.DatosNatales, source), false);
+        MiembrosCarta(s.tables.natal, s.DatosNatales.NatalName, &s.DatosNatales, source));
 }
 
 // The natal commands: each file computed in a session of its own with the one ephemeris, its
