@@ -111,7 +111,9 @@ TEST(HeadlessComparar, Refusals) {
         {HeadlessDavison,
          {"--davison", kA, kB, "--lugar-medio", "x"},
          "Valor no válido para --lugar-medio: «x»"},
-        {HeadlessCompuesta, {"--compuesta", kA, kB, "--lugar-medio", "medias"}, "Uso:"},
+        {HeadlessCompuesta,
+         {"--compuesta", kA, kB, "--lugar-medio", "medias"},
+         "La opción --lugar-medio no se usa con --compuesta.\n"},
         {HeadlessSinastria, {"--sinastria", kA, kCarpeta + "/no_existe.dat"}, ""},
     };
     for (const Caso& c : casos) {
