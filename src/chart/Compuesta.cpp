@@ -25,9 +25,11 @@ CasasCompuestas DerivarCasas(SistemaCasas s, double mc, double latitud, float ob
 
 std::string NombreCarta(const Carta& c) {
     if (!c.nacimiento) return c.titulo;
-    std::string n = c.nacimiento->NatalName;
-    n.erase(n.find_last_not_of(' ') + 1);
-    return n;
+    // A loaded name keeps the label's leading blank; the header has no use for it.
+    const std::string& n = c.nacimiento->NatalName;
+    const size_t a = n.find_first_not_of(' ');
+    if (a == std::string::npos) return {};
+    return n.substr(a, n.find_last_not_of(' ') - a + 1);
 }
 
 Carta CalcularCompuesta(const Carta& a, const Carta& b) {

@@ -26,7 +26,7 @@ CasasCompuestas DerivarCasas(SistemaCasas s, double mc, double latitud, float ob
 // obliquity. No birth record; titulo names both people.
 Carta CalcularCompuesta(const Carta& a, const Carta& b);
 
-// The name of a chart for headers: the birth record's name without trailing blanks, or its
+// The name of a chart for headers: the birth record's name without blanks at either end, or its
 // title when it has none.
 std::string NombreCarta(const Carta& c);
 

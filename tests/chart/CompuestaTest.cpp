@@ -105,6 +105,12 @@ TEST(Compuesta, CoupleCompositeTakesEveryPointsMidpoint) {
     EXPECT_NEAR(Reducir180(c.natal.CuspideNatal[10].Lon - mc), 0, 1e-3);
     EXPECT_NEAR(c.latitud, (40.4 + 19.43) / 2, 1e-5);
     EXPECT_TRUE(EnOrden(c.Cusp));
+    EXPECT_EQ(NombreCarta(c), c.titulo);
+
+    // A loaded name keeps a leading blank; headers name the person without it.
+    Carta conBlancos = a;
+    conBlancos.nacimiento->NatalName = " Ana Lucía  ";
+    EXPECT_EQ(NombreCarta(conBlancos), "Ana Lucía");
 }
 
 }  // namespace
