@@ -73,7 +73,8 @@ const char* UsageText() {
            "  natalis --json ARCHIVO.dat [--houses P|K|R]\n"
            "  natalis --png ARCHIVO.dat SALIDA.png [--size ANCHOxALTO] [--tema pantalla|papel]\n"
            "  natalis --svg ARCHIVO.dat SALIDA.svg [--size ANCHOxALTO] [--tema pantalla|papel]\n"
-           "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]\n"
+           "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]"
+           " [--simple]\n"
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
@@ -90,7 +91,8 @@ const char* UsageText() {
            " --houses, y --progress y --transit con sus opciones.\n"
            "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
            " si no se indica).\n"
-           "--papel: a4 (si no se indica) o carta.\n";
+           "--papel: a4 (si no se indica) o carta.\n"
+           "--simple: el PDF con la rueda y los listados de la ventana, en lugar del informe.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -143,6 +145,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             const auto p = PapelPorNombre(args[++i]);
             if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
             o.papel = *p;
+        } else if (a == "--simple" && regla->papel) {
+            o.simple = true;
         } else if (a == "--progress" && regla->anillos) {
             o.progresion = true;
             grupo = Grupo::Progresion;

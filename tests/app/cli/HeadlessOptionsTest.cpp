@@ -98,6 +98,7 @@ TEST(HeadlessOptions, WrongCommandLinesGiveTheUsage) {
         {"--pdf", {"--pdf", kChart, "o.pdf", "--size", "10x10"}},   // a PDF has sheets
         {"--svg", {"--svg", kChart, "o.svg", "--papel", "a4"}},     // sheets only for PDF
         {"--png", {"--png", kChart, "o.png", "--papel", "carta"}},  //
+        {"--png", {"--png", kChart, "o.png", "--simple"}},          // the simple report is a PDF
         {"--listing", {"--listing", kChart, "--tema", "papel"}},    // palettes for pictures
         {"--pdf", {"--pdf", kChart}},                               // no output file
         {"--svg", {"--svg", kChart, "o.svg", "--tema"}},            // no value
@@ -166,6 +167,10 @@ TEST(HeadlessOptions, PalettesAndSheetsByCommand) {
         "--pdf", {"--pdf", kChart, "o.pdf", "--transit", "--fecha", "3 4 2027", "--hora", "10 30"});
     ASSERT_TRUE(pdf.opciones);
     EXPECT_TRUE(pdf.opciones->transito);
+    EXPECT_FALSE(pdf.opciones->simple);  // the report made for reading unless asked
+    const auto simple = LeerOpcionesHeadless("--pdf", {"--pdf", kChart, "o.pdf", "--simple"});
+    ASSERT_TRUE(simple.opciones);
+    EXPECT_TRUE(simple.opciones->simple);
 }
 
 std::string RunCommand(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args,
