@@ -214,7 +214,9 @@ TEST(PaginarBloques, KeepsBlocksWholeAndLeavesNoPageHalfEmptyWithoutCause) {
         for (size_t p = 0; p < col.paginas.size(); ++p) {
             const BloqueColocado& ultimo = col.paginas[p].back();
             // Every block within its page but one taller than the page.
-            if (col.paginas[p].size() > 1) EXPECT_LE(ultimo.y + ultimo.alto, 130);
+            if (col.paginas[p].size() > 1) {
+                EXPECT_LE(ultimo.y + ultimo.alto, 130);
+            }
             if (p + 1 == col.paginas.size()) continue;
             // A page less than half full only when the next block could not fit under it.
             const BloqueColocado& siguiente = col.paginas[p + 1].front();
