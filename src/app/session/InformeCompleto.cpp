@@ -254,8 +254,7 @@ std::vector<BloqueInforme> Balances(const NatalTables& t) {
 }
 
 // The wheel with its rings, its legend, and the listing in full words.
-std::vector<BloqueInforme> Predictivas(const ChartSession& s,
-                                       const std::vector<std::string>& aspectosNatales) {
+std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
     const bool progresion = s.pred.HayProgresion;
     const bool transito = s.JdTransito.has_value();
     if (!progresion && !transito) return {};
@@ -283,7 +282,7 @@ std::vector<BloqueInforme> Predictivas(const ChartSession& s,
                                   : progresion           ? "Listado de la progresión"
                                                          : "Listado del tránsito",
                                   {{"", 0}});
-    for (const std::string& l : ListaPredictiva(s.Lista, aspectosNatales)) {
+    for (const std::string& l : s.ListaPredictiva()) {
         if (l.find_first_not_of(" \u2014") == std::string::npos) continue;  // rules and blanks
         listado.tabla.filas.push_back({EnPalabras(l)});
     }
@@ -308,7 +307,7 @@ InformeCompleto ArmarInformeCompleto(const ChartSession& s) {
     informe.bloques.push_back(Rejilla(t, todos, hallados));
     informe.bloques.push_back(ListaAspectos(t, todos, hallados));
     for (BloqueInforme& b : Balances(t)) informe.bloques.push_back(std::move(b));
-    for (BloqueInforme& b : Predictivas(s, ListarAspectos(t))) {
+    for (BloqueInforme& b : Predictivas(s)) {
         informe.bloques.push_back(std::move(b));
     }
     return informe;
