@@ -80,9 +80,11 @@ constexpr struct {
 // then `admitida` says whether the command r takes it.
 bool OpcionDeLaOrden(const Regla& r, const std::string& a, bool& admitida) {
     const std::pair<const char*, bool> opciones[] = {
-        {"--houses", r.casas},    {"--size", r.tamano},    {"--tema", r.tema},
-        {"--papel", r.papel},     {"--folder", r.carpeta}, {"--progress", r.anillos},
-        {"--transit", r.anillos}, {"--json", r.json},      {"--lugar-medio", r.lugarMedio},
+        {"--houses", r.casas},    {"--size", r.tamano},
+        {"--tema", r.tema},       {"--papel", r.papel},
+        {"--folder", r.carpeta},  {"--progress", r.anillos},
+        {"--transit", r.anillos}, {"--simple", r.papel},
+        {"--json", r.json},       {"--lugar-medio", r.lugarMedio},
         {"--lugar", r.lugar},
     };
     for (const auto& [nombre, si] : opciones) {
@@ -158,7 +160,8 @@ const char* UsageText() {
            "  natalis --json ARCHIVO.dat [--houses P|K|R]\n"
            "  natalis --png ARCHIVO.dat SALIDA.png [--size ANCHOxALTO] [--tema pantalla|papel]\n"
            "  natalis --svg ARCHIVO.dat SALIDA.svg [--size ANCHOxALTO] [--tema pantalla|papel]\n"
-           "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]\n"
+           "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]"
+           " [--simple]\n"
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
@@ -180,7 +183,8 @@ const char* UsageText() {
            " --houses, y --progress y --transit con sus opciones.\n"
            "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
            " si no se indica).\n"
-           "--papel: a4 (si no se indica) o carta.\n";
+           "--papel: a4 (si no se indica) o carta.\n"
+           "--simple: el PDF con la rueda y los listados de la ventana, en lugar del informe.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -229,7 +233,7 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             return {std::nullopt, Rechazo("La opción " + a + " está repetida.")};
         }
         const bool sinValor = a == "--progress" || a == "--transit" || a == "--conversa" ||
-                              a == "--asc-en-arco" || a == "--json";
+                              a == "--asc-en-arco" || a == "--simple" || a == "--json";
         if (!sinValor && i + 1 >= args.size()) return Uso();
 
         if (a == "--houses") {
@@ -248,6 +252,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             const auto p = PapelPorNombre(args[++i]);
             if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
             o.papel = *p;
+        } else if (a == "--simple") {
+            o.simple = true;
         } else if (a == "--folder") {
             if (args[i + 1].empty()) return Uso();
             o.carpeta = args[++i];

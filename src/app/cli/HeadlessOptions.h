@@ -28,6 +28,7 @@ struct OpcionesHeadless {
     int ancho = 958, alto = 677;  // --size, in pixels
     Tema tema = Tema::Pantalla;   // --tema: "papel" unless given for --pdf
     Papel papel = Papel::A4;      // --papel, for --pdf
+    bool simple = false;          // --simple, for --pdf: the wheel and the window's listings
     // --progress group: --tecnica, --fecha, --conversa, --asc-en-arco.
     bool progresion = false;
     TipoTecnica tecnica = TipoTecnica::Primaria;
