@@ -6,6 +6,7 @@
 #include "app/cli/HeadlessAtlas.h"
 #include "app/cli/HeadlessProgram.h"
 #include "app/ui/GuiMain.h"
+#include "app/ui/HeadlessMapa.h"
 #include "app/ui/HeadlessPng.h"
 
 namespace {
@@ -16,13 +17,22 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
-    {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
-    {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
-    {"--retorno", natalis::HeadlessRetorno}, {"--version", natalis::HeadlessVersion},
-    {"--carpeta", natalis::HeadlessCarpeta}, {"--lugar", natalis::HeadlessLugar},
-    {"--huso", natalis::HeadlessHuso},       {"--periodo", natalis::HeadlessPeriodo},
-    {"--svg", natalis::HeadlessSvg},         {"--pdf", natalis::HeadlessPdf},
+    {"--listing", natalis::HeadlessListing},
+    {"--json", natalis::HeadlessJson},
+    {"--png", natalis::HeadlessPng},
+    {"--progress", natalis::HeadlessProgress},
+    {"--transit", natalis::HeadlessTransit},
+    {"--help", natalis::HeadlessHelp},
+    {"--retorno", natalis::HeadlessRetorno},
+    {"--version", natalis::HeadlessVersion},
+    {"--carpeta", natalis::HeadlessCarpeta},
+    {"--lugar", natalis::HeadlessLugar},
+    {"--huso", natalis::HeadlessHuso},
+    {"--periodo", natalis::HeadlessPeriodo},
+    {"--svg", natalis::HeadlessSvg},
+    {"--pdf", natalis::HeadlessPdf},
+    {"--calendario", natalis::HeadlessCalendario},
+    {"--mapa-tiempo", natalis::HeadlessMapaTiempo},
 };
 
 }  // namespace

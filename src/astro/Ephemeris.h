@@ -1,11 +1,23 @@
 // The ephemeris seam: one function, CalcBody, as the rest of the program binds it.
 #pragma once
 #include <cstdint>
+#include <optional>
 
 namespace natalis {
 
 // Which theory answered the last calls: the data files, or the library's analytic fallback.
 enum class EphemerisSource { Files, Analytic };
+
+// The kind of an eclipse at its greatest phase. Solar: total, annular, partial, or hybrid
+// (annular along part of its track, total along the rest). Lunar: total, partial, or
+// penumbral (the Moon enters the Earth's penumbra only).
+enum class TipoEclipse { Total, Anular, Parcial, Hibrido, Penumbral };
+
+// An eclipse seen from anywhere on the Earth.
+struct EclipseGlobal {
+    double jdMaximo = 0;  // universal-time Julian day of the greatest eclipse
+    TipoEclipse tipo = TipoEclipse::Parcial;
+};
 
 class Ephemeris {
   public:
@@ -19,6 +31,14 @@ class Ephemeris {
     // seen to have failed.
     virtual double CalcBody(double jd, int32_t body, double* out) = 0;
     virtual EphemerisSource Source() const = 0;
+    // The first solar (solar true) or lunar eclipse whose greatest phase comes after the
+    // universal-time Julian day jd; nothing when the ephemeris has no eclipse theory or no
+    // answer there.
+    virtual std::optional<EclipseGlobal> SiguienteEclipse(bool solar, double jd) {
+        (void)solar;
+        (void)jd;
+        return std::nullopt;
+    }
 };
 
 }  // namespace natalis

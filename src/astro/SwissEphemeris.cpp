@@ -20,6 +20,20 @@ constexpr double kProbeJD = 2451545.0;  // J2000.0, inside every data file's ran
 constexpr int32 kLibraryBody[10] = {SE_SUN,     SE_MOON,   SE_MERCURY, SE_VENUS,   SE_MARS,
                                     SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
 
+// The kind bits the eclipse searches return, in the order they are told apart: a hybrid
+// eclipse also carries the annular and total bits on some versions, so it is tried first.
+struct TipoBits {
+    int32 bits;
+    TipoEclipse tipo;
+};
+constexpr TipoBits kTiposSolares[] = {{SE_ECL_ANNULAR_TOTAL, TipoEclipse::Hibrido},
+                                      {SE_ECL_TOTAL, TipoEclipse::Total},
+                                      {SE_ECL_ANNULAR, TipoEclipse::Anular},
+                                      {SE_ECL_PARTIAL, TipoEclipse::Parcial}};
+constexpr TipoBits kTiposLunares[] = {{SE_ECL_TOTAL, TipoEclipse::Total},
+                                      {SE_ECL_PARTIAL, TipoEclipse::Parcial},
+                                      {SE_ECL_PENUMBRAL, TipoEclipse::Penumbral}};
+
 }  // namespace
 
 SwissEphemeris::SwissEphemeris(const std::string& dataDir) {
@@ -48,6 +62,22 @@ double SwissEphemeris::CalcBody(double jd, int32_t body, double* out) {
     out[2] = xx[2];  // distance, AU
     out[3] = xx[3];  // daily motion in longitude, degrees/day
     return ret;
+}
+
+std::optional<EclipseGlobal> SwissEphemeris::SiguienteEclipse(bool solar, double jd) {
+    double tret[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    char serr[AS_MAXCH] = "";
+    // Any kind (0), forwards (backward 0); tret[0] is the instant of the greatest eclipse.
+    const int32 ret = solar ? swe_sol_eclipse_when_glob(jd, SEFLG_SWIEPH, 0, tret, 0, serr)
+                            : swe_lun_eclipse_when(jd, SEFLG_SWIEPH, 0, tret, 0, serr);
+    if (ret == ERR || ret == 0 || !(tret[0] > jd)) return std::nullopt;
+    const auto tipo = [&](const auto& tabla) -> std::optional<EclipseGlobal> {
+        for (const TipoBits& t : tabla) {
+            if (ret & t.bits) return EclipseGlobal{tret[0], t.tipo};
+        }
+        return std::nullopt;
+    };
+    return solar ? tipo(kTiposSolares) : tipo(kTiposLunares);
 }
 
 EphemerisSource SwissEphemeris::Source() const {

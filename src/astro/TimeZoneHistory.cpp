@@ -258,6 +258,19 @@ ZoneTimeResult ResolveLocalTime(const std::string& zone, const CivilTime& local,
     }
 }
 
+std::optional<ZoneReading> ReadingAtInstant(const std::string& zone, long long utSeconds,
+                                            std::optional<double> longitudeEastDeg) {
+    try {
+        if (!ZoneExists(zone)) return std::nullopt;
+        const ZoneClock clock(date::locate_zone(zone));
+        const Period p = clock.At(utSeconds);
+        return ZoneReading{PlaceOffset(p, longitudeEastDeg), p.abbrev, IsSummerTime(clock, p),
+                           p.abbrev == "LMT"};
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 bool ZoneExists(const std::string& zone) {
     try {
         date::locate_zone(zone);

@@ -75,6 +75,13 @@ struct ZoneTimeResult {
 ZoneTimeResult ResolveLocalTime(const std::string& zone, const CivilTime& local,
                                 std::optional<double> longitudeEastDeg = std::nullopt);
 
+// Given:    zone  IANA zone name; utSeconds  an instant, seconds from 1970-01-01 0 h UT
+//           longitudeEastDeg  as for ResolveLocalTime, for the zone's local mean time
+// Returned: the reading the zone's clock showed at that instant, or nothing when the zone is
+//           unknown or the database cannot be read. Never throws.
+std::optional<ZoneReading> ReadingAtInstant(const std::string& zone, long long utSeconds,
+                                            std::optional<double> longitudeEastDeg = std::nullopt);
+
 // True when the database knows the zone name.
 bool ZoneExists(const std::string& zone);
 

@@ -24,6 +24,10 @@ int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err);
 //         [--tecnica "Transitos"|"Secundaria"|"Arco Solar"] [--houses P|K|R]: every aspect of
 //         the technique's moving points to the natal points over the period, one a line.
 int HeadlessPeriodo(const Args& args, std::ostream& out, std::ostream& err);
+// natalis --calendario --desde "d m aaaa" --hasta "d m aaaa" [FILE.dat] [--orbe GRADOS]
+//         [--huso ZONA]: the calendar of the sky, one event a line (CamposEventoCielo); with a
+//         file, its zone's clock and its contacts.
+int HeadlessCalendario(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --help: the usage text on standard output.
 int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -7,7 +7,7 @@ namespace natalis {
 
 namespace {
 
-enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso };
+enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso, Calendario };
 
 // What each command takes: how many files, and which options.
 struct Regla {
@@ -40,6 +40,10 @@ constexpr Regla kReglas[] = {
     {"--lugar", 1, 1, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     // The zone, then --fecha, --hora and --longitud.
     {"--huso", 1, 1, false, false, Grupo::Huso, false, Tema::Pantalla, false, false},
+    // The chart, the period search's options, and the picture written (.svg or .pdf).
+    {"--mapa-tiempo", 2, 2, false, false, Grupo::Periodo, true, Tema::Papel, true, false},
+    // The chart file is optional and may come anywhere among the options.
+    {"--calendario", 0, 1, false, false, Grupo::Calendario, false, Tema::Pantalla, false, false},
     {"--carpeta", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     {"--version", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
     {"--help", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
@@ -80,6 +84,11 @@ const char* UsageText() {
            "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]\n"
            "  natalis --periodo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
            " [--orbe GRADOS] [--tecnica \"Transitos\"|\"Secundaria\"|\"Arco Solar\"]\n"
+           "  natalis --mapa-tiempo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
+           " SALIDA.svg|SALIDA.pdf [--orbe GRADOS] [--tecnica TÉCNICA] [--con-luna]"
+           " [--tema papel|pantalla] [--papel a4|carta]\n"
+           "  natalis --calendario --desde \"d m aaaa\" --hasta \"d m aaaa\" [ARCHIVO.dat]"
+           " [--orbe GRADOS] [--huso ZONA]\n"
            "  natalis --lugar TEXTO [--folder CARPETA]\n"
            "  natalis --huso ZONA --fecha \"d m aaaa\" --hora \"hh mm ss\" [--longitud GRADOS]\n"
            "  natalis --carpeta [--folder CARPETA]\n"
@@ -90,7 +99,15 @@ const char* UsageText() {
            " --houses, y --progress y --transit con sus opciones.\n"
            "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
            " si no se indica).\n"
-           "--papel: a4 (si no se indica) o carta.\n";
+           "--papel: a4 (si no se indica) o carta.\n"
+           "--calendario escribe una línea por evento, con columnas separadas por tabuladores:"
+           " instante UT, instante en el huso (el de la carta, el de --huso o UT), huso, evento"
+           " (Luna nueva, Luna llena, Eclipse solar, Eclipse lunar, Ingreso, Estación"
+           " retrógrada, Estación directa, Luna vacía de curso, Contacto), punto, lugar en el"
+           " zodíaco y detalle. La Luna está vacía de curso desde su último aspecto (conjunción,"
+           " sextil, cuadratura, trígono u oposición) al Sol o a los planetas de Mercurio a"
+           " Plutón hasta que cambia de signo. Con ARCHIVO.dat, un Contacto es una lunación o"
+           " un eclipse a menos de --orbe grados (2 si no se indica) de un punto natal.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -125,7 +142,10 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
         const bool hayValor = i + 1 < args.size();
         if (a.rfind("--", 0) != 0) {
             // Files come first, before any option.
-            if (a.empty() || o.archivos.size() + primerArchivo != i) return Uso();
+            if (a.empty() || (grupo != Grupo::Calendario && comando != "--mapa-tiempo" &&
+                              o.archivos.size() + primerArchivo != i)) {
+                return Uso();
+            }
             o.archivos.push_back(a);
         } else if (a == "--houses" && hayValor) {
             const auto s = CasasPorLetra(args[++i]);
@@ -187,6 +207,16 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
                                  : a == "--orbe"  ? periodo.orbe
                                                   : periodo.tecnica;
             valor = args[++i];
+        } else if (a == "--con-luna" && comando == "--mapa-tiempo") {
+            o.conLuna = true;
+        } else if (grupo == Grupo::Calendario && hayValor &&
+                   (a == "--desde" || a == "--hasta" || a == "--orbe" || a == "--huso")) {
+            ConsultaCalendario& c = o.consultaCalendario;
+            std::string& valor = a == "--desde"   ? c.desde
+                                 : a == "--hasta" ? c.hasta
+                                 : a == "--orbe"  ? c.orbe
+                                                  : c.huso;
+            valor = args[++i];
         } else {
             return Uso();
         }
@@ -198,6 +228,11 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     if (o.transito && (o.fechaTrans.empty() || o.horaTrans.empty())) return Uso();
     if (o.retorno && o.fechaRetorno.empty()) return Uso();
     if (o.periodo && (periodo.desde.empty() || periodo.hasta.empty())) return Uso();
+    o.calendario = grupo == Grupo::Calendario;
+    if (o.calendario &&
+        (o.consultaCalendario.desde.empty() || o.consultaCalendario.hasta.empty())) {
+        return Uso();
+    }
     if (grupo == Grupo::Huso && (o.fechaHuso.empty() || o.horaHuso.empty())) return Uso();
     // Primary directions are direct only.
     if (FilaTecnica(o.tecnica).soloDirecta) o.conversa = false;

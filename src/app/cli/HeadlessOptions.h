@@ -8,6 +8,7 @@
 #include "app/session/PaginasInforme.h"
 #include "astro/SistemaCasas.h"
 #include "chart/Paleta.h"
+#include "predictive/ConsultaCalendario.h"
 #include "predictive/ConsultaPeriodo.h"
 #include "predictive/Retorno.h"
 #include "predictive/Tecnicas.h"
@@ -43,6 +44,12 @@ struct OpcionesHeadless {
     // checked by RevisarConsultaPeriodo.
     bool periodo = false;
     ConsultaPeriodo consultaPeriodo;
+    // --mapa-tiempo: the period search's options, and --con-luna for the Moon's rows.
+    bool conLuna = false;
+    // --calendario: --desde and --hasta (both needed), --orbe, --huso; checked by
+    // RevisarConsultaCalendario.
+    bool calendario = false;
+    ConsultaCalendario consultaCalendario;
     // --huso: --fecha and --hora (both needed, checked when used), --longitud (east positive).
     std::string fechaHuso, horaHuso;
     std::optional<std::string> longitud;

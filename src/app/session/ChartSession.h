@@ -21,7 +21,9 @@
 #include "chart/WheelGeometry.h"
 #include "predictive/BusquedaPeriodo.h"
 #include "predictive/CalcularProgresion.h"
+#include "predictive/ConsultaCalendario.h"
 #include "predictive/ConsultaPeriodo.h"
+#include "predictive/MapaTiempo.h"
 #include "predictive/PasoTiempo.h"
 #include "predictive/PredictiveState.h"
 #include "predictive/Retorno.h"
@@ -53,6 +55,10 @@ struct PasoSesion {
     TransitoResultado transito;      // when a transit was stepped
     ProgresionResultado progresion;  // when a progression was stepped
 };
+
+// The present instant as a universal-time Julian day, from the clock's local date and time
+// and its offset. (ChartSessionCalendario.cpp)
+double JdAhora(const Clock& clock);
 
 class ChartSession {
   public:
@@ -141,6 +147,20 @@ class ChartSession {
     // period (BuscarAspectosPeriodo), for the natal chart last computed; sorted by the exact
     // instant. Nothing in the session changes.
     std::vector<AspectoPeriodo> AspectosDelPeriodo(const PeriodoPedido& p);
+
+    // The calendar of the sky over the period (CalendarioCielo); with the contacts of its
+    // lunations and eclipses to the natal chart last computed when conCarta. Nothing in the
+    // session changes. (ChartSessionCalendario.cpp)
+    std::vector<EventoCielo> CalendarioDelPeriodo(const CalendarioPedido& p, bool conCarta);
+    // The clock of the calendar's local instants: the chosen zone, else the chart's when
+    // conCarta, else UT.
+    RelojCalendario RelojDelCalendario(const CalendarioPedido& p, bool conCarta) const;
+
+    // The time map of the period search's hits (AspectosDelPeriodo, ArmarMapaTiempo), the
+    // Moon's rows only when conLuna. (ChartSessionCalendario.cpp)
+    MapaTiempo MapaDelPeriodo(const PeriodoPedido& p, bool conLuna = false);
+    // The map's title: the chart's name, the technique and the period.
+    std::string TituloMapa(const PeriodoPedido& p) const;
 
     // The natal listing window's lines, and the warning when the houses fell back to Porphyry
     // (empty otherwise).
