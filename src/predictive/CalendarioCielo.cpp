@@ -38,11 +38,6 @@ Muestra Posicion(Ephemeris& eph, int cuerpo, double t) {
     return {t, out[0], out[3]};
 }
 
-double UnaVuelta(double lon) {
-    const double r = std::fmod(lon, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
-
 // The instant in [lo, hi] where g changes sign, g(lo) having the sign of gLo: Newton's
 // method on g's value and rate, kept in the bracket by bisection.
 template <class G>

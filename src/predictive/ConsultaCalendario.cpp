@@ -72,9 +72,9 @@ std::string NombreAspecto(int angulo) {
 std::pair<long, std::string> Lectura(const RelojCalendario& reloj, double jd) {
     if (reloj.zona.empty()) return {reloj.offsetFijo, reloj.nombreFijo};
     const long long ut = std::llround((jd - kJdEpocaUnix) * kSegundosPorDia);
-    const std::optional<ZoneReading> z = ReadingAtInstant(reloj.zona, ut, reloj.lonEste);
-    if (!z) return {0, "UT"};
-    return {z->offsetSeconds, z->abbreviation};
+    const ZoneTimeResult z = ReadingAtInstant(reloj.zona, ut, reloj.lonEste);
+    if (z.readings.empty()) return {0, "UT"};
+    return {z.readings[0].offsetSeconds, z.readings[0].abbreviation};
 }
 
 std::string EnReloj(const RelojCalendario& reloj, double jd) {

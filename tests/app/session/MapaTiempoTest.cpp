@@ -211,7 +211,8 @@ TEST(MapaTiempo, PaginasDeFilas) {
     std::vector<AspectoPeriodo> hits;
     for (int n = 1; n <= 16; ++n) {
         for (int k = 0; k < 3; ++k)
-            hits.push_back({6, k, n, p.jdDesde + n + k, p.jdDesde, p.jdDesde + 40});
+            hits.push_back({6, static_cast<int16_t>(k), static_cast<int16_t>(n), p.jdDesde + n + k,
+                            p.jdDesde, p.jdDesde + 40});
     }
     const MapaTiempo m = ArmarMapaTiempo(hits, p);
     ASSERT_EQ(m.filas.size(), 48u);
