@@ -31,10 +31,12 @@ void ChartSession::Accept() {
 }
 
 std::optional<std::string> ChartSession::CalcularNatal() {
+    tables.natal.Puntos = Puntos;
+    tables.natal.zodiaco = zodiaco;
     natalis::CalcularNatal(DatosNatales, HouseSystem, eph_, tables);
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
-    Lista = ListarAspectos(tables.natal);
+    Lista = ListarAspectosOrbes(tables.natal, orbes);
     JdTransito.reset();
     return std::nullopt;
 }
@@ -53,7 +55,7 @@ void ChartSession::SoloNatal(Surface* s) {
     pred.HayProgresion = false;
     JdTransito.reset();
     if (s) DibujarNatal(*s);
-    Lista = ListarAspectos(tables.natal);
+    Lista = ListarAspectosOrbes(tables.natal, orbes);
 }
 
 ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
@@ -123,7 +125,10 @@ std::vector<std::string> ChartSession::ListadoNatalLineas() const {
 std::string ChartSession::AvisoCasas() const { return AvisoCasasPorfirio(tables.natal.Casas); }
 
 std::string ChartSession::CasasCaption() const {
-    return CaptionCasas(HouseSystem, flags.ChartLoaded && tables.natal.Casas.respaldoPorfirio);
+    const std::string casas =
+        CaptionCasas(HouseSystem, flags.ChartLoaded && tables.natal.Casas.respaldoPorfirio);
+    const std::string zod = CaptionZodiaco(zodiaco);
+    return zod.empty() ? casas : casas + "    " + zod;
 }
 
 std::vector<AspectoPeriodo> ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {

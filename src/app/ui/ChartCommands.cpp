@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/session/ChartSession.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"
+#include "app/session/ChartSession.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
@@ -32,6 +32,7 @@ ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State())
     connect(w_.Action("mnuKillFile"), &QAction::triggered, this, [this] { mnuKillFile_Click(); });
     connect(w_.Action("mnuAnotar"), &QAction::triggered, this, [this] { mnuAnotar_Click(); });
     for (const SistemaCasasFila& item : kSistemasCasas) {
+        if (!EnMenuCasas(item)) continue;
         const int index = item.indice;
         connect(w_.MnuHsys(index), &QAction::triggered, this,
                 [this, index] { MnuHsys_Click(index); });
@@ -154,6 +155,7 @@ void ChartCommands::mnuGuardarHora_Click() {
 void ChartCommands::MnuHsys_Click(int index) {
     st_.HouseSystem = CasasPorIndice(index).value_or(SistemaCasas::Placido);
     for (const SistemaCasasFila& item : kSistemasCasas) {
+        if (!EnMenuCasas(item)) continue;
         w_.MnuHsys(item.indice)->setChecked(item.indice == index);
     }
     w_.Lista()->clear();

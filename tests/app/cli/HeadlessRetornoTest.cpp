@@ -137,8 +137,8 @@ TEST(HeadlessRetorno, WrongOptionsPrintTheUsageAndNothingElse) {
          "Valor no válido para --retorno: «anual»\n"},
         {{"--retorno", "Solar", kCarta, "--fecha", "1 1 2030"},
          "Valor no válido para --retorno: «Solar»\n"},
-        {{"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--houses", "X"},
-         "Valor no válido para --houses: «X»\n"},
+        {{"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--houses", "Z"},
+         "Valor no válido para --houses: «Z»\n"},
     };
     for (const auto& v : valores) {
         const Salida s = Ejecutar(v.args);

@@ -49,6 +49,8 @@ JsonLines Json(const TempFolder& dir, const NatalRecord& r) {
     std::string previous;
     for (std::string l; std::getline(lines, l); previous = l) {
         if (l.rfind("  \"zoneSource\": ", 0) == 0) {
+            // Keys after it (the zodiac, the notes) leave it a separating comma.
+            if (!l.empty() && l.back() == ',') l.pop_back();
             j.zoneSource = l;
             j.before = previous;
         }
