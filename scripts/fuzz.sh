@@ -14,9 +14,11 @@ if command -v ccache >/dev/null; then compiler=(ccache clang++); fi
 flags=(-std=c++17 -O1 -g -Wall -Wextra -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=undefined -Isrc -I.)
 sources=(fuzz/ChartReaderFuzz.cpp src/app/model/ChartFileReader.cpp
-         src/app/model/ChartFileWriter.cpp src/app/model/Cp1252.cpp
+         src/app/model/ChartFileWriter.cpp src/app/model/ChartFormats.cpp
+         src/app/model/Cp1252.cpp
          src/app/model/SafeFileWrite.cpp src/app/model/ZoneSourceLine.cpp
-         src/astro/NumberText.cpp src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
+         src/astro/Calendar.cpp src/astro/DateTimeParse.cpp src/astro/NumberText.cpp
+         src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
 
 objects=() pids=()
 for s in "${sources[@]}"; do

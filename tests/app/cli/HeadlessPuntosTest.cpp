@@ -23,7 +23,7 @@ struct Posicion {
 std::map<std::string, Posicion> Positions(const std::string& json) {
     std::map<std::string, Posicion> p;
     const std::regex point(
-        R"re(\{"label": "(\w+)", "lon": ([-0-9.e]+), .*"speed": ([-0-9.e]+)\})re");
+        R"re(\{"label": "(\w+)", "lon": ([-0-9.e]+), [^}]*"speed": ([-0-9.e]+)\})re");
     for (std::sregex_iterator it(json.begin(), json.end(), point), end; it != end; ++it) {
         p[(*it)[1]] = {std::stod((*it)[2]), std::stod((*it)[3])};
     }
@@ -128,7 +128,7 @@ TEST(HeadlessPuntos, OptionsOfTheChart) {
     const Outcome json = Invoke(HeadlessJson, {"--json", file, "--zodiaco", "sideral"});
     EXPECT_NE(json.out.find("\"zodiac\": \"lahiri\""), std::string::npos);
     const Outcome trop = Invoke(HeadlessJson, {"--json", file});
-    EXPECT_NE(trop.out.find("\"zodiac\": \"tropical\",\n  \"notes\": []\n}"), std::string::npos);
+    EXPECT_NE(trop.out.find("\"zodiac\": \"tropical\", \"notes\": []}\n"), std::string::npos);
 
     const struct {
         const char* option;
