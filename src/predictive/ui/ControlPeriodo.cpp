@@ -111,7 +111,7 @@ void ControlPeriodo::mnuPeriodo_Click() {
         connect(frm_, &FrmPeriodo::buscar, this, [this] { Buscar(); });
         connect(frm_, &FrmPeriodo::elegido, this, [this](const AspectoPeriodo& a) { Elegir(a); });
     }
-    frm_->MostrarSobre(w_);
+    frm_->MostrarSobre(*w_.Ventana());
 }
 
 void ControlPeriodo::Buscar() {
