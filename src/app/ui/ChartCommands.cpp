@@ -142,8 +142,8 @@ void ChartCommands::mnuGuardarHora_Click() {
         command->setVisible(false);
         return;
     }
-    const FileWriteResult r =
-        GuardarNuevaHora(st_.flags.ProgramFolder, st_.flags.ChartFileName, st_.pred.HoraTexto);
+    const FileWriteResult r = GuardarNuevaHora(st_.flags.ProgramFolder, st_.flags.ChartFileName,
+                                               st_.pred.HoraTexto, &st_.DatosNatales);
     if (!r.ok) {
         w_.DialogsSeam().MsgBox(r.message, MsgButtons::Ok, MsgIcon::Critical, "Guardar nueva hora");
         return;
