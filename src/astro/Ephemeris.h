@@ -32,6 +32,19 @@ enum class Cuerpo : int32_t {
 };
 inline constexpr int32_t kNumCuerpos = static_cast<int32_t>(Cuerpo::LilithOsculadora) + 1;
 
+// The ayanamsas a sidereal zodiac can be measured with (the distance of its 0 Aries from the
+// equinox of date).
+enum class Ayanamsa : int32_t {
+    FaganBradley = 0,
+    Lahiri,
+    Raman,
+    Krishnamurti,
+    Yukteshwar,
+    J2000,
+    CentroGalactico0Sag,
+};
+inline constexpr int32_t kNumAyanamsas = static_cast<int32_t>(Ayanamsa::CentroGalactico0Sag) + 1;
+
 class Ephemeris {
   public:
     virtual ~Ephemeris() = default;
@@ -45,6 +58,9 @@ class Ephemeris {
     // seen to have failed.
     virtual double CalcBody(double jd, int32_t body, double* out) = 0;
     virtual EphemerisSource Source() const = 0;
+    // The ayanamsa a at the universal-time Julian day jd, degrees (with nutation, as the
+    // longitudes are of date). NaN from an ephemeris that has none.
+    virtual double ValorAyanamsa(double jd, Ayanamsa a);
 };
 
 }  // namespace natalis

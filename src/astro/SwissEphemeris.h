@@ -13,6 +13,7 @@ class SwissEphemeris : public Ephemeris {
     explicit SwissEphemeris(const std::string& dataDir = NATALIS_EPHE_DIR);
     double CalcBody(double jd, int32_t body, double* out) override;
     EphemerisSource Source() const override;
+    double ValorAyanamsa(double jd, Ayanamsa a) override;
 
   private:
     bool filesUsed_ = true;
