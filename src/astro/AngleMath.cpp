@@ -54,26 +54,42 @@ float Round2Dec(double value) {
     return static_cast<float>(static_cast<double>(n) / 100.0);
 }
 
-// ZodiacString: longitude (degrees, 0 up to 360) as "DDSssMM": degree within the sign with
-// two digits, three-letter sign label, minutes with two digits (halves to even). Minutes
+// LugarZodiacal, ZodiacString: longitude (degrees, 0 up to 360) as sign, degree within the
+// sign and minutes (halves to even); ZodiacString writes them "DDSssMM": degree with two
+// digits, three-letter sign label, minutes with two digits. Minutes
 // that round to 60 carry into the degree without changing the sign (29.995 -> "30Ari00").
 // 360 itself, which MODg returns for a tiny negative angle, reads as 0 Aries; any other
 // value outside one turn is reduced first.
-std::string ZodiacString(double longitude) {
+LugarEnSigno LugarZodiacal(double longitude) {
     double u = static_cast<float>(longitude);
     if (!(u >= 0.0 && u < 360.0)) {
         u = std::isfinite(u) ? u - 360.0 * IntFloor(u / 360.0) : 0.0;
         if (u >= 360.0) u = 0.0;
     }
-    int s = static_cast<int>(IntFloor(IntFloor(u) / 30.0)) + 1;
-    std::string label(kSignLabels + 3 * (s - 1), 3);
-    long degree = static_cast<long>(IntFloor(u - 30.0 * (s - 1)));
-    long minutes = CIntEven((u - IntFloor(u)) * 60.0);
-    if (minutes > 59) {
-        ++degree;
-        minutes = 0;
+    LugarEnSigno l;
+    l.signo = static_cast<int>(IntFloor(IntFloor(u) / 30.0)) + 1;
+    l.grado = static_cast<long>(IntFloor(u - 30.0 * (l.signo - 1)));
+    l.minutos = CIntEven((u - IntFloor(u)) * 60.0);
+    if (l.minutos > 59) {
+        ++l.grado;
+        l.minutos = 0;
     }
-    return ZeroPad(degree, 2) + label + ZeroPad(minutes, 2);
+    return l;
+}
+
+int SignoDeEtiqueta(const std::string& etiqueta) {
+    for (int s = 1; s <= 12; ++s) {
+        if (etiqueta.size() == 3 && etiqueta.compare(0, 3, kSignLabels + 3 * (s - 1), 3) == 0) {
+            return s;
+        }
+    }
+    return 0;
+}
+
+std::string ZodiacString(double longitude) {
+    const LugarEnSigno l = LugarZodiacal(longitude);
+    return ZeroPad(l.grado, 2) + std::string(kSignLabels + 3 * (l.signo - 1), 3) +
+           ZeroPad(l.minutos, 2);
 }
 
 }  // namespace natalis

@@ -25,6 +25,16 @@ float gCOS(double x);
 float GradToDec(double x);
 // Value rounded to two decimals, leaning upwards (n = CInt(value * 100 + 0.5), 16-bit n).
 float Round2Dec(double value);
+// A longitude's place in its sign: sign 1 (Aries) .. 12, degree 0..30 and minutes 0..59 within
+// it, the minutes rounded as ZodiacString prints them.
+struct LugarEnSigno {
+    int signo = 1;
+    long grado = 0;
+    long minutos = 0;
+};
+LugarEnSigno LugarZodiacal(double longitude);
+// The sign (1..12) of a three-letter label as ZodiacString writes it ("Ari"), or 0.
+int SignoDeEtiqueta(const std::string& etiqueta);
 // Longitude (0 up to 360) as two-digit degree, sign label, two-digit minutes: "05Ari30".
 std::string ZodiacString(double longitude);
 

@@ -44,6 +44,19 @@ enum class Cuerpo : int32_t {
 };
 inline constexpr int32_t kNumCuerpos = static_cast<int32_t>(Cuerpo::LilithOsculadora) + 1;
 
+// The ayanamsas a sidereal zodiac can be measured with (the distance of its 0 Aries from the
+// equinox of date).
+enum class Ayanamsa : int32_t {
+    FaganBradley = 0,
+    Lahiri,
+    Raman,
+    Krishnamurti,
+    Yukteshwar,
+    J2000,
+    CentroGalactico0Sag,
+};
+inline constexpr int32_t kNumAyanamsas = static_cast<int32_t>(Ayanamsa::CentroGalactico0Sag) + 1;
+
 class Ephemeris {
   public:
     virtual ~Ephemeris() = default;
@@ -65,6 +78,9 @@ class Ephemeris {
         (void)jd;
         return std::nullopt;
     }
+    // The ayanamsa a at the universal-time Julian day jd, degrees (with nutation, as the
+    // longitudes are of date). NaN from an ephemeris that has none.
+    virtual double ValorAyanamsa(double jd, Ayanamsa a);
 };
 
 }  // namespace natalis

@@ -1,4 +1,5 @@
-// Ephemeris over the Swiss Ephemeris C library. This file is the only caller of the library.
+// Ephemeris over the Swiss Ephemeris C library. This file and CasasBiblioteca.cpp (its house
+// routine, which needs no data file) are the only callers of the library.
 #include "astro/SwissEphemeris.h"
 
 #include <swephexp.h>
@@ -36,6 +37,13 @@ constexpr TipoBits kTiposSolares[] = {{SE_ECL_ANNULAR_TOTAL, TipoEclipse::Hibrid
 constexpr TipoBits kTiposLunares[] = {{SE_ECL_TOTAL, TipoEclipse::Total},
                                       {SE_ECL_PARTIAL, TipoEclipse::Parcial},
                                       {SE_ECL_PENUMBRAL, TipoEclipse::Penumbral}};
+
+// Each Ayanamsa of the program, in its order, in the library's numbering.
+constexpr int32 kLibraryAyanamsa[] = {SE_SIDM_FAGAN_BRADLEY, SE_SIDM_LAHIRI,     SE_SIDM_RAMAN,
+                                      SE_SIDM_KRISHNAMURTI,  SE_SIDM_YUKTESHWAR, SE_SIDM_J2000,
+                                      SE_SIDM_GALCENT_0SAG};
+static_assert(sizeof(kLibraryAyanamsa) / sizeof(kLibraryAyanamsa[0]) == kNumAyanamsas,
+              "one library ayanamsa per Ayanamsa");
 
 }  // namespace
 
@@ -81,6 +89,19 @@ std::optional<EclipseGlobal> SwissEphemeris::SiguienteEclipse(bool solar, double
         return std::nullopt;
     };
     return solar ? tipo(kTiposSolares) : tipo(kTiposLunares);
+}
+
+double SwissEphemeris::ValorAyanamsa(double jd, Ayanamsa a) {
+    const int32 i = static_cast<int32>(a);
+    if (i < 0 || i >= kNumAyanamsas) return std::numeric_limits<double>::quiet_NaN();
+    // The library keeps the sidereal mode per process; it is set before every query.
+    swe_set_sid_mode(kLibraryAyanamsa[i], 0, 0);
+    double aya = 0;
+    char serr[AS_MAXCH] = "";
+    if (swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &aya, serr) == ERR) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return aya;
 }
 
 EphemerisSource SwissEphemeris::Source() const {

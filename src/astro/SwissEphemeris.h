@@ -16,6 +16,7 @@ class SwissEphemeris : public Ephemeris {
     // The library's global eclipse searches (swe_sol_eclipse_when_glob, swe_lun_eclipse_when)
     // from the data files, going forwards.
     std::optional<EclipseGlobal> SiguienteEclipse(bool solar, double jd) override;
+    double ValorAyanamsa(double jd, Ayanamsa a) override;
 
   private:
     bool filesUsed_ = true;

@@ -6,6 +6,7 @@
 #include "astro/NumberText.h"
 #include "astro/TextTrim.h"
 #include "chart/Aspects.h"
+#include "chart/DistribuirGlifos.h"
 #include "chart/Glyphs.h"
 
 namespace natalis {
@@ -56,7 +57,11 @@ void DrawSigns(Surface& s, const WheelGeometry& g, float asc) {
     }
 }
 
-void DrawCusps(Surface& s, const WheelGeometry& g, const NatalTables& t) {
+// Radius of the cusps' degrees outside the band (which ends at 1.12 R): far enough that the
+// number's cell, about 3 x 1.5 units, clears it at every angle.
+constexpr double kRadioGradoFuera = 1.22;
+
+void DrawCusps(Surface& s, const WheelGeometry& g, const NatalTables& t, EstiloRueda estilo) {
     const double cx = g.CentroX, cy = g.CentroY, R = g.Radio;
     const double h = CIntEven(0.5 * R);
     for (int i = 1; i <= 12; ++i) {
@@ -73,24 +78,41 @@ void DrawCusps(Surface& s, const WheelGeometry& g, const NatalTables& t) {
         s.Line(h * gSEN(theta), h * gCOS(theta), true, 0.9 * h * gSEN(theta), 0.9 * h * gCOS(theta),
                true, angular ? QBColor(15) : kGrey128);
         s.PSet(cx - (angular ? 1.7 : 1.5), cy - 0.55, kBackground);
-        s.PSet(R * gSEN(theta), R * gCOS(theta), QBColor(8), true);
-        s.SetForeColor(QBColor(0));
+        const bool fuera = estilo == EstiloRueda::Informe;
+        const double rGrado = fuera ? kRadioGradoFuera * R : R;
+        s.PSet(rGrado * gSEN(theta), rGrado * gCOS(theta), QBColor(8), true);
+        s.SetForeColor(fuera ? QBColor(15) : QBColor(0));
         s.SetFontSize(kTamanoGradoCuspide);
         s.Print(PrintedNumber(t.CuspideNatal[i].Grado), true);
     }
 }
 
-// Points with a negative display angle go on the inner track.
-void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t) {
+// The report's single track: glyphs and their degrees this far from the centre (times R),
+// and this far apart round it (degrees): a glyph's cell, up to 2.5 units square, clears the
+// next one at every angle, and the degree's cell its own glyph.
+constexpr double kRadioGlifoInforme = 0.86;
+constexpr double kRadioGradoInforme = 0.66;
+constexpr double kSeparacionInforme = 12;
+
+// Points with a negative display angle go on the inner track; in the report's style every
+// point is on one track at angles spread by AngulosSeparados.
+void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t, EstiloRueda estilo) {
     const double cx = g.CentroX, cy = g.CentroY;
     const double r = 0.9 * g.Radio;
+    std::vector<double> separados;
+    if (estilo == EstiloRueda::Informe) {
+        std::vector<double> lon;
+        for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) lon.push_back(t.PlanetaNatal[i].Lon);
+        separados = AngulosSeparados(lon, kSeparacionInforme);
+    }
     for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
         const PuntoNatal& p = t.PlanetaNatal[i];
         const int fila = t.Puntos[i - 1] + 1;  // 1-based row of the point table
-        const double theta = std::abs(p.PosGrafica) + g.GiroAsc;
+        const bool informe = estilo == EstiloRueda::Informe;
+        const double theta = (informe ? separados[i - 1] : std::abs(p.PosGrafica)) + g.GiroAsc;
         const bool outer = p.PosGrafica >= 0;
-        const double rGlyph = outer ? r : 0.75 * r;
-        const double rNumber = outer ? 0.88 * r : 0.63 * r;
+        const double rGlyph = informe ? kRadioGlifoInforme * g.Radio : outer ? r : 0.75 * r;
+        const double rNumber = informe ? kRadioGradoInforme * g.Radio : outer ? 0.88 * r : 0.63 * r;
         s.PSet(cx - 1, cy - 1, kBackground);
         s.PSet(rGlyph * gSEN(theta), rGlyph * gCOS(theta), kBackground, true);
         s.SetForeColor(QBColor(14));
@@ -106,11 +128,13 @@ void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t) {
 // Each aspecting point against the others, the Midheaven and the Ascendant; a pair of
 // points is visited from both sides. Points without aspects (node, Part of Fortune) take no
 // part.
-void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t) {
+void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t, EstiloRueda estilo) {
     const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
     const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
-    // Points are drawn at their display angle, the angles at their longitude.
+    // Points are drawn at their display angle, the angles at their longitude; in the report
+    // every line ends at the true longitude.
     const auto theta = [&](const PuntoAspecto& p) {
+        if (estilo == EstiloRueda::Informe) return p.Lon + g.GiroAsc;
         return (p.Id > 0 ? std::abs(t.PlanetaNatal[p.Id].PosGrafica) : std::abs(p.Lon)) + g.GiroAsc;
     };
     for (const AspectoHallado& h : BuscarAspectos(puntos, socios, ReglaNatal)) {
@@ -165,7 +189,7 @@ void LineaAspecto(Surface& s, const WheelGeometry& g, int angulo, double theta1,
 }
 
 void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
-                  const WheelHeader& header, WheelGeometry& g) {
+                  const WheelHeader& header, WheelGeometry& g, EstiloRueda estilo) {
     s.Cls();
     g.CentroX = kCentroX;
     g.CentroY = kCentroY;
@@ -175,9 +199,9 @@ void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
     g.GiroAsc = static_cast<int16_t>(CIntEven(270.0 - asc));
     s.SetFont(kGlyphFace, kTamanoGlifoSigno, true);
     DrawSigns(s, g, asc);
-    DrawCusps(s, g, t);
-    DrawPoints(s, g, t);
-    DrawAspects(s, g, t);
+    DrawCusps(s, g, t, estilo);
+    DrawPoints(s, g, t, estilo);
+    DrawAspects(s, g, t, estilo);
     DrawHeader(s, rec, header);
 }
 

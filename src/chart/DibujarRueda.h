@@ -17,11 +17,18 @@ struct WheelHeader {
     std::string casasCaption;  // caption of the checked house-system item; empty for none
 };
 
+// How the wheel is laid out. Ventana: the window's wheel (cusp degrees on the band, points on
+// two tracks at their spread display angles). Informe: the printed report's wheel, which has
+// no rings round it: cusp degrees outside the band, clear of the sign glyphs, and the points
+// on one track, far enough apart that no glyph or number covers another.
+enum class EstiloRueda { Ventana, Informe };
+
 // Clears the surface and draws the wheel centred at (60, 36) with base radius 22, rotated so
 // the Ascendant stands at the left. Writes the geometry into g for the rings drawn later.
 // Reads PlanetaNatal (Lon, Grado, PosGrafica) and CuspideNatal(1..12) (Lon, Grado).
 void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
-                  const WheelHeader& header, WheelGeometry& g);
+                  const WheelHeader& header, WheelGeometry& g,
+                  EstiloRueda estilo = EstiloRueda::Ventana);
 
 // One aspect line between the screen angles theta1 and theta2 (degrees) on the inner circle
 // (radius Radio / 2): trines and sextiles light cyan, squares and oppositions light red,

@@ -1,6 +1,7 @@
 // Display angles and tracks of the natal points.
 #include "chart/DistribuirGlifos.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -77,6 +78,32 @@ void DistribuirGlifos(std::vector<PuntoNatal>& PlanetaNatal) {
         if (inner[k]) pos = a == 0 ? -360 : -a;
         PlanetaNatal[order[k]].PosGrafica = static_cast<int16_t>(pos);
     }
+}
+
+std::vector<double> AngulosSeparados(const std::vector<double>& lon, double separacion) {
+    const size_t n = lon.size();
+    std::vector<size_t> orden(n);
+    for (size_t i = 0; i < n; ++i) orden[i] = i;
+    std::sort(orden.begin(), orden.end(),
+              [&lon](size_t a, size_t b) { return UnaVuelta(lon[a]) < UnaVuelta(lon[b]); });
+    std::vector<double> a(n);  // in longitude order
+    for (size_t k = 0; k < n; ++k) a[k] = UnaVuelta(lon[orden[k]]);
+    for (int pasada = 0; n > 1 && pasada < 1000; ++pasada) {
+        bool movido = false;
+        for (size_t k = 0; k < n; ++k) {
+            const size_t sig = (k + 1) % n;
+            const double hueco = sig == 0 ? a[0] + 360 - a[k] : a[sig] - a[k];
+            if (hueco >= separacion - 1e-9) continue;
+            const double e = (separacion - hueco) / 2;
+            a[k] -= e;
+            a[sig] += e;
+            movido = true;
+        }
+        if (!movido) break;
+    }
+    std::vector<double> angulos(n);
+    for (size_t k = 0; k < n; ++k) angulos[orden[k]] = a[k];
+    return angulos;
 }
 
 }  // namespace natalis

@@ -19,4 +19,13 @@ namespace natalis {
 //           never at the mirrored 1. Lon is not changed.
 void DistribuirGlifos(std::vector<PuntoNatal>& PlanetaNatal);
 
+// Given:    lon, longitudes in degrees (any values); separacion, degrees (times lon.size() at
+//           most 360).
+// Returned: one display angle per longitude, in degrees (not reduced to one turn), each at
+//           least separacion from its neighbours in longitude order round the circle.
+// Notes:    Crowded neighbours are pushed apart, each half the shortfall, until none is
+//           closer than separacion (up to 1000 passes); a lone point keeps its longitude.
+//           For a single track, as the printed report's wheel has.
+std::vector<double> AngulosSeparados(const std::vector<double>& lon, double separacion);
+
 }  // namespace natalis

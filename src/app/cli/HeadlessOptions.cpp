@@ -83,6 +83,11 @@ bool OpcionDeLaOrden(const Regla& r, const std::string& a, bool& admitida) {
         {"--folder", r.carpeta},
         {"--progress", r.anillos},
         {"--transit", r.anillos},
+        {"--simple", r.papel},
+        {"--puntos", r.casas},
+        {"--zodiaco", r.casas},
+        {"--ayanamsa", r.casas},
+        {"--orbes", r.casas},
         // The Moon's rows of the time map.
         {"--con-luna", std::string(r.comando) == "--mapa-tiempo"},
     };
@@ -155,15 +160,16 @@ LecturaOpciones Uso() { return {std::nullopt, UsageText()}; }
 const char* UsageText() {
     return "Uso:\n"
            "  natalis [--folder CARPETA]\n"
-           "  natalis --listing ARCHIVO.dat [--houses P|K|R]\n"
-           "  natalis --json ARCHIVO.dat [--houses P|K|R]\n"
+           "  natalis --listing ARCHIVO.dat [OPCIONES DE CARTA]\n"
+           "  natalis --json ARCHIVO.dat [OPCIONES DE CARTA]\n"
            "  natalis --png ARCHIVO.dat SALIDA.png [--size ANCHOxALTO] [--tema pantalla|papel]\n"
            "  natalis --svg ARCHIVO.dat SALIDA.svg [--size ANCHOxALTO] [--tema pantalla|papel]\n"
-           "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]\n"
+           "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]"
+           " [--simple]\n"
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
-           "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]\n"
+           "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [OPCIONES DE CARTA]\n"
            "  natalis --periodo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
            " [--orbe GRADOS] [--tecnica \"Transitos\"|\"Secundaria\"|\"Arco Solar\"]\n"
            "  natalis --mapa-tiempo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
@@ -176,12 +182,27 @@ const char* UsageText() {
            "  natalis --carpeta [--folder CARPETA]\n"
            "  natalis --version\n"
            "  natalis --help\n"
-           "Casas: P Plácido, K Koch, R Regiomontano.\n"
+           "Opciones de carta: --houses LETRA, --puntos LISTA|todos, --zodiaco"
+           " tropical|sideral, --ayanamsa NOMBRE, --orbes clasicos|amplios|predictivos.\n"
+           "Casas: P Plácido, K Koch, R Regiomontano, C Campanus, E Iguales desde el Ascendente,"
+           " W Signos enteros, O Porfirio, T Topocéntrico, B Alcabitius, M Morinus,"
+           " X Meridiano, H Horizonte, D Iguales desde el MC.\n"
+           "--puntos: SOL a PLU, NOD y PF siempre; además QUI Quirón, CER Ceres, PAL Palas,"
+           " JUN Juno, VES Vesta, NDV nodo verdadero, LIL Lilith media, LIO Lilith osculadora,"
+           " VTX Vértice, separados por comas, o todos.\n"
+           "--zodiaco: tropical (si no se indica) o sideral; --ayanamsa (con sideral, lahiri si"
+           " no se indica): fagan-bradley, lahiri, raman, krishnamurti, yukteshwar, j2000,"
+           " centro-galactico.\n"
+           "--orbes: clasicos (si no se indica; 7° por el factor de cada aspecto), amplios (más"
+           " para el Sol y la Luna) o predictivos; con amplios o predictivos cada aspecto del"
+           " listado lleva su orbe y a (aplicativo) o s (separativo).\n"
            "--listing y --json aceptan varios archivos; --png, --svg y --pdf aceptan también"
-           " --houses, y --progress y --transit con sus opciones.\n"
+           " las opciones de carta, y --progress y --transit con sus opciones.\n"
            "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
            " si no se indica).\n"
            "--papel: a4 (si no se indica) o carta.\n"
+           "--simple: el PDF con la rueda y los listados de la ventana, en lugar del informe.\n"
+
            "--calendario escribe una línea por evento, con columnas separadas por tabuladores:"
            " instante UT, instante en el huso (el de la carta, el de --huso o UT), huso, evento"
            " (Luna nueva, Luna llena, Eclipse solar, Eclipse lunar, Ingreso, Estación"
@@ -219,6 +240,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     o.periodo = grupo == Grupo::Periodo;
     ConsultaPeriodo& periodo = o.consultaPeriodo;
     bool tecnicaDada = false;
+    bool sideral = false;
+    std::optional<Zodiaco> ayanamsa;
     // The options met so far: a command's own by name, a group's by name and group.
     std::set<std::pair<std::string, Grupo>> vistas;
     for (size_t i = primerArchivo; i < args.size(); ++i) {
@@ -241,13 +264,28 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             return {std::nullopt, Rechazo("La opción " + a + " está repetida.")};
         }
         const bool sinValor = a == "--progress" || a == "--transit" || a == "--conversa" ||
-                              a == "--asc-en-arco" || a == "--con-luna";
+                              a == "--asc-en-arco" || a == "--simple" || a == "--con-luna";
         if (!sinValor && i + 1 >= args.size()) return Uso();
 
         if (a == "--houses") {
             const auto s = CasasPorLetra(args[++i]);
             if (!s) return {std::nullopt, ValorNoValido(a, args[i])};
             o.casas = *s;
+        } else if (a == "--puntos") {
+            const auto p = PuntosPorLista(args[++i], nullptr);
+            if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.puntos = *p;
+        } else if (a == "--orbes") {
+            const auto orbes = OrbesPorNombre(args[++i]);
+            if (!orbes) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.orbes = *orbes;
+        } else if (a == "--zodiaco") {
+            const std::string& z = args[++i];
+            if (z != "tropical" && z != "sideral") return {std::nullopt, ValorNoValido(a, z)};
+            sideral = z == "sideral";
+        } else if (a == "--ayanamsa") {
+            ayanamsa = ZodiacoSideral(args[++i]);
+            if (!ayanamsa) return {std::nullopt, ValorNoValido(a, args[i])};
         } else if (a == "--size") {
             if (!LeerTamano(args[++i], o.ancho, o.alto)) {
                 return {std::nullopt, ValorNoValido(a, args[i])};
@@ -260,6 +298,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             const auto p = PapelPorNombre(args[++i]);
             if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
             o.papel = *p;
+        } else if (a == "--simple") {
+            o.simple = true;
         } else if (a == "--folder") {
             if (args[i + 1].empty()) return Uso();
             o.carpeta = args[++i];
@@ -307,6 +347,9 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             o.horaTrans = args[++i];
         }
     }
+    // An ayanamsa means nothing in the tropical zodiac.
+    if (ayanamsa && !sideral) return Uso();
+    if (sideral) o.zodiaco = ayanamsa.value_or(Zodiaco::Lahiri);
     if (o.archivos.size() < regla->minArchivos || o.archivos.size() > regla->maxArchivos) {
         return Uso();
     }

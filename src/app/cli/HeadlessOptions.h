@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "app/session/PaginasInforme.h"
+#include "astro/Puntos.h"
 #include "astro/SistemaCasas.h"
+#include "astro/Zodiaco.h"
+#include "chart/Orbes.h"
 #include "chart/Paleta.h"
 #include "predictive/ConsultaCalendario.h"
 #include "predictive/ConsultaPeriodo.h"
@@ -25,9 +28,15 @@ struct OpcionesHeadless {
     // the place searched for (--lugar) or the zone (--huso).
     std::vector<std::string> archivos;
     SistemaCasas casas = SistemaCasas::Placido;
-    int ancho = 958, alto = 677;  // --size, in pixels
-    Tema tema = Tema::Pantalla;   // --tema: "papel" unless given for --pdf
-    Papel papel = Papel::A4;      // --papel, for --pdf
+    // --puntos: the rows of the point table (the default set, and those named); --zodiaco and
+    // --ayanamsa: the zodiac (sidereal needs an ayanamsa, Lahiri when none is given).
+    std::vector<int> puntos = PuntosPorDefecto();
+    Zodiaco zodiaco = Zodiaco::Tropical;
+    Orbes orbes = Orbes::Clasicos;  // --orbes
+    int ancho = 958, alto = 677;    // --size, in pixels
+    Tema tema = Tema::Pantalla;     // --tema: "papel" unless given for --pdf
+    Papel papel = Papel::A4;        // --papel, for --pdf
+    bool simple = false;            // --simple, for --pdf: the wheel and the window's listings
     // --progress group: --tecnica, --fecha, --conversa, --asc-en-arco.
     bool progresion = false;
     TipoTecnica tecnica = TipoTecnica::Primaria;

@@ -11,6 +11,7 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
+#include "chart/Orbes.h"
 
 namespace natalis {
 
@@ -20,7 +21,8 @@ std::string PointJson(int i, const PuntoNatal& p) {
     return "{\"label\": " + JsonString(TrimBlanks(EtiquetaPlaneta(i))) +
            ", \"lon\": " + JsonNumber(p.Lon) + ", \"vel\": " + JsonNumber(p.Vel) +
            ", \"grado\": " + std::to_string(p.Grado) + ", \"texto\": " + JsonString(p.Texto) +
-           ", \"posGrafica\": " + std::to_string(p.PosGrafica) + "}";
+           ", \"posGrafica\": " + std::to_string(p.PosGrafica) +
+           ", \"speed\": " + JsonNumber(p.Vel) + "}";
 }
 
 std::string CuspJson(const CuspideRec& c) {
@@ -28,14 +30,18 @@ std::string CuspJson(const CuspideRec& c) {
            ", \"texto\": " + JsonString(c.Texto) + "}";
 }
 
-std::string AspectJson(const std::string& from, const std::string& to, int k) {
+// "orb": |separation - the aspect's angle|, degrees; "applying": the separation is moving
+// towards the exact angle at the two points' speeds (the angles held still).
+std::string AspectJson(const std::string& from, const std::string& to, const AspectoHallado& h) {
     return "{\"from\": " + JsonString(from) + ", \"to\": " + JsonString(to) +
-           ", \"aspect\": " + JsonString(TablaAspectos[k].Nombre) + "}";
+           ", \"aspect\": " + JsonString(TablaAspectos[h.k].Nombre) +
+           ", \"orb\": " + JsonNumber(h.orbe) +
+           ", \"applying\": " + (h.fase == FaseAspecto::Aplicativo ? "true" : "false") + "}";
 }
 
 // Each unordered pair of planets once, then each planet with the Midheaven and the
 // Ascendant, in the order of the aspects list.
-std::vector<std::string> AspectsJson(const NatalTables& t) {
+std::vector<std::string> AspectsJson(const NatalTables& t, Orbes orbes) {
     std::vector<std::string> items;
     const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
     const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
@@ -44,8 +50,8 @@ std::vector<std::string> AspectsJson(const NatalTables& t) {
                       : std::string(id == -10 ? "MC" : "ASC");
     };
     for (const AspectoHallado& h :
-         BuscarAspectos(puntos, socios, ReglaNatal, ParesAspecto::UnaVez)) {
-        items.push_back(AspectJson(label(puntos[h.a].Id), label(socios[h.b].Id), h.k));
+         BuscarAspectos(puntos, socios, ReglaOrbesNatal(t, orbes), ParesAspecto::UnaVez)) {
+        items.push_back(AspectJson(label(puntos[h.a].Id), label(socios[h.b].Id), h));
     }
     return items;
 }
@@ -60,7 +66,7 @@ std::string JsonArray(const std::vector<std::string>& items) {
 std::string ListingText(const ChartSession& s) {
     std::vector<std::string> lines = s.ListadoNatalLineas();
     lines.pop_back();  // the window's closing empty line: the aspects follow directly
-    const std::vector<std::string> aspects = ListarAspectos(s.tables.natal);
+    const std::vector<std::string> aspects = ListarAspectosOrbes(s.tables.natal, s.orbes);
     lines.insert(lines.end(), aspects.begin(), aspects.end());
     std::ostringstream text;
     for (const std::string& line : lines) text << line << "\n";
@@ -75,6 +81,11 @@ std::string JsonText(const ChartSession& s, EphemerisSource source) {
     }
     for (int i = 0; i <= 12; ++i) cusps.push_back(CuspJson(t.CuspideNatal[i]));
 
+    std::vector<std::string> notas;
+    if (const std::string casas = NotaCasas(t.Casas); !casas.empty()) {
+        notas.push_back(JsonString(casas));
+    }
+    for (const std::string& nota : t.Notas) notas.push_back(JsonString(nota));
     // One object a line (JSON Lines), so several charts can be read one at a time.
     std::ostringstream os;
     os << "{\"name\": " << JsonString(TrimBlanks(s.DatosNatales.NatalName))
@@ -84,8 +95,10 @@ std::string JsonText(const ChartSession& s, EphemerisSource source) {
        << ", \"houseSystem\": " << JsonString(std::string(1, LetraResultado(t.Casas)))
        << ", \"ephemeris\": " << JsonString(source == EphemerisSource::Files ? "files" : "analytic")
        << ", \"points\": " << JsonArray(points) << ", \"cusps\": " << JsonArray(cusps)
-       << ", \"aspects\": " << JsonArray(AspectsJson(t))
-       << ", \"zoneSource\": " << ZoneSourceJson(s.DatosNatales) << "}\n";
+       << ", \"aspects\": " << JsonArray(AspectsJson(t, s.orbes))
+       << ", \"zoneSource\": " << ZoneSourceJson(s.DatosNatales)
+       << ", \"zodiac\": " << JsonString(FilaZodiaco(t.zodiaco).nombre)
+       << ", \"notes\": " << JsonArray(notas) << "}\n";
     return os.str();
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
+#include "app/model/ZoneSourceLine.h"
 #include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 
@@ -52,18 +54,18 @@ std::size_t ForEachBlockLine(const std::string& fileText, Visit visit) {
     return pos;
 }
 
-}  // namespace
-
-std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
-                                               const std::string& timeLine) {
+// fileText with every line of its data block whose leading number is `number` replaced by
+// `line` (keeping its line end); nothing when the block has no such line.
+std::optional<std::string> ReemplazarLineaNumerada(const std::string& fileText, int number,
+                                                   const std::string& line) {
     std::string out;
-    out.reserve(fileText.size() + timeLine.size());
+    out.reserve(fileText.size() + line.size());
     bool replaced = false;
     const std::size_t blockEnd = ForEachBlockLine(
         fileText,
         [&](const std::string& content, std::size_t pos, std::size_t contentEnd, std::size_t end) {
-            if (LineNumber(content) == 5) {
-                out += timeLine;
+            if (LineNumber(content) == number) {
+                out += line;
                 out.append(fileText, contentEnd, end - contentEnd);
                 replaced = true;
             } else {
@@ -74,6 +76,31 @@ std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
     if (!replaced) return std::nullopt;
     out.append(fileText, blockEnd, std::string::npos);
     return out;
+}
+
+}  // namespace
+
+std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
+                                               const std::string& timeLine) {
+    return ReemplazarLineaNumerada(fileText, 5, timeLine);
+}
+
+std::optional<std::string> ReemplazarLineasHuso(const std::string& fileText,
+                                                const NatalRecord& rec) {
+    if (!rec.ZoneFrom.FromDatabase()) return std::nullopt;
+    // The zone line as the writer writes it for rec, to the minute.
+    const std::string written = ChartFileText(rec, nullptr);
+    const std::size_t at = written.find("\r\n6: ");
+    if (at == std::string::npos) return std::nullopt;
+    const std::string zoneLine = written.substr(at + 2, written.find('\r', at + 2) - at - 2);
+    std::optional<std::string> text = ReemplazarLineaNumerada(fileText, 6, zoneLine);
+    if (!text) return std::nullopt;
+    // The zone source line, the line right after the data block.
+    const std::size_t start = FinBloqueDatos(*text);
+    std::size_t end = text->find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text->size();
+    if (!ReadZoneSourceLine(text->substr(start, end - start))) return std::nullopt;
+    return text->substr(0, start) + ZoneSourceLine(rec.ZoneFrom) + text->substr(end);
 }
 
 std::size_t FinBloqueDatos(const std::string& fileText) {
@@ -92,7 +119,7 @@ std::optional<std::string> LineaHoraDelArchivo(const std::string& fileText) {
 }
 
 FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& fileName,
-                                 const std::string& horaTexto) {
+                                 const std::string& horaTexto, const NatalRecord* zona) {
     const std::string unchanged = " El archivo no se ha modificado.";
     std::string hora = horaTexto, serr;
     double h = 0;
@@ -115,6 +142,10 @@ FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& f
             return {false, "",
                     "«" + fileName + "» no tiene el renglón de la hora (5:) en sus datos " +
                         "natales." + unchanged};
+        }
+        if (zona != nullptr) {
+            if (std::optional<std::string> conHuso = ReemplazarLineasHuso(*text, *zona))
+                text = std::move(conHuso);
         }
         return {true, std::move(*text), ""};
     };

@@ -40,8 +40,18 @@ std::optional<std::string> LineaHoraDelArchivo(const std::string& fileText);
 // folder's lock, RewriteFileSafely), so that notes saved meanwhile are kept. The new text
 // goes whole through a temporary file of its own (tag kTagNuevaHora); on any failure the
 // chart file is left as it was and the message says what failed.
+// With zona, a chart whose offset comes from the time-zone database and may have changed with
+// the new time (CAMBIAR HORA takes the offset of the new hour): the zone line "6:" and the
+// zone source line after the place line are rewritten from it too, so the file reopens with
+// the offset the window shows. A file without a zone source line keeps its zone line.
 FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& fileName,
-                                 const std::string& horaTexto);
+                                 const std::string& horaTexto, const NatalRecord* zona = nullptr);
+
+// fileText with its zone line "6:" and the zone source line right after its data block set
+// from rec (whose ZoneFrom is from the database); nothing when the file has no zone source
+// line there (a chart typed by hand keeps its own offset) or no zone line.
+std::optional<std::string> ReemplazarLineasHuso(const std::string& fileText,
+                                                const NatalRecord& rec);
 
 // After horaTexto was written into the chart's file: the record's time texts as the reader
 // now gives them (HourText "14", MinuteText "30", SecondText "00", TimeText "14:30:00"), so

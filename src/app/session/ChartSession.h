@@ -19,6 +19,7 @@
 #include "astro/SistemaCasas.h"
 #include "chart/Carta.h"
 #include "chart/NatalTables.h"
+#include "chart/Orbes.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
 #include "predictive/BusquedaPeriodo.h"
@@ -79,6 +80,11 @@ class ChartSession {
     NatalRecord DatosNatales;
     ChartFlags flags;
     SistemaCasas HouseSystem = SistemaCasas::Placido;  // survives loading another chart
+    // The points and the zodiac of the natal chart (by default the twelve points, tropical);
+    // they survive loading another chart.
+    std::vector<int> Puntos = PuntosPorDefecto();
+    Zodiaco zodiaco = Zodiaco::Tropical;
+    Orbes orbes = Orbes::Clasicos;  // the natal aspects' orb set
     ChartTables tables;
     WheelGeometry wheel;  // written by every wheel drawing, read by the rings
     PredictiveState pred;

@@ -131,6 +131,7 @@ std::vector<MenuRow> MenuRows() {
         rows.push_back(row);
         if (std::string(row.name) == "TitleMnuCasas") {
             for (const SistemaCasasFila& f : kSistemasCasas) {
+                if (!EnMenuCasas(f)) continue;
                 rows.push_back({"MnuHsys", f.indice, f.caption, row.name, false, Start::Enabled,
                                 f.id == SistemaCasas::Placido});
             }

@@ -11,10 +11,11 @@
 #include <QPrinter>
 
 #include "app/session/InformeCarta.h"
+#include "app/session/InformeCompleto.h"
 #include "app/session/PaginasInforme.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/ExportarCarta.h"
-#include "app/ui/PintarInforme.h"
+#include "app/ui/PintarInformeCompleto.h"
 #include "chart/ui/FrmListaNat.h"
 
 namespace natalis {
@@ -114,7 +115,8 @@ QString ExportCommands::Sugerido() const {
 bool ExportCommands::Imprimir(QPrinter& printer) {
     const ChartSession& s = w_.State();
     if (!s.flags.ChartLoaded) return false;
-    return PintarInforme(printer, w_.Surface(), ArmarInforme(s), Tema::Papel);
+    return PintarInformeCompleto(printer, ArmarInformeCompleto(s), RecortarRuedas(s, w_.Surface()),
+                                 Tema::Papel);
 }
 
 void ExportCommands::mnuImprimir_Click() {
@@ -139,7 +141,8 @@ std::string ExportCommands::Exportar(const QString& ruta, const QString& filtro)
     const QSize size = dibujo.TargetSize() * dibujo.DevicePixelRatio();
     switch (f.formato) {
         case Formato::Pdf:
-            return EscribirPdf(dibujo, ArmarInforme(s), Papel::A4, f.tema, path);
+            return EscribirInformePdf(ArmarInformeCompleto(s), RecortarRuedas(s, dibujo), Papel::A4,
+                                      f.tema, path);
         case Formato::Svg:
             return EscribirSvg(dibujo, size, f.tema, ArmarInforme(s).nombre, path);
         case Formato::Png:

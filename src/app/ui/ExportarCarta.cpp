@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <functional>
 
 #include "app/ui/PintarInforme.h"
 #include "chart/ui/DrawingPainter.h"
@@ -80,20 +81,36 @@ std::string EscribirSvg(const RecordingSurface& dibujo, QSize size, Tema tema,
     return escrita ? std::string() : NoEscrita("la imagen", path);
 }
 
-std::string EscribirPdf(const RecordingSurface& dibujo, const InformeCarta& informe, Papel papel,
-                        Tema tema, const std::string& path) {
+// A PDF of papel sheets titled titulo, painted by pintar, written whole to path or not at all.
+std::string EscribirDocumento(Papel papel, const std::string& titulo,
+                              const std::function<bool(QPdfWriter&)>& pintar,
+                              const std::string& path) {
     QSaveFile file(QString::fromStdString(path));
     bool escrito = Abrir(file);
     if (escrito) {
         QPdfWriter pdf(&file);
         pdf.setPageSize(TamanoDe(papel));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QString::fromStdString(informe.nombre));
+        pdf.setTitle(QString::fromStdString(titulo));
         pdf.setCreator(QString::fromStdString(TextoPie()));
-        escrito = PintarInforme(pdf, dibujo, informe, tema);
+        escrito = pintar(pdf);
         escrito = escrito && file.error() == QFileDevice::NoError && file.commit();
     }
     return escrito ? std::string() : NoEscrita("el documento", path);
+}
+
+std::string EscribirPdf(const RecordingSurface& dibujo, const InformeCarta& informe, Papel papel,
+                        Tema tema, const std::string& path) {
+    return EscribirDocumento(
+        papel, informe.nombre,
+        [&](QPdfWriter& pdf) { return PintarInforme(pdf, dibujo, informe, tema); }, path);
+}
+
+std::string EscribirInformePdf(const InformeCompleto& informe, const RuedasInforme& ruedas,
+                               Papel papel, Tema tema, const std::string& path) {
+    return EscribirDocumento(
+        papel, informe.nombre,
+        [&](QPdfWriter& pdf) { return PintarInformeCompleto(pdf, informe, ruedas, tema); }, path);
 }
 
 }  // namespace natalis

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "app/session/InformeCarta.h"
+#include "app/session/InformeCompleto.h"
 #include "app/session/PaginasInforme.h"
+#include "app/ui/PintarInformeCompleto.h"
 #include "chart/Paleta.h"
 #include "chart/RecordingSurface.h"
 
@@ -25,7 +27,10 @@ std::string EscribirPng(const RecordingSurface& dibujo, QSize size, Tema tema,
 // font's texts are outlines, so the picture looks the same where that font is missing.
 std::string EscribirSvg(const RecordingSurface& dibujo, QSize size, Tema tema,
                         const std::string& titulo, const std::string& path);
-// The report on papel sheets, the glyph font embedded.
+// The report made for reading on papel sheets, the glyph font embedded.
+std::string EscribirInformePdf(const InformeCompleto& informe, const RuedasInforme& ruedas,
+                               Papel papel, Tema tema, const std::string& path);
+// The simple report (the wheel and the window's listings) on papel sheets.
 std::string EscribirPdf(const RecordingSurface& dibujo, const InformeCarta& informe, Papel papel,
                         Tema tema, const std::string& path);
 

@@ -7,8 +7,9 @@
 #include <memory>
 
 #include "app/cli/HeadlessChart.h"
-#include "app/session/InformeCarta.h"
 #include "app/model/SystemClock.h"
+#include "app/session/InformeCarta.h"
+#include "app/session/InformeCompleto.h"
 #include "app/ui/ExportarCarta.h"
 #include "chart/ui/GlyphFont.h"
 
@@ -83,7 +84,12 @@ int HeadlessSvg(const Args& args, std::ostream&, std::ostream& err) {
 
 int HeadlessPdf(const Args& args, std::ostream&, std::ostream& err) {
     return EjecutarImagen("--pdf", args, err, [](const OpcionesHeadless& o, CartaDibujada& c) {
-        return EscribirPdf(c.surface, ArmarInforme(c.sesion), o.papel, o.tema, o.archivos[1]);
+        if (o.simple) {
+            return EscribirPdf(c.surface, ArmarInforme(c.sesion), o.papel, o.tema, o.archivos[1]);
+        }
+        return EscribirInformePdf(ArmarInformeCompleto(c.sesion),
+                                  RecortarRuedas(c.sesion, c.surface), o.papel, o.tema,
+                                  o.archivos[1]);
     });
 }
 

@@ -2,7 +2,8 @@
 // or the report into a PDF.
 //   natalis --png FILE.dat OUT.png [--size WxH] [--tema T] [--houses] [rings' options]
 //   natalis --svg FILE.dat OUT.svg [--size WxH] [--tema T] [--houses] [rings' options]
-//   natalis --pdf FILE.dat OUT.pdf [--papel a4|carta] [--tema T] [--houses] [rings' options]
+//   natalis --pdf FILE.dat OUT.pdf [--papel a4|carta] [--tema T] [--simple] [--houses] [rings'
+//   options]: the report made for reading, or with --simple the wheel and the listings
 // The pieces they share are here too.
 #pragma once
 #include <QtGlobal>
@@ -11,8 +12,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/session/ChartSession.h"
 #include "app/cli/Headless.h"
+#include "app/session/ChartSession.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/ui/QtSurface.h"
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/ui/HojaPuntos.h"
 #include "chart/ui/DrawingPainter.h"
 #include "chart/ui/QtSurface.h"
 
@@ -13,17 +14,12 @@ namespace natalis {
 
 namespace {
 
-// The report's texts are in the drawing's sans.
-QFont Letra(double puntos, bool negrita = false) {
-    return QtSurface::FontFor("Arial", puntos, negrita);
-}
-
 // The widest of the listings' lines, in points.
 double AnchoMayorPt(const InformeCarta& informe) {
     QImage a72(1, 1, QImage::Format_ARGB32_Premultiplied);
     a72.setDotsPerMeterX(2835);  // 72 dpi: a pixel is a point
     a72.setDotsPerMeterY(2835);
-    const QFontMetricsF fm(Letra(kPuntosListado), &a72);
+    const QFontMetricsF fm(LetraInforme(kPuntosListado), &a72);
     double ancho = 0;
     for (const auto& seccion : informe.secciones) {
         for (const std::string& linea : seccion) {
@@ -32,31 +28,6 @@ double AnchoMayorPt(const InformeCarta& informe) {
     }
     return ancho;
 }
-
-// Paints in points on a device of any resolution.
-class Hoja {
-  public:
-    Hoja(QPainter& p, double unidadesPorPunto) : p_(p), k_(unidadesPorPunto) {}
-
-    QRectF Rect(const RectPt& r) const {
-        return QRectF(r.x * k_, r.y * k_, r.ancho * k_, r.alto * k_);
-    }
-    // One line of text in r, on its baseline at the top of r plus the font's ascent.
-    void Texto(const RectPt& r, const std::string& texto, const QFont& letra,
-               Qt::Alignment alineacion = Qt::AlignLeft) const {
-        p_.setFont(letra);
-        const QFontMetricsF fm(letra, p_.device());
-        const QString s = QString::fromStdString(texto);
-        const QRectF rect = Rect(r);
-        double x = rect.left();
-        if (alineacion & Qt::AlignRight) x = rect.right() - fm.horizontalAdvance(s);
-        p_.drawText(QPointF(x, rect.top() + fm.ascent()), s);
-    }
-
-  private:
-    QPainter& p_;
-    double k_;
-};
 
 }  // namespace
 
@@ -74,28 +45,19 @@ bool PintarInforme(QPagedPaintDevice& device, const RecordingSurface& dibujo,
 
     QPainter p;
     if (!p.begin(&device)) return false;
-    const double k = device.logicalDpiX() / 72.0;  // device units per point
-    // The painter's origin is the printable area's corner unless the device prints the
-    // full sheet; the layout counts from the sheet's corner.
-    const QPageLayout layout = device.pageLayout();
-    if (layout.mode() != QPageLayout::FullPageMode) {
-        const QPointF esquina = layout.paintRectPoints().topLeft();
-        p.translate(-esquina.x() * k, -esquina.y() * k);
-    }
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    const Hoja hoja(p, k);
+    const HojaPuntos hoja(p, PrepararHoja(p, device));
 
     for (int n = 1; n <= total; ++n) {
         if (n > 1) device.newPage();
         p.setPen(Qt::black);
-        hoja.Texto(m.cabecera, informe.nombre, Letra(kPuntosCabecera));
-        hoja.Texto(m.cabecera, TextoPagina(n, total), Letra(kPuntosCabecera), Qt::AlignRight);
-        hoja.Texto(m.pie, TextoPie(), Letra(kPuntosPie));
+        hoja.Texto(m.cabecera, informe.nombre, LetraInforme(kPuntosCabecera));
+        hoja.Texto(m.cabecera, TextoPagina(n, total), LetraInforme(kPuntosCabecera),
+                   Qt::AlignRight);
+        hoja.Texto(m.pie, TextoPie(), LetraInforme(kPuntosPie));
         if (n == 1) {
-            hoja.Texto(m.nombre, informe.nombre, Letra(kPuntosNombre, true));
+            hoja.Texto(m.nombre, informe.nombre, LetraInforme(kPuntosNombre, true));
             for (size_t i = 0; i < m.datos.size() && i < informe.datos.size(); ++i) {
-                hoja.Texto(m.datos[i], informe.datos[i], Letra(kPuntosDatos));
+                hoja.Texto(m.datos[i], informe.datos[i], LetraInforme(kPuntosDatos));
             }
             // The drawing replayed in the device's own fine units: no pen reaches the
             // painter's floor of one unit, and fonts keep their fractional sizes, as in a PNG
@@ -109,7 +71,7 @@ bool PintarInforme(QPagedPaintDevice& device, const RecordingSurface& dibujo,
             for (size_t f = 0; f < pagina[c].size(); ++f) {
                 const RectPt linea{col.x, m.LineaY(static_cast<int>(f)), col.ancho,
                                    kInterlineaListado};
-                hoja.Texto(linea, pagina[c][f], Letra(kPuntosListado));
+                hoja.Texto(linea, pagina[c][f], LetraInforme(kPuntosListado));
             }
         }
     }

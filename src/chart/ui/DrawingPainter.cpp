@@ -54,11 +54,13 @@ double DrawingPainter::LineCondensing(const std::vector<DrawOp>& ops, size_t i) 
     return (kTextRightUnits - left) / (right - left);
 }
 
-DrawingPainter::DrawingPainter(const QRectF& target, Tema tema, Glyphs glyphs)
-    : target_(target), tema_(tema), glyphs_(glyphs) {
-    scale_ = std::min(target.width() / 100.0, target.height() / 70.0);
-    offX_ = target.left() + (target.width() - 100.0 * scale_) / 2.0;
-    offY_ = target.top() + (target.height() - 70.0 * scale_) / 2.0;
+DrawingPainter::DrawingPainter(const QRectF& target, Tema tema, Glyphs glyphs, const QRectF& source)
+    : target_(target), source_(source), tema_(tema), glyphs_(glyphs) {
+    scale_ = std::min(target.width() / source.width(), target.height() / source.height());
+    offX_ =
+        target.left() + (target.width() - source.width() * scale_) / 2.0 - source.left() * scale_;
+    offY_ =
+        target.top() + (target.height() - source.height() * scale_) / 2.0 - source.top() * scale_;
 }
 
 QPointF DrawingPainter::ToPixels(double x, double y) const {
@@ -66,7 +68,8 @@ QPointF DrawingPainter::ToPixels(double x, double y) const {
 }
 
 QRectF DrawingPainter::DrawingRect() const {
-    return QRectF(offX_, offY_, 100.0 * scale_, 70.0 * scale_);
+    return QRectF(ToPixels(source_.left(), source_.top()),
+                  QSizeF(source_.width() * scale_, source_.height() * scale_));
 }
 
 QColor DrawingPainter::Painted(Color c) const { return ToQColor(ColorEnTema(tema_, c)); }
@@ -172,6 +175,13 @@ void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& targ
     const DrawingPainter painter(target, tema, glyphs);
     painter.FillBackground(p);
     painter.Paint(p, record.Ops());
+}
+
+void PaintPart(QPainter& p, const std::vector<DrawOp>& ops, const QRectF& source,
+               const QRectF& target, Tema tema) {
+    const DrawingPainter painter(target, tema, DrawingPainter::Glyphs::Text, source);
+    painter.FillBackground(p);
+    painter.Paint(p, ops);
 }
 
 }  // namespace natalis

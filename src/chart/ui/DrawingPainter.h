@@ -23,10 +23,14 @@ class DrawingPainter {
     // a file read where that font is not installed, such as an SVG).
     enum class Glyphs { Text, Outlines };
 
-    explicit DrawingPainter(const QRectF& target, Tema tema = Tema::Pantalla,
-                            Glyphs glyphs = Glyphs::Text);
+    // The whole drawing, 0..100 x 0..70 units.
+    static QRectF WholeDrawing() { return QRectF(0, 0, 100, 70); }
 
-    // Units to the painter's coordinates, and the rectangle the 100 x 70 drawing fills.
+    // source: the part of the drawing fitted into target, in units (the whole by default).
+    explicit DrawingPainter(const QRectF& target, Tema tema = Tema::Pantalla,
+                            Glyphs glyphs = Glyphs::Text, const QRectF& source = WholeDrawing());
+
+    // Units to the painter's coordinates, and the rectangle the source part fills.
     double Scale() const { return scale_; }
     QPointF ToPixels(double x, double y) const;
     QRectF DrawingRect() const;
@@ -48,6 +52,7 @@ class DrawingPainter {
     QColor Painted(Color c) const;
 
     QRectF target_;
+    QRectF source_;
     Tema tema_;
     Glyphs glyphs_;
     double scale_ = kDesignPxPerUnit;  // painter px per unit
@@ -59,5 +64,8 @@ class DrawingPainter {
 void PaintRecord(QPainter& p, const RecordingSurface& record, const QRectF& target,
                  Tema tema = Tema::Pantalla,
                  DrawingPainter::Glyphs glyphs = DrawingPainter::Glyphs::Text);
+// The part source (units) of a list of operations painted into target over the background.
+void PaintPart(QPainter& p, const std::vector<DrawOp>& ops, const QRectF& source,
+               const QRectF& target, Tema tema);
 
 }  // namespace natalis

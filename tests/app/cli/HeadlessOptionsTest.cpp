@@ -112,6 +112,9 @@ TEST(HeadlessOptions, IgnoredAndRepeatedOptionsAreRefusedByName) {
          {"--version", "--houses", "K"},
          "La opción --houses no se usa con --version."},
         {"--help", {"--help", "--folder", "/tmp"}, "La opción --folder no se usa con --help."},
+        {"--png",
+         {"--png", kChart, "o.png", "--simple"},
+         "La opción --simple no se usa con --png."},  // the simple report is a PDF
         {"--carpeta",
          {"--carpeta", "--houses", "P"},
          "La opción --houses no se usa con --carpeta."},
@@ -293,6 +296,10 @@ TEST(HeadlessOptions, PalettesAndSheetsByCommand) {
         "--pdf", {"--pdf", kChart, "o.pdf", "--transit", "--fecha", "3 4 2027", "--hora", "10 30"});
     ASSERT_TRUE(pdf.opciones);
     EXPECT_TRUE(pdf.opciones->transito);
+    EXPECT_FALSE(pdf.opciones->simple);  // the report made for reading unless asked
+    const auto simple = LeerOpcionesHeadless("--pdf", {"--pdf", kChart, "o.pdf", "--simple"});
+    ASSERT_TRUE(simple.opciones);
+    EXPECT_TRUE(simple.opciones->simple);
 }
 
 std::string RunCommand(int (*command)(const Args&, std::ostream&, std::ostream&), const Args& args,

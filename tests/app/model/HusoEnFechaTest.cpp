@@ -5,9 +5,12 @@
 
 #include <chrono>
 
+#include "app/model/ChartFile.h"
 #include "app/model/HusoActual.h"
 #include "app/model/HusoEnFecha.h"
+#include "app/model/NuevaHora.h"
 #include "astro/Calendar.h"
+#include "tests/app/TempFolder.h"
 
 namespace natalis {
 namespace {
@@ -135,6 +138,47 @@ TEST(CambiarHoraNatal, TheNewHourTakesItsOwnOffset) {
     CambiarHoraNatal(manual, 4.0);
     EXPECT_FLOAT_EQ(manual.NatalHour, 4.0f);
     EXPECT_FLOAT_EQ(manual.ZoneHours, -2.0f);
+}
+
+// "Guardar nueva hora" after CAMBIAR HORA changed the offset: the file reopens with the new
+// hour and the offset of that hour (the zone line and the zone source line rewritten),
+// not the birth's old offset; a chart typed by hand keeps its zone line.
+TEST(CambiarHoraNatal, SavedNewHourReopensWithItsOwnOffset) {
+    NatalRecord rec = Carta("Europe/Madrid", 7200, "CEST", true, 27, 10, 2024, 2.5, -3.7f);
+    rec.NatalName = "Ana";
+    rec.Place = "Madrid";
+    TempFolder folder;
+    const std::string notes = "Notas que deben quedar";
+    WriteBytes(folder / "Ana.dat", ChartFileText(rec, &notes));
+
+    CambiarHoraNatal(rec, 4.0);
+    const FileWriteResult w = GuardarNuevaHora(folder.path(), "Ana.dat", "04 00", &rec);
+    ASSERT_TRUE(w.ok) << w.message;
+
+    NatalRecord back;
+    const ChartReadResult read = ReadChartFile(folder.path(), "Ana.dat", back);
+    ASSERT_TRUE(read.ok) << read.message;
+    EXPECT_FLOAT_EQ(back.NatalHour, 4.0f);
+    EXPECT_FLOAT_EQ(back.ZoneHours, -1.0f);
+    EXPECT_EQ(back.ZoneFrom.zone, "Europe/Madrid");
+    EXPECT_EQ(back.ZoneFrom.abbreviation, "CET");
+    // The universal instant of the saved birth is the one date/tz gives 04:00 CET.
+    const double jdUT = JulDay(27, 10, 2024) + (back.NatalHour + back.ZoneHours) / 24;
+    EXPECT_EQ(OffsetAt("Europe/Madrid", jdUT), back.ZoneFrom.offsetSeconds);
+    EXPECT_NE(ReadBytes(folder / "Ana.dat").find(notes), std::string::npos);
+
+    // Typed by hand: only the hour line changes.
+    NatalRecord manual = rec;
+    manual.ZoneFrom = {};
+    manual.ZoneHours = -2;
+    const std::string before = ChartFileText(manual, nullptr);
+    WriteBytes(folder / "Manual.dat", before);
+    ASSERT_TRUE(GuardarNuevaHora(folder.path(), "Manual.dat", "05 00", &manual).ok);
+    std::string expected = before;
+    const std::size_t at = expected.find("\r\n5: ");
+    ASSERT_NE(at, std::string::npos);
+    expected.replace(at + 2, expected.find('\r', at + 2) - at - 2, "5: 05.0000");
+    EXPECT_EQ(ReadBytes(folder / "Manual.dat"), expected);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// natalis --pdf and --svg run in-process, and --png in both palettes. The files are looked
-// at from outside: poppler renders and reads the PDF, librsvg renders the SVG, and both are
-// compared with the PNG of the same chart and palette.
+// natalis --pdf --simple (the wheel and the window's listings) and --svg run in-process, and --png
+// in both palettes. The files are looked at from outside: poppler renders and reads the PDF,
+// librsvg renders the SVG, and both are compared with the PNG of the same chart and palette.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -141,7 +141,8 @@ TEST_F(Export, PdfFirstPageWheelIsThePngOfTheSameChartAndPalette) {
         SCOPED_TRACE(tema.nombre);
         const std::string pdf = Path(std::string(tema.nombre) + ".pdf");
         const std::string png = Path(std::string(tema.nombre) + ".png");
-        Run(HeadlessPdf, Con({"--pdf", kChart, pdf, "--tema", tema.nombre}, kProgresion));
+        Run(HeadlessPdf,
+            Con({"--pdf", kChart, pdf, "--simple", "--tema", tema.nombre}, kProgresion));
         const std::string size = std::to_string(w) + "x" + std::to_string(h);
         Run(HeadlessPng,
             Con({"--png", kChart, png, "--tema", tema.nombre, "--size", size}, kProgresion));
@@ -178,7 +179,7 @@ TEST_F(Export, PdfTextHoldsTheHeaderAndEveryListingLineInOrder) {
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         const std::string pdf = Path(std::string(c.nombre) + ".pdf");
-        Run(HeadlessPdf, Con({"--pdf", kChart, pdf}, c.mas));
+        Run(HeadlessPdf, Con({"--pdf", kChart, pdf, "--simple"}, c.mas));
         const int n = Pages(pdf);
         ASSERT_GE(n, 2);
         const std::string total = " de " + std::to_string(n);
@@ -223,7 +224,7 @@ TEST_F(Export, PdfPageCountFollowsTheListingsAndTheSheet) {
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         const std::string pdf = Path(std::string(c.nombre) + ".pdf");
-        const Args args = Con({"--pdf", kChart, pdf}, c.mas);
+        const Args args = Con({"--pdf", kChart, pdf, "--simple"}, c.mas);
         Run(HeadlessPdf, args);
         const Carta carta(args);
         const InformeCarta informe = ArmarInforme(carta.carta.sesion);
