@@ -202,7 +202,6 @@ const char* UsageText() {
            " si no se indica).\n"
            "--papel: a4 (si no se indica) o carta.\n"
            "--simple: el PDF con la rueda y los listados de la ventana, en lugar del informe.\n"
-
            "--calendario escribe una línea por evento, con columnas separadas por tabuladores:"
            " instante UT, instante en el huso (el de la carta, el de --huso o UT), huso, evento"
            " (Luna nueva, Luna llena, Eclipse solar, Eclipse lunar, Ingreso, Estación"
