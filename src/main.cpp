@@ -4,6 +4,7 @@
 
 #include "app/cli/Headless.h"
 #include "app/cli/HeadlessAtlas.h"
+#include "app/cli/HeadlessIntercambio.h"
 #include "app/cli/HeadlessProgram.h"
 #include "app/ui/GuiMain.h"
 #include "app/ui/HeadlessPng.h"
@@ -16,13 +17,14 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"--listing", natalis::HeadlessListing}, {"--json", natalis::HeadlessJson},
-    {"--png", natalis::HeadlessPng},         {"--progress", natalis::HeadlessProgress},
-    {"--transit", natalis::HeadlessTransit}, {"--help", natalis::HeadlessHelp},
-    {"--retorno", natalis::HeadlessRetorno}, {"--version", natalis::HeadlessVersion},
-    {"--carpeta", natalis::HeadlessCarpeta}, {"--lugar", natalis::HeadlessLugar},
-    {"--huso", natalis::HeadlessHuso},       {"--periodo", natalis::HeadlessPeriodo},
-    {"--svg", natalis::HeadlessSvg},         {"--pdf", natalis::HeadlessPdf},
+    {"--listing", natalis::HeadlessListing},   {"--json", natalis::HeadlessJson},
+    {"--png", natalis::HeadlessPng},           {"--progress", natalis::HeadlessProgress},
+    {"--transit", natalis::HeadlessTransit},   {"--help", natalis::HeadlessHelp},
+    {"--retorno", natalis::HeadlessRetorno},   {"--version", natalis::HeadlessVersion},
+    {"--carpeta", natalis::HeadlessCarpeta},   {"--lugar", natalis::HeadlessLugar},
+    {"--huso", natalis::HeadlessHuso},         {"--periodo", natalis::HeadlessPeriodo},
+    {"--svg", natalis::HeadlessSvg},           {"--pdf", natalis::HeadlessPdf},
+    {"--importar", natalis::HeadlessImportar}, {"--exportar", natalis::HeadlessExportar},
 };
 
 }  // namespace

@@ -9,6 +9,12 @@ namespace natalis {
 // astronomical numbering (year 0 exists). The day may carry a fraction.
 double JulDay(double day, double month, double year);
 
+enum class Calendario { Juliano, Gregoriano };
+
+// Julian day at 0 h, universal time, of a date of the given calendar, whatever the year
+// (proleptic): JulDay's formula without its switch, for dates whose calendar is stated.
+double JulDayEn(Calendario calendario, double day, double month, double year);
+
 // The calendar date containing the instant jd as " d m yyyy" (each part after a blank;
 // day and month printed with a place for the sign). Gregorian from 1532 on, else Julian.
 std::string JDaFecha(double jd);

@@ -7,7 +7,7 @@ namespace natalis {
 
 namespace {
 
-enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso };
+enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso, Exportar };
 
 // What each command takes: how many files, and which options.
 struct Regla {
@@ -40,6 +40,10 @@ constexpr Regla kReglas[] = {
     {"--lugar", 1, 1, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     // The zone, then --fecha, --hora and --longitud.
     {"--huso", 1, 1, false, false, Grupo::Huso, false, Tema::Pantalla, false, false},
+    // The file to bring in; the charts go to the chart folder.
+    {"--importar", 1, 1, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    // The word naming the format (aaf, csv) comes before the output file.
+    {"--exportar", 1, 1, false, false, Grupo::Exportar, false, Tema::Pantalla, false, true},
     {"--carpeta", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     {"--version", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
     {"--help", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
@@ -82,6 +86,9 @@ const char* UsageText() {
            " [--orbe GRADOS] [--tecnica \"Transitos\"|\"Secundaria\"|\"Arco Solar\"]\n"
            "  natalis --lugar TEXTO [--folder CARPETA]\n"
            "  natalis --huso ZONA --fecha \"d m aaaa\" --hora \"hh mm ss\" [--longitud GRADOS]\n"
+           "  natalis --importar ARCHIVO [--folder CARPETA]\n"
+           "  natalis --exportar aaf|csv SALIDA [--folder CARPETA] [--puntos SOL,LUN,...]"
+           " [--houses P|K|R]\n"
            "  natalis --carpeta [--folder CARPETA]\n"
            "  natalis --version\n"
            "  natalis --help\n"
@@ -90,7 +97,8 @@ const char* UsageText() {
            " --houses, y --progress y --transit con sus opciones.\n"
            "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
            " si no se indica).\n"
-           "--papel: a4 (si no se indica) o carta.\n";
+           "--papel: a4 (si no se indica) o carta.\n"
+           "--importar lee archivos AAF, Quick*Chart, Morinus (.hor) y CSV.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -108,6 +116,13 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     o.transito = grupo == Grupo::Transito;
     o.retorno = grupo == Grupo::Retorno;
     size_t primerArchivo = 1;
+    if (grupo == Grupo::Exportar) {
+        if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
+        const auto formato = FormatoExportarPorNombre(args[1]);
+        if (!formato) return {std::nullopt, ValorNoValido(comando, args[1])};
+        o.formatoExportar = *formato;
+        primerArchivo = 2;
+    }
     if (o.retorno) {
         if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
         if (args[1] == "lunar") {
@@ -180,6 +195,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
         } else if (a == "--folder" && regla->carpeta && hayValor && !o.carpeta &&
                    !args[i + 1].empty()) {
             o.carpeta = args[++i];
+        } else if (a == "--puntos" && grupo == Grupo::Exportar && hayValor && !o.puntos) {
+            o.puntos = args[++i];
         } else if (grupo == Grupo::Periodo && hayValor &&
                    (a == "--desde" || a == "--hasta" || a == "--orbe" || a == "--tecnica")) {
             std::string& valor = a == "--desde"   ? periodo.desde

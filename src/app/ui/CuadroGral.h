@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "app/session/ChartSession.h"
 #include "app/model/Clock.h"
 #include "app/model/Dialogs.h"
+#include "app/session/ChartSession.h"
 #include "astro/Ephemeris.h"
 #include "chart/ui/QtSurface.h"
 
@@ -30,6 +30,7 @@ class ChartView;
 class ControlPeriodo;
 class ControlPredictivo;
 class ExportCommands;
+class ColeccionCommands;
 class FrmListaNat;
 
 // What the windows added by other commands plug into the main window. Each hook may be
@@ -147,6 +148,7 @@ class CuadroGral : public QMainWindow {
     ControlPredictivo* predictivo_ = nullptr;
     ChartCommands* commands_ = nullptr;
     ExportCommands* export_ = nullptr;
+    ColeccionCommands* coleccion_ = nullptr;
     ControlPeriodo* periodo_ = nullptr;
     ChartView* view_ = nullptr;
     ChartBrowser* browser_ = nullptr;
