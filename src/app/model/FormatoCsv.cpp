@@ -34,6 +34,12 @@ std::string Decimal(double v, int decimales) {
     return buf;
 }
 
+// Degrees of a chart's latitude or longitude, which the chart keeps to the whole minute.
+std::string GradosAlMinuto(float grados) {
+    const double minutos = std::lround(std::fabs(grados) * 60.0);
+    return Decimal((grados < 0 ? -minutos : minutos) / 60.0, 6);
+}
+
 struct Fila {
     std::size_t renglon;
     std::vector<std::string> campos;
@@ -139,8 +145,8 @@ std::string EscribirCsv(const std::vector<CartaGuardada>& cartas,
             std::to_string(reloj / 60 % 60),
             std::to_string(reloj % 60),
             FormatUtcOffset(HusoSegundos(r)),
-            Decimal(r.LatitudeDeg, 6),
-            Decimal(r.LongitudeDeg, 6),
+            GradosAlMinuto(r.LatitudeDeg),
+            GradosAlMinuto(r.LongitudeDeg),
             TrimBlanks(r.Place),
             r.NatalYear < 1583 ? "juliano" : "gregoriano",
             z.zone,

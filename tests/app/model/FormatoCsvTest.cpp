@@ -86,6 +86,8 @@ TEST(FormatoCsv, WriterRowsReadBackAsTheSameCharts) {
               "zona,abreviatura,tipo_huso,tzdata,notas,SOL");
     EXPECT_NE(csv.find("Sevilla,gregoriano,Europe/Madrid,CET,normal,"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",354.500000\r\n"), std::string::npos) << csv;
+    // Degrees to the whole minute the chart keeps: 37°23' N, 5°59' W.
+    EXPECT_NE(csv.find(",+01:00:00,37.383333,-5.983333,Sevilla,"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",Roma,juliano,,,a mano,,,\r\n"), std::string::npos) << csv;
     const Lectura vuelta = LeerCsv(csv);
     ASSERT_EQ(vuelta.cartas.size(), 2u);
