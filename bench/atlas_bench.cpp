@@ -1,8 +1,11 @@
-// Speed of the atlas: loading it with its index, and a search per keystroke (the entry form
-// searches again on every key typed in the place box; target: at most 5 ms), and of the
-// time-zone history for one clock time.
+// Speed and size of the atlas: the memory it holds once loaded (target: at most 40 MB),
+// loading it with its index (target: at most 150 ms), a search per keystroke (the entry form
+// searches again on every key typed in the place box; target: at most 5 ms), the zone list for
+// typed coordinates, and the time-zone history for one clock time.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -14,14 +17,36 @@ namespace {
 using namespace natalis;
 
 const Atlas& GeoNames() {
-    static const Atlas atlas = Atlas::Load(SystemAtlasFiles(), "");
+    static const Atlas atlas = Atlas::Load(SystemAtlasFile(), "");
     return atlas;
 }
 
-// Reading GeoNames' files, the Spanish catalogue and building the word index.
+// The process's resident memory in MB (/proc/self/statm: size, resident, ... in pages).
+double ResidentMb() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
+}
+
+// The resident memory an atlas adds while it is kept, run first so that no memory freed by
+// the other benchmarks is reused.
+void BM_AtlasResidentMemory(benchmark::State& state) {
+    double grown = 0;
+    for (auto _ : state) {
+        const double before = ResidentMb();
+        const Atlas& atlas = GeoNames();
+        benchmark::DoNotOptimize(atlas.PlaceCount());
+        grown = ResidentMb() - before;
+    }
+    state.counters["MB"] = grown;
+}
+BENCHMARK(BM_AtlasResidentMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Reading the atlas file and building the word index.
 void BM_AtlasLoad(benchmark::State& state) {
     for (auto _ : state) {
-        Atlas a = Atlas::Load(SystemAtlasFiles(), "");
+        Atlas a = Atlas::Load(SystemAtlasFile(), "");
         benchmark::DoNotOptimize(a.PlaceCount());
     }
 }
@@ -44,6 +69,16 @@ void BM_AtlasSearchKeystroke(benchmark::State& state) {
 BENCHMARK(BM_AtlasSearchKeystroke)
     ->DenseRange(0, static_cast<int>(std::size(kTyped)) - 1)
     ->Unit(benchmark::kMicrosecond);
+
+// The zones nearest first for typed coordinates, as the form lists them.
+void BM_AtlasZonesNear(benchmark::State& state) {
+    const Atlas& atlas = GeoNames();
+    for (auto _ : state) {
+        std::vector<std::string> zones = atlas.ZonesNear(-26.8, -65.7);
+        benchmark::DoNotOptimize(zones.data());
+    }
+}
+BENCHMARK(BM_AtlasZonesNear)->Unit(benchmark::kMillisecond);
 
 // A clock time resolved in its zone, as the form does when the date or time changes.
 void BM_ResolveLocalTime(benchmark::State& state) {

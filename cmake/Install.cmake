@@ -1,6 +1,6 @@
 # The install layout (GNUInstallDirs), for `cmake --install` and the Debian package:
 #   bin/natalis
-#   share/natalis/                 the glyph font and the sample charts
+#   share/natalis/                 the glyph font, the atlas and the sample charts
 #   share/applications/natalis.desktop, share/icons/hicolor/scalable/apps/natalis.svg
 #   share/metainfo/<id>.metainfo.xml, share/man/man1/natalis.1
 #   share/doc/natalis/             the licences
@@ -22,7 +22,7 @@ configure_file(dist/natalis.metainfo.xml.in ${NATALIS_METAINFO} @ONLY)
 configure_file(dist/natalis.1.in ${NATALIS_MANPAGE} @ONLY)
 
 install(TARGETS natalis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES fonts/ORRASTRO.TTF ${SAMPLE_CHARTS} DESTINATION ${CMAKE_INSTALL_DATADIR}/natalis)
+install(FILES fonts/ORRASTRO.TTF ${NATALIS_ATLAS} ${SAMPLE_CHARTS} DESTINATION ${CMAKE_INSTALL_DATADIR}/natalis)
 install(FILES dist/natalis.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/natalis.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${NATALIS_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -25,9 +25,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Run-time data: the ephemeris files, the fonts the windows ask for, the time-zone database,
-# the atlas and its Spanish names, and the Qt platform plugins (only recommended by Qt, but
+# Run-time data: the ephemeris files, the fonts the windows ask for, the time-zone database
+# and the Qt platform plugins (only recommended by Qt, but
 # without them no window opens).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "swe-standard-data, fonts-dejavu-core, fonts-liberation2, tzdata, libtimezonemap-data, libgeonames-common, qt6-qpa-plugins")
+    "swe-standard-data, fonts-dejavu-core, fonts-liberation2, tzdata, qt6-qpa-plugins")
 include(CPack)

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl1-mesa-dev
   libswe-dev swe-standard-data
   tzdata libhowardhinnant-date-dev libdate-tz3
-  libtimezonemap-data libgeonames-common
+  libtimezonemap-data libgeonames-common python3
   libgtest-dev libbenchmark-dev poppler-utils librsvg2-bin
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation2

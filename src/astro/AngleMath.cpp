@@ -18,6 +18,12 @@ const char kSignLabels[] = "AriTauGemCanLeoVirLibScoSagCapAquPsc";
 // rounds to exactly 360 in single precision.
 float MODg(double x) { return static_cast<float>(x - 360.0 * IntFloor(x / 360.0)); }
 
+double UnaVuelta(double x) {
+    double r = std::fmod(x, 360.0);
+    if (r < 0) r += 360.0;
+    return r >= 360.0 ? 0.0 : r;
+}
+
 // Reducir180: x (degrees, any finite value) minus the whole turns that bring it into
 // (-180, 180]; kept in double, as the difference between two longitudes is used for root
 // finding.

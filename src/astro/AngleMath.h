@@ -11,6 +11,10 @@ constexpr double kDegToRad = 0.017453292519444445;  // kPi / 180
 
 // x - 360 * Int(x / 360), rounded to single precision: 0 up to 360 (a hair below 0 gives 360).
 float MODg(double x);
+// x degrees (any finite value) reduced to one turn in double precision: 0 up to 360, 360
+// itself excluded (a hair below 0 gives 0, not 360). The reduction of the program that keeps
+// double precision; MODg above is the single-precision one the printed positions use.
+double UnaVuelta(double x);
 // x degrees reduced to the signed difference of two directions, -180 (excluded) up to 180,
 // in double precision.
 double Reducir180(double x);

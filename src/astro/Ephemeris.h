@@ -7,13 +7,39 @@ namespace natalis {
 // Which theory answered the last calls: the data files, or the library's analytic fallback.
 enum class EphemerisSource { Files, Analytic };
 
+// The bodies the ephemeris can be asked for, by the number CalcBody takes. The first ten are
+// 0 Sun ... 9 Pluto; the rest are there for points beyond the default set.
+enum class Cuerpo : int32_t {
+    Sol = 0,
+    Luna,
+    Mercurio,
+    Venus,
+    Marte,
+    Jupiter,
+    Saturno,
+    Urano,
+    Neptuno,
+    Pluton,
+    NodoVerdadero,
+    NodoMedio,
+    Quiron,
+    Ceres,
+    Palas,
+    Juno,
+    Vesta,
+    LilithMedia,
+    LilithOsculadora,
+};
+inline constexpr int32_t kNumCuerpos = static_cast<int32_t>(Cuerpo::LilithOsculadora) + 1;
+
 class Ephemeris {
   public:
     virtual ~Ephemeris() = default;
     // Writes exactly four doubles to out[0..3] for the universal-time Julian day jd:
     // apparent geocentric tropical ecliptic longitude of date (degrees, 0 up to 360),
     // latitude (degrees), distance (AU), daily motion in longitude (degrees/day).
-    // body: 0 Sun, 1 Moon, 2 Mercury ... 9 Pluto. The return value carries no meaning.
+    // body: a Cuerpo (0 Sun, 1 Moon, 2 Mercury ... 9 Pluto, then the others). The return
+    // value carries no meaning.
     // Where the ephemeris has no position (an instant outside every theory it has) the
     // four values are NaN, never a position of zeros, so that a computation from them is
     // seen to have failed.

@@ -1,6 +1,8 @@
 // Sidereal time, obliquity of the ecliptic, the angles and the house cusps of a chart.
 // Angles are degrees; radians use k = 3.1415926535 / 180 (kDegToRad) throughout, and every
-// cusp is stored as a Single.
+// cusp is stored as a Single. The house formulas are the classical ones of spherical
+// astronomy for each system (R. W. Holden, The Elements of House Division, 1977); they are
+// checked in the tests against an independent house routine to 1".
 #include "astro/Houses.h"
 
 #include <cctype>
@@ -47,11 +49,9 @@ float AscendantDeg(double a, double f, double e) {
 constexpr double kPlacidusTolerance = 1e-12;
 constexpr int kPlacidusMaxRounds = 100;
 
-// x reduced to 0 up to 360 degrees in double precision. MODg rounds to single precision,
-// which the house formulas must not do to an ARMC they work on: near the polar circles the
-// ecliptic lies almost along the horizon, and the 1e-5 degrees of that rounding move the
-// rising point by minutes of arc.
-double ReduceDeg(double x) { return x - 360.0 * std::floor(x / 360.0); }
+// The ARMC the house formulas work on is reduced with UnaVuelta, in double precision, never
+// with MODg: near the polar circles the ecliptic lies almost along the horizon, and the
+// 1e-5 degrees of MODg's single-precision rounding move the rising point by minutes of arc.
 
 // Placidus semi-arc iteration for one intermediate cusp: R starts at a + h and is moved to
 // a + X / F (upper half) or a + pi - X / F (lower half), X being the diurnal or nocturnal
@@ -84,17 +84,27 @@ void FillOpposites(const float (&C)[7], CuspTable& Cusp) {
 
 }  // namespace
 
+double TiempoSidereoGrados(double T, double horaUT) {
+    constexpr double kHoras1900 = 6.6460656;      // sidereal time at the epoch, hours
+    constexpr double kHorasPorSiglo = 2400.0513;  // gained on 0 h universal time per century
+    constexpr double kHorasT2 = 0.0000258;        // secular term, hours per century squared
+    constexpr double kGradosPorHora = 15.0;
+    return kGradosPorHora * (kHoras1900 + kHorasPorSiglo * T + kHorasT2 * T * T + horaUT);
+}
+
 // TiempoSidereo: ARMC and obliquity for the instant jd (Julian day, universal time).
 // armc (degrees, Single, 0 up to 360) = longitude + Greenwich mean sidereal time, whose
 // polynomial in T (Julian centuries from 1900 January 0.5) gives the value at 0 h and the
 // sidereal gain of the day; utHours is added unscaled. No nutation in right ascension.
 // oblicuidad (degrees): mean obliquity of 1900 (84428.26" = 23 27' 08.26") with its secular
 // terms, plus the two main nutation terms in obliquity (lunar node and twice the Sun's
-// mean longitude), in seconds of arc.
+// mean longitude), in seconds of arc. Newcomb's mean obliquity and the leading nutation
+// terms (Explanatory Supplement to the Astronomical Ephemeris, 1961; Meeus, Astronomical
+// Algorithms, ch. 22). Range of validity: a few thousand years either side of 1900.
 void TiempoSidereo(double jd, float utHours, float longitudeDeg, float& armc, double& oblicuidad) {
-    double T = (jd - 2415020.0) / 36525.0;
+    double T = (jd - kJD1900) / kDiasPorSiglo;
     double H = utHours;
-    armc = MODg(longitudeDeg + 15.0 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + H));
+    armc = MODg(longitudeDeg + TiempoSidereoGrados(T, H));
     double node = MODg(259.1833 - 1934.1419 * T);
     double sunLon = MODg(279.6967 + 36000.76 * T);
     oblicuidad = (84428.26 - 46.845 * T - 0.0059 * T * T + 0.00181 * T * T * T + 9.21 * gCOS(node) +
@@ -140,7 +150,7 @@ double Angle(double x, double y) {
 bool Placido(double armc, double lat, float obliquity, CuspTable& Cusp) {
     if (!SemiArcsExist(lat, obliquity)) return false;
     if (lat == 0) lat = 0.0001;
-    armc = ReduceDeg(armc);
+    armc = UnaVuelta(armc);
     double a = armc * kDegToRad, f = lat * kDegToRad, e = obliquity * kDegToRad;
 
     float C[7];
@@ -172,7 +182,7 @@ bool Koch(double armc, double lat, float obliquity, CuspTable& Cusp) {
         double H = MODg(30.0 * i + 60.0);
         double F = H < 180 ? H / 90 - 1 : H / 90 - 3;
         double g = H < 180 ? 1.0 : -1.0;
-        double X = ReduceDeg(armc + H + F * AD) * kDegToRad;
+        double X = UnaVuelta(armc + H + F * AD) * kDegToRad;
         Cusp[i] = static_cast<float>(
             Angle(std::cos(X) * std::cos(e) - g * std::tan(f) * std::sin(e), std::sin(X)));
     }
@@ -196,7 +206,7 @@ void Regiomontano(double armc, double lat, float obliquity, CuspTable& Cusp) {
 // quadrant between them trisected; cusps 4 to 9 opposite. Defined at every latitude short
 // of the poles, so it stands in where Placidus and Koch have no meaning.
 void Porfirio(double armc, double lat, float obliquity, CuspTable& Cusp) {
-    double reduced = ReduceDeg(armc);
+    double reduced = UnaVuelta(armc);
     double asc = AscendantDeg(reduced * kDegToRad, lat * kDegToRad,
                               static_cast<double>(obliquity) * kDegToRad);
     double mc = MODg(ARALongitud(reduced, obliquity));
@@ -210,25 +220,6 @@ void Porfirio(double armc, double lat, float obliquity, CuspTable& Cusp) {
     C[5] = MODg(mc + 180.0 + upper / 3);
     C[6] = MODg(mc + 180.0 + 2 * upper / 3);
     FillOpposites(C, Cusp);
-}
-
-// Houses: fills Cusp(1..12) for the ARMC (degrees) with the system named by houseSystem
-// ("P" Placidus, "K" Koch, "R" Regiomontanus, in any case; anything else Placidus). Returns
-// the letter of the system used; 'O' (Porphyry) where Placidus or Koch have no meaning.
-char Houses(double armc, float latitudeDeg, const std::string& houseSystem, float obliquity,
-            CuspTable& Cusp) {
-    std::string upper = houseSystem;
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    double lat = latitudeDeg;
-    if (upper == "R") {
-        Regiomontano(armc, lat, obliquity, Cusp);
-        return 'R';
-    }
-    bool koch = upper == "K";
-    if (koch ? Koch(armc, lat, obliquity, Cusp) : Placido(armc, lat, obliquity, Cusp))
-        return koch ? 'K' : 'P';
-    Porfirio(armc, lat, obliquity, Cusp);
-    return 'O';
 }
 
 }  // namespace natalis

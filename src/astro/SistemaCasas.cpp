@@ -29,8 +29,29 @@ std::optional<SistemaCasas> CasasPorIndice(int indice) {
     return std::nullopt;
 }
 
-std::string CaptionCasas(SistemaCasas s, char houseSystemUsed) {
-    return houseSystemUsed == 'O' ? "Porfirio" : FilaCasas(s).caption;
+std::string CaptionCasas(SistemaCasas s, bool respaldoPorfirio) {
+    return respaldoPorfirio ? "Porfirio" : FilaCasas(s).caption;
+}
+
+ResultadoCasas CalcularCasas(SistemaCasas s, double armc, float latitudeDeg, float obliquity,
+                             CuspTable& Cusp) {
+    const SistemaCasasFila& f = FilaCasas(s);
+    ResultadoCasas r;
+    r.sistema = s;
+    if (f.calcular(armc, latitudeDeg, obliquity, Cusp)) return r;
+    Porfirio(armc, latitudeDeg, obliquity, Cusp);
+    r.respaldoPorfirio = true;
+    return r;
+}
+
+char LetraResultado(const ResultadoCasas& r) {
+    return r.respaldoPorfirio ? 'O' : FilaCasas(r.sistema).letra;
+}
+
+char Houses(double armc, float latitudeDeg, const std::string& houseSystem, float obliquity,
+            CuspTable& Cusp) {
+    const SistemaCasas s = CasasPorLetra(houseSystem).value_or(SistemaCasas::Placido);
+    return LetraResultado(CalcularCasas(s, armc, latitudeDeg, obliquity, Cusp));
 }
 
 }  // namespace natalis

@@ -2,7 +2,8 @@
 // time and the solar declination (a pair of short Fourier series in the fractional year),
 // with a zenith of 90.833 degrees for the upper limb and standard refraction at the
 // horizon. Needs no ephemeris and no Julian day; good to a minute or two away from the
-// poles.
+// poles. Source: the fractional-year series of the NOAA Global Monitoring Laboratory's
+// "General Solar Position Calculations" (after Spencer, 1971).
 #include "astro/SolarTimes.h"
 
 #include <cmath>

@@ -15,10 +15,13 @@ constexpr int32 kFilesFlags = SEFLG_SWIEPH | SEFLG_SPEED;
 constexpr int32 kAnalyticFlags = SEFLG_MOSEPH | SEFLG_SPEED;
 constexpr double kProbeJD = 2451545.0;  // J2000.0, inside every data file's range
 
-// Body numbers of the program (0 Sun, 1 Moon, 2 Mercury ... 9 Pluto) in the library's
-// numbering, which happens to be the same for these ten bodies.
-constexpr int32 kLibraryBody[10] = {SE_SUN,     SE_MOON,   SE_MERCURY, SE_VENUS,   SE_MARS,
-                                    SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
+// Each Cuerpo of the program, in its order, in the library's numbering.
+constexpr int32 kLibraryBody[] = {SE_SUN,       SE_MOON,      SE_MERCURY,   SE_VENUS,    SE_MARS,
+                                  SE_JUPITER,   SE_SATURN,    SE_URANUS,    SE_NEPTUNE,  SE_PLUTO,
+                                  SE_TRUE_NODE, SE_MEAN_NODE, SE_CHIRON,    SE_CERES,    SE_PALLAS,
+                                  SE_JUNO,      SE_VESTA,     SE_MEAN_APOG, SE_OSCU_APOG};
+static_assert(sizeof(kLibraryBody) / sizeof(kLibraryBody[0]) == kNumCuerpos,
+              "one library body per Cuerpo");
 
 }  // namespace
 
@@ -34,7 +37,7 @@ double SwissEphemeris::CalcBody(double jd, int32_t body, double* out) {
     double xx[6] = {0, 0, 0, 0, 0, 0};
     char serr[AS_MAXCH] = "";
     int32 ret = ERR;
-    if (body >= 0 && body < 10) {
+    if (body >= 0 && body < kNumCuerpos) {
         // Without data files the library answers from its analytic theory by itself and
         // says so in the returned flags; it only fails outright for instants outside every
         // file (then the analytic theory is asked directly).

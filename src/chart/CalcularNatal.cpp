@@ -1,7 +1,8 @@
 // The natal computation: planets, houses, node, Part of Fortune and the text of each point.
 #include "chart/CalcularNatal.h"
 
-#include <cctype>
+#include <algorithm>
+#include <vector>
 
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
@@ -12,10 +13,6 @@
 namespace natalis {
 
 namespace {
-
-constexpr const char* kLabels = "SOLLUNMERVENMARJUPSATURANEPPLUNODPF ";
-constexpr double kJD1900 = 2415020;  // 1900 January 0.5
-constexpr double kDaysPerCentury = 36525;
 
 // Degree within the sign, rounded to the nearest (so 0 to 30).
 int16_t GradoEnSigno(float lon) {
@@ -29,11 +26,12 @@ std::string EtiquetaCuspide(int i) {
     return "C" + std::to_string(i) + " ";
 }
 
-PuntoNatal Punto(int i, float lon, float vel) {
+// The point of row r at lon, moving vel degrees a day: "SOL 05Ari30", "PF 12Tau03".
+PuntoNatal Punto(int r, float lon, float vel) {
     PuntoNatal p;
     p.Lon = lon;
     p.Grado = GradoEnSigno(lon);
-    p.Texto = (i == 12 ? std::string("PF ") : EtiquetaPlaneta(i) + " ") + ZodiacString(lon);
+    p.Texto = std::string(FilaPunto(r).Etiqueta) + " " + ZodiacString(lon);
     p.Vel = vel;
     return p;
 }
@@ -42,16 +40,24 @@ PuntoNatal Punto(int i, float lon, float vel) {
 
 std::string TextoARMC(double armc) { return "ARMC" + StrSigned(Val(FormatPicture(armc, 5))); }
 
-std::string EtiquetaPlaneta(int i) { return std::string(kLabels + 3 * (i - 1), 3); }
+std::string EtiquetaPlaneta(int i) {
+    std::string label = FilaPunto(i - 1).Etiqueta;
+    label.resize(3, ' ');
+    return label;
+}
 
 void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephemeris& eph,
                    ChartTables& t) {
+    CalcularNatal(rec, CasasPorLetra(HouseSystem).value_or(SistemaCasas::Placido), eph, t);
+}
+
+void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, ChartTables& t) {
     NatalTables& n = t.natal;
     const float u = rec.NatalHour + rec.ZoneHours;  // universal time of birth, hours
     n.NatalJD0 = JulDay(rec.NatalDay, rec.NatalMonth, rec.NatalYear);
     n.NatalJD = n.NatalJD0 + u / 24.0;
 
-    Planets(n.NatalJD, eph, t.Planet);
+    Planets(n.NatalJD, eph, t.Planet, n.zodiaco);
 
     float armc = 0;
     double obliquity = 0;
@@ -59,7 +65,7 @@ void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephem
     n.NatalARMC = armc;
     n.Obliquity = static_cast<float>(obliquity);
 
-    n.HouseSystemUsed = Houses(n.NatalARMC, rec.LatitudeDeg, HouseSystem, n.Obliquity, t.Cusp);
+    n.Casas = CalcularCasas(casas, n.NatalARMC, rec.LatitudeDeg, n.Obliquity, t.Cusp);
 
     for (int i = 1; i <= 12; ++i) {
         CuspideRec& c = n.CuspideNatal[i];
@@ -78,23 +84,54 @@ void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephem
     n.NatalQuadrant[2] = n.NatalQuadrant[0];
     n.NatalQuadrant[3] = n.NatalQuadrant[1];
 
-    for (int i = 1; i <= 10; ++i) n.PlanetaNatal[i] = Punto(i, t.Planet[i].Lon, t.Planet[i].Vel);
+    // Rows the table does not have are dropped rather than read past its end.
+    n.Puntos.erase(std::remove_if(n.Puntos.begin(), n.Puntos.end(),
+                                  [](int r) { return r < 0 || r >= kNumPuntos; }),
+                   n.Puntos.end());
+    // Bodies beyond the ten of the planet table are asked for together.
+    std::vector<Cuerpo> extra;
+    for (int r : n.Puntos) {
+        const PuntoDef& d = FilaPunto(r);
+        if (d.Regla == ReglaPunto::Cuerpo && d.CuerpoId > Cuerpo::Pluton)
+            extra.push_back(d.CuerpoId);
+    }
+    const std::vector<PlanetRec> extraPos = PosicionesCuerpos(n.NatalJD, eph, extra, n.zodiaco);
 
-    // The node's slot of the planet table is never filled, so its motion reads 0.
-    const double T = (n.NatalJD0 - kJD1900 + u / 24.0) / kDaysPerCentury;
-    n.PlanetaNatal[11] = Punto(11, NodoMedio(T), t.Planet[11].Vel);
-
-    // Part of Fortune: its degree is taken after one more reduction, its motion stays 0.
-    const float pf = MODg(n.CuspideNatal[1].Lon + n.PlanetaNatal[2].Lon - n.PlanetaNatal[1].Lon);
-    n.PlanetaNatal[12] = Punto(12, pf, 0);
-    n.PlanetaNatal[12].Grado = static_cast<int16_t>(CIntEven(MODg(pf - 30 * IntFloor(pf / 30.0))));
+    const double T = (n.NatalJD0 - kJD1900 + u / 24.0) / kDiasPorSiglo;
+    n.PlanetaNatal.assign(n.Puntos.size() + 1, PuntoNatal{});
+    size_t e = 0;
+    for (size_t k = 0; k < n.Puntos.size(); ++k) {
+        const int r = n.Puntos[k];
+        const PuntoDef& d = FilaPunto(r);
+        PuntoNatal& p = n.PlanetaNatal[k + 1];
+        switch (d.Regla) {
+            case ReglaPunto::Cuerpo:
+                if (d.CuerpoId <= Cuerpo::Pluton) {
+                    const PlanetRec& b = t.Planet[static_cast<int>(d.CuerpoId) + 1];
+                    p = Punto(r, b.Lon, b.Vel);
+                } else {
+                    p = Punto(r, extraPos[e].Lon, extraPos[e].Vel);
+                    ++e;
+                }
+                break;
+            case ReglaPunto::NodoMedio:
+                // Its motion is not computed and reads 0.
+                p = Punto(r, NodoMedio(T), 0);
+                break;
+            case ReglaPunto::ParteFortuna: {
+                // Its degree is taken after one more reduction; its motion stays 0.
+                const float pf = MODg(n.CuspideNatal[1].Lon + t.Planet[2].Lon - t.Planet[1].Lon);
+                p = Punto(r, pf, 0);
+                p.Grado = static_cast<int16_t>(CIntEven(MODg(pf - 30 * IntFloor(pf / 30.0))));
+                break;
+            }
+        }
+    }
 }
 
-std::string AvisoCasasPorfirio(const std::string& HouseSystem, char HouseSystemUsed) {
-    if (HouseSystemUsed != 'O') return {};
-    const bool koch =
-        HouseSystem.size() == 1 && std::toupper(static_cast<unsigned char>(HouseSystem[0])) == 'K';
-    return std::string("Aviso: ") + (koch ? "Koch" : "Plácido") +
+std::string AvisoCasasPorfirio(const ResultadoCasas& casas) {
+    if (!casas.respaldoPorfirio) return {};
+    return std::string("Aviso: ") + FilaCasas(casas.sistema).caption +
            " no tiene sentido a esta latitud; se usan casas de Porfirio.";
 }
 

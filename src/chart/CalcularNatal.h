@@ -11,18 +11,23 @@ namespace natalis {
 // Given:    rec          the natal record (date, NatalHour + ZoneHours = universal time of
 //                        birth in hours, LatitudeDeg north positive, LongitudeDeg east
 //                        positive)
-//           HouseSystem  "P", "K" or "R" in any case; anything else Placidus
+//           casas        the house system
 //           eph          the ephemeris, asked twice per body
 // Returned: t.Planet and t.Cusp as the planet and house computations leave them; in t.natal
-//           NatalJD0, NatalJD, NatalARMC, Obliquity, NatalQuadrant, HouseSystemUsed (the
-//           system the houses were actually computed in: 'O', Porphyry, where Placidus or
-//           Koch have no meaning), PlanetaNatal(1..12) Lon, Grado, Texto, Vel, and
+//           NatalJD0, NatalJD, NatalARMC, Obliquity, NatalQuadrant, Casas (the system
+//           asked for, and whether the houses fell back to Porphyry where it has no meaning),
+//           PlanetaNatal(1..12) Lon, Grado, Texto, Vel, and
 //           CuspideNatal(0..12) Lon, Grado, Texto. PosGrafica is left to DistribuirGlifos.
+//           The points are the rows t.natal.Puntos names (by default the first twelve of
+//           kPuntos); PlanetaNatal gets one entry per row, in that order, from 1.
 // Notes:    NOD is the mean node; PF = Ascendant + Moon - Sun for day and night births.
 //           The window does the rest of a natal computation itself, after this call: it puts
 //           today's date in the date box unless the house system was just changed, hides
 //           the natal listing window, and hides the solar-time frame with its options
 //           emptied and unselected.
+void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, ChartTables& t);
+// The same with the system as a letter ("P", "K", "R" in any case; anything else Placidus,
+// see Houses).
 void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephemeris& eph,
                    ChartTables& t);
 
@@ -31,11 +36,12 @@ void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephem
 // "ARMC .25").
 std::string TextoARMC(double armc);
 
-// The three-letter label of point i (1..12): "SOL" ... "PLU", "NOD", "PF ".
+// The label of row i (1-based) of the point table, padded to three characters: "SOL" ...
+// "PLU", "NOD", "PF ".
 std::string EtiquetaPlaneta(int i);
 
-// The warning given when the houses fell back to Porphyry (HouseSystemUsed 'O'), naming the
-// system asked for; an empty string when there was no fallback.
-std::string AvisoCasasPorfirio(const std::string& HouseSystem, char HouseSystemUsed);
+// The warning given when the houses fell back to Porphyry, naming the system asked for; an
+// empty string when there was no fallback.
+std::string AvisoCasasPorfirio(const ResultadoCasas& casas);
 
 }  // namespace natalis

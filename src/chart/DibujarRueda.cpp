@@ -84,8 +84,9 @@ void DrawCusps(Surface& s, const WheelGeometry& g, const NatalTables& t) {
 void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t) {
     const double cx = g.CentroX, cy = g.CentroY;
     const double r = 0.9 * g.Radio;
-    for (int i = 1; i <= 12; ++i) {
+    for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
         const PuntoNatal& p = t.PlanetaNatal[i];
+        const int fila = t.Puntos[i - 1] + 1;  // 1-based row of the point table
         const double theta = std::abs(p.PosGrafica) + g.GiroAsc;
         const bool outer = p.PosGrafica >= 0;
         const double rGlyph = outer ? r : 0.75 * r;
@@ -93,8 +94,8 @@ void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t) {
         s.PSet(cx - 1, cy - 1, kBackground);
         s.PSet(rGlyph * gSEN(theta), rGlyph * gCOS(theta), kBackground, true);
         s.SetForeColor(QBColor(14));
-        s.SetFontSize(TamanoGlifoPlaneta(i));
-        s.Print(GlifoPlaneta(i), false);
+        s.SetFontSize(TamanoGlifoPlaneta(fila));
+        s.Print(GlifoPlaneta(fila), false);
         s.PSet(cx - 1, cy - 0.6, kBackground);
         s.PSet(rNumber * gSEN(theta), rNumber * gCOS(theta), kBackground, true);
         s.SetFontSize(kTamanoGradoPlaneta);
@@ -102,25 +103,18 @@ void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t) {
     }
 }
 
-// Each planet against the other planets, the Midheaven and the Ascendant; a pair of planets
-// is visited from both sides. The node and the Part of Fortune take no part.
+// Each aspecting point against the others, the Midheaven and the Ascendant; a pair of
+// points is visited from both sides. Points without aspects (node, Part of Fortune) take no
+// part.
 void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t) {
-    for (int i = 1; i <= 10; ++i) {
-        const PuntoNatal& a = t.PlanetaNatal[i];
-        const double thetaI = std::abs(a.PosGrafica) + g.GiroAsc;
-        for (int j = 1; j <= 12; ++j) {
-            if (j == i) continue;
-            double lon, thetaJ;
-            if (j <= 10) {
-                lon = t.PlanetaNatal[j].Lon;
-                thetaJ = std::abs(t.PlanetaNatal[j].PosGrafica) + g.GiroAsc;
-            } else {
-                lon = t.CuspideNatal[j == 11 ? 10 : 1].Lon;
-                thetaJ = std::abs(lon) + g.GiroAsc;
-            }
-            const int k = BuscarAspecto(a.Lon, lon);
-            if (k >= 0) LineaAspecto(s, g, TablaAspectos[k].Angulo, thetaI, thetaJ);
-        }
+    const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
+    const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
+    // Points are drawn at their display angle, the angles at their longitude.
+    const auto theta = [&](const PuntoAspecto& p) {
+        return (p.Id > 0 ? std::abs(t.PlanetaNatal[p.Id].PosGrafica) : std::abs(p.Lon)) + g.GiroAsc;
+    };
+    for (const AspectoHallado& h : BuscarAspectos(puntos, socios, ReglaNatal)) {
+        LineaAspecto(s, g, TablaAspectos[h.k].Angulo, theta(puntos[h.a]), theta(socios[h.b]));
     }
 }
 

@@ -1,30 +1,29 @@
-// Display angles and tracks of the twelve natal points.
+// Display angles and tracks of the natal points.
 #include "chart/DistribuirGlifos.h"
 
 #include <cmath>
 #include <utility>
+#include <vector>
 
+#include "astro/AngleMath.h"
 #include "astro/NumberText.h"
 
 namespace natalis {
 
 namespace {
 
-constexpr int kN = 12;
 constexpr double kMinGap = 6;      // degrees between glyphs on one track
 constexpr double kWrapHigh = 357;  // last point near 0 Aries from above...
 constexpr double kWrapLow = 3;     // ...and first point near it from below
 
-// Angle reduced to 0 up to 360 (exclusive).
-double OneTurn(double a) { return a - 360 * std::floor(a / 360); }
-
 }  // namespace
 
-void DistribuirGlifos(std::array<PuntoNatal, 13>& PlanetaNatal) {
-    // Longitude order by selection sort (index 1..12). The sort is not stable: which of two
+void DistribuirGlifos(std::vector<PuntoNatal>& PlanetaNatal) {
+    const int kN = static_cast<int>(PlanetaNatal.size()) - 1;
+    // Longitude order by selection sort (index 1..kN). The sort is not stable: which of two
     // equal longitudes comes first decides which one goes inside, so keep it as it is.
-    std::array<int, kN + 1> order{};
-    std::array<float, kN + 1> A{};
+    std::vector<int> order(kN + 1);
+    std::vector<float> A(kN + 1);
     for (int i = 1; i <= kN; ++i) {
         order[i] = i;
         A[i] = PlanetaNatal[i].Lon;
@@ -39,7 +38,7 @@ void DistribuirGlifos(std::array<PuntoNatal, 13>& PlanetaNatal) {
     }
 
     // Working display angles in longitude order; they may turn fractional, negative or 360+.
-    std::array<double, kN + 1> B{};
+    std::vector<double> B(kN + 1);
     for (int k = 1; k <= kN; ++k) B[k] = CIntEven(PlanetaNatal[order[k]].Lon);
 
     // Points two places apart will share a track: push them at least 6 degrees apart.
@@ -66,13 +65,13 @@ void DistribuirGlifos(std::array<PuntoNatal, 13>& PlanetaNatal) {
 
     // Tracks, on the angles still in longitude order: a point crowded against an outer
     // predecessor goes inside, and the one after an inner point stays outside.
-    std::array<bool, kN + 1> inner{};
+    std::vector<bool> inner(kN + 1);
     for (int i = 1; i < kN; ++i) {
         inner[i + 1] = !inner[i] && B[i + 1] - B[i] <= kMinGap;
     }
 
     for (int k = 1; k <= kN; ++k) {
-        long a = CIntEven(OneTurn(B[k]));
+        long a = CIntEven(UnaVuelta(B[k]));
         if (a == 360) a = 0;
         long pos = a;
         if (inner[k]) pos = a == 0 ? -360 : -a;

@@ -3,14 +3,13 @@
 
 #include <string_view>
 
+#include "astro/Puntos.h"
+
 namespace natalis {
 
 namespace {
 
 constexpr std::string_view kSignGlyphs = "qwertyuiop[]U";
-constexpr std::string_view kPointGlyphs = "asdfghjkl;A:";
-// SOL LUN MER VEN MAR JUP SAT URA NEP PLU NOD PF
-constexpr double kPointSizes[12] = {16, 14, 16, 16, 16, 15, 18, 16, 14, 16, 13, 13};
 
 // Character n (1-based) of s, or an empty string past either end.
 std::string CharAt(std::string_view s, int n) {
@@ -22,8 +21,12 @@ std::string CharAt(std::string_view s, int n) {
 
 std::string GlifoSigno(int n) { return CharAt(kSignGlyphs, n); }
 
-std::string GlifoPlaneta(int n) { return CharAt(kPointGlyphs, n); }
+std::string GlifoPlaneta(int n) {
+    return n >= 1 && n <= kNumPuntos ? std::string(1, FilaPunto(n - 1).Glifo) : std::string();
+}
 
-double TamanoGlifoPlaneta(int i) { return i >= 1 && i <= 12 ? kPointSizes[i - 1] : 0; }
+double TamanoGlifoPlaneta(int i) {
+    return i >= 1 && i <= kNumPuntos ? FilaPunto(i - 1).TamanoGlifo : 0;
+}
 
 }  // namespace natalis

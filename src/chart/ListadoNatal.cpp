@@ -7,13 +7,13 @@ const char* const kLineaCasasPorfirio = "Casas: Porfirio";
 
 std::vector<std::string> ListadoNatal(const NatalTables& t) {
     std::vector<std::string> lines = {"LISTADO NATAL", ""};
-    for (int i = 1; i <= 12; ++i) {
+    for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
         const PuntoNatal& p = t.PlanetaNatal[i];
         lines.push_back(p.Vel < 0 ? p.Texto + " r" : p.Texto);
     }
     lines.push_back("");
     for (int i = 1; i <= 12; ++i) lines.push_back(t.CuspideNatal[i].Texto);
-    if (t.HouseSystemUsed == 'O') lines.push_back(kLineaCasasPorfirio);
+    if (t.Casas.respaldoPorfirio) lines.push_back(kLineaCasasPorfirio);
     lines.push_back("");
     return lines;
 }

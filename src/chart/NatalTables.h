@@ -3,9 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "astro/Houses.h"
 #include "astro/Planets.h"
+#include "astro/Puntos.h"
+#include "astro/SistemaCasas.h"
+#include "astro/Zodiaco.h"
 
 namespace natalis {
 
@@ -25,14 +29,19 @@ struct CuspideRec {
 
 // Everything the natal computation leaves behind.
 struct NatalTables {
-    std::array<PuntoNatal, 13> PlanetaNatal{};  // 1..12: SOL..PLU, NOD, PF
+    // The zodiac every longitude of this chart, and of the techniques drawn from it, is in.
+    Zodiaco zodiaco = Zodiaco::Tropical;
+    // Which rows of kPuntos the chart holds, in order; PlanetaNatal(k) is row Puntos[k - 1].
+    std::vector<int> Puntos = PuntosPorDefecto();
+    // 1..Puntos.size(); entry 0 unused. By default 1..12: SOL..PLU, NOD, PF.
+    std::vector<PuntoNatal> PlanetaNatal = std::vector<PuntoNatal>(kPuntosPorDefecto + 1);
     std::array<CuspideRec, 14> CuspideNatal{};  // 0 ARMC, 1..12 cusps, 13 unused
     std::array<float, 4> NatalQuadrant{};
     double NatalJD0 = 0;  // birth date at 0 h
     double NatalJD = 0;   // birth moment (universal time)
     double NatalARMC = 0;
     float Obliquity = 0;
-    char HouseSystemUsed = 'P';  // 'P', 'K', 'R' or 'O' (Porphyry fallback)
+    ResultadoCasas Casas;  // the system asked for, and whether it fell back to Porphyry
 };
 
 // The chart state of the main window: the last computation's global tables plus the natal

@@ -88,8 +88,12 @@ void ElegirLugar(FichaNatalTextos& f, const Place& p) {
     f.LatitudSur = p.latitudeDeg < 0;
     DegreesAndMinutes(p.longitudeDeg, 3, 180, f.TextLonGrad, f.TextLonMin);
     f.LongitudOeste = p.longitudeDeg < 0;
+    ElegirZona(f, p.zone);
+}
+
+void ElegirZona(FichaNatalTextos& f, const std::string& zone) {
     f.huso = HusoAtlas{};
-    f.huso.zona = p.zone;
+    f.huso.zona = zone;
     RecalcularHuso(f, true);
 }
 

@@ -27,6 +27,11 @@ std::string LugarParaFicha(const Place& p);
 // offset (RecalcularHuso), replacing any offset typed by hand.
 void ElegirLugar(FichaNatalTextos& f, const Place& p);
 
+// Takes zone (an IANA name) for the place whose coordinates were typed: remembers it and
+// computes the offset (RecalcularHuso), replacing any offset typed by hand; the place and
+// coordinate boxes stay as they are.
+void ElegirZona(FichaNatalTextos& f, const std::string& zone);
+
 // True when the zone boxes hold the atlas's offset: a place's zone is remembered and the
 // boxes hold what the atlas last wrote into them.
 bool HusoDelAtlasEnVigor(const FichaNatalTextos& f);

@@ -2,6 +2,7 @@
 #include "predictive/ArcoSolar.h"
 
 #include "astro/AngleMath.h"
+#include "astro/Zodiaco.h"
 
 namespace natalis {
 
@@ -13,7 +14,7 @@ double InstanteProgresado(double jd, double natalJD0, double horaUT) {
 double ArcoSolar(double jd, const NatalTables& natal, double horaUT, Ephemeris& eph,
                  double* velDegPorDia) {
     double sol[4] = {0, 0, 0, 0};
-    eph.CalcBody(InstanteProgresado(jd, natal.NatalJD0, horaUT), 0, sol);
+    PosicionZodiacal(eph, InstanteProgresado(jd, natal.NatalJD0, horaUT), 0, natal.zodiaco, sol);
     if (velDegPorDia) *velDegPorDia = sol[3] / kDiasPorAnioEdad;
     return Reducir180(sol[0] - natal.PlanetaNatal[1].Lon);
 }

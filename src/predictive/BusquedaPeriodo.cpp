@@ -47,18 +47,14 @@ struct Evento {
     double t;
 };
 
-double UnaVuelta(double lon) {
-    const double r = std::fmod(lon, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
-
 int Signo(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 
 // The targets of the sixteen natal points, and their places sorted by longitude.
 void Objetivos(const NatalTables& natal, double orbe, std::vector<Objetivo>& objetivos,
                std::vector<Nivel>& niveles) {
-    for (int n = 1; n <= 16; ++n) {
-        const double lonNatal = PuntoNatalListado(natal, n).Lon;
+    const std::vector<PuntoListado> puntos = PuntosNatalesListado(natal);
+    for (int n = 1; n <= static_cast<int>(puntos.size()); ++n) {
+        const double lonNatal = puntos[n - 1].Lon;
         for (int k = 0; k < kNumAspectos; ++k) {
             const int a = TablaAspectos[k].Angulo;
             objetivos.push_back({n, k, UnaVuelta(lonNatal + a)});

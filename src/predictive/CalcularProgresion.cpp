@@ -8,6 +8,7 @@
 #include "astro/Houses.h"
 #include "astro/NumberText.h"
 #include "astro/Planets.h"
+#include "astro/Zodiaco.h"
 #include "chart/CalcularNatal.h"
 #include "predictive/DirectionMath.h"
 
@@ -46,14 +47,13 @@ void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& nat
                       const std::string& houseSystem, Ephemeris& eph, Calculo& c) {
     const double H = edad / 15.0 + rec.NatalHour + rec.ZoneHours;
     const double JDd = natal.NatalJD0 + H / 24;
-    const double T = (JDd - 2415020) / 36525;
-    const float armcd =
-        MODg(15 * (6.6460656 + 2400.0513 * T + 0.0000258 * T * T + H) + rec.LongitudeDeg);
+    const double T = (JDd - kJD1900) / kDiasPorSiglo;
+    const float armcd = MODg(TiempoSidereoGrados(T, H) + rec.LongitudeDeg);
     Houses(armcd, rec.LatitudeDeg, houseSystem, natal.Obliquity, c.Cusp);
 
     double buf[7] = {0, 0, 0, 0, 0, 0, 0};
     for (int i = 0; i <= 9; ++i) {
-        eph.CalcBody(JDd, i, buf);
+        PosicionZodiacal(eph, JDd, i, natal.zodiaco, buf);
         c.Planet[i + 1].Lon = static_cast<float>(buf[0]);
     }
 
@@ -102,7 +102,7 @@ void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& nat
 // negative before it.
 float ArcoSolar(float edad, float H, const NatalTables& natal, Ephemeris& eph) {
     double buf[7] = {0, 0, 0, 0, 0, 0, 0};
-    eph.CalcBody(natal.NatalJD0 + edad + H / 24.0, 0, buf);
+    PosicionZodiacal(eph, natal.NatalJD0 + edad + H / 24.0, 0, natal.zodiaco, buf);
     return static_cast<float>(std::remainder(buf[0] - natal.PlanetaNatal[1].Lon, 360.0));
 }
 
@@ -214,7 +214,8 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
             // The ten bodies and their daily motions as many days after the birth moment as
             // there are years of age (before it when converse); the houses follow the solar
             // arc of the date as for "Arco Solar".
-            Planets(natal.NatalJD0 + (ps.Conversa ? -edad : edad) + H / 24.0, eph, c.Planet);
+            Planets(natal.NatalJD0 + (ps.Conversa ? -edad : edad) + H / 24.0, eph, c.Planet,
+                    natal.zodiaco);
             c.arco = ArcoSolar(edad, H, natal, eph);
             break;
     }

@@ -4,6 +4,7 @@
 
 #include "astro/AngleMath.h"
 #include "astro/NumberText.h"
+#include "chart/Aspects.h"
 
 namespace natalis {
 
@@ -20,8 +21,7 @@ double LongitudARA(double lonDeg, float obliquityDeg) {
 }
 
 bool Comparar_Primaria(double g1, double g2, double asp) {
-    double d = std::fabs(g2 - g1);
-    if (d > 180) d = MODg(360 - d);
+    const double d = Separacion(g2, g1);
     return d >= asp - 1 && d <= asp + 1.5;
 }
 

@@ -20,7 +20,8 @@ bool Pasa(int filtro, int valor) { return filtro == kTodos || filtro == valor; }
 }  // namespace
 
 std::vector<OpcionFiltro> OpcionesMovil(TecnicaPeriodo tecnica) {
-    return OpcionesPuntos(1, tecnica == TecnicaPeriodo::ArcoSolar ? 16 : 10);
+    return OpcionesPuntos(
+        1, FilaTecnicaPeriodo(tecnica).movil == MovilPeriodo::PuntosArcoSolar ? 16 : 10);
 }
 
 std::vector<OpcionFiltro> OpcionesAspecto() {

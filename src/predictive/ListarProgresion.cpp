@@ -18,33 +18,45 @@ float OrbeListado(float base, float factor, int k, int gA, int gB) {
     return orbe;
 }
 
-PuntoListado PuntoNatalListado(const NatalTables& natal, int n) {
-    if (n <= 10) {
-        const PuntoNatal& r = natal.PlanetaNatal[n];
-        return {r.Lon, r.Grado, &r.Texto};
+std::vector<PuntoListado> PuntosNatalesListado(const NatalTables& natal) {
+    std::vector<PuntoListado> puntos;
+    for (int i : IndicesAspectoNatal(natal)) {
+        const PuntoNatal& r = natal.PlanetaNatal[i];
+        puntos.push_back({r.Lon, r.Grado, &r.Texto});
     }
-    const CuspideRec& r = natal.CuspideNatal[kCuspidesListadas[n - 11]];
-    return {r.Lon, r.Grado, &r.Texto};
+    for (int c : kCuspidesListadas) {
+        const CuspideRec& r = natal.CuspideNatal[c];
+        puntos.push_back({r.Lon, r.Grado, &r.Texto});
+    }
+    return puntos;
+}
+
+PuntoListado PuntoNatalListado(const NatalTables& natal, int n) {
+    return PuntosNatalesListado(natal)[n - 1];
 }
 
 void ListarAspectosNatales(float lon, int grado, const ReglaAspectos& regla,
                            const NatalTables& natal, std::vector<std::string>& lista) {
-    for (int n = 1; n <= 16; ++n) {
-        const PuntoListado nat = PuntoNatalListado(natal, n);
-        for (int k = 0; k < kNumAspectos; ++k) {
-            const double angulo = TablaAspectos[k].Angulo;
-            bool hay = false;
-            if (regla.ventanaPrimaria) {
-                hay = Comparar_Primaria(lon, nat.Lon, angulo);
-            } else {
-                CompararAspecto(lon, nat.Lon, angulo,
-                                OrbeListado(regla.base, regla.factor, k, grado, nat.Grado), hay);
-            }
-            if (hay) {
-                lista.push_back("  " + std::string(TablaAspectos[k].Nombre) + " " + *nat.Texto);
-                break;
-            }
-        }
+    const std::vector<PuntoListado> nat = PuntosNatalesListado(natal);
+    std::vector<PuntoAspecto> natales(nat.size());
+    for (size_t n = 0; n < nat.size(); ++n) {
+        natales[n].Lon = nat[n].Lon;
+        natales[n].Grado = nat[n].Grado;
+        natales[n].Id = static_cast<int>(n) + 1;
+    }
+    PuntoAspecto movil;
+    movil.Lon = lon;
+    movil.Grado = grado;
+    const auto cumple = [&regla](int k, const PuntoAspecto& a, const PuntoAspecto& b) {
+        const double angulo = TablaAspectos[k].Angulo;
+        if (regla.ventanaPrimaria) return Comparar_Primaria(a.Lon, b.Lon, angulo);
+        bool hay = false;
+        CompararAspecto(a.Lon, b.Lon, angulo,
+                        OrbeListado(regla.base, regla.factor, k, a.Grado, b.Grado), hay);
+        return hay;
+    };
+    for (const AspectoHallado& h : BuscarAspectos({movil}, natales, cumple)) {
+        lista.push_back("  " + std::string(TablaAspectos[h.k].Nombre) + " " + *nat[h.b].Texto);
     }
 }
 

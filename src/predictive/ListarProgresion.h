@@ -28,7 +28,10 @@ struct PuntoListado {
     const std::string* Texto;
 };
 
-// Natal point n (1..16) in the listings' numbering.
+// The natal points of the listings, in order: the points that take part in aspects (by
+// default the ten bodies), then the cusps of kCuspidesListadas.
+std::vector<PuntoListado> PuntosNatalesListado(const NatalTables& natal);
+// Natal point n (1-based; 1..16 by default) in the listings' numbering.
 PuntoListado PuntoNatalListado(const NatalTables& natal, int n);
 
 // Orb of a listing pair for aspect k (table order) given the two degrees within the sign:

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "astro/AngleMath.h"
 #include "chart/CalcularNatal.h"
 #include "predictive/ArcoSolar.h"
 #include "predictive/ListarProgresion.h"
@@ -10,17 +11,6 @@
 namespace natalis {
 
 namespace {
-
-struct TecnicaNombre {
-    TecnicaPeriodo tecnica;
-    const char* nombre;
-};
-
-constexpr TecnicaNombre kTecnicasPeriodo[] = {
-    {TecnicaPeriodo::Transitos, "Transitos"},
-    {TecnicaPeriodo::Secundaria, "Secundaria"},
-    {TecnicaPeriodo::ArcoSolar, "Arco Solar"},
-};
 
 // Sampling steps of the transiting bodies (1 Sun ... 10 Pluto), days of the sky. The Moon
 // moves at most about 15.4 degrees a day; Mercury's retrograde spells, the shortest, last
@@ -30,26 +20,7 @@ constexpr double kPasoCuerpoDias[11] = {0, 1, 1, 1, 1, 1, 4, 4, 4, 4, 4};
 // The directed points move with the Sun's daily motion per year, about a degree a year.
 constexpr double kPasoArcoSolarDias = 30;
 
-double UnaVuelta(double lon) {
-    const double r = std::fmod(lon, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
-
 }  // namespace
-
-const char* NombreTecnicaPeriodo(TecnicaPeriodo t) {
-    for (const TecnicaNombre& e : kTecnicasPeriodo) {
-        if (e.tecnica == t) return e.nombre;
-    }
-    return "";
-}
-
-std::optional<TecnicaPeriodo> TecnicaPeriodoDeNombre(const std::string& nombre) {
-    for (const TecnicaNombre& e : kTecnicasPeriodo) {
-        if (nombre == e.nombre) return e.tecnica;
-    }
-    return std::nullopt;
-}
 
 std::string EtiquetaPunto(int n) {
     if (n <= 10) return EtiquetaPlaneta(n);
@@ -57,13 +28,13 @@ std::string EtiquetaPunto(int n) {
     return c == 10 ? "MC" : c == 1 ? "ASC" : "C" + std::to_string(c);
 }
 
-PuntoMovil TransitoDe(int cuerpo, Ephemeris& eph) {
+PuntoMovil TransitoDe(int cuerpo, Ephemeris& eph, Zodiaco z) {
     PuntoMovil p;
     p.punto = cuerpo;
     p.pasoDias = kPasoCuerpoDias[cuerpo];
-    p.posicion = [&eph, cuerpo](double jd) {
+    p.posicion = [&eph, cuerpo, z](double jd) {
         double out[4] = {0, 0, 0, 0};
-        eph.CalcBody(jd, cuerpo - 1, out);
+        PosicionZodiacal(eph, jd, cuerpo - 1, z, out);
         return PosicionMovil{out[0], out[3]};
     };
     return p;
@@ -75,9 +46,10 @@ PuntoMovil SecundariaDe(int cuerpo, const NatalTables& natal, double horaUT, Eph
     // A day of the sky per year of the date: the same sampling of the sky as for transits.
     p.pasoDias = kPasoCuerpoDias[cuerpo] * kDiasPorAnioEdad;
     const double natalJD0 = natal.NatalJD0;
-    p.posicion = [&eph, cuerpo, natalJD0, horaUT](double jd) {
+    const Zodiaco z = natal.zodiaco;
+    p.posicion = [&eph, cuerpo, natalJD0, horaUT, z](double jd) {
         double out[4] = {0, 0, 0, 0};
-        eph.CalcBody(InstanteProgresado(jd, natalJD0, horaUT), cuerpo - 1, out);
+        PosicionZodiacal(eph, InstanteProgresado(jd, natalJD0, horaUT), cuerpo - 1, z, out);
         return PosicionMovil{out[0], out[3] / kDiasPorAnioEdad};
     };
     return p;
@@ -99,14 +71,15 @@ PuntoMovil ArcoSolarDe(int punto, const NatalTables& natal, double horaUT, Ephem
 std::vector<PuntoMovil> PuntosMoviles(TecnicaPeriodo tecnica, const NatalTables& natal,
                                       double horaUT, Ephemeris& eph) {
     std::vector<PuntoMovil> puntos;
-    if (tecnica == TecnicaPeriodo::ArcoSolar) {
-        for (int n = 1; n <= 16; ++n) puntos.push_back(ArcoSolarDe(n, natal, horaUT, eph));
+    const MovilPeriodo movil = FilaTecnicaPeriodo(tecnica).movil;
+    if (movil == MovilPeriodo::PuntosArcoSolar) {
+        const int n = static_cast<int>(PuntosNatalesListado(natal).size());
+        for (int p = 1; p <= n; ++p) puntos.push_back(ArcoSolarDe(p, natal, horaUT, eph));
         return puntos;
     }
     for (int c = 1; c <= 10; ++c) {
-        puntos.push_back(tecnica == TecnicaPeriodo::Transitos
-                             ? TransitoDe(c, eph)
-                             : SecundariaDe(c, natal, horaUT, eph));
+        puntos.push_back(movil == MovilPeriodo::Cuerpos ? TransitoDe(c, eph, natal.zodiaco)
+                                                        : SecundariaDe(c, natal, horaUT, eph));
     }
     return puntos;
 }

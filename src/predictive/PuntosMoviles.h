@@ -9,6 +9,7 @@
 
 #include "astro/Ephemeris.h"
 #include "chart/NatalTables.h"
+#include "predictive/Tecnicas.h"
 
 namespace natalis {
 
@@ -26,19 +27,12 @@ struct PuntoMovil {
     std::function<PosicionMovil(double jdUT)> posicion;
 };
 
-enum class TecnicaPeriodo { Transitos, Secundaria, ArcoSolar };
-
-// The technique's name as the command line and the window give it ("Transitos", "Secundaria",
-// "Arco Solar"), and back; nothing for any other text.
-const char* NombreTecnicaPeriodo(TecnicaPeriodo t);
-std::optional<TecnicaPeriodo> TecnicaPeriodoDeNombre(const std::string& nombre);
-
 // The label of point n (1..16) of the listings: "SOL" ... "PLU", then "MC", "ASC", "C8",
 // "C9", "C11", "C12".
 std::string EtiquetaPunto(int n);
 
 // Transiting body cuerpo (1 Sun ... 10 Pluto): the ephemeris's longitude and daily motion.
-PuntoMovil TransitoDe(int cuerpo, Ephemeris& eph);
+PuntoMovil TransitoDe(int cuerpo, Ephemeris& eph, Zodiaco z = Zodiaco::Tropical);
 
 // Secondary-progressed body cuerpo (1..10): the ephemeris's body at the progressed instant
 // (InstanteProgresado), its motion divided by 365.25 days of the date per day of the sky.

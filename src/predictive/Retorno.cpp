@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "astro/AngleMath.h"
 #include "astro/Calendar.h"
 #include "astro/DateTimeParse.h"
 
@@ -27,17 +28,10 @@ constexpr double kToleranciaDeg = 1e-7;   // 0.00036 arc second
 constexpr double kToleranciaDias = 1e-8;  // about a millisecond
 constexpr int kMaxIteraciones = 100;
 
-// x reduced to 0 up to 360, in double precision.
-double Reducir360(double x) {
-    double r = std::fmod(x, 360.0);
-    if (r < 0) r += 360.0;
-    return r >= 360.0 ? 0.0 : r;
-}
-
 // The body's longitude and daily motion at jd; false when the longitude is not finite.
-bool Posicion(Ephemeris& eph, int32_t cuerpo, double jd, double& lon, double& vel) {
+bool Posicion(Ephemeris& eph, int32_t cuerpo, double jd, Zodiaco z, double& lon, double& vel) {
     double buf[7] = {0, 0, 0, 0, 0, 0, 0};
-    eph.CalcBody(jd, cuerpo, buf);
+    PosicionZodiacal(eph, jd, cuerpo, z, buf);
     lon = buf[0];
     vel = buf[3];
     return std::isfinite(lon);
@@ -55,8 +49,8 @@ constexpr const char* kSinSolucion =
 
 }  // namespace
 
-RetornoInstante BuscarRetorno(TipoRetorno tipo, double lonNatalDeg, double desdeJD,
-                              Ephemeris& eph) {
+RetornoInstante BuscarRetorno(TipoRetorno tipo, double lonNatalDeg, double desdeJD, Ephemeris& eph,
+                              Zodiaco z) {
     // A day's margin on each side lets 0 h of 1 January -3000 in any time zone through.
     if (!std::isfinite(desdeJD) || desdeJD < JulDay(1, 1, -3000) - 1 ||
         desdeJD >= JulDay(1, 1, 3001) + 1) {
@@ -65,14 +59,14 @@ RetornoInstante BuscarRetorno(TipoRetorno tipo, double lonNatalDeg, double desde
     }
     if (!std::isfinite(lonNatalDeg)) return Falla(RetornoEstado::SinSolucion, kSinSolucion);
     const Luminaria& L = tipo == TipoRetorno::Solar ? kSol : kLuna;
-    const double objetivo = Reducir360(lonNatalDeg);
+    const double objetivo = UnaVuelta(lonNatalDeg);
 
     double lon0 = 0, vel = 0;
-    if (!Posicion(eph, L.cuerpo, desdeJD, lon0, vel)) {
+    if (!Posicion(eph, L.cuerpo, desdeJD, z, lon0, vel)) {
         return Falla(RetornoEstado::SinSolucion, kSinSolucion);
     }
     // Arc still to go, 0 up to 360; the return is where the progress from desdeJD equals it.
-    const double arco = Reducir360(objetivo - lon0);
+    const double arco = UnaVuelta(objetivo - lon0);
     RetornoInstante res;
     res.jd = desdeJD;
     if (arco == 0) return res;
@@ -82,8 +76,8 @@ RetornoInstante BuscarRetorno(TipoRetorno tipo, double lonNatalDeg, double desde
     double velT = 0;
     auto g = [&](double t, double& out) {
         double lon = 0;
-        if (!Posicion(eph, L.cuerpo, t, lon, velT)) return false;
-        const double ganado = Reducir360(lon - lon0);
+        if (!Posicion(eph, L.cuerpo, t, z, lon, velT)) return false;
+        const double ganado = UnaVuelta(lon - lon0);
         const double esperado = L.movMedioDeg * (t - desdeJD);
         out = ganado + 360.0 * std::round((esperado - ganado) / 360.0) - arco;
         return std::isfinite(out);
@@ -156,7 +150,8 @@ RetornoResultado CalcularRetorno(TipoRetorno tipo, std::string& fecha, const Nat
     // 0 h clock time of the birth zone, as a typed transit hour is read.
     const double desde = JulDay(d, m, a) + rec.ZoneHours / 24.0;
     const int cuerpo = tipo == TipoRetorno::Solar ? 1 : 2;
-    const RetornoInstante r = BuscarRetorno(tipo, natal.PlanetaNatal[cuerpo].Lon, desde, eph);
+    const RetornoInstante r =
+        BuscarRetorno(tipo, natal.PlanetaNatal[cuerpo].Lon, desde, eph, natal.zodiaco);
     if (r.estado != RetornoEstado::Hallado) {
         res.estado = RetornoCalculoEstado::SinRetorno;
         res.mensaje = r.mensaje;
@@ -164,7 +159,7 @@ RetornoResultado CalcularRetorno(TipoRetorno tipo, std::string& fecha, const Nat
         return res;
     }
     res.jd = r.jd;
-    Planets(r.jd, eph, res.Planet);
+    Planets(r.jd, eph, res.Planet, natal.zodiaco);
     for (int i = 1; i <= 10; ++i) {
         if (!std::isfinite(res.Planet[i].Lon) || !std::isfinite(res.Planet[i].Vel)) {
             res.estado = RetornoCalculoEstado::SinRetorno;

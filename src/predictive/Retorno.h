@@ -40,7 +40,8 @@ struct RetornoInstante {
 //           would leave it, a secant slope when the motion is missing), closes in.
 // References: mean motions from the tropical year (365.24219 days) and the tropical month
 //           (27.32158 days), J. Meeus, Astronomical Algorithms, 2nd ed., ch. 25 and 47.
-RetornoInstante BuscarRetorno(TipoRetorno tipo, double lonNatalDeg, double desdeJD, Ephemeris& eph);
+RetornoInstante BuscarRetorno(TipoRetorno tipo, double lonNatalDeg, double desdeJD, Ephemeris& eph,
+                              Zodiaco z = Zodiaco::Tropical);
 
 // "RETORNO SOLAR" or "RETORNO LUNAR".
 const char* TituloRetorno(TipoRetorno tipo);

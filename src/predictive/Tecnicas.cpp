@@ -23,4 +23,23 @@ std::optional<TipoTecnica> TecnicaPorIndice(int indice) {
     return std::nullopt;
 }
 
+const TecnicaPeriodoFila& FilaTecnicaPeriodo(TecnicaPeriodo t) {
+    for (const TecnicaPeriodoFila& f : kTecnicasPeriodo) {
+        if (f.id == t) return f;
+    }
+    return kTecnicasPeriodo[0];
+}
+
+const char* NombreTecnicaPeriodo(TecnicaPeriodo t) {
+    const TecnicaPeriodoFila& f = FilaTecnicaPeriodo(t);
+    return f.progresion ? FilaTecnica(*f.progresion).caption : f.nombrePropio;
+}
+
+std::optional<TecnicaPeriodo> TecnicaPeriodoDeNombre(const std::string& nombre) {
+    for (const TecnicaPeriodoFila& f : kTecnicasPeriodo) {
+        if (nombre == NombreTecnicaPeriodo(f.id)) return f.id;
+    }
+    return std::nullopt;
+}
+
 }  // namespace natalis

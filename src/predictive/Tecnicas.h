@@ -40,4 +40,35 @@ const TecnicaFila& FilaTecnica(TipoTecnica t);
 std::optional<TipoTecnica> TecnicaPorCaption(const std::string& caption);
 std::optional<TipoTecnica> TecnicaPorIndice(int indice);
 
+// The techniques the period search runs, rows of the same table: a progression technique of
+// kTecnicas lends its row (and so its name), transits have their own.
+enum class TecnicaPeriodo { Transitos, Secundaria, ArcoSolar };
+
+// What moves in a period search.
+enum class MovilPeriodo {
+    Cuerpos,          // the ten bodies of the sky at the instant
+    Progresados,      // the ten bodies a day of the sky per year of age
+    PuntosArcoSolar,  // every natal point of the listings, moved by the solar arc
+};
+
+struct TecnicaPeriodoFila {
+    TecnicaPeriodo id;
+    std::optional<TipoTecnica> progresion;  // the row of kTecnicas it is, when it is one
+    const char* nombrePropio;               // the name of a row that is not a progression
+    MovilPeriodo movil;
+};
+
+inline constexpr TecnicaPeriodoFila kTecnicasPeriodo[] = {
+    {TecnicaPeriodo::Transitos, std::nullopt, "Transitos", MovilPeriodo::Cuerpos},
+    {TecnicaPeriodo::Secundaria, TipoTecnica::Secundaria, nullptr, MovilPeriodo::Progresados},
+    {TecnicaPeriodo::ArcoSolar, TipoTecnica::ArcoSolar, nullptr, MovilPeriodo::PuntosArcoSolar},
+};
+
+const TecnicaPeriodoFila& FilaTecnicaPeriodo(TecnicaPeriodo t);
+// The technique's name as the command line and the window give it ("Transitos", "Secundaria",
+// "Arco Solar": a progression's is its caption in kTecnicas), and back; nothing for any other
+// text.
+const char* NombreTecnicaPeriodo(TecnicaPeriodo t);
+std::optional<TecnicaPeriodo> TecnicaPeriodoDeNombre(const std::string& nombre);
+
 }  // namespace natalis

@@ -131,7 +131,7 @@ TEST(CalcularNatal, CuspTextsAndQuadrants) {
     }
     // Hand computation: the longitude whose right ascension is 280.46087 is 279.61.
     EXPECT_NEAR(c[10].Lon, 279.61, 0.01);
-    EXPECT_EQ(t.natal.HouseSystemUsed, 'P');
+    EXPECT_EQ(LetraResultado(t.natal.Casas), 'P');
     const auto& q = t.natal.NatalQuadrant;
     // From the Midheaven to the Ascendant plus from the Descendant to the Midheaven is a
     // half turn; opposite quadrants are equal.
@@ -154,18 +154,18 @@ TEST(CalcularNatal, HouseSystemActuallyUsed) {
         ScriptedEphemeris eph = J2000Sky();
         ChartTables t;
         CalcularNatal(r, c.asked, eph, t);
-        EXPECT_EQ(t.natal.HouseSystemUsed, c.used) << c.asked << " " << c.lat;
+        EXPECT_EQ(LetraResultado(t.natal.Casas), c.used) << c.asked << " " << c.lat;
     }
 }
 
 TEST(AvisoCasasPorfirio, NamesTheSystemAskedFor) {
-    EXPECT_EQ(AvisoCasasPorfirio("P", 'P'), "");
-    EXPECT_EQ(AvisoCasasPorfirio("K", 'K'), "");
-    EXPECT_EQ(AvisoCasasPorfirio("P", 'O'),
+    EXPECT_EQ(AvisoCasasPorfirio({SistemaCasas::Placido, false}), "");
+    EXPECT_EQ(AvisoCasasPorfirio({SistemaCasas::Koch, false}), "");
+    EXPECT_EQ(AvisoCasasPorfirio({SistemaCasas::Placido, true}),
               "Aviso: Plácido no tiene sentido a esta latitud; se usan casas de Porfirio.");
-    EXPECT_EQ(AvisoCasasPorfirio("k", 'O'),
+    EXPECT_EQ(AvisoCasasPorfirio({*CasasPorLetra("k"), true}),
               "Aviso: Koch no tiene sentido a esta latitud; se usan casas de Porfirio.");
-    EXPECT_EQ(AvisoCasasPorfirio("", 'O'),
+    EXPECT_EQ(AvisoCasasPorfirio({SistemaCasas::Placido, true}),
               "Aviso: Plácido no tiene sentido a esta latitud; se usan casas de Porfirio.");
 }
 

@@ -63,10 +63,10 @@ TEST(ListadoNatal, TitlePointsAndCusps) {
 TEST(ListadoNatal, PorphyryFallbackIsNamedAfterTheCusps) {
     NatalTables t = ListingChart();
     for (char used : {'P', 'K', 'R'}) {
-        t.HouseSystemUsed = used;
+        t.Casas = {*CasasPorLetra(std::string(1, used)), false};
         EXPECT_EQ(ListadoNatal(t).size(), 28u) << used;
     }
-    t.HouseSystemUsed = 'O';
+    t.Casas = {SistemaCasas::Placido, true};
     const std::vector<std::string> lines = ListadoNatal(t);
     ASSERT_EQ(lines.size(), 29u);
     EXPECT_EQ(lines[26], "C12 16Psc00");

@@ -20,7 +20,7 @@ root="$tmp/dest/usr"
 natalis="$root/bin/natalis"
 
 # The layout.
-for f in bin/natalis share/natalis/ORRASTRO.TTF share/applications/natalis.desktop \
+for f in bin/natalis share/natalis/ORRASTRO.TTF share/natalis/atlas.tsv share/applications/natalis.desktop \
   share/icons/hicolor/scalable/apps/natalis.svg "share/metainfo/$appid.metainfo.xml" \
   share/man/man1/natalis.1 share/doc/natalis/LICENSE share/doc/natalis/LICENSE-DejaVu.txt \
   share/doc/natalis/copyright; do

@@ -55,8 +55,8 @@ TEST(SistemaCasas, LettersIndexesAndCaptions) {
         const auto s = CasasPorLetra(c.letra);
         ASSERT_TRUE(s) << c.letra;
         EXPECT_EQ(CasasPorIndice(c.indice), s);
-        EXPECT_EQ(CaptionCasas(*s, 'P'), c.caption);
-        EXPECT_EQ(CaptionCasas(*s, 'O'), "Porfirio");
+        EXPECT_EQ(CaptionCasas(*s, false), c.caption);
+        EXPECT_EQ(CaptionCasas(*s, true), "Porfirio");
     }
     for (const char* letra : {"", "O", "PK", "x"}) EXPECT_FALSE(CasasPorLetra(letra)) << letra;
     EXPECT_EQ(LetraCasas(SistemaCasas::Koch), "K");

@@ -71,12 +71,12 @@ int HeadlessLugar(const Args& args, std::ostream& out, std::ostream& err) {
     // The user's own places live in the chart folder the window would use.
     std::string folder = ProcessChartFolder(opciones->carpeta).chartFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    const Atlas atlas = Atlas::Load(SystemAtlasFiles(), folder);
+    const Atlas atlas = Atlas::Load(SystemAtlasFile(), folder);
     for (const std::string& w : atlas.Warnings()) err << w << "\n";
 
     const std::vector<Place> found = atlas.Search(args[1], kMostPlaces);
     if (found.empty()) {
-        err << "No se encontró ningún lugar que coincida con «" << args[1] << "».\n";
+        err << LugarNoEncontrado(args[1]) << "\n";
         return 1;
     }
     for (const Place& p : found) {

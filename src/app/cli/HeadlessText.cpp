@@ -37,21 +37,15 @@ std::string AspectJson(const std::string& from, const std::string& to, int k) {
 // Ascendant, in the order of the aspects list.
 std::vector<std::string> AspectsJson(const NatalTables& t) {
     std::vector<std::string> items;
-    const struct {
-        const char* label;
-        const CuspideRec& cusp;
-    } angles[] = {{"MC", t.CuspideNatal[10]}, {"ASC", t.CuspideNatal[1]}};
-    for (int i = 1; i <= 10; ++i) {
-        const std::string from = TrimBlanks(EtiquetaPlaneta(i));
-        const float lon = t.PlanetaNatal[i].Lon;
-        for (int j = i + 1; j <= 10; ++j) {
-            const int k = BuscarAspecto(lon, t.PlanetaNatal[j].Lon);
-            if (k >= 0) items.push_back(AspectJson(from, TrimBlanks(EtiquetaPlaneta(j)), k));
-        }
-        for (const auto& a : angles) {
-            const int k = BuscarAspecto(lon, a.cusp.Lon);
-            if (k >= 0) items.push_back(AspectJson(from, a.label, k));
-        }
+    const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
+    const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
+    const auto label = [&](int id) {
+        return id > 0 ? TrimBlanks(EtiquetaPlaneta(t.Puntos[id - 1] + 1))
+                      : std::string(id == -10 ? "MC" : "ASC");
+    };
+    for (const AspectoHallado& h :
+         BuscarAspectos(puntos, socios, ReglaNatal, ParesAspecto::UnaVez)) {
+        items.push_back(AspectJson(label(puntos[h.a].Id), label(socios[h.b].Id), h.k));
     }
     return items;
 }
@@ -78,7 +72,9 @@ std::string ListingText(const ChartSession& s) {
 std::string JsonText(const ChartSession& s, EphemerisSource source) {
     const NatalTables& t = s.tables.natal;
     std::vector<std::string> points, cusps;
-    for (int i = 1; i <= 12; ++i) points.push_back(PointJson(i, t.PlanetaNatal[i]));
+    for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
+        points.push_back(PointJson(t.Puntos[i - 1] + 1, t.PlanetaNatal[i]));
+    }
     for (int i = 0; i <= 12; ++i) cusps.push_back(CuspJson(t.CuspideNatal[i]));
 
     std::ostringstream os;
@@ -88,7 +84,7 @@ std::string JsonText(const ChartSession& s, EphemerisSource source) {
        << "  \"jd\": " << JsonNumber(t.NatalJD) << ",\n"
        << "  \"armc\": " << JsonNumber(t.NatalARMC) << ",\n"
        << "  \"obliquity\": " << JsonNumber(t.Obliquity) << ",\n"
-       << "  \"houseSystem\": " << JsonString(std::string(1, t.HouseSystemUsed)) << ",\n"
+       << "  \"houseSystem\": " << JsonString(std::string(1, LetraResultado(t.Casas))) << ",\n"
        << "  \"ephemeris\": " << JsonString(source == EphemerisSource::Files ? "files" : "analytic")
        << ",\n";
     WriteArray(os, "points", points, false);

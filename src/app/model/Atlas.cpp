@@ -1,17 +1,17 @@
-// The atlas: loading GeoNames' files and the user's places, the word index, the search.
+// The atlas: reading the atlas file and the user's places, the word index, the search.
 #include "app/model/Atlas.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <unordered_map>
 #include <utility>
 
-#include "app/model/MoCatalogue.h"
+#include "app/model/ChartFolderSetup.h"
 #include "app/model/SearchText.h"
 #include "app/model/UserPlaces.h"
 
@@ -19,79 +19,15 @@ namespace natalis {
 
 namespace {
 
-constexpr const char* kGeoNamesFolder = "/usr/share/libtimezonemap/ui/";
-constexpr const char* kCataloguePackage = "libgeonames-common";
-constexpr const char* kAtlasPackage = "libtimezonemap-data";
-
-// Words that open the Spanish name of a first-level division and say only what kind of
-// division it is: "Comunidad Autónoma de Andalucía" is shown as "Andalucía", "Provincia de
-// Córdoba" as "Córdoba". Longer openings first.
-constexpr const char* kDivisionKinds[] = {
-    "Comunidad Autónoma de ",
-    "Comunidad Autónoma del ",
-    "Comunidad Foral de ",
-    "Principado de ",
-    "Región Autónoma de ",
-    "Provincia de ",
-    "Provincia del ",
-    "Región de ",
-    "Región del ",
-    "Estado de ",
-    "Estado del ",
-    "Departamento de ",
-    "Departamento del ",
-    "Distrito de ",
-    "Distrito del ",
-    "Prefectura de ",
-    "Municipio de ",
-    "Condado de ",
-    "Parroquia de ",
-    "Gobernación de ",
-    "Voivodato de ",
-    "Óblast de ",
-    "Oblast de ",
-    "Cantón de ",
-    "Cantón del ",
-    "Krai de ",
-    "Territorio de ",
-    "Territorio del ",
-};
-// Articles left in lower case after such an opening ("de las Islas Baleares").
-constexpr const char* kLowerArticles[] = {"las ", "los ", "la ", "el "};
-
-std::string ShortDivisionName(const std::string& spanish) {
-    for (const char* kind : kDivisionKinds) {
-        const std::string_view k(kind);
-        if (spanish.size() > k.size() && spanish.compare(0, k.size(), k) == 0) {
-            std::string rest = spanish.substr(k.size());
-            for (const char* article : kLowerArticles) {
-                const std::string_view a(article);
-                if (rest.size() > a.size() && rest.compare(0, a.size(), a) == 0) {
-                    rest.erase(0, a.size());
-                    break;
-                }
-            }
-            return rest;
-        }
-    }
-    return spanish;
-}
-
 std::optional<std::string> FileContent(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) return std::nullopt;
     return bytes;
-}
-
-// "No se encontró el archivo «…» (paquete …): what is lost." or, for a file that is there
-// but cannot be read, "No se pudo leer …".
-std::string FileMessage(const std::string& path, const char* package, const std::string& lost) {
-    std::error_code ec;
-    const bool there = std::filesystem::exists(path, ec);
-    return std::string(there ? "No se pudo leer el archivo «" : "No se encontró el archivo «") +
-           path + "» (paquete " + package + "): " + lost + ".";
 }
 
 // Calls f(line) for each line of bytes, without its line end.
@@ -108,18 +44,17 @@ void ForEachLine(std::string_view bytes, F f) {
     }
 }
 
-// The first n tab-separated fields of a line (fewer when the line has fewer).
-std::vector<std::string_view> Fields(std::string_view line, std::size_t n) {
-    std::vector<std::string_view> f;
-    std::size_t at = 0;
-    while (f.size() < n) {
+// The tab-separated fields of a line, at most n (the last keeps any further tabs).
+std::size_t SplitFields(std::string_view line, std::string_view* fields, std::size_t n) {
+    std::size_t count = 0, at = 0;
+    while (count + 1 < n) {
         const std::size_t tab = line.find('\t', at);
-        f.push_back(
-            line.substr(at, tab == std::string_view::npos ? std::string_view::npos : tab - at));
         if (tab == std::string_view::npos) break;
+        fields[count++] = line.substr(at, tab - at);
         at = tab + 1;
     }
-    return f;
+    fields[count++] = line.substr(at);
+    return count;
 }
 
 template <typename T>
@@ -130,184 +65,262 @@ std::optional<T> Number(std::string_view s) {
     return v;
 }
 
-struct Division {
-    std::string shown;    // Spanish short name, else GeoNames' name
-    std::string english;  // GeoNames' name
+// The parts of text between separators.
+template <typename F>
+void ForEachPart(std::string_view text, char separator, F f) {
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::size_t end = text.find(separator, at);
+        if (end == std::string_view::npos) end = text.size();
+        if (end > at) f(text.substr(at, end - at));
+        at = end + 1;
+    }
+}
+
+// Point on the unit sphere for a latitude and longitude in degrees; the straight distance
+// between two such points grows with the distance along the Earth's surface, so it orders
+// places by nearness.
+struct UnitVector {
+    double x, y, z;
 };
-
-std::string Translated(const MoCatalogue& es, const std::string& key, std::string fallback) {
-    const auto it = es.entries.find(key);
-    return it == es.entries.end() ? std::move(fallback) : it->second;
-}
-
-// The folded words of texts, each once.
-std::vector<std::string> DistinctWords(std::initializer_list<const std::string*> texts) {
-    std::vector<std::string> out;
-    for (const std::string* t : texts) {
-        for (std::string& w : SearchWords(*t)) {
-            if (std::find(out.begin(), out.end(), w) == out.end()) out.push_back(std::move(w));
-        }
-    }
-    return out;
-}
-
-// Folded names of a place, each once.
-std::vector<std::string> DistinctNames(std::initializer_list<std::string_view> names) {
-    std::vector<std::string> out;
-    for (std::string_view n : names) {
-        std::string f = FoldForSearch(n);
-        if (!f.empty() && std::find(out.begin(), out.end(), f) == out.end()) {
-            out.push_back(std::move(f));
-        }
-    }
-    return out;
+UnitVector OnUnitSphere(double latitudeDeg, double longitudeDeg) {
+    constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
+    const double lat = latitudeDeg * kRadiansPerDegree, lon = longitudeDeg * kRadiansPerDegree;
+    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
 }
 
 }  // namespace
 
-AtlasFiles SystemAtlasFiles() {
-    const std::string dir = kGeoNamesFolder;
-    return {dir + "cities15000.txt", dir + "admin1Codes.txt", dir + "countryInfo.txt",
-            "/usr/share/locale/es/LC_MESSAGES/geonames.mo"};
+std::string SystemAtlasFile() { return ProgramDataFolder() + kAtlasFileName; }
+
+std::string LugarNoEncontrado(std::string_view text) {
+    return "No se encontró «" + std::string(text) +
+           "» en el atlas: escriba la latitud y la longitud del lugar, elija su zona horaria en "
+           "la lista de zonas y, si quiere, guárdelo con «Agregar a mis lugares».";
 }
 
-Atlas Atlas::Load(const AtlasFiles& files, const std::string& chartFolder) {
+std::uint32_t Atlas::AddRow(std::string_view shown, std::initializer_list<std::string_view> names,
+                            std::uint16_t zone, std::uint32_t context) {
+    Row r;
+    r.shown = static_cast<std::uint32_t>(text_.size());
+    r.shownLength = static_cast<std::uint16_t>(std::min<std::size_t>(shown.size(), 0xFFFF));
+    text_.append(shown.substr(0, r.shownLength));
+    // Its folded names, each once.
+    r.folded = static_cast<std::uint32_t>(folded_.size());
+    for (std::string_view name : names) {
+        const std::string f = FoldForSearch(name);
+        if (f.empty()) continue;
+        const std::string_view kept(folded_.data() + r.folded, folded_.size() - r.folded);
+        bool known = false;
+        ForEachPart(kept, '\n', [&](std::string_view n) { known = known || n == f; });
+        if (known) continue;
+        if (folded_.size() > r.folded) folded_ += '\n';
+        folded_ += f;
+    }
+    r.foldedLength =
+        static_cast<std::uint16_t>(std::min<std::size_t>(folded_.size() - r.folded, 0xFFFF));
+    r.zone = zone;
+    r.context = context;
+    rows_.push_back(r);
+    return static_cast<std::uint32_t>(rows_.size() - 1);
+}
+
+std::uint16_t Atlas::ZoneIndex(std::string_view zone) {
+    const auto at =
+        static_cast<std::size_t>(std::find(zones_.begin(), zones_.end(), zone) - zones_.begin());
+    if (at == zones_.size()) zones_.emplace_back(zone);
+    return static_cast<std::uint16_t>(at);
+}
+
+std::uint32_t Atlas::AddContext(const std::string& region, const std::string& country,
+                                std::initializer_list<std::string_view> searched) {
+    Context c{region, country, {}};
+    for (std::string_view text : searched) {
+        for (std::string& w : SearchWords(text)) {
+            if (std::find(c.words.begin(), c.words.end(), w) == c.words.end())
+                c.words.push_back(std::move(w));
+        }
+    }
+    contexts_.push_back(std::move(c));
+    return static_cast<std::uint32_t>(contexts_.size() - 1);
+}
+
+Atlas Atlas::Load(const std::string& atlasFile, const std::string& chartFolder) {
     Atlas a;
     a.chartFolder_ = chartFolder;
 
-    MoCatalogue es;
-    if (const std::optional<std::string> bytes = FileContent(files.spanish)) {
-        es = ParseMoCatalogue(*bytes);
-        if (!es.ok) {
-            a.warnings_.push_back("El archivo «" + files.spanish + "» (paquete " +
-                                  kCataloguePackage + ") " + es.error +
-                                  ": los lugares se muestran con sus nombres de GeoNames.");
-        }
-    } else {
-        a.warnings_.push_back(FileMessage(files.spanish, kCataloguePackage,
-                                          "los lugares se muestran con sus nombres de GeoNames"));
-    }
-
-    // Countries: ISO code, ISO3, number, FIPS, name, ...
-    std::unordered_map<std::string, Division> countries;
-    if (const std::optional<std::string> bytes = FileContent(files.countries)) {
+    if (std::optional<std::string> bytes = FileContent(atlasFile)) {
+        struct Names {
+            std::string shown, searched;
+        };
+        std::unordered_map<std::string, Names> countries;
+        std::unordered_map<std::string, Names> regions;
+        std::unordered_map<std::string, std::uint32_t> contextOf;  // "ES.51" -> context
+        std::string key;  // the key looked up, its buffer reused
+        std::unordered_map<std::string, std::uint16_t> zoneOf;
+        std::string zoneName;  // the key looked up, its buffer reused
+        std::size_t unreadable = 0;
+        a.rows_.reserve(static_cast<std::size_t>(std::count(bytes->begin(), bytes->end(), '\n')));
+        // Names are about a third of a line; their folded forms about as long.
+        a.text_.reserve(bytes->size() / 4);
+        a.folded_.reserve(bytes->size() / 3);
         ForEachLine(*bytes, [&](std::string_view line) {
             if (line.empty() || line.front() == '#') return;
-            const std::vector<std::string_view> f = Fields(line, 5);
-            if (f.size() < 5 || f[0].empty()) return;
-            const std::string code(f[0]);
-            countries[code] = {Translated(es, code, std::string(f[4])), std::string(f[4])};
-        });
-    } else {
-        a.warnings_.push_back(
-            FileMessage(files.countries, kAtlasPackage, "los países se muestran con su código"));
-    }
-
-    // First-level divisions: "CC.code", name, ASCII name, id.
-    std::unordered_map<std::string, Division> regions;
-    if (const std::optional<std::string> bytes = FileContent(files.regions)) {
-        ForEachLine(*bytes, [&](std::string_view line) {
-            const std::vector<std::string_view> f = Fields(line, 2);
-            if (f.size() < 2 || f[0].empty()) return;
-            const std::string code(f[0]);
-            const auto it = es.entries.find(code);
-            regions[code] = {
-                it == es.entries.end() ? std::string(f[1]) : ShortDivisionName(it->second),
-                std::string(f[1])};
-        });
-    } else {
-        a.warnings_.push_back(
-            FileMessage(files.regions, kAtlasPackage, "los lugares se muestran sin su región"));
-    }
-
-    if (const std::optional<std::string> bytes = FileContent(files.cities)) {
-        std::size_t unreadable = 0;
-        const Division none;
-        ForEachLine(*bytes, [&](std::string_view line) {
-            if (line.empty()) return;
-            const std::vector<std::string_view> f = Fields(line, 18);
-            const std::optional<double> lat = f.size() == 18 ? Number<double>(f[4]) : std::nullopt;
-            const std::optional<double> lon = f.size() == 18 ? Number<double>(f[5]) : std::nullopt;
-            if (!lat || !lon || f[1].empty() || f[17].empty()) {
+            std::string_view f[8];
+            const std::size_t n = SplitFields(line, f, 8);
+            if ((f[0] == "C" || f[0] == "R") && n >= 4 && !f[1].empty()) {
+                (f[0] == "C" ? countries : regions)[std::string(f[1])] = {std::string(f[2]),
+                                                                          std::string(f[3])};
+                return;
+            }
+            const std::optional<long> id = Number<long>(f[0]);
+            const std::optional<double> lat = n == 8 ? Number<double>(f[3]) : std::nullopt;
+            const std::optional<double> lon = n == 8 ? Number<double>(f[4]) : std::nullopt;
+            const std::optional<long> people = n == 8 ? Number<long>(f[6]) : std::nullopt;
+            if (!id || !lat || !lon || !people || f[1].empty() || f[7].empty() ||
+                std::fabs(*lat) > 90 || std::fabs(*lon) > 180) {
                 ++unreadable;
                 return;
             }
-            const std::string code(f[8]);
-            const auto country = countries.find(code);
-            const auto region = regions.find(code + "." + std::string(f[10]));
-            const Division& c = country == countries.end() ? none : country->second;
-            const Division& r = region == regions.end() ? none : region->second;
-            Place p;
-            p.name = Translated(es, std::string(f[0]), std::string(f[1]));
-            p.region = r.shown;
-            p.country = c.shown.empty() ? code : c.shown;
-            p.latitudeDeg = *lat;
-            p.longitudeDeg = *lon;
-            p.zone = std::string(f[17]);
-            p.population = Number<long>(f[14]).value_or(0);
-            p.geonameId = Number<long>(f[0]).value_or(0);
-            a.names_.push_back(DistinctNames({p.name, f[1], f[2]}));
-            a.context_.push_back(DistinctWords({&r.shown, &r.english, &p.country, &c.english}));
-            a.places_.push_back(std::move(p));
+            std::uint32_t context = 0;
+            key.assign(f[5]);
+            if (const auto known = contextOf.find(key); known != contextOf.end()) {
+                context = known->second;
+            } else {
+                const std::string code = key.substr(0, key.find('.'));
+                const auto c = countries.find(code);
+                const auto r = regions.find(key);
+                const Names none;
+                const Names& cn = c == countries.end() ? Names{code, code} : c->second;
+                const Names& rn = r == regions.end() ? none : r->second;
+                context = a.AddContext(rn.shown, cn.shown,
+                                       {rn.shown, rn.searched, cn.shown, cn.searched});
+                contextOf.emplace(key, context);
+            }
+            // Zones are few: each is looked up once per place but stored once.
+            std::uint16_t zone = 0;
+            zoneName.assign(f[7]);
+            if (const auto z = zoneOf.find(zoneName); z != zoneOf.end()) {
+                zone = z->second;
+            } else {
+                zone = static_cast<std::uint16_t>(a.zones_.size());
+                a.zones_.push_back(zoneName);
+                zoneOf.emplace(zoneName, zone);
+            }
+            std::string_view others[2];
+            const std::size_t k = f[2].empty() ? 0 : SplitFields(f[2], others, 2);
+            const std::uint32_t row = a.AddRow(
+                f[1], {f[1], k > 0 ? others[0] : "", k > 1 ? others[1] : ""}, zone, context);
+            Row& r = a.rows_[row];
+            r.latitudeDeg = *lat;
+            r.longitudeDeg = *lon;
+            r.population = static_cast<std::uint32_t>(std::max(0L, *people));
+            r.geonameId = static_cast<std::uint32_t>(std::max(0L, *id));
         });
         if (unreadable == 1) {
-            a.warnings_.push_back("Un renglón de «" + files.cities +
+            a.warnings_.push_back("Un renglón de «" + atlasFile +
                                   "» no es un lugar y se pasa por alto.");
         } else if (unreadable > 1) {
-            a.warnings_.push_back(std::to_string(unreadable) + " renglones de «" + files.cities +
+            a.warnings_.push_back(std::to_string(unreadable) + " renglones de «" + atlasFile +
                                   "» no son lugares y se pasan por alto.");
         }
     } else {
-        a.warnings_.push_back(FileMessage(files.cities, kAtlasPackage,
-                                          "el atlas no tiene lugares; solo se buscan los propios"));
+        std::error_code ec;
+        a.warnings_.push_back(std::string(std::filesystem::exists(atlasFile, ec)
+                                              ? "No se pudo leer"
+                                              : "No se encontró") +
+                              " el archivo del atlas «" + atlasFile +
+                              "»: el atlas no tiene lugares; solo se buscan los propios.");
     }
+    a.atlasRows_ = static_cast<std::uint32_t>(a.rows_.size());
+    // The search gives the rows of a tier in the order kept here: the file's, which is the
+    // ranking's unless the file was written otherwise.
+    auto ranksBefore = [&a](const Row& x, const Row& y) {
+        if (x.population != y.population) return x.population > y.population;
+        return a.Shown(x) < a.Shown(y);
+    };
+    if (!std::is_sorted(a.rows_.begin(), a.rows_.end(), ranksBefore))
+        std::stable_sort(a.rows_.begin(), a.rows_.end(), ranksBefore);
+    a.atlasIndex_ = a.BuildIndex(0, a.atlasRows_);
 
     if (!chartFolder.empty()) {
         UserPlacesRead own = ReadUserPlaces(chartFolder);
         for (std::string& w : own.warnings) a.warnings_.push_back(std::move(w));
-        for (Place& p : own.places) {
-            a.names_.push_back(DistinctNames({p.name}));
-            a.context_.push_back(DistinctWords({&p.region, &p.country}));
-            a.places_.push_back(std::move(p));
+        for (const Place& p : own.places) {
+            const std::uint32_t context = a.AddContext(p.region, p.country, {p.region, p.country});
+            Row& r = a.rows_[a.AddRow(p.name, {p.name}, a.ZoneIndex(p.zone), context)];
+            r.latitudeDeg = p.latitudeDeg;
+            r.longitudeDeg = p.longitudeDeg;
+            r.userPlace = true;
         }
     }
-    a.BuildIndex();
+    a.IndexUserPlaces();
     return a;
 }
 
-void Atlas::BuildIndex() {
-    // (word, posting) pairs, sorted by word, then grouped.
-    std::vector<std::pair<std::string_view, std::uint32_t>> pairs;
-    pairs.reserve(places_.size() * 6);
-    for (std::uint32_t i = 0; i < places_.size(); ++i) {
-        const std::size_t first = pairs.size();
-        for (const std::string& name : names_[i]) {
-            std::size_t at = 0;
-            while (at < name.size()) {
-                std::size_t blank = name.find(' ', at);
-                if (blank == std::string::npos) blank = name.size();
-                const std::string_view w(name.data() + at, blank - at);
-                const bool known = std::any_of(pairs.begin() + first, pairs.end(),
-                                               [&](const auto& p) { return p.first == w; });
-                if (!known) pairs.emplace_back(w, i * 2 + 1);
-                at = blank + 1;
-            }
+Atlas::WordIndex Atlas::BuildIndex(std::uint32_t first, std::uint32_t end) const {
+    // (word, row) pairs, each word once per row, sorted by word, then grouped. The first 8
+    // bytes of the word, big-endian in an integer, settle most comparisons of the sort.
+    struct Pair {
+        std::uint64_t head;
+        std::string_view word;
+        std::uint32_t row;
+        bool operator<(const Pair& o) const {
+            if (head != o.head) return head < o.head;
+            if (word != o.word) return word < o.word;
+            return row < o.row;
         }
-        for (const std::string& w : context_[i]) pairs.emplace_back(w, i * 2);
+    };
+    std::vector<Pair> pairs;
+    pairs.reserve((end - first) * 3);
+    for (std::uint32_t i = first; i < end; ++i) {
+        const std::size_t mine = pairs.size();
+        ForEachPart(Folded(rows_[i]), '\n', [&](std::string_view name) {
+            ForEachPart(name, ' ', [&](std::string_view w) {
+                if (std::any_of(pairs.begin() + static_cast<std::ptrdiff_t>(mine), pairs.end(),
+                                [&](const Pair& p) { return p.word == w; }))
+                    return;
+                std::uint64_t head = 0;
+                for (std::size_t k = 0; k < 8; ++k)
+                    head = head << 8 | (k < w.size() ? static_cast<unsigned char>(w[k]) : 0u);
+                pairs.push_back({head, w, i});
+            });
+        });
     }
     std::sort(pairs.begin(), pairs.end());
-    words_.clear();
-    postingStart_.clear();
-    postings_.clear();
-    postings_.reserve(pairs.size());
-    for (const auto& [word, posting] : pairs) {
-        if (words_.empty() || words_.back() != word) {
-            words_.emplace_back(word);
-            postingStart_.push_back(static_cast<std::uint32_t>(postings_.size()));
+    WordIndex index;
+    index.rows.reserve(pairs.size());
+    for (const Pair& p : pairs) {
+        if (index.words.empty() || index.words.back() != p.word) {
+            index.words.emplace_back(p.word);
+            index.start.push_back(static_cast<std::uint32_t>(index.rows.size()));
         }
-        postings_.push_back(posting);
+        index.rows.push_back(p.row);
     }
-    postingStart_.push_back(static_cast<std::uint32_t>(postings_.size()));
+    index.start.push_back(static_cast<std::uint32_t>(index.rows.size()));
+    index.words.shrink_to_fit();
+    index.start.shrink_to_fit();
+    return index;
+}
+
+void Atlas::IndexUserPlaces() {
+    userIndex_ = BuildIndex(atlasRows_, static_cast<std::uint32_t>(rows_.size()));
+}
+
+Place Atlas::PlaceOf(std::uint32_t row) const {
+    const Row& r = rows_[row];
+    const Context& c = contexts_[r.context];
+    Place p;
+    p.name.assign(text_, r.shown, r.shownLength);
+    p.region = c.region;
+    p.country = c.country;
+    p.latitudeDeg = r.latitudeDeg;
+    p.longitudeDeg = r.longitudeDeg;
+    p.zone = zones_[r.zone];
+    p.population = r.population;
+    p.geonameId = r.geonameId;
+    p.userPlace = r.userPlace;
+    return p;
 }
 
 std::vector<Place> Atlas::Search(std::string_view text, std::size_t limit) const {
@@ -318,18 +331,26 @@ std::vector<Place> Atlas::Search(std::string_view text, std::size_t limit) const
     const std::uint32_t all =
         query.size() == kMaxWords ? ~0u : (1u << query.size()) - 1;  // one bit per word
 
-    // For each place, which query words begin one of its words, and one of its name's.
-    std::vector<std::uint32_t> matched(places_.size()), inName(places_.size());
+    // Which query words begin a word of each row's names, and of each region and country.
+    std::vector<std::uint32_t> inName(rows_.size());
+    std::vector<std::uint32_t> inContext(contexts_.size());
     for (std::size_t k = 0; k < query.size(); ++k) {
         const std::string& q = query[k];
         const std::uint32_t bit = 1u << k;
-        for (auto it = std::lower_bound(words_.begin(), words_.end(), q);
-             it != words_.end() && it->compare(0, q.size(), q) == 0; ++it) {
-            const std::size_t w = static_cast<std::size_t>(it - words_.begin());
-            for (std::uint32_t p = postingStart_[w]; p < postingStart_[w + 1]; ++p) {
-                const std::uint32_t place = postings_[p] >> 1;
-                matched[place] |= bit;
-                if (postings_[p] & 1) inName[place] |= bit;
+        for (const WordIndex* index : {&atlasIndex_, &userIndex_}) {
+            for (auto it = std::lower_bound(index->words.begin(), index->words.end(), q);
+                 it != index->words.end() && it->compare(0, q.size(), q) == 0; ++it) {
+                const std::size_t w = static_cast<std::size_t>(it - index->words.begin());
+                for (std::uint32_t p = index->start[w]; p < index->start[w + 1]; ++p)
+                    inName[index->rows[p]] |= bit;
+            }
+        }
+        for (std::size_t c = 0; c < contexts_.size(); ++c) {
+            for (const std::string& w : contexts_[c].words) {
+                if (w.compare(0, q.size(), q) == 0) {
+                    inContext[c] |= bit;
+                    break;
+                }
             }
         }
     }
@@ -346,39 +367,57 @@ std::vector<Place> Atlas::Search(std::string_view text, std::size_t limit) const
         return s;
     };
     const std::string whole = join(all);
-    struct Hit {
-        int tier;
-        std::uint32_t place;
-    };
-    std::vector<Hit> hits;
-    for (std::uint32_t i = 0; i < places_.size(); ++i) {
-        if (matched[i] != all || inName[i] == 0) continue;
-        const std::string typed = inName[i] == all ? whole : join(inName[i]);
+    auto tierOf = [&](std::uint32_t row) {
+        const std::string typed = inName[row] == all ? whole : join(inName[row]);
         int tier = 2;
-        for (const std::string& n : names_[i]) {
-            if (n == typed) {
-                tier = 0;
-                break;
-            }
-            if (n.compare(0, typed.size(), typed) == 0) tier = 1;
-        }
-        hits.push_back({tier, i});
-    }
-    auto better = [&](const Hit& a, const Hit& b) {
-        const Place& pa = places_[a.place];
-        const Place& pb = places_[b.place];
-        if (a.tier != b.tier) return a.tier < b.tier;
-        if (pa.userPlace != pb.userPlace) return pa.userPlace;
-        if (pa.population != pb.population) return pa.population > pb.population;
-        if (pa.name != pb.name) return pa.name < pb.name;
-        return a.place < b.place;
+        ForEachPart(Folded(rows_[row]), '\n', [&](std::string_view n) {
+            if (n.compare(0, typed.size(), typed) == 0) tier = std::min(tier, n == typed ? 0 : 1);
+        });
+        return tier;
     };
-    const std::size_t n = std::min(limit, hits.size());
-    std::partial_sort(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(n), hits.end(),
-                      better);
+    // Within a tier: the user's places by name, then the atlas's in their kept order (larger
+    // population, then name). Each tier keeps its first `limit` places; the scan stops once
+    // the best tier is full.
+    std::vector<std::uint32_t> order;
+    for (std::uint32_t i = atlasRows_; i < rows_.size(); ++i) order.push_back(i);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t x, std::uint32_t y) {
+        return Shown(rows_[x]) != Shown(rows_[y]) ? Shown(rows_[x]) < Shown(rows_[y]) : x < y;
+    });
+    std::vector<std::uint32_t> tiers[3];
+    auto consider = [&](std::uint32_t i) {
+        if (inName[i] == 0 || (inName[i] | inContext[rows_[i].context]) != all) return;
+        std::vector<std::uint32_t>& t = tiers[tierOf(i)];
+        if (t.size() < limit) t.push_back(i);
+    };
+    for (const std::uint32_t i : order) consider(i);
+    for (std::uint32_t i = 0; i < atlasRows_ && tiers[0].size() < limit; ++i) consider(i);
+
     std::vector<Place> out;
-    out.reserve(n);
-    for (std::size_t k = 0; k < n; ++k) out.push_back(places_[hits[k].place]);
+    for (const std::vector<std::uint32_t>& t : tiers) {
+        for (std::size_t k = 0; k < t.size() && out.size() < limit; ++k)
+            out.push_back(PlaceOf(t[k]));
+    }
+    return out;
+}
+
+std::vector<std::string> Atlas::ZonesNear(double latitudeDeg, double longitudeDeg) const {
+    const UnitVector at = OnUnitSphere(latitudeDeg, longitudeDeg);
+    // Per zone, the squared straight distance to its nearest place (at most 4: opposite points).
+    std::vector<double> nearest(zones_.size(), 5.0);
+    for (const Row& r : rows_) {
+        const UnitVector p = OnUnitSphere(r.latitudeDeg, r.longitudeDeg);
+        const double dx = p.x - at.x, dy = p.y - at.y, dz = p.z - at.z;
+        nearest[r.zone] = std::min(nearest[r.zone], dx * dx + dy * dy + dz * dz);
+    }
+    std::vector<std::size_t> order;
+    for (std::size_t z = 0; z < zones_.size(); ++z)
+        if (nearest[z] < 5.0) order.push_back(z);
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return nearest[a] != nearest[b] ? nearest[a] < nearest[b] : zones_[a] < zones_[b];
+    });
+    std::vector<std::string> out;
+    out.reserve(order.size());
+    for (std::size_t z : order) out.push_back(zones_[z]);
     return out;
 }
 
@@ -392,27 +431,26 @@ FileWriteResult Atlas::AddUserPlace(const Place& place) {
     // What the file now holds for it, read back the way a load reads it.
     UserPlacesRead line = ParseUserPlaces(UserPlaceLine(place), kUserPlacesFileName);
     if (line.places.empty()) return saved;
-    Place kept = std::move(line.places.front());
-    const std::vector<std::string> names = DistinctNames({kept.name});
-    const std::vector<std::string> context = DistinctWords({&kept.region, &kept.country});
+    const Place& kept = line.places.front();
     const std::string key = UserPlaceKey(kept);
-    std::size_t at = places_.size();
-    for (std::size_t i = 0; i < places_.size(); ++i) {
-        if (places_[i].userPlace && UserPlaceKey(places_[i]) == key) {
-            at = i;
+    std::uint32_t replaced = static_cast<std::uint32_t>(rows_.size());
+    for (std::uint32_t i = atlasRows_; i < rows_.size(); ++i) {
+        if (UserPlaceKey(PlaceOf(i)) == key) {
+            replaced = i;
             break;
         }
     }
-    if (at == places_.size()) {
-        places_.push_back(std::move(kept));
-        names_.push_back(names);
-        context_.push_back(context);
-    } else {
-        places_[at] = std::move(kept);
-        names_[at] = names;
-        context_[at] = context;
+    const std::uint32_t context =
+        AddContext(kept.region, kept.country, {kept.region, kept.country});
+    const std::uint32_t row = AddRow(kept.name, {kept.name}, ZoneIndex(kept.zone), context);
+    rows_[row].latitudeDeg = kept.latitudeDeg;
+    rows_[row].longitudeDeg = kept.longitudeDeg;
+    rows_[row].userPlace = true;
+    if (replaced < row) {
+        rows_[replaced] = rows_[row];
+        rows_.pop_back();
     }
-    BuildIndex();
+    IndexUserPlaces();
     return saved;
 }
 

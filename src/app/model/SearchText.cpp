@@ -104,30 +104,35 @@ void AppendFolded(std::string& word, std::uint32_t cp) {
 
 }  // namespace
 
-std::vector<std::string> SearchWords(std::string_view utf8) {
-    std::vector<std::string> words;
-    std::string word;
+std::string FoldForSearch(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    bool gap = false;  // a separator since the last letter
     for (std::size_t i = 0; i < utf8.size();) {
         const std::uint32_t cp = NextCodePoint(utf8, i);
         if (IsCombiningMark(cp)) continue;
         if (IsSeparator(cp) || (cp >= 0xC0 && cp < 0x180 && *kLatinFold[cp - 0xC0] == '\0')) {
-            if (!word.empty()) words.push_back(std::move(word));
-            word.clear();
+            gap = true;
             continue;
         }
-        AppendFolded(word, cp);
-    }
-    if (!word.empty()) words.push_back(std::move(word));
-    return words;
-}
-
-std::string FoldForSearch(std::string_view utf8) {
-    std::string out;
-    for (const std::string& w : SearchWords(utf8)) {
-        if (!out.empty()) out += ' ';
-        out += w;
+        if (gap && !out.empty()) out += ' ';
+        gap = false;
+        AppendFolded(out, cp);
     }
     return out;
+}
+
+std::vector<std::string> SearchWords(std::string_view utf8) {
+    const std::string folded = FoldForSearch(utf8);
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (at < folded.size()) {
+        std::size_t blank = folded.find(' ', at);
+        if (blank == std::string::npos) blank = folded.size();
+        words.push_back(folded.substr(at, blank - at));
+        at = blank + 1;
+    }
+    return words;
 }
 
 }  // namespace natalis

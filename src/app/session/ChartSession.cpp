@@ -31,7 +31,7 @@ void ChartSession::Accept() {
 }
 
 std::optional<std::string> ChartSession::CalcularNatal() {
-    natalis::CalcularNatal(DatosNatales, LetraCasas(HouseSystem), eph_, tables);
+    natalis::CalcularNatal(DatosNatales, HouseSystem, eph_, tables);
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
     Lista = ListarAspectos(tables.natal);
@@ -120,12 +120,10 @@ std::vector<std::string> ChartSession::ListadoNatalLineas() const {
     return ListadoNatal(tables.natal);
 }
 
-std::string ChartSession::AvisoCasas() const {
-    return AvisoCasasPorfirio(LetraCasas(HouseSystem), tables.natal.HouseSystemUsed);
-}
+std::string ChartSession::AvisoCasas() const { return AvisoCasasPorfirio(tables.natal.Casas); }
 
 std::string ChartSession::CasasCaption() const {
-    return CaptionCasas(HouseSystem, flags.ChartLoaded ? tables.natal.HouseSystemUsed : 'P');
+    return CaptionCasas(HouseSystem, flags.ChartLoaded && tables.natal.Casas.respaldoPorfirio);
 }
 
 std::vector<AspectoPeriodo> ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {

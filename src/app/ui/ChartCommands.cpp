@@ -86,7 +86,7 @@ InputData* ChartCommands::AbrirFicha() {
 
 Atlas* ChartCommands::AtlasDelPrograma() {
     if (!atlas_) {
-        atlas_ = std::make_unique<Atlas>(Atlas::Load(SystemAtlasFiles(), st_.flags.ProgramFolder));
+        atlas_ = std::make_unique<Atlas>(Atlas::Load(SystemAtlasFile(), st_.flags.ProgramFolder));
         std::string warnings;
         for (const std::string& w : atlas_->Warnings())
             warnings += (warnings.empty() ? "" : "\n") + w;

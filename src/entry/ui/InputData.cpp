@@ -207,6 +207,7 @@ void InputData::BuildControls() {
     lugar_ = new LugarAtlas(*this, dialogs_);
     grid->addWidget(lugar_->LineaHusoWidget(), 6, 3, 1, 3);
     grid->addWidget(lugar_->Agregar(), 10, 5);
+    grid->addWidget(lugar_->Aviso(), 12, 0, 1, 6);
 
     // Tab goes down the form as it reads: row by row, left to right, the place before the
     // button.

@@ -11,6 +11,7 @@
 
 #include "app/model/Atlas.h"
 #include "app/model/HusoActual.h"
+#include "app/model/SearchText.h"
 #include "entry/ZonaDeLugar.h"
 #include "entry/ui/InputData.h"
 
@@ -28,6 +29,9 @@ constexpr EntryField kTimeAndPlaceBoxes[] = {
     EntryField::TextDia,   EntryField::TextMes,   EntryField::TextAnno,    EntryField::TextHShs,
     EntryField::TextHSmin, EntryField::TextHSseg, EntryField::TextLonGrad, EntryField::TextLonMin,
 };
+
+constexpr EntryField kCoordinateBoxes[] = {EntryField::TextLatGrad, EntryField::TextLatMin,
+                                           EntryField::TextLonGrad, EntryField::TextLonMin};
 
 }  // namespace
 
@@ -55,9 +59,23 @@ LugarAtlas::LugarAtlas(InputData& form, Dialogs& dialogs)
     lecturas_->setObjectName("cboHusoLectura");
     lecturas_->setPlaceholderText("elija");
     lecturas_->hide();
+    zonas_ = new QComboBox(linea_);
+    zonas_->setObjectName("cboZona");
+    zonas_->setPlaceholderText("zona horaria");
+    zonas_->setToolTip(
+        "Zona horaria del lugar de las coordenadas escritas; primero, la del "
+        "lugar del atlas más cercano");
+    zonas_->setEnabled(false);
     layout->addWidget(texto_, 1);
     layout->addWidget(lecturas_);
+    layout->addWidget(zonas_);
     connect(lecturas_, QOverload<int>::of(&QComboBox::activated), this, &LugarAtlas::ElegirLectura);
+    connect(zonas_, QOverload<int>::of(&QComboBox::activated), this, &LugarAtlas::ElegirZona);
+
+    aviso_ = new QLabel(&form_);
+    aviso_->setObjectName("lblAtlasAviso");
+    aviso_->setWordWrap(true);
+    aviso_->hide();
 
     agregar_ = new QPushButton("Agregar a mis lugares", &form_);
     agregar_->setObjectName("btnAgregarLugar");
@@ -70,6 +88,13 @@ LugarAtlas::LugarAtlas(InputData& form, Dialogs& dialogs)
         if (auto* option = form_.findChild<QRadioButton*>(name))
             connect(option, &QRadioButton::clicked, this, &LugarAtlas::Recalcular);
     }
+    // The zone list follows the typed coordinates.
+    for (EntryField field : kCoordinateBoxes)
+        connect(form_.Caja(field), &QLineEdit::textEdited, this, &LugarAtlas::ListarZonas);
+    for (const char* name : {"Latitud0", "Latitud1", "Longit0", "Longit1"}) {
+        if (auto* option = form_.findChild<QRadioButton*>(name))
+            connect(option, &QRadioButton::clicked, this, &LugarAtlas::ListarZonas);
+    }
     // An offset typed by hand wins: the line says so at once.
     for (EntryField field : {EntryField::TextHusoHoras, EntryField::TextHusoMinutos})
         connect(form_.Caja(field), &QLineEdit::textEdited, this, &LugarAtlas::MostrarLinea);
@@ -79,6 +104,8 @@ LugarAtlas::LugarAtlas(InputData& form, Dialogs& dialogs)
 void LugarAtlas::SetAtlas(Atlas* atlas) {
     atlas_ = atlas;
     agregar_->setEnabled(atlas_ != nullptr);
+    zonas_->setEnabled(atlas_ != nullptr);
+    ListarZonas();
 }
 
 void LugarAtlas::SetEstado(const HusoAtlas& huso) {
@@ -92,6 +119,25 @@ void LugarAtlas::Buscar(const QString& text) {
     for (const Place& p : found_) shown_ << Q(TextoDeLugar(p));
     model_->setStringList(shown_);
     if (!shown_.isEmpty()) completer_->complete();
+    const bool missing = atlas_ && shown_.isEmpty() && !FoldForSearch(text.toStdString()).empty();
+    aviso_->setText(missing ? Q(LugarNoEncontrado(text.trimmed().toStdString())) : QString());
+    aviso_->setVisible(missing);
+}
+
+void LugarAtlas::ListarZonas() {
+    zonas_->clear();
+    if (!atlas_) return;
+    const Place typed = LugarDeFicha(form_.Textos(), "");
+    for (const std::string& zone : atlas_->ZonesNear(typed.latitudeDeg, typed.longitudeDeg))
+        zonas_->addItem(Q(zone));
+    zonas_->setCurrentIndex(-1);
+}
+
+void LugarAtlas::ElegirZona(int index) {
+    if (index < 0) return;
+    FichaNatalTextos f = form_.Textos();
+    natalis::ElegirZona(f, zonas_->itemText(index).toStdString());
+    form_.SetTextos(f);  // also hands the memory back through SetEstado
 }
 
 void LugarAtlas::ElegirFila(int row) {
@@ -155,8 +201,13 @@ void LugarAtlas::AgregarLugar() {
                         MsgIcon::None, kTituloAgregar);
         return;
     }
+    // The zone in force, else the zone of the nearest atlas place, is offered.
+    const std::vector<std::string> near = atlas_->ZonesNear(p.latitudeDeg, p.longitudeDeg);
+    const std::string offered = !f.huso.zona.empty() ? f.huso.zona
+                                : near.empty()       ? std::string()
+                                                     : near.front();
     p.zone = dialogs_.InputBox(
-        "Zona horaria de «" + p.name + "» (como Europe/Madrid):", kTituloAgregar, f.huso.zona);
+        "Zona horaria de «" + p.name + "» (como Europe/Madrid):", kTituloAgregar, offered);
     if (p.zone.empty()) return;
     const FileWriteResult r = atlas_->AddUserPlace(p);
     if (!r.ok) {

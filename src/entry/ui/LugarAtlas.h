@@ -1,8 +1,9 @@
-// The atlas in the entry form: "LUGAR" completes from the atlas, a chosen place fills the
-// coordinates and the zone boxes (ZonaDeLugar.h), the line beside the zone boxes says where
-// the offset came from, a repeated clock time offers its two readings, and the typed place
-// can be kept among the user's own. The logic is ZonaDeLugar's; this only wires it to the
-// form's widgets.
+// The atlas in the entry form: "LUGAR" completes from the atlas (a text that finds nothing
+// says so and what to do), a chosen place fills the coordinates and the zone boxes
+// (ZonaDeLugar.h), typed coordinates can take a zone from a list with the nearest place's
+// zone first, the line beside the zone boxes says where the offset came from, a repeated
+// clock time offers its two readings, and the typed place can be kept among the user's own. The
+// logic is ZonaDeLugar's; this only wires it to the form's widgets.
 #pragma once
 #include <QObject>
 #include <QStringList>
@@ -39,6 +40,8 @@ class LugarAtlas : public QObject {
     QPushButton* Agregar() const { return agregar_; }    // "Agregar a mis lugares"
     QLabel* Linea() const { return texto_; }
     QComboBox* Lecturas() const { return lecturas_; }
+    QComboBox* Zonas() const { return zonas_; }  // the zones for typed coordinates
+    QLabel* Aviso() const { return aviso_; }     // what the last search did not find
 
     // The form's memory of the atlas (the form's contents carry it).
     const HusoAtlas& Estado() const { return huso_; }
@@ -55,6 +58,9 @@ class LugarAtlas : public QObject {
     void Recalcular();
     void ElegirLectura(int index);
     void AgregarLugar();
+    // Fills the zone list for the coordinates of the boxes, nearest first.
+    void ListarZonas();
+    void ElegirZona(int index);
     // Writes the zone boxes of f where they differ, takes f's memory and shows the line.
     void Aplicar(const FichaNatalTextos& f);
     void MostrarLinea();
@@ -70,6 +76,8 @@ class LugarAtlas : public QObject {
     QWidget* linea_ = nullptr;
     QLabel* texto_ = nullptr;
     QComboBox* lecturas_ = nullptr;
+    QComboBox* zonas_ = nullptr;
+    QLabel* aviso_ = nullptr;
     QPushButton* agregar_ = nullptr;
 };
 

@@ -16,9 +16,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr TecnicaPeriodo kTecnicasPeriodo[] = {
-    TecnicaPeriodo::Transitos, TecnicaPeriodo::Secundaria, TecnicaPeriodo::ArcoSolar};
-
 QComboBox* Combo(const char* nombre, QWidget* parent) {
     auto* c = new QComboBox(parent);
     c->setObjectName(nombre);
@@ -42,7 +39,9 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     txtOrbe_ = Caja("txtOrbe", this);
     txtOrbe_->setText(QStringLiteral("1"));
     cboTecnica_ = Combo("cboTecnica", this);
-    for (TecnicaPeriodo t : kTecnicasPeriodo) cboTecnica_->addItem(NombreTecnicaPeriodo(t));
+    for (const TecnicaPeriodoFila& f : kTecnicasPeriodo) {
+        cboTecnica_->addItem(NombreTecnicaPeriodo(f.id));
+    }
     btnBuscar_ = new QPushButton(QStringLiteral("Buscar"), this);
     btnBuscar_->setObjectName("btnBuscar");
     btnBuscar_->setDefault(true);

@@ -7,8 +7,8 @@
 
 #include "app/cli/HeadlessAtlas.h"
 #include "app/model/UserPlaces.h"
-#include "tests/app/cli/HeadlessRun.h"
 #include "tests/app/TempFolder.h"
+#include "tests/app/cli/HeadlessRun.h"
 
 namespace natalis {
 namespace {
@@ -32,7 +32,7 @@ class LugarCommand : public testing::Test {
 };
 
 TEST_F(LugarCommand, PrintsHomonymsBestFirstWithRegionCountryAndZone) {
-    // GeoNames (cities15000.txt): Córdoba AR -31.4135 -64.18105; Córdoba ES 37.89155 -4.77275.
+    // GeoNames (cities500.txt): Córdoba AR -31.4135 -64.18105; Córdoba ES 37.89155 -4.77275.
     const Outcome o = Lugar("cordoba");
     EXPECT_EQ(o.code, 0);
     EXPECT_EQ(o.err, "");
@@ -75,11 +75,37 @@ TEST_F(LugarCommand, SearchesTheUsersPlacesOfTheChartFolder) {
               "America/Argentina/Buenos_Aires\n");
 }
 
-TEST_F(LugarCommand, NothingFoundIsExitOneWithAMessage) {
+TEST_F(LugarCommand, NothingFoundIsExitOneSayingWhatToDo) {
     const Outcome o = Lugar("qwxzv");
     EXPECT_EQ(o.code, 1);
     EXPECT_EQ(o.out, "");
-    EXPECT_EQ(o.err, "No se encontró ningún lugar que coincida con «qwxzv».\n");
+    EXPECT_EQ(o.err,
+              "No se encontró «qwxzv» en el atlas: escriba la latitud y la longitud del lugar, "
+              "elija su zona horaria en la lista de zonas y, si quiere, guárdelo con «Agregar a "
+              "mis lugares».\n");
+}
+
+// Villages, accents typed or not, homonyms told apart (GeoNames, cities500.txt).
+TEST_F(LugarCommand, FindsVillagesWithOrWithoutAccents) {
+    struct Case {
+        const char* typed;
+        const char* first;
+    } cases[] = {
+        {"Carcabuey", "Carcabuey\tAndalucía\tEspaña\t37.4442\t-4.2747\tEurope/Madrid"},
+        {"tafi del valle",
+         "Tafí del Valle\tTucumán\tArgentina\t-26.8528\t-65.7098\tAmerica/Argentina/Tucuman"},
+        {"Chascomús",
+         "Chascomús\tBuenos Aires\tArgentina\t-35.5730\t-58.0081\t"
+         "America/Argentina/Buenos_Aires"},
+        {"cordoba espana", "Córdoba\tAndalucía\tEspaña\t37.8916\t-4.7728\tEurope/Madrid"},
+    };
+    for (const Case& c : cases) {
+        const Outcome o = Lugar(c.typed);
+        EXPECT_EQ(o.code, 0) << c.typed;
+        EXPECT_EQ(o.err, "") << c.typed;
+        ASSERT_FALSE(Lines(o.out).empty()) << c.typed;
+        EXPECT_EQ(Lines(o.out)[0], c.first);
+    }
 }
 
 TEST_F(LugarCommand, AWrongOptionIsExitTwoWithTheUsage) {

@@ -1,65 +1,52 @@
-// The atlas: loading, the search and its order, the user's places, missing files. A small
-// atlas written for each test shows the rules; the GeoNames files Debian ships check the
-// places the program promises, and a brute-force scan of them checks the index.
+// The atlas: loading, the search and its order, the user's places, a missing file. A small
+// atlas written for each test shows the rules; the program's own atlas file checks the places
+// the program promises, and a plain reading of that file checks the index.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/model/Atlas.h"
-#include "app/model/MoCatalogue.h"
 #include "app/model/SearchText.h"
 #include "app/model/UserPlaces.h"
+#include "astro/TimeZoneHistory.h"
 #include "tests/app/TempFolder.h"
 #include "tests/app/model/MoBytes.h"
 
 namespace natalis {
 namespace {
 
-// A line of cities15000.txt: the 19 fields GeoNames writes, those the atlas does not read
-// left empty or filled with something plausible.
-std::string City(long id, const std::string& name, const std::string& ascii, double lat, double lon,
-                 const std::string& country, const std::string& admin1, long people,
-                 const std::string& zone) {
-    return std::to_string(id) + "\t" + name + "\t" + ascii + "\tOtro nombre,Other\t" +
-           std::to_string(lat) + "\t" + std::to_string(lon) + "\tP\tPPLA\t" + country + "\t\t" +
-           admin1 + "\t\t\t\t" + std::to_string(people) + "\t\t100\t" + zone + "\t2020-01-01\n";
+// A place line of the atlas file.
+std::string City(long id, const std::string& shown, const std::string& others, double lat,
+                 double lon, const std::string& key, long people, const std::string& zone) {
+    return std::to_string(id) + "\t" + shown + "\t" + others + "\t" + std::to_string(lat) + "\t" +
+           std::to_string(lon) + "\t" + key + "\t" + std::to_string(people) + "\t" + zone + "\n";
 }
 
-// A small atlas in a temporary folder: two Córdobas and their neighbours, with Spanish
-// names only for some of them.
+// A small atlas in a temporary folder: two Córdobas and their neighbours.
 class SmallAtlas : public testing::Test {
   protected:
     void SetUp() override {
-        files_ = {data_ / "cities15000.txt", data_ / "admin1Codes.txt", data_ / "countryInfo.txt",
-                  data_ / "geonames.mo"};
-        WriteBytes(files_.cities, City(3860259, "Córdoba", "Cordoba", -31.4135, -64.18105, "AR",
-                                       "05", 1428214, "America/Argentina/Cordoba") +
-                                      City(2519240, "Cordoba", "Cordoba", 37.89155, -4.77275, "ES",
-                                           "51", 328428, "Europe/Madrid") +
-                                      City(2512000, "Priego de Córdoba", "Priego de Cordoba", 37.43,
-                                           -4.19, "ES", "51", 22000, "Europe/Madrid") +
-                                      City(2519300, "Cordobilla", "Cordobilla", 37.5, -4.5, "ES",
-                                           "51", 16000, "Europe/Madrid") +
-                                      City(2519400, "Espartinas", "Espartinas", 37.38, -6.12, "ES",
-                                           "51", 15500, "Europe/Madrid"));
-        WriteBytes(files_.regions,
-                   "ES.51\tAndalusia\tAndalusia\t2593109\nAR.05\tCordoba\tCordoba\t3860255\n");
-        WriteBytes(files_.countries,
-                   "# ISO\tISO3\tISO-Numeric\tfips\tCountry\n"
-                   "ES\tESP\t724\tSP\tSpain\tMadrid\t504782\t46723749\tEU\n"
-                   "AR\tARG\t032\tAR\tArgentina\tBuenos Aires\t2766890\t41343201\tSA\n");
-        WriteBytes(files_.spanish, MakeMo({{"", "Content-Type: text/plain; charset=UTF-8\n"},
-                                           {"ES", "España"},
-                                           {"ES.51", "Comunidad Autónoma de Andalucía"},
-                                           {"AR.05", "Provincia de Córdoba"},
-                                           {"2519240", "Córdoba"}}));
+        file_ = data_ / kAtlasFileName;
+        WriteBytes(
+            file_,
+            "# an atlas for a test\n"
+            "C\tES\tEspaña\tSpain\nC\tAR\tArgentina\tArgentina\n"
+            "R\tES.51\tAndalucía\tAndalusia\nR\tAR.05\tCórdoba\tCordoba\n" +
+                City(3860259, "Córdoba", "Cordoba", -31.4135, -64.18105, "AR.05", 1428214,
+                     "America/Argentina/Cordoba") +
+                City(2519240, "Córdoba", "Cordoba", 37.89155, -4.77275, "ES.51", 328428,
+                     "Europe/Madrid") +
+                City(2512000, "Priego de Córdoba", "", 37.43, -4.19, "ES.51", 22000,
+                     "Europe/Madrid") +
+                City(2519300, "Cordobilla", "", 37.5, -4.5, "ES.51", 16000, "Europe/Madrid") +
+                City(2519400, "Espartinas", "", 37.38, -6.12, "ES.51", 15500, "Europe/Madrid"));
     }
 
     // "name, region, country" of each place found.
@@ -70,13 +57,13 @@ class SmallAtlas : public testing::Test {
     }
 
     TempFolder data_, charts_;
-    AtlasFiles files_;
+    std::string file_;
 };
 
 using Lines = std::vector<std::string>;
 
 TEST_F(SmallAtlas, HomonymsShowTheirRegionAndCountryLargestFirst) {
-    const Atlas atlas = Atlas::Load(files_, "");
+    const Atlas atlas = Atlas::Load(file_, "");
     EXPECT_TRUE(atlas.Warnings().empty());
     EXPECT_EQ(atlas.PlaceCount(), 5u);
     // Both Córdobas are named exactly; the larger comes first, then the name that only has
@@ -87,7 +74,7 @@ TEST_F(SmallAtlas, HomonymsShowTheirRegionAndCountryLargestFirst) {
 }
 
 TEST_F(SmallAtlas, IgnoresCaseAndAccents) {
-    const Atlas atlas = Atlas::Load(files_, "");
+    const Atlas atlas = Atlas::Load(file_, "");
     const Lines expected = Shown(atlas.Search("Córdoba"));
     for (const char* typed : {"cordoba", "CORDOBA", "CÓRDOBA", "Cordóba", "  córdoba  "}) {
         EXPECT_EQ(Shown(atlas.Search(typed)), expected) << typed;
@@ -95,7 +82,7 @@ TEST_F(SmallAtlas, IgnoresCaseAndAccents) {
 }
 
 TEST_F(SmallAtlas, ExactNamesThenNamesBeginningWithTheTextThenTheRest) {
-    const Atlas atlas = Atlas::Load(files_, "");
+    const Atlas atlas = Atlas::Load(file_, "");
     // All three begin with "cord"; Priego de Córdoba only has a word that does, so it comes
     // after them although it is larger than Cordobilla.
     EXPECT_EQ(Shown(atlas.Search("cord")),
@@ -107,7 +94,7 @@ TEST_F(SmallAtlas, ExactNamesThenNamesBeginningWithTheTextThenTheRest) {
 }
 
 TEST_F(SmallAtlas, RegionAndCountryWordsNarrowButDoNotFindAlone) {
-    const Atlas atlas = Atlas::Load(files_, "");
+    const Atlas atlas = Atlas::Load(file_, "");
     EXPECT_EQ(Shown(atlas.Search("cordoba esp")),
               (Lines{"Córdoba, Andalucía, España", "Priego de Córdoba, Andalucía, España"}));
     EXPECT_EQ(Shown(atlas.Search("córdoba argentina")), (Lines{"Córdoba, Córdoba, Argentina"}));
@@ -120,7 +107,7 @@ TEST_F(SmallAtlas, RegionAndCountryWordsNarrowButDoNotFindAlone) {
 }
 
 TEST_F(SmallAtlas, FindsNothingForBlankTextOrNoMatch) {
-    const Atlas atlas = Atlas::Load(files_, "");
+    const Atlas atlas = Atlas::Load(file_, "");
     EXPECT_TRUE(atlas.Search("").empty());
     EXPECT_TRUE(atlas.Search(" ,. ").empty());
     EXPECT_TRUE(atlas.Search("zaragoza").empty());
@@ -129,7 +116,7 @@ TEST_F(SmallAtlas, FindsNothingForBlankTextOrNoMatch) {
 }
 
 TEST_F(SmallAtlas, KeepsCoordinatesZoneAndPopulation) {
-    const Atlas atlas = Atlas::Load(files_, "");
+    const Atlas atlas = Atlas::Load(file_, "");
     const std::vector<Place> found = atlas.Search("córdoba esp", 1);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_NEAR(found[0].latitudeDeg, 37.89155, 1e-9);
@@ -140,59 +127,57 @@ TEST_F(SmallAtlas, KeepsCoordinatesZoneAndPopulation) {
     EXPECT_FALSE(found[0].userPlace);
 }
 
-TEST_F(SmallAtlas, EachMissingFileIsNamedAndTheRestIsUsed) {
-    std::remove(files_.spanish.c_str());
-    const Atlas untranslated = Atlas::Load(files_, "");
-    ASSERT_EQ(untranslated.Warnings().size(), 1u);
-    EXPECT_EQ(untranslated.Warnings()[0],
-              "No se encontró el archivo «" + files_.spanish +
-                  "» (paquete libgeonames-common): los lugares se muestran con sus nombres de "
-                  "GeoNames.");
-    EXPECT_EQ(Shown(untranslated.Search("cordoba", 2)),
-              (Lines{"Córdoba, Cordoba, Argentina", "Cordoba, Andalusia, Spain"}));
-
-    std::remove(files_.regions.c_str());
-    std::remove(files_.countries.c_str());
-    const Atlas bare = Atlas::Load(files_, "");
-    ASSERT_EQ(bare.Warnings().size(), 3u);
-    EXPECT_EQ(bare.Warnings()[1],
-              "No se encontró el archivo «" + files_.countries +
-                  "» (paquete libtimezonemap-data): los países se muestran con su código.");
-    EXPECT_EQ(bare.Warnings()[2],
-              "No se encontró el archivo «" + files_.regions +
-                  "» (paquete libtimezonemap-data): los lugares se muestran sin su región.");
-    EXPECT_EQ(Shown(bare.Search("cordoba", 2)), (Lines{"Córdoba, , AR", "Cordoba, , ES"}));
-
-    // Without the places file only the user's own places are searched.
-    std::remove(files_.cities.c_str());
+TEST_F(SmallAtlas, AMissingAtlasFileIsNamedAndTheUsersPlacesAreSearched) {
+    std::remove(file_.c_str());
     ASSERT_TRUE(SaveUserPlace(charts_.path(), {"Villa Gesell", "Buenos Aires", "Argentina", -37.25,
                                                -56.97, "America/Argentina/Buenos_Aires"})
                     .ok);
-    const Atlas none = Atlas::Load(files_, charts_.path());
-    ASSERT_EQ(none.Warnings().size(), 4u);
-    EXPECT_EQ(none.Warnings()[3],
-              "No se encontró el archivo «" + files_.cities +
-                  "» (paquete libtimezonemap-data): el atlas no tiene lugares; solo se buscan los "
-                  "propios.");
+    const Atlas none = Atlas::Load(file_, charts_.path());
+    ASSERT_EQ(none.Warnings().size(), 1u);
+    EXPECT_EQ(none.Warnings()[0], "No se encontró el archivo del atlas «" + file_ +
+                                      "»: el atlas no tiene lugares; solo se buscan los propios.");
     EXPECT_EQ(Shown(none.Search("villa")), (Lines{"Villa Gesell, Buenos Aires, Argentina"}));
+    EXPECT_TRUE(none.Search("cordoba").empty());
+    EXPECT_EQ(none.ZonesNear(0, 0), (Lines{"America/Argentina/Buenos_Aires"}));
 }
 
-TEST_F(SmallAtlas, UnreadableFilesAndLinesAreReported) {
-    WriteBytes(files_.spanish, "this is no catalogue, only some bytes of text");
-    WriteBytes(files_.cities, ReadBytes(files_.cities) + "123\tcut short\n\n");
-    const Atlas atlas = Atlas::Load(files_, "");
-    ASSERT_EQ(atlas.Warnings().size(), 2u);
+TEST_F(SmallAtlas, UnknownRegionOrCountryShowsTheCode) {
+    WriteBytes(file_,
+               ReadBytes(file_) +
+                   City(2522203, "Alboraya", "", 39.5, -0.35, "ES.60", 22405, "Europe/Madrid") +
+                   City(3000000, "Lugarejo", "", 10, 10, "ZZ.01", 600, "Africa/Lagos"));
+    const Atlas atlas = Atlas::Load(file_, "");
+    EXPECT_TRUE(atlas.Warnings().empty());
+    EXPECT_EQ(Shown(atlas.Search("alboraya")), (Lines{"Alboraya, , España"}));
+    EXPECT_EQ(Shown(atlas.Search("lugarejo")), (Lines{"Lugarejo, , ZZ"}));
+    EXPECT_EQ(Shown(atlas.Search("lugarejo zz")), (Lines{"Lugarejo, , ZZ"}));
+}
+
+TEST_F(SmallAtlas, LinesThatAreNotPlacesAreCounted) {
+    WriteBytes(file_, ReadBytes(file_) + "123\tcut short\n\n" +
+                          City(1, "Norte", "", 91, 0, "ES.51", 600, "Europe/Madrid") +
+                          "x\tNombre\t\t1\t2\tES.51\t600\tEurope/Madrid\n");
+    const Atlas atlas = Atlas::Load(file_, "");
+    ASSERT_EQ(atlas.Warnings().size(), 1u);
     EXPECT_EQ(atlas.Warnings()[0],
-              "El archivo «" + files_.spanish +
-                  "» (paquete libgeonames-common) no es un catálogo de traducciones: los lugares "
-                  "se muestran con sus nombres de GeoNames.");
-    EXPECT_EQ(atlas.Warnings()[1],
-              "Un renglón de «" + files_.cities + "» no es un lugar y se pasa por alto.");
+              "3 renglones de «" + file_ + "» no son lugares y se pasan por alto.");
     EXPECT_EQ(atlas.PlaceCount(), 5u);
 }
 
+TEST_F(SmallAtlas, ZonesNearestPlaceFirst) {
+    WriteBytes(file_, ReadBytes(file_) + City(2267057, "Lisboa", "Lisbon", 38.71667, -9.13333,
+                                              "PT.14", 517802, "Europe/Lisbon"));
+    const Atlas atlas = Atlas::Load(file_, "");
+    // Mérida (38.92 N, 6.34 W): Espartinas about 170 km away, Lisbon about 245 km.
+    EXPECT_EQ(atlas.ZonesNear(38.92, -6.34),
+              (Lines{"Europe/Madrid", "Europe/Lisbon", "America/Argentina/Cordoba"}));
+    // Off Lisbon's coast; in Córdoba's sierras.
+    EXPECT_EQ(atlas.ZonesNear(38.7, -9.5).front(), "Europe/Lisbon");
+    EXPECT_EQ(atlas.ZonesNear(-31, -64).front(), "America/Argentina/Cordoba");
+}
+
 TEST_F(SmallAtlas, UserPlacesAreSearchedFirstAndKeptAcrossLoads) {
-    Atlas atlas = Atlas::Load(files_, charts_.path());
+    Atlas atlas = Atlas::Load(file_, charts_.path());
     Place own{"Córdoba", "Veracruz", "México", 18.885, -96.931, "America/Mexico_City"};
     const FileWriteResult added = atlas.AddUserPlace(own);
     ASSERT_TRUE(added.ok) << added.message;
@@ -209,21 +194,21 @@ TEST_F(SmallAtlas, UserPlacesAreSearchedFirstAndKeptAcrossLoads) {
     EXPECT_EQ(atlas.PlaceCount(), 6u);
     EXPECT_NEAR(atlas.Search("cordoba mexico", 1)[0].latitudeDeg, 18.9, 1e-9);
 
-    const Atlas reloaded = Atlas::Load(files_, charts_.path());
+    const Atlas reloaded = Atlas::Load(file_, charts_.path());
     EXPECT_TRUE(reloaded.Warnings().empty());
     EXPECT_EQ(Shown(reloaded.Search("cordoba")), expected);
     EXPECT_NEAR(reloaded.Search("cordoba", 1)[0].latitudeDeg, 18.9, 1e-9);
 }
 
 TEST_F(SmallAtlas, AFaultyUserPlaceChangesNothing) {
-    Atlas atlas = Atlas::Load(files_, charts_.path());
+    Atlas atlas = Atlas::Load(file_, charts_.path());
     const FileWriteResult r = atlas.AddUserPlace({"Nada", "", "", 95, 0, "Europe/Madrid"});
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.message, "La latitud del lugar debe estar entre -90 y 90 grados.");
     EXPECT_TRUE(atlas.Search("nada").empty());
     EXPECT_FALSE(Exists(charts_ / kUserPlacesFileName));
 
-    Atlas noFolder = Atlas::Load(files_, "");
+    Atlas noFolder = Atlas::Load(file_, "");
     const FileWriteResult nowhere =
         noFolder.AddUserPlace({"Algo", "", "", 10, 10, "Europe/Madrid"});
     EXPECT_FALSE(nowhere.ok);
@@ -231,58 +216,148 @@ TEST_F(SmallAtlas, AFaultyUserPlaceChangesNothing) {
     EXPECT_TRUE(noFolder.Search("algo").empty());
 }
 
-// ---- The GeoNames files Debian ships -------------------------------------------------------
+// ---- The program's own atlas file ------------------------------------------------------------
 
-class GeoNamesAtlas : public testing::Test {
+// The atlas file as a plain reading of its lines gives it: the check on the loader and index.
+struct FileRow {
+    long id = 0, population = 0;
+    std::string shown, key, zone;
+    std::vector<std::string> names;  // folded: shown and others
+    std::size_t order = 0;
+};
+
+std::vector<FileRow> ReadAtlasLines(const std::string& path) {
+    std::vector<FileRow> rows;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] < '0' || line[0] > '9') continue;
+        std::vector<std::string> f;
+        std::size_t at = 0;
+        for (std::size_t tab; (tab = line.find('\t', at)) != std::string::npos; at = tab + 1)
+            f.push_back(line.substr(at, tab - at));
+        f.push_back(line.substr(at));
+        if (f.size() != 8) continue;
+        FileRow r;
+        r.id = std::stol(f[0]);
+        r.shown = f[1];
+        r.key = f[5];
+        r.population = std::stol(f[6]);
+        r.zone = f[7];
+        r.names.push_back(FoldForSearch(f[1]));
+        for (std::size_t b = 0, e; b <= f[2].size(); b = e + 1) {
+            e = f[2].find('|', b);
+            if (e == std::string::npos) e = f[2].size();
+            if (e > b) r.names.push_back(FoldForSearch(f[2].substr(b, e - b)));
+        }
+        r.order = rows.size();
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+const std::string& ProgramAtlasFile() {
+    static const std::string path = std::string(NATALIS_SOURCE_DIR) + "/data/" + kAtlasFileName;
+    return path;
+}
+
+class ProgramAtlas : public testing::Test {
   protected:
-    static void SetUpTestSuite() { atlas_ = new Atlas(Atlas::Load(SystemAtlasFiles(), "")); }
+    static void SetUpTestSuite() {
+        atlas_ = new Atlas(Atlas::Load(ProgramAtlasFile(), ""));
+        rows_ = new std::vector<FileRow>(ReadAtlasLines(ProgramAtlasFile()));
+    }
     static void TearDownTestSuite() {
         delete atlas_;
+        delete rows_;
         atlas_ = nullptr;
+        rows_ = nullptr;
     }
     static const Atlas& atlas() { return *atlas_; }
+    static const std::vector<FileRow>& rows() { return *rows_; }
 
   private:
     static Atlas* atlas_;
+    static std::vector<FileRow>* rows_;
 };
 
-Atlas* GeoNamesAtlas::atlas_ = nullptr;
+Atlas* ProgramAtlas::atlas_ = nullptr;
+std::vector<FileRow>* ProgramAtlas::rows_ = nullptr;
 
 std::string Line(const Place& p) {
     return p.name + ", " + p.region + ", " + p.country + " (" + p.zone + ")";
 }
 
-TEST_F(GeoNamesAtlas, LoadsEveryFileWithoutComplaint) {
+TEST_F(ProgramAtlas, LoadsEveryLineWithoutComplaint) {
     EXPECT_TRUE(atlas().Warnings().empty());
-    EXPECT_GT(atlas().PlaceCount(), 20000u);
+    EXPECT_EQ(atlas().PlaceCount(), rows().size());
+    EXPECT_GT(rows().size(), 190000u);
 }
 
-TEST_F(GeoNamesAtlas, CordobaOfArgentinaSpainAndMexico) {
-    // cities15000.txt: 3860259 Córdoba AR 05 pop 1428214; 2519240 Córdoba ES 51 pop 328428;
-    // 3530240 Córdoba MX 30 pop 134403.
-    const std::vector<Place> found = atlas().Search("córdoba", 3);
-    ASSERT_EQ(found.size(), 3u);
-    EXPECT_EQ(Line(found[0]), "Córdoba, Córdoba, Argentina (America/Argentina/Cordoba)");
-    EXPECT_EQ(Line(found[1]), "Córdoba, Andalucía, España (Europe/Madrid)");
-    EXPECT_EQ(found[2].geonameId, 3530240);
-    EXPECT_EQ(found[2].country, "México");
-    EXPECT_NEAR(found[1].latitudeDeg, 37.89155, 1e-9);
-    EXPECT_NEAR(found[1].longitudeDeg, -4.77275, 1e-9);
+// GeoNames' cities500 has 7,211 places in Spain and 16,917 in Mexico; every one of a sample
+// (each 10th, by the file's order) is found by its name and country, as --lugar finds it.
+TEST_F(ProgramAtlas, HoldsTheVillagesOfSpainAndMexico) {
+    struct Country {
+        const char* code;
+        const char* name;
+        std::size_t atLeast;
+    } countries[] = {{"ES", "España", 7000}, {"MX", "México", 16000}};
+    for (const Country& c : countries) {
+        std::vector<const FileRow*> in;
+        for (const FileRow& r : rows())
+            if (r.key.compare(0, 3, std::string(c.code) + ".") == 0) in.push_back(&r);
+        EXPECT_GE(in.size(), c.atLeast) << c.code;
+        for (std::size_t k = 0; k < in.size(); k += 10) {
+            const std::vector<Place> found = atlas().Search(
+                in[k]->shown + " " + c.name, std::numeric_limits<std::size_t>::max());
+            EXPECT_TRUE(std::any_of(found.begin(), found.end(),
+                                    [&](const Place& p) { return p.geonameId == in[k]->id; }))
+                << in[k]->shown << " " << c.name;
+        }
+    }
 }
 
-TEST_F(GeoNamesAtlas, SpanishNamesAreShownAndBothNamesFind) {
+// Each zone of the atlas is known to the tz database the program resolves clock times with.
+TEST_F(ProgramAtlas, EveryZoneResolvesInTheTimeZoneDatabase) {
+    std::set<std::string> zones;
+    for (const FileRow& r : rows()) zones.insert(r.zone);
+    const std::vector<std::string> listed = atlas().ZonesNear(40.4, -3.7);
+    EXPECT_EQ(std::set<std::string>(listed.begin(), listed.end()), zones);
+    EXPECT_EQ(listed.size(), zones.size());
+    EXPECT_EQ(listed.front(), "Europe/Madrid");
+    // Any answer but an unknown zone or a database failure shows the zone resolves (a clock
+    // time may fall in a change: Khartoum's clocks skipped 12:00 on 15 1 2000).
+    for (const std::string& zone : zones) {
+        const ZoneTimeResult r = ResolveLocalTime(zone, CivilTime{2010, 7, 1, 12, 0, 0});
+        EXPECT_NE(r.status, ZoneTimeStatus::UnknownZone) << zone << ": " << r.message;
+        EXPECT_NE(r.status, ZoneTimeStatus::DatabaseError) << zone << ": " << r.message;
+    }
+}
+
+TEST_F(ProgramAtlas, VillagesHomonymsAndAccents) {
     struct Case {
         const char* typed;
-        long id;
+        long id;  // GeoNames id (cities500.txt)
         const char* shown;
     } cases[] = {
+        {"Carcabuey", 2520151, "Carcabuey, Andalucía, España (Europe/Madrid)"},
+        {"carcab", 2520151, "Carcabuey, Andalucía, España (Europe/Madrid)"},
+        {"Tafí del Valle", 3834814,
+         "Tafí del Valle, Tucumán, Argentina (America/Argentina/Tucuman)"},
+        {"tafi del valle", 3834814,
+         "Tafí del Valle, Tucumán, Argentina (America/Argentina/Tucuman)"},
+        {"TAFI DEL", 3834814, "Tafí del Valle, Tucumán, Argentina (America/Argentina/Tucuman)"},
+        // Tafí Viejo (about 40,000 people) is larger than Tafí del Valle.
+        {"TAFI", 3834813, "Tafí Viejo, Tucumán, Argentina (America/Argentina/Tucuman)"},
+        {"Chascomús", 3435448,
+         "Chascomús, Buenos Aires, Argentina (America/Argentina/Buenos_Aires)"},
+        {"chascomus", 3435448,
+         "Chascomús, Buenos Aires, Argentina (America/Argentina/Buenos_Aires)"},
+        {"córdoba", 3860259, "Córdoba, Córdoba, Argentina (America/Argentina/Cordoba)"},
+        {"cordoba españa", 2519240, "Córdoba, Andalucía, España (Europe/Madrid)"},
+        {"cordoba andalucia", 2519240, "Córdoba, Andalucía, España (Europe/Madrid)"},
+        {"cordoba argentina", 3860259, "Córdoba, Córdoba, Argentina (America/Argentina/Cordoba)"},
         {"Londres", 2643743, "Londres, Inglaterra, Reino Unido (Europe/London)"},
         {"London", 2643743, "Londres, Inglaterra, Reino Unido (Europe/London)"},
-        {"Colonia", 2886242, "Colonia, Renania del Norte-Westfalia, Alemania (Europe/Berlin)"},
-        {"Köln", 2886242, "Colonia, Renania del Norte-Westfalia, Alemania (Europe/Berlin)"},
-        {"Múnich", 2867714, "Múnich, Baviera, Alemania (Europe/Berlin)"},
-        {"munich", 2867714, "Múnich, Baviera, Alemania (Europe/Berlin)"},
-        {"Munich", 2867714, "Múnich, Baviera, Alemania (Europe/Berlin)"},  // GeoNames name
     };
     for (const Case& c : cases) {
         const std::vector<Place> found = atlas().Search(c.typed, 1);
@@ -290,10 +365,17 @@ TEST_F(GeoNamesAtlas, SpanishNamesAreShownAndBothNamesFind) {
         EXPECT_EQ(found[0].geonameId, c.id) << c.typed;
         EXPECT_EQ(Line(found[0]), c.shown) << c.typed;
     }
+    // The two Córdobas (and Mexico's) are told apart by region and country, largest first.
+    const std::vector<Place> three = atlas().Search("Córdoba", 3);
+    ASSERT_EQ(three.size(), 3u);
+    EXPECT_EQ(three[0].geonameId, 3860259);
+    EXPECT_EQ(three[1].geonameId, 2519240);
+    EXPECT_EQ(three[2].geonameId, 3530240);
+    EXPECT_EQ(Line(three[2]), "Córdoba, Veracruz-Llave, México (America/Mexico_City)");
 }
 
-TEST_F(GeoNamesAtlas, ExactNameBeatsALargerPlaceThatOnlyHasTheWord) {
-    // York (GB, 144202) and York (US, 43718) before Nueva York (8 million).
+TEST_F(ProgramAtlas, ExactNameBeatsALargerPlaceThatOnlyHasTheWord) {
+    // York (GB) and York (US, Pennsylvania) before Nueva York (8 million).
     const std::vector<Place> found = atlas().Search("york");
     ASSERT_GE(found.size(), 2u);
     EXPECT_EQ(found[0].geonameId, 2633352);
@@ -304,45 +386,17 @@ TEST_F(GeoNamesAtlas, ExactNameBeatsALargerPlaceThatOnlyHasTheWord) {
     EXPECT_EQ(ny[0].region, "Nueva York");
 }
 
-// The index against a plain scan of the same files: for a single word, a place matches when
-// one of its names (Spanish, GeoNames', ASCII) has a word beginning with it; the order is
-// exact name, then name beginning with the word, then population, then shown name, then the
-// order of the file.
-TEST_F(GeoNamesAtlas, AgreesWithABruteForceScanOfTheFiles) {
-    const AtlasFiles files = SystemAtlasFiles();
-    const MoCatalogue es = ParseMoCatalogue(ReadBytes(files.spanish));
-    ASSERT_TRUE(es.ok);
-    struct Row {
-        long id, population;
-        std::string shown;
-        std::vector<std::string> names;  // folded
-        std::size_t order;
-    };
-    std::vector<Row> rows;
-    std::ifstream in(files.cities);
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> f;
-        std::size_t at = 0;
-        for (std::size_t tab; (tab = line.find('\t', at)) != std::string::npos; at = tab + 1) {
-            f.push_back(line.substr(at, tab - at));
-        }
-        f.push_back(line.substr(at));
-        ASSERT_EQ(f.size(), 19u) << line;
-        Row r{std::stol(f[0]), std::stol(f[14]), f[1], {}, rows.size()};
-        const auto t = es.entries.find(f[0]);
-        if (t != es.entries.end()) r.shown = t->second;
-        r.names = {FoldForSearch(r.shown), FoldForSearch(f[1]), FoldForSearch(f[2])};
-        rows.push_back(std::move(r));
-    }
-    ASSERT_EQ(rows.size(), atlas().PlaceCount());
-
+// The index against a plain scan of the file: for a single word, a place matches when one of
+// its names has a word beginning with it; the order is exact name, then name beginning with
+// the word, then population, then shown name, then the order of the file.
+TEST_F(ProgramAtlas, AgreesWithABruteForceScanOfTheFile) {
     for (const std::string q : {"san", "cor", "lon", "mun", "a", "ber", "z", "nueva", "saint"}) {
         struct Hit {
             int tier;
-            const Row* row;
+            const FileRow* row;
         };
         std::vector<Hit> expected;
-        for (const Row& r : rows) {
+        for (const FileRow& r : rows()) {
             int tier = 3;
             for (const std::string& n : r.names) {
                 if (n == q) tier = std::min(tier, 0);
@@ -366,6 +420,69 @@ TEST_F(GeoNamesAtlas, AgreesWithABruteForceScanOfTheFiles) {
             ASSERT_EQ(found[k].geonameId, expected[k].row->id) << q << " at " << k;
         }
     }
+}
+
+// ---- The script that makes the atlas file ---------------------------------------------------
+
+// scripts/atlas.py run on the extracts of GeoNames' files in tests/data/atlas and a Spanish
+// catalogue made here; its output loaded as the program loads it.
+TEST(AtlasScript, MakesTheAtlasFromGeoNamesFiles) {
+    const std::string source = NATALIS_SOURCE_DIR;
+    const std::string extract = source + "/tests/data/atlas/";
+    TempFolder out;
+    WriteBytes(out / "geonames.mo", MakeMo({{"", "Content-Type: text/plain; charset=UTF-8\n"},
+                                            {"ES", "España"},
+                                            {"AR", "Argentina"},
+                                            {"GB", "Reino Unido"},
+                                            {"ES.51", "Comunidad Autónoma de Andalucía"},
+                                            {"AR.05", "Provincia de Córdoba"},
+                                            {"AR.24", "Provincia de Tucumán"},
+                                            {"2643743", "Londres"}}));
+    const std::string atlasFile = out / kAtlasFileName;
+    const std::string command =
+        "python3 '" + source + "/scripts/atlas.py' --lugares '" + extract +
+        "cities500.txt' --regiones '" + extract + "admin1.json' --regiones '" + extract +
+        "admin1Codes.txt' --paises '" + extract + "countryInfo.txt' --castellano '" +
+        (out / "geonames.mo") + "' --salida '" + atlasFile + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    const std::string text = ReadBytes(atlasFile);
+    EXPECT_NE(text.find("GeoNames (https://www.geonames.org)"), std::string::npos);
+    EXPECT_NE(text.find("CC BY 4.0"), std::string::npos);
+
+    const Atlas atlas = Atlas::Load(atlasFile, "");
+    EXPECT_TRUE(atlas.Warnings().empty());
+    EXPECT_EQ(atlas.PlaceCount(), 8u);  // the extract's lines
+    struct Case {
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        // Spanish name from the catalogue, found by GeoNames' name too.
+        {"londres", "Londres, England, Reino Unido (Europe/London)"},
+        {"london", "Londres, England, Reino Unido (Europe/London)"},
+        // Region's Spanish name without "Provincia de"; found by GeoNames' region name.
+        {"tafi", "Tafí del Valle, Tucumán, Argentina (America/Argentina/Tucuman)"},
+        {"tafi tucuman", "Tafí del Valle, Tucumán, Argentina (America/Argentina/Tucuman)"},
+        // A division only in the second file; a country only in countryInfo.txt.
+        {"chascomus", "Chascomús, Buenos Aires, Argentina (America/Argentina/Buenos_Aires)"},
+        {"cordoba mexico", "Córdoba, Veracruz, Mexico (America/Mexico_City)"},
+        // A division in neither file: no region.
+        {"alboraya", "Alboraya, , España (Europe/Madrid)"},
+        {"carcabuey", "Carcabuey, Andalucía, España (Europe/Madrid)"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Place> found = atlas.Search(c.typed);
+        ASSERT_EQ(found.size(), 1u) << c.typed;
+        EXPECT_EQ(Line(found[0]), c.shown) << c.typed;
+    }
+    // Largest first: Córdoba AR 1,317,298; ES 325,708; MX 140,896 (cities500.txt).
+    const std::vector<Place> cordoba = atlas.Search("cordoba");
+    ASSERT_EQ(cordoba.size(), 3u);
+    EXPECT_EQ(Line(cordoba[0]), "Córdoba, Córdoba, Argentina (America/Argentina/Cordoba)");
+    EXPECT_EQ(Line(cordoba[1]), "Córdoba, Andalucía, España (Europe/Madrid)");
+    EXPECT_NEAR(cordoba[1].latitudeDeg, 37.89155, 1e-9);
+    EXPECT_NEAR(cordoba[1].longitudeDeg, -4.77275, 1e-9);
+    EXPECT_EQ(cordoba[1].population, 325708);
 }
 
 }  // namespace

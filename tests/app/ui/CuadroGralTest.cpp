@@ -493,7 +493,7 @@ TEST_F(MainWindow, CasasCaptionNamesTheFallbackSystem) {
     folder.Write("Norte.dat", text);
     window->FormLoad();
     Click("Norte.dat");
-    ASSERT_EQ(window->State().tables.natal.HouseSystemUsed, 'O');
+    ASSERT_EQ(LetraResultado(window->State().tables.natal.Casas), 'O');
     EXPECT_EQ(window->CasasCaption(), "Porfirio");
     Click("Ana.dat");
     EXPECT_EQ(window->CasasCaption(), "Plácido");

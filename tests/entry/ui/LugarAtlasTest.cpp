@@ -40,7 +40,7 @@ void Retype(QLineEdit* box, const QString& text) {
 class FormWithAtlas : public ::testing::Test {
   protected:
     void SetUp() override {
-        atlas = Atlas::Load(SystemAtlasFiles(), folder.path());
+        atlas = Atlas::Load(SystemAtlasFile(), folder.path());
         form = new InputData(rec, flags, dialogs, [this] { ++accepted; });
         form->Lugar()->SetAtlas(&atlas);
         FichaNatalTextos f = FichaBuenosAires();
@@ -165,6 +165,62 @@ TEST_F(FormWithAtlas, TypedPlaceIsKeptAmongTheUsersPlaces) {
     EXPECT_NEAR(own.places[0].latitudeDeg, 40 + 25 / 60.0, 1e-6);
     ASSERT_FALSE(atlas.Search("mi pueblo", 1).empty());
     EXPECT_EQ(Line(), "Europe/Madrid · CEST, horario de verano · UT+2");
+}
+
+TEST_F(FormWithAtlas, APlaceNotFoundSaysWhatToDo) {
+    QLabel* aviso = form->Lugar()->Aviso();
+    EXPECT_TRUE(aviso->isHidden());
+    Retype(Box(EntryField::txtLugar), "Qwxzv");
+    EXPECT_TRUE(form->Lugar()->Sugerencias().isEmpty());
+    EXPECT_FALSE(aviso->isHidden());
+    EXPECT_EQ(aviso->text().toStdString(),
+              "No se encontró «Qwxzv» en el atlas: escriba la latitud y la longitud del lugar, "
+              "elija su zona horaria en la lista de zonas y, si quiere, guárdelo con «Agregar a "
+              "mis lugares».");
+    // A text that finds places again clears it.
+    Retype(Box(EntryField::txtLugar), "Carcabuey");
+    EXPECT_FALSE(form->Lugar()->Sugerencias().isEmpty());
+    EXPECT_TRUE(aviso->isHidden());
+}
+
+TEST_F(FormWithAtlas, TypedCoordinatesTakeAZoneFromTheList) {
+    // A farm near Tafí del Valle (26.85 S, 65.71 W): Tucumán's zone comes first.
+    Retype(Box(EntryField::txtLugar), "Estancia Las Carreras");
+    Retype(Box(EntryField::TextLatGrad), "26");
+    Retype(Box(EntryField::TextLatMin), "48");
+    Retype(Box(EntryField::TextLonGrad), "065");
+    Retype(Box(EntryField::TextLonMin), "42");
+    ASSERT_TRUE(form->Textos().LatitudSur);  // the Buenos Aires sample chart is south and west
+    ASSERT_TRUE(form->Textos().LongitudOeste);
+    QComboBox* zonas = form->Lugar()->Zonas();
+    ASSERT_GT(zonas->count(), 300);  // every zone of the atlas
+    EXPECT_EQ(zonas->itemText(0), "America/Argentina/Tucuman");
+    EXPECT_EQ(zonas->currentIndex(), -1);
+
+    // Chosen, the zone's history gives the offset: Tucumán was UT-3 on 1 7 1990 (tzdata).
+    emit zonas->activated(0);
+    EXPECT_EQ(Box(EntryField::TextHusoHoras)->text(), "-03");
+    EXPECT_EQ(Box(EntryField::TextHusoMinutos)->text(), "00");
+    EXPECT_TRUE(Line().startsWith("America/Argentina/Tucuman · ")) << Line().toStdString();
+    EXPECT_EQ(Box(EntryField::txtLugar)->text(), "Estancia Las Carreras");
+    EXPECT_EQ(Box(EntryField::TextLatGrad)->text(), "26");
+    ASSERT_TRUE(form->AceptarDatos());
+    EXPECT_EQ(rec.ZoneFrom.zone, "America/Argentina/Tucuman");
+    EXPECT_EQ(rec.ZoneHours, 3);  // west of Greenwich
+}
+
+TEST_F(FormWithAtlas, KeepingATypedPlaceOffersTheNearestZone) {
+    Retype(Box(EntryField::txtLugar), "Rancho");
+    Retype(Box(EntryField::TextLatGrad), "26");
+    Retype(Box(EntryField::TextLatMin), "48");
+    Retype(Box(EntryField::TextLonGrad), "065");
+    Retype(Box(EntryField::TextLonMin), "42");
+    dialogs.QueueInput("");  // cancelled: nothing kept
+    form->Lugar()->Agregar()->click();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_TRUE(dialogs.asked[0].input);
+    EXPECT_EQ(dialogs.asked[0].defaultAnswer, "America/Argentina/Tucuman");
+    EXPECT_TRUE(ReadUserPlaces(folder.path()).places.empty());
 }
 
 TEST_F(FormWithAtlas, NuevaCartaForgetsTheChosenPlace) {

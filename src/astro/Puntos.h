@@ -1,0 +1,56 @@
+// The points a chart can hold, one row each: label, glyph, how the point is computed, whether
+// it takes part in aspects. The row order is the order of the listings and of the chart's
+// point table; the first twelve rows are the default set.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "astro/Ephemeris.h"
+
+namespace natalis {
+
+// How a point's longitude is found.
+enum class ReglaPunto {
+    Cuerpo,        // asked of the ephemeris for the row's body
+    NodoMedio,     // the mean node polynomial (NodoMedio)
+    ParteFortuna,  // Ascendant + Moon - Sun, for day and night births alike
+};
+
+struct PuntoDef {
+    const char* Etiqueta;  // "SOL"; padded to three characters where the listings print it
+    char Glifo;            // character of the symbol font
+    double TamanoGlifo;    // points, on the natal wheel
+    ReglaPunto Regla;
+    Cuerpo CuerpoId;  // the body for ReglaPunto::Cuerpo; unused otherwise
+    bool Aspecta;     // takes part in the natal aspects (list, wheel lines, JSON)
+};
+
+// The rows, in listing order. New points are new rows after these.
+inline constexpr PuntoDef kPuntos[] = {
+    {"SOL", 'a', 16, ReglaPunto::Cuerpo, Cuerpo::Sol, true},
+    {"LUN", 's', 14, ReglaPunto::Cuerpo, Cuerpo::Luna, true},
+    {"MER", 'd', 16, ReglaPunto::Cuerpo, Cuerpo::Mercurio, true},
+    {"VEN", 'f', 16, ReglaPunto::Cuerpo, Cuerpo::Venus, true},
+    {"MAR", 'g', 16, ReglaPunto::Cuerpo, Cuerpo::Marte, true},
+    {"JUP", 'h', 15, ReglaPunto::Cuerpo, Cuerpo::Jupiter, true},
+    {"SAT", 'j', 18, ReglaPunto::Cuerpo, Cuerpo::Saturno, true},
+    {"URA", 'k', 16, ReglaPunto::Cuerpo, Cuerpo::Urano, true},
+    {"NEP", 'l', 14, ReglaPunto::Cuerpo, Cuerpo::Neptuno, true},
+    {"PLU", ';', 16, ReglaPunto::Cuerpo, Cuerpo::Pluton, true},
+    {"NOD", 'A', 13, ReglaPunto::NodoMedio, Cuerpo::Sol, false},
+    {"PF", ':', 13, ReglaPunto::ParteFortuna, Cuerpo::Sol, false},
+};
+
+inline constexpr int kNumPuntos = static_cast<int>(sizeof(kPuntos) / sizeof(kPuntos[0]));
+// The default set: the first twelve rows.
+inline constexpr int kPuntosPorDefecto = 12;
+
+// Row r of the table, 0-based.
+const PuntoDef& FilaPunto(int r);
+// The default set as row numbers: 0 .. kPuntosPorDefecto - 1.
+std::vector<int> PuntosPorDefecto();
+// The row of a label ("SOL", "PF"), or -1.
+int PuntoPorEtiqueta(const std::string& etiqueta);
+
+}  // namespace natalis
