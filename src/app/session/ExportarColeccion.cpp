@@ -11,6 +11,7 @@
 #include "app/model/FormatoAaf.h"
 #include "app/model/FormatoCsv.h"
 #include "app/model/Importacion.h"
+#include "astro/Puntos.h"
 #include "astro/TextTrim.h"
 #include "chart/CalcularNatal.h"
 #include "chart/ErrorCalculoNatal.h"
@@ -19,7 +20,6 @@ namespace natalis {
 
 namespace {
 
-constexpr int kPuntosTabla = 12;  // SOL .. PLU, NOD, PF
 const char* const kAngulos[] = {"ASC", "MC"};
 
 std::string Mayusculas(std::string s) {
@@ -27,12 +27,20 @@ std::string Mayusculas(std::string s) {
     return s;
 }
 
-// The longitude of point in the computed tables.
+// Every row of the point table, so that any point can be asked for.
+std::vector<int> TodasLasFilas() {
+    std::vector<int> filas;
+    for (int r = 0; r < kNumPuntos; ++r) filas.push_back(r);
+    return filas;
+}
+
+// The longitude of point in tables computed for every row of the point table.
 double Longitud(const NatalTables& t, const std::string& punto) {
     if (punto == kAngulos[0]) return t.CuspideNatal[1].Lon;
     if (punto == kAngulos[1]) return t.CuspideNatal[10].Lon;
-    for (int i = 1; i <= kPuntosTabla; ++i)
-        if (TrimBlanks(EtiquetaPlaneta(i)) == punto) return t.PlanetaNatal[i].Lon;
+    const int fila = PuntoPorEtiqueta(punto);
+    for (std::size_t k = 0; k < t.Puntos.size(); ++k)
+        if (t.Puntos[k] == fila) return t.PlanetaNatal[k + 1].Lon;
     return std::nan("");
 }
 
@@ -46,7 +54,7 @@ std::optional<FormatoExportar> FormatoExportarPorNombre(const std::string& nombr
 
 std::vector<std::string> PuntosExportables() {
     std::vector<std::string> puntos;
-    for (int i = 1; i <= kPuntosTabla; ++i) puntos.push_back(TrimBlanks(EtiquetaPlaneta(i)));
+    for (int r = 0; r < kNumPuntos; ++r) puntos.push_back(FilaPunto(r).Etiqueta);
     for (const char* a : kAngulos) puntos.push_back(a);
     return puntos;
 }
@@ -114,9 +122,10 @@ Exportacion ExportarColeccion(const CartasDeCarpeta& carpeta, FormatoExportar fo
     std::vector<ColumnaPosiciones> columnas;
     for (const std::string& p : puntos) columnas.push_back({p, {}});
     ChartTables tablas;
+    tablas.natal.Puntos = TodasLasFilas();
     for (std::size_t i = 0; i < carpeta.cartas.size(); ++i) {
         if (puntos.empty()) break;
-        CalcularNatal(carpeta.cartas[i].registro, LetraCasas(casas), eph, tablas);
+        CalcularNatal(carpeta.cartas[i].registro, casas, eph, tablas);
         const bool calculada = !ErrorCalculoNatal(tablas);
         if (!calculada)
             e.avisos.push_back(carpeta.archivos[i] +

@@ -16,8 +16,8 @@ enum class FormatoExportar { Aaf, Csv };
 // "aaf" or "csv".
 std::optional<FormatoExportar> FormatoExportarPorNombre(const std::string& nombre);
 
-// The points a CSV can carry, as its columns name them: the twelve of the chart's table
-// ("SOL" ... "PLU", "NOD", "PF") and the angles "ASC" and "MC".
+// The points a CSV can carry, as its columns name them: every row of the point table ("SOL"
+// ... "PLU", "NOD", "PF") and the angles "ASC" and "MC".
 std::vector<std::string> PuntosExportables();
 
 // The points of a comma-separated list ("SOL,LUN,ASC", any case); the first name that is
