@@ -1,5 +1,5 @@
 # The install layout (GNUInstallDirs), for `cmake --install` and the Debian package:
-#   bin/natalis
+#   bin/natalis, bin/natalis-gui   the text commands, and the window it starts
 #   share/natalis/                 the glyph font, the atlas and the sample charts
 #   share/applications/natalis.desktop, share/icons/hicolor/scalable/apps/natalis.svg
 #   share/metainfo/<id>.metainfo.xml, share/man/man1/natalis.1
@@ -21,7 +21,7 @@ set(NATALIS_MANPAGE ${CMAKE_BINARY_DIR}/dist/natalis.1)
 configure_file(dist/natalis.metainfo.xml.in ${NATALIS_METAINFO} @ONLY)
 configure_file(dist/natalis.1.in ${NATALIS_MANPAGE} @ONLY)
 
-install(TARGETS natalis RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS natalis natalis-gui RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES fonts/ORRASTRO.TTF ${NATALIS_ATLAS} ${SAMPLE_CHARTS} DESTINATION ${CMAKE_INSTALL_DATADIR}/natalis)
 install(FILES dist/natalis.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES dist/natalis.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -20,14 +20,14 @@ flags=(-std=c++17 -O1 -g -Wall -Wextra -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=undefined -DUSE_OS_TZDB=1 -Isrc -I.)
 # What every target links: the chart file's reader and writer and what they use.
 common=(src/app/model/ChartFileReader.cpp src/app/model/ChartFileWriter.cpp
-        src/app/model/Cp1252.cpp src/app/model/SafeFileWrite.cpp
-        src/app/model/ZoneSourceLine.cpp src/astro/NumberText.cpp src/astro/TextTrim.cpp
-        src/astro/UtcOffsetText.cpp)
+        src/app/model/ChartFormats.cpp src/app/model/Cp1252.cpp src/app/model/SafeFileWrite.cpp
+        src/app/model/ZoneSourceLine.cpp src/astro/Calendar.cpp src/astro/DateTimeParse.cpp
+        src/astro/NumberText.cpp src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
 # The exchange readers and what they use besides.
 exchange=(src/app/model/CartaIntercambio.cpp src/app/model/Transliteracion.cpp
           src/app/model/FormatoAaf.cpp src/app/model/FormatoQuickChart.cpp
           src/app/model/FormatoMorinus.cpp src/app/model/PickleEstricto.cpp
-          src/app/model/FormatoCsv.cpp src/astro/Calendar.cpp src/astro/InstanteCivil.cpp
+          src/app/model/FormatoCsv.cpp src/astro/InstanteCivil.cpp
           src/astro/TimeZoneHistory.cpp src/astro/PosixTzRule.cpp)
 declare -A main=([chart]=fuzz/ChartReaderFuzz.cpp [aaf]=fuzz/AafReaderFuzz.cpp
                  [quickchart]=fuzz/QuickChartReaderFuzz.cpp

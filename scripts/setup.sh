@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-svg-dev libgl1-mesa-dev
+  qt6-base-dev qt6-svg-dev libgl1-mesa-dev qt6-translations-l10n
   libswe-dev swe-standard-data
   tzdata libhowardhinnant-date-dev libdate-tz3
   libtimezonemap-data libgeonames-common python3

@@ -1,44 +1,15 @@
-// Natalis: the window, or a headless command when the first argument names one.
+// natalis: the text commands answered here, without Qt, so a listing starts as fast as a
+// small program does; the window and the drawn exports (--png, --svg, --pdf) are the
+// graphical program's, started in this process's place with the same arguments.
 #include <iostream>
-#include <string>
 
-#include "app/cli/Headless.h"
-#include "app/cli/HeadlessAtlas.h"
-#include "app/cli/HeadlessIntercambio.h"
-#include "app/cli/HeadlessProgram.h"
-#include "app/ui/GuiMain.h"
-#include "app/ui/HeadlessPng.h"
-
-namespace {
-
-struct Command {
-    const char* name;
-    int (*run)(const natalis::Args&, std::ostream&, std::ostream&);
-};
-
-constexpr Command kCommands[] = {
-    {"--listing", natalis::HeadlessListing},   {"--json", natalis::HeadlessJson},
-    {"--png", natalis::HeadlessPng},           {"--progress", natalis::HeadlessProgress},
-    {"--transit", natalis::HeadlessTransit},   {"--help", natalis::HeadlessHelp},
-    {"--retorno", natalis::HeadlessRetorno},   {"--version", natalis::HeadlessVersion},
-    {"--carpeta", natalis::HeadlessCarpeta},   {"--lugar", natalis::HeadlessLugar},
-    {"--huso", natalis::HeadlessHuso},         {"--periodo", natalis::HeadlessPeriodo},
-    {"--svg", natalis::HeadlessSvg},           {"--pdf", natalis::HeadlessPdf},
-    {"--importar", natalis::HeadlessImportar}, {"--exportar", natalis::HeadlessExportar},
-};
-
-}  // namespace
+#include "app/cli/TextCommands.h"
 
 int main(int argc, char** argv) {
-    natalis::Args args(argv + 1, argv + argc);
-    if (!args.empty()) {
-        for (const Command& c : kCommands) {
-            if (args[0] == c.name) return c.run(args, std::cout, std::cerr);
-        }
-        if (args[0] != "--folder") {
-            std::cerr << natalis::UsageText();
-            return 2;
+    if (argc > 1) {
+        if (const natalis::FuncionComando comando = natalis::BuscarComandoTexto(argv[1])) {
+            return comando(natalis::Args(argv + 1, argv + argc), std::cout, std::cerr);
         }
     }
-    return natalis::RunGui(argc, argv, args);
+    return natalis::EjecutarProgramaGrafico(argv, std::cerr);
 }

@@ -7,12 +7,20 @@
 
 namespace natalis {
 
+namespace {
+
+// The first year JulDay reads in the Gregorian calendar.
+constexpr double kFirstGregorianYear = 1583;
+
+}  // namespace
+
 // JulDay: Julian day at 0 h of day/month/year (astronomical years; the day may carry a
 // fraction). Julian calendar for years before 1583 and Gregorian from 1583 on, judged by
 // the year alone, so 15 Oct - 31 Dec 1582 are read as Julian dates. Valid for years
 // -3000..3000. Classic month-counting formula with March as the first month.
 double JulDay(double day, double month, double year) {
-    return JulDayEn(year >= 1583 ? Calendario::Gregoriano : Calendario::Juliano, day, month, year);
+    return JulDayEn(year >= kFirstGregorianYear ? Calendario::Gregoriano : Calendario::Juliano, day,
+                    month, year);
 }
 
 double JulDayEn(Calendario calendario, double day, double month, double year) {
@@ -23,6 +31,18 @@ double JulDayEn(Calendario calendario, double day, double month, double year) {
     double jd = day + IntFloor(365.25 * (y + 4712)) + IntFloor(30.6 * m + 0.000001) - 63.5;
     if (calendario == Calendario::Gregoriano) jd = jd - (IntFloor(y / 100) - IntFloor(y / 400)) + 2;
     return jd;
+}
+
+// UltimoDiaDelMes: a leap year has 29 February; every fourth year in the Julian calendar, and in
+// the Gregorian one not the centuries that 400 does not divide.
+int UltimoDiaDelMes(int month, int year) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    if (month != 2) return kDays[month - 1];
+    // Astronomical years: year 0 and -4 are leap years; % keeps the sign, so test for zero.
+    bool leap = year % 4 == 0;
+    if (year >= kFirstGregorianYear) leap = leap && (year % 100 != 0 || year % 400 == 0);
+    return leap ? 29 : 28;
 }
 
 namespace {

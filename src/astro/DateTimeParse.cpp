@@ -1,8 +1,10 @@
 // Typed date and time texts to numbers, with the Spanish rejection texts shown to the user.
 #include "astro/DateTimeParse.h"
 
+#include <cmath>
 #include <string>
 
+#include "astro/Calendar.h"
 #include "astro/NumberText.h"
 #include "astro/TextTrim.h"
 
@@ -23,11 +25,16 @@ std::string Mid(const std::string& s, std::size_t from, std::size_t count = std:
     return from - 1 < s.size() ? s.substr(from - 1, count) : std::string();
 }
 
+constexpr const char* kMeses[12] = {"enero",      "febrero", "marzo",     "abril",
+                                    "mayo",       "junio",   "julio",     "agosto",
+                                    "septiembre", "octubre", "noviembre", "diciembre"};
+
 }  // namespace
 
 // stringFecha_a_dma: "d m a" with blank or "/" separators (they may differ) to day, month
 // and year, read with Val. The month is read from the two characters after the first
-// separator. Checks only day <= 31, month <= 12 and year in -3000..3000, first failure wins;
+// separator. Checks day <= 31, month <= 12, year in -3000..3000 and then that the day exists
+// in its month (UltimoDiaDelMes), first failure wins;
 // a value read is written to its output even when its own check fails. A text without two
 // separators is rejected and leaves d, m and a as they were.
 void stringFecha_a_dma(std::string& fecha, double& d, double& m, double& a, std::string& serr) {
@@ -51,7 +58,19 @@ void stringFecha_a_dma(std::string& fecha, double& d, double& m, double& a, std:
         return;
     }
     a = Val(Mid(fecha, p2 + 1));
-    if (a < -3000 || a > 3000) serr = " El rango de años del programa es: -3000 á 3000 años  ";
+    if (a < -3000 || a > 3000) {
+        serr = " El rango de años del programa es: -3000 á 3000 años  ";
+        return;
+    }
+    // A day past the end of its month would silently become a day of the next month.
+    if (m >= 1 && m == std::floor(m)) {
+        const int month = static_cast<int>(m);
+        const int days = UltimoDiaDelMes(month, static_cast<int>(std::floor(a)));
+        if (d > days) {
+            serr = "Dia " + FormatGeneral(d) + " es incorrecto: " + kMeses[month - 1] + " de " +
+                   FormatGeneral(a) + " tiene " + std::to_string(days) + " días.";
+        }
+    }
 }
 
 // stringHora_a_h: "hh mm" or "hh mm ss" (blank separators) to decimal hours, each part read

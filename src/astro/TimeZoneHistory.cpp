@@ -75,20 +75,25 @@ class ZoneClock {
     std::optional<PosixTzRule> rule_;
 };
 
-// Summer time: a daylight-saving period whose clock is ahead of the nearest standard one
-// (looked for before it, then after it). Without any standard period near, the mark holds.
+// Summer time: the database's own daylight-saving mark, except a negative saving, where the
+// marked period's clock is behind the nearest standard one (looked for before it, then after
+// it): the Irish winter. A marked period with the standard clock's offset is summer time
+// (Moscow 1991, Vilnius 1989: summer time of the zone's new standard time). Without any
+// standard period near, the mark holds. The database's "-00" (a place without inhabitants
+// yet, before Iqaluit 1942 or Palmer 1965) is no standard time to compare with.
 bool IsSummerTime(const ZoneClock& clock, const Period& p) {
     if (!p.dst) return false;
     constexpr int kLook = 12;
+    const auto standard = [](const Period& q) { return !q.dst && q.abbrev != "-00"; };
     Period q = p;
     for (int k = 0; k < kLook && q.beginUt != LLONG_MIN; ++k) {
         q = clock.At(q.beginUt - 1);
-        if (!q.dst) return p.offsetSeconds > q.offsetSeconds;
+        if (standard(q)) return p.offsetSeconds >= q.offsetSeconds;
     }
     q = p;
     for (int k = 0; k < kLook && q.endUt != LLONG_MAX; ++k) {
         q = clock.At(q.endUt);
-        if (!q.dst) return p.offsetSeconds > q.offsetSeconds;
+        if (standard(q)) return p.offsetSeconds >= q.offsetSeconds;
     }
     return true;
 }
@@ -250,6 +255,27 @@ ZoneTimeResult ResolveLocalTime(const std::string& zone, const CivilTime& local,
         return Failure(ZoneTimeStatus::DatabaseError,
                        "La base de datos de husos horarios no da ninguna lectura de esa hora en " +
                            zone + ".");
+    } catch (const std::exception& e) {
+        return Failure(ZoneTimeStatus::DatabaseError, "No se pudo leer la zona «" + zone +
+                                                          "» de la base de datos de husos "
+                                                          "horarios: " +
+                                                          e.what() + ".");
+    }
+}
+
+ZoneTimeResult ReadingAtInstant(const std::string& zone, long long utSeconds,
+                                std::optional<double> longitudeEastDeg) {
+    const std::string fault = InputFault(CivilTime{}, longitudeEastDeg);
+    if (!fault.empty()) return Failure(ZoneTimeStatus::InvalidTime, fault);
+    if (!ZoneExists(zone)) return Failure(ZoneTimeStatus::UnknownZone, UnknownZoneMessage(zone));
+    try {
+        const ZoneClock clock(date::locate_zone(zone));
+        const Period p = clock.At(utSeconds);
+        ZoneTimeResult r;
+        r.status = ZoneTimeStatus::Unique;
+        r.readings.push_back({PlaceOffset(p, longitudeEastDeg), p.abbrev, IsSummerTime(clock, p),
+                              p.abbrev == "LMT"});
+        return r;
     } catch (const std::exception& e) {
         return Failure(ZoneTimeStatus::DatabaseError, "No se pudo leer la zona «" + zone +
                                                           "» de la base de datos de husos "

@@ -67,12 +67,19 @@ struct ZoneTimeResult {
 //           (kept on the zone's side of the date line), and the clock time is resolved with
 //           that offset. Without a longitude the database's LMT offset (that of the zone's
 //           main city) stays, still flagged localMeanTime.
-//           Summer time: the database marks each period as daylight saving or not; a marked
-//           period counts as summer time only when its clock is ahead of the nearest
-//           unmarked period's, so that the winter of zones whose database rule saves a
-//           negative amount (Dublin, Casablanca in Ramadan, Windhoek 1994-2017) is not called
-//           summer time.
+//           Summer time: the database marks each period as daylight saving or not, and the
+//           mark is taken, except where the marked period's clock is behind the nearest
+//           unmarked period's: the winter of zones whose database rule saves a negative
+//           amount (Dublin, Casablanca in Ramadan, Windhoek 1994-2017) is not summer time.
 ZoneTimeResult ResolveLocalTime(const std::string& zone, const CivilTime& local,
+                                std::optional<double> longitudeEastDeg = std::nullopt);
+
+// Given:    zone       IANA zone name
+//           utSeconds  a universal instant, seconds from 1970-01-01 0 h UT
+//           longitudeEastDeg  as for ResolveLocalTime (local mean time only)
+// Returned: the reading of the zone's clock at that instant (status Unique, one reading), or
+//           the failure (UnknownZone, DatabaseError) with its message. Never throws.
+ZoneTimeResult ReadingAtInstant(const std::string& zone, long long utSeconds,
                                 std::optional<double> longitudeEastDeg = std::nullopt);
 
 // True when the database knows the zone name.

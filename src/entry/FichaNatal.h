@@ -25,6 +25,9 @@ enum class EntryField {
     TextHusoMinutos,  // TextHuso(8)
     txtLugar,
     None,
+    // The hemisphere options: no text box, the first option of the pair takes the focus.
+    Latitud,
+    Longit,
 };
 
 // What the atlas gave the form for the chosen place (ZonaDeLugar.h).
@@ -46,6 +49,8 @@ struct HusoAtlas {
     // The zone boxes' texts as the atlas last wrote them: the atlas's offset counts only
     // while the boxes still hold them, so that an offset typed by hand wins.
     std::string horas, minutos;
+    // The place box's text as last typed matched no place of the atlas.
+    bool lugarNoEncontrado = false;
 };
 
 // What the boxes and the hemisphere options hold. The designed contents are the defaults.
@@ -61,7 +66,10 @@ struct FichaNatalTextos {
     std::string txtLugar;
     bool LatitudSur = false;    // "&Sur" selected, else " &Norte"
     bool LongitudOeste = true;  // "&Oeste" selected, else "&Este"
-    HusoAtlas huso;             // what the atlas gave; nothing when the form is typed by hand
+    // Whether an option of each pair is selected at all: a new chart starts with neither, so
+    // that typed coordinates never take the hemisphere of the chart shown before.
+    bool LatitudElegida = true, LongitudElegida = true;
+    HusoAtlas huso;  // what the atlas gave; nothing when the form is typed by hand
 };
 
 // A rejected entry: the message box's text and title and the box that gets the focus.

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "app/model/Atlas.h"
 #include "astro/NumberText.h"
+#include "astro/TextTrim.h"
 #include "entry/ZonaDeLugar.h"
 
 namespace natalis {
@@ -65,6 +67,44 @@ const Check kChecks[] = {
      "Corregir Longitud"},
 };
 
+bool Blank(const std::string& t) { return TrimBlanks(t).empty(); }
+
+// The zone boxes may be empty while the atlas's zone waits for a date, a time or a choice of
+// reading: RevisarHusoAtlas says which.
+bool ZoneMissing(const FichaNatalTextos& f) {
+    return Blank(f.TextHusoHoras) && !HusoDelAtlasEnVigor(f);
+}
+bool LatitudeMissing(const FichaNatalTextos& f) { return Blank(f.TextLatGrad); }
+bool LongitudeMissing(const FichaNatalTextos& f) { return Blank(f.TextLonGrad); }
+bool NoNorthOrSouth(const FichaNatalTextos& f) { return !f.LatitudElegida; }
+bool NoEastOrWest(const FichaNatalTextos& f) { return !f.LongitudElegida; }
+
+// A chart is never drawn from a guess: an empty box would count as 0 and a hemisphere not
+// chosen would be the previous chart's. Empty minutes count as 0, as those of the time do.
+struct Completeness {
+    bool (*fails)(const FichaNatalTextos& f);
+    EntryField field;
+    const char* message;
+    const char* title;
+};
+
+const Completeness kCompleteness[] = {
+    {ZoneMissing, EntryField::TextHusoHoras, "Falta el huso horario", "Corregir Huso"},
+    {LatitudeMissing, EntryField::TextLatGrad, "Faltan los grados de latitud", "Corregir Latitud"},
+    {NoNorthOrSouth, EntryField::Latitud, "Elija Norte o Sur", "Corregir Latitud"},
+    {LongitudeMissing, EntryField::TextLonGrad, "Faltan los grados de longitud",
+     "Corregir Longitud"},
+    {NoEastOrWest, EntryField::Longit, "Elija Este u Oeste", "Corregir Longitud"},
+};
+
+// A place typed that the atlas did not find, with the coordinates or the zone still to type.
+std::optional<EntryFailure> LugarSinCoordenadas(const FichaNatalTextos& f) {
+    const std::string lugar = TrimBlanks(f.txtLugar);
+    if (!f.huso.lugarNoEncontrado || lugar.empty()) return std::nullopt;
+    if (!ZoneMissing(f) && !LatitudeMissing(f) && !LongitudeMissing(f)) return std::nullopt;
+    return EntryFailure{LugarNoEncontrado(lugar), "Corregir Lugar", EntryField::txtLugar};
+}
+
 }  // namespace
 
 std::optional<EntryFailure> RevisarDatos(const FichaNatalTextos& f) {
@@ -75,6 +115,9 @@ std::optional<EntryFailure> RevisarDatos(const FichaNatalTextos& f) {
             continue;
         if (c.fails(f.*c.box)) return EntryFailure{c.message, c.title, c.field};
     }
+    if (auto failure = LugarSinCoordenadas(f)) return failure;
+    for (const Completeness& c : kCompleteness)
+        if (c.fails(f)) return EntryFailure{c.message, c.title, c.field};
     return RevisarHusoAtlas(f);
 }
 

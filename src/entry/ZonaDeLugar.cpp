@@ -86,8 +86,10 @@ void ElegirLugar(FichaNatalTextos& f, const Place& p) {
     f.txtLugar = LugarParaFicha(p);
     DegreesAndMinutes(p.latitudeDeg, 2, 90, f.TextLatGrad, f.TextLatMin);
     f.LatitudSur = p.latitudeDeg < 0;
+    f.LatitudElegida = true;
     DegreesAndMinutes(p.longitudeDeg, 3, 180, f.TextLonGrad, f.TextLonMin);
     f.LongitudOeste = p.longitudeDeg < 0;
+    f.LongitudElegida = true;
     ElegirZona(f, p.zone);
 }
 

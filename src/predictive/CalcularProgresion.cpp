@@ -135,8 +135,7 @@ ProgRec Punto(float lon, const std::string& etiqueta) {
 }
 
 // The warning's caption when the age rounds to more than 100 years, else empty.
-std::string AvisoDeEdad(float edad, bool avisoOff) {
-    if (avisoOff) return "";
+std::string AvisoDeEdad(float edad) {
     const long n = CIntEven(std::fabs(edad));
     return n > kLimiteAviso ? AvisoEdad(n, edad < 0 ? kEmDash : "") : "";
 }
@@ -173,7 +172,7 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
                                        const NatalRecord& rec, const std::string& houseSystem,
                                        Ephemeris& eph) {
     ProgresionResultado res;
-    std::string& fecha = ps.UsarHoraSolar ? ps.FechaHoraSolar : ps.FechaProgTexto;
+    std::string& fecha = ps.HoraSolar ? ps.HoraSolar->fecha : ps.FechaProgTexto;
     double d = 0, m = 0, a = 0;
     std::string serr;
     stringFecha_a_dma(fecha, d, m, a, serr);
@@ -232,7 +231,7 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
         return res;
     }
 
-    res.aviso = AvisoDeEdad(edad, ps.AvisoOff);
+    res.aviso = AvisoDeEdad(edad);
     ps.Edad = edad;
     ps.Arco = c.arco;
     ps.HayProgresion = true;

@@ -23,7 +23,7 @@ struct ProgresionResultado {
     std::string mensaje;  // prompt of the message box for a rejection or a fault
     std::string titulo;   // its title
     // Caption of the age warning, non-empty when the age rounds to more than 100 years
-    // and the warning is not switched off.
+    // (whether it is shown is the window's choice).
     std::string aviso;
 };
 
@@ -31,7 +31,7 @@ constexpr const char* kErrorCalculoProgresion =
     "Error de cálculo: no se pudo completar la progresión.";
 constexpr const char* kTituloErrorCalculo = "Error de cálculo";
 
-// Parses ps.FechaProgTexto (ps.FechaHoraSolar while ps.UsarHoraSolar) and computes the
+// Parses ps.FechaProgTexto (the solar time's date while ps.HoraSolar is set) and computes the
 // progression by ps.Tecnica. On success writes ps.Edad, ps.Arco, ps.prog, ps.HayProgresion,
 // tables.Cusp (progressed or directed cusps) and, for primary directions,
 // tables.Planet(1..10).Lon (directed longitudes, not reduced); for secondary progressions

@@ -73,10 +73,11 @@ void Cabecera(TipoTecnica tecnica, float arco, const PredictiveState& ps,
     const bool primaria = !fila.cabeceraConArco;
     lista.push_back("PROGRESION");
     if (!primaria) lista.push_back(fila.caption + std::string(ps.Conversa ? " converso" : ""));
-    if (primaria && ps.UsarHoraSolar) {
+    if (primaria && ps.HoraSolar) {
         lista.push_back("HORA SOLAR");
-        if (ps.HoraSolarElegida >= 1 && ps.HoraSolarElegida <= 4) {
-            lista.push_back(std::string(" ") + kEtiquetasHoraSolar[ps.HoraSolarElegida]);
+        const int elegida = ps.HoraSolar->eleccion;
+        if (elegida >= 1 && elegida <= 4) {
+            lista.push_back(std::string(" ") + kEtiquetasHoraSolar[elegida]);
         }
         lista.push_back("  ");
         return;

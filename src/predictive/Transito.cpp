@@ -46,16 +46,19 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
     if (ahora) {
         res.jd = JulDay(hoy.day, hoy.month, hoy.year) + FraccionDiaGMT(clock);
     } else {
-        res.jd = JulDay(d, m, a) + (h + rec.ZoneHours) / 24;
+        res.huso = HusoDeHoraLocal(rec, JulDay(d, m, a) + h / 24);
+        res.jd = JulDay(d, m, a) + (h + res.huso.zoneHours) / 24;
     }
     return res;
 }
 
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
-                                         const NatalTables& natal) {
+                                         const NatalTables& natal, const std::string& lineaHuso) {
     std::vector<std::string> lista = {"  TRANSITOS", "   ", "Fecha:  " + fechaTrans,
-                                      "Hora:  " + horaTrans, "   "};
+                                      "Hora:  " + horaTrans};
+    if (!lineaHuso.empty()) lista.push_back(lineaHuso);
+    lista.push_back("   ");
     for (int p = 1; p <= 10; ++p) {
         const float lon = Planet[p].Lon;
         lista.push_back(EtiquetaPlaneta(p) + " trans " + ZodiacString(lon) +

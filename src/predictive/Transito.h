@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/model/Clock.h"
+#include "app/model/HusoEnFecha.h"
 #include "app/model/NatalRecord.h"
 #include "astro/Planets.h"
 #include "chart/NatalTables.h"
@@ -22,18 +23,23 @@ struct TransitoInstante {
     std::string mensaje;  // the parser's text, shown with style 48
     std::string titulo;   // "corregir fecha" or "corregir hora"
     double jd = 0;        // universal-time Julian day of the transit
+    HusoEnFecha huso;     // the offset the typed hour was read with (not for "Now")
 };
 
 // Rewrites "Now" to today's date "d m yyyy" and the hour to "hh mm", and "fecha de Prog" to
 // fechaProgTexto; parses both texts (trimming them) and works out the instant: the typed
-// hour is clock time of the birth zone, "Now" is the present universal time.
+// hour is clock time of the birth zone, with the offset that zone's clock showed on that
+// date when the chart has a zone from the database (HusoDeHoraLocal), else the chart's own;
+// "Now" is the present universal time.
 TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTrans,
                                   const std::string& fechaProgTexto, const NatalRecord& rec,
                                   const Clock& clock);
 
-// The transits block appended to the list box for the positions in Planet.
+// The transits block appended to the list box for the positions in Planet; lineaHuso (the
+// offset the hour was read with, LineaHusoUsado) follows the hour's line when not empty.
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
-                                         const NatalTables& natal);
+                                         const NatalTables& natal,
+                                         const std::string& lineaHuso = "");
 
 }  // namespace natalis

@@ -16,14 +16,17 @@ namespace fs = std::filesystem;
 // Rank of a source file or an included header by its path under src/, lowest first:
 // astro, app/model, chart, predictive, entry, app/session, app/cli, then each subsystem's
 // widgets (chart/ui, entry/ui, predictive/ui), and on top the main window's app/ui and
-// main.cpp. A subsystem's ui/ folder may include its own subsystem and the layers below
+// main_gui.cpp. main.cpp, the program that answers the text commands without Qt, stands with
+// app/cli. A subsystem's ui/ folder may include its own subsystem and the layers below
 // app/session, never another subsystem's widgets nor the main window: it reaches the main
 // window through a port. -1 for a path outside the layers.
 constexpr int kSubsystemUi = 7;  // chart/ui, entry/ui, predictive/ui
-constexpr int kAppUi = 7;        // app/ui and main.cpp
+constexpr int kAppUi = 9;        // app/ui and main_gui.cpp
+constexpr int kCli = 6;          // app/cli and main.cpp
 
 int Rank(const std::string& path) {
-    if (path.rfind("app/ui/", 0) == 0 || path == "main.cpp") return kAppUi;
+    if (path.rfind("app/ui/", 0) == 0 || path == "main_gui.cpp") return kAppUi;
+    if (path == "main.cpp") return kCli;
     const struct {
         const char* prefix;
         int rank;
@@ -36,7 +39,7 @@ int Rank(const std::string& path) {
                   {"entry/ui/", kSubsystemUi},
                   {"entry/", 4},
                   {"app/session/", 5},
-                  {"app/cli/", 6}};
+                  {"app/cli/", kCli}};
     for (const auto& l : layers) {
         if (path.rfind(l.prefix, 0) == 0) return l.rank;
     }
@@ -112,10 +115,14 @@ TEST(Layers, RankOrderOfTheFolders) {
     const char* order[] = {"astro/Houses.h",          "app/model/ChartFile.h",
                            "chart/CalcularNatal.h",   "predictive/Transito.h",
                            "entry/AceptarDatos.h",    "app/session/ChartSession.h",
-                           "app/cli/HeadlessChart.h", "predictive/ui/ControlPredictivo.h"};
+                           "app/cli/HeadlessChart.h", "predictive/ui/ControlPredictivo.h",
+                           "app/ui/CuadroGral.h"};
     for (size_t i = 1; i < std::size(order); ++i)
         EXPECT_LT(Rank(order[i - 1]), Rank(order[i])) << order[i - 1] << " < " << order[i];
-    EXPECT_EQ(Rank("app/ui/CuadroGral.h"), Rank("main.cpp"));
+    EXPECT_EQ(Rank("app/ui/CuadroGral.h"), Rank("main_gui.cpp"));
+    // The text program may not reach the windows, nor Qt.
+    EXPECT_EQ(Rank("main.cpp"), Rank("app/cli/TextCommands.h"));
+    EXPECT_FALSE(MayInclude("main.cpp", "app/ui/GuiMain.h"));
 }
 
 TEST(Layers, SubsystemWidgetsReachOnlyTheirOwnAndTheChartsWidgets) {
@@ -125,6 +132,7 @@ TEST(Layers, SubsystemWidgetsReachOnlyTheirOwnAndTheChartsWidgets) {
         bool allowed;
     } cases[] = {
         {"predictive/ui/ControlPredictivo.cpp", "entry/ui/InputData.h", false},
+        {"predictive/ui/ControlPredictivo.cpp", "app/ui/CuadroGral.h", false},
         {"entry/ui/InputData.cpp", "predictive/ui/FrmPeriodo.h", false},
         {"predictive/ui/ControlPredictivo.cpp", "chart/ui/ChartView.h", true},
         {"predictive/ui/ControlPredictivo.cpp", "predictive/ui/FrmPeriodo.h", true},

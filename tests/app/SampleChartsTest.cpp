@@ -92,7 +92,8 @@ TEST(SampleCharts, CommittedFilesAreWhatTheWriterMakes) {
     for (const Sample& s : Samples()) {
         const std::string bytes = WrittenBytes(s);
         if (regenerate) {
-            const FileWriteResult res = ReplaceFileSafely(kChartsFolder, s.fileName, bytes);
+            const FileWriteResult res =
+                ReplaceFileSafely(kChartsFolder, s.fileName, bytes, kTagCarta);
             ASSERT_TRUE(res.ok) << res.message;
         }
         EXPECT_EQ(ReadBytes(kChartsFolder + s.fileName), bytes) << s.fileName;

@@ -1,4 +1,5 @@
 // Julian day of a date and back.
+#include <date/date.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -67,6 +68,36 @@ TEST(JDaFecha, RoundTripOfGregorianDates) {
             }
         }
     }
+}
+
+TEST(UltimoDiaDelMes, AgreesWithTheDayCountOfJulDay) {
+    // Independent of the leap rule: the days from the 1st of a month to the 1st of the next,
+    // counted by JulDay, for every month of the program's range. December 1582 is the one
+    // month whose 1 January after it is read in the other calendar; it has 31 days.
+    for (int y = -3000; y <= 3000; ++y) {
+        for (int m = 1; m <= 12; ++m) {
+            if (y == 1582 && m == 12) continue;
+            const double next = m == 12 ? JulDay(1, 1, y + 1) : JulDay(1, m + 1, y);
+            ASSERT_EQ(UltimoDiaDelMes(m, y), next - JulDay(1, m, y)) << m << " " << y;
+        }
+    }
+}
+
+TEST(UltimoDiaDelMes, GregorianYearsAgreeWithTheDateLibrary) {
+    // Howard Hinnant's date library, proleptic Gregorian: the last day of each month.
+    for (int y = 1583; y <= 3000; ++y) {
+        for (unsigned m = 1; m <= 12; ++m) {
+            const date::year_month_day_last last{date::year{y} / date::month{m} / date::last};
+            ASSERT_EQ(UltimoDiaDelMes(static_cast<int>(m), y), static_cast<unsigned>(last.day()))
+                << m << " " << y;
+        }
+    }
+}
+
+TEST(UltimoDiaDelMes, MonthOutsideOneToTwelveHasNoDays) {
+    EXPECT_EQ(UltimoDiaDelMes(12, 1582), 31);
+    EXPECT_EQ(UltimoDiaDelMes(0, 2000), 0);
+    EXPECT_EQ(UltimoDiaDelMes(13, 2000), 0);
 }
 
 }  // namespace

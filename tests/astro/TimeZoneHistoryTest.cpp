@@ -84,6 +84,14 @@ TEST(ResolveLocalTime, HistoricalOffsetsFromTheDatabase) {
          "Z Europe/Dublin ... 1 IE IST/GMT; R IE 1996 ma - O lastSu 1u -1 -"},
         {"Africa/Casablanca", At(1, 5, 2020, 12, 0), Hms(0, 0), "+00", false,
          "R M 2020 o - Ap 19 3 -1 -"},
+        // Summer time with the clock of the standard time before it: the database marks it
+        // (zdump: isdst=1) and so does the program.
+        {"Europe/Moscow", At(15, 7, 1991, 12, 0), Hms(3, 0), "EEST", true,
+         "Z Europe/Moscow ... 2 R EE%sT 1992 Ja 19 2s (zdump: EEST isdst=1 gmtoff=10800)"},
+        {"Europe/Vilnius", At(15, 7, 1989, 12, 0), Hms(3, 0), "EEST", true,
+         "Z Europe/Vilnius ... 2 R EE%sT 1991 (zdump: EEST isdst=1 gmtoff=10800)"},
+        {"America/Cancun", At(15, 9, 1998, 12, 0), Hms(-5, 0), "CDT", true,
+         "Z America/Cancun ... -5 m E%sT 1998 Au 2 2 / -6 m C%sT (zdump: CDT isdst=1)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.zone) + " / " + c.source);

@@ -73,13 +73,17 @@ TEST(AceptarDatos, DateParserRejectsDay32AfterNameAndDateAreSet) {
     EXPECT_FALSE(flags.ChartLoaded);
 }
 
-TEST(AceptarDatos, February31PassesBothChecks) {
+TEST(AceptarDatos, February31IsRefusedByTheDateParser) {
     NatalRecord rec;
     ChartFlags flags;
     FichaNatalTextos f = FichaBuenosAires();
     f.TextDia = "31";
     f.TextMes = "2";
-    EXPECT_FALSE(AceptarDatos(f, rec, flags).has_value());
+    const auto failure = AceptarDatos(f, rec, flags);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->message, "Dia 31 es incorrecto: febrero de 1970 tiene 28 días.");
+    EXPECT_EQ(failure->title, "corregir fecha");
+    EXPECT_FALSE(flags.ChartLoaded);
 }
 
 TEST(AceptarDatos, NegativeYearTexts) {
@@ -165,7 +169,6 @@ TEST(AceptarDatos, ZoneSignAndTexts) {
         {"3.5", "00", true, 3.5f, "", "03", "30"},     // a point keeps the typed value
         {"5.75", "", false, -5.75f, "", "05", "45"},   // Nepal: 5 h 45 min east
         {"3", "90", true, 4.5f, "", "04", "30"},       // minutes over 60 are carried
-        {"", "", true, 0.0f, "", "", ""},              // empty boxes after NUEVA CARTA
     };
     for (const Row& r : rows) {
         NatalRecord rec;

@@ -1,6 +1,7 @@
 // The entry form's checks: order, exact texts, titles and the box that gets the focus.
 #include <gtest/gtest.h>
 
+#include "app/model/Atlas.h"
 #include "entry/RevisarDatos.h"
 #include "tests/entry/FichaEjemplo.h"
 
@@ -120,6 +121,100 @@ TEST(RevisarDatos, EmptyFormAfterNuevaCartaFailsOnTheDay) {
     auto failure = RevisarDatos(empty);
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->message, "Falta el número de día");
+}
+
+// A chart is never drawn from a guess: empty degrees, an empty zone or a hemisphere not
+// chosen are refused after the form's own checks, in tab order.
+TEST(RevisarDatos, IncompleteCoordinatesOrZoneAreRefused) {
+    // The atlas's own message for a place it does not have.
+    const std::string villa = LugarNoEncontrado("Villa Inventada");
+    const char* kVillaNoEncontrada = villa.c_str();
+    struct Row {
+        const char* what;
+        void (*change)(FichaNatalTextos& f);
+        const char* message;  // nullptr: the form passes
+        const char* title;
+        EntryField focus;
+    };
+    const Row rows[] = {
+        {"zone hours empty", [](FichaNatalTextos& f) { f.TextHusoHoras = ""; },
+         "Falta el huso horario", "Corregir Huso", EntryField::TextHusoHoras},
+        {"zone of blanks", [](FichaNatalTextos& f) { f.TextHusoHoras = "  "; },
+         "Falta el huso horario", "Corregir Huso", EntryField::TextHusoHoras},
+        {"only zone minutes typed",
+         [](FichaNatalTextos& f) {
+             f.TextHusoHoras = "";
+             f.TextHusoMinutos = "30";
+         },
+         "Falta el huso horario", "Corregir Huso", EntryField::TextHusoHoras},
+        {"zone minutes empty count as 0", [](FichaNatalTextos& f) { f.TextHusoMinutos = ""; },
+         nullptr, "", EntryField::None},
+        {"latitude degrees empty", [](FichaNatalTextos& f) { f.TextLatGrad = ""; },
+         "Faltan los grados de latitud", "Corregir Latitud", EntryField::TextLatGrad},
+        {"only latitude minutes typed",
+         [](FichaNatalTextos& f) {
+             f.TextLatGrad = "";
+             f.TextLatMin = "36";
+         },
+         "Faltan los grados de latitud", "Corregir Latitud", EntryField::TextLatGrad},
+        {"latitude minutes empty count as 0", [](FichaNatalTextos& f) { f.TextLatMin = ""; },
+         nullptr, "", EntryField::None},
+        {"latitude 0 typed", [](FichaNatalTextos& f) { f.TextLatGrad = "0"; }, nullptr, "",
+         EntryField::None},
+        {"no north or south", [](FichaNatalTextos& f) { f.LatitudElegida = false; },
+         "Elija Norte o Sur", "Corregir Latitud", EntryField::Latitud},
+        {"longitude degrees empty", [](FichaNatalTextos& f) { f.TextLonGrad = ""; },
+         "Faltan los grados de longitud", "Corregir Longitud", EntryField::TextLonGrad},
+        {"no east or west", [](FichaNatalTextos& f) { f.LongitudElegida = false; },
+         "Elija Este u Oeste", "Corregir Longitud", EntryField::Longit},
+        {"everything after the time empty, no place",
+         [](FichaNatalTextos& f) {
+             f.TextHusoHoras = f.TextHusoMinutos = f.TextLatGrad = f.TextLatMin = "";
+             f.TextLonGrad = f.TextLonMin = f.txtLugar = "";
+             f.LatitudElegida = f.LongitudElegida = false;
+         },
+         "Falta el huso horario", "Corregir Huso", EntryField::TextHusoHoras},
+        {"a place the atlas did not find",
+         [](FichaNatalTextos& f) {
+             f.TextHusoHoras = f.TextHusoMinutos = f.TextLatGrad = f.TextLatMin = "";
+             f.TextLonGrad = f.TextLonMin = "";
+             f.txtLugar = " Villa Inventada ";
+             f.huso.lugarNoEncontrado = true;
+         },
+         kVillaNoEncontrada, "Corregir Lugar", EntryField::txtLugar},
+        {"a place not found, only the longitude still to type",
+         [](FichaNatalTextos& f) {
+             f.TextLonGrad = "";
+             f.txtLugar = "Villa Inventada";
+             f.huso.lugarNoEncontrado = true;
+         },
+         kVillaNoEncontrada, "Corregir Lugar", EntryField::txtLugar},
+        {"a place not found, everything typed by hand",
+         [](FichaNatalTextos& f) {
+             f.txtLugar = "Villa Inventada";
+             f.huso.lugarNoEncontrado = true;
+         },
+         nullptr, "", EntryField::None},
+        {"the form's own checks come first",
+         [](FichaNatalTextos& f) {
+             f.TextLatGrad = "";
+             f.TextLonGrad = "200";
+         },
+         "La Longitud es de 0 á 179", "Corregir Longitud", EntryField::TextLonGrad},
+    };
+    for (const Row& row : rows) {
+        FichaNatalTextos f = FichaBuenosAires();
+        row.change(f);
+        const auto failure = RevisarDatos(f);
+        if (!row.message) {
+            EXPECT_FALSE(failure.has_value()) << row.what << ": " << failure->message;
+            continue;
+        }
+        ASSERT_TRUE(failure.has_value()) << row.what;
+        EXPECT_EQ(failure->message, row.message) << row.what;
+        EXPECT_EQ(failure->title, row.title) << row.what;
+        EXPECT_EQ(failure->focus, row.focus) << row.what;
+    }
 }
 
 }  // namespace

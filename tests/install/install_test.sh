@@ -20,13 +20,15 @@ root="$tmp/dest/usr"
 natalis="$root/bin/natalis"
 
 # The layout.
-for f in bin/natalis share/natalis/ORRASTRO.TTF share/natalis/atlas.tsv share/applications/natalis.desktop \
+for f in bin/natalis bin/natalis-gui share/natalis/ORRASTRO.TTF share/natalis/atlas.tsv \
+  share/applications/natalis.desktop \
   share/icons/hicolor/scalable/apps/natalis.svg "share/metainfo/$appid.metainfo.xml" \
   share/man/man1/natalis.1 share/doc/natalis/LICENSE share/doc/natalis/LICENSE-DejaVu.txt \
   share/doc/natalis/copyright; do
   [ -f "$root/$f" ] || fail "cmake --install no instala $f"
 done
 [ -x "$natalis" ] || fail "bin/natalis no es ejecutable"
+[ -x "$root/bin/natalis-gui" ] || fail "bin/natalis-gui no es ejecutable"
 [ ! -e "$root/bin/ORRASTRO.TTF" ] || fail "la fuente está junto al programa instalado"
 samples=()
 for c in "$source"/charts/*.dat; do samples+=("$(basename "$c")"); done
@@ -73,6 +75,14 @@ check_seeded "$home/.local/share/natalis"
 chart="$home/.local/share/natalis/${samples[0]}"
 [ "$(HOME="$home" "$natalis" --listing "$chart")" = "$("$build/natalis" --listing "$chart")" ] ||
   fail "--listing del programa instalado difiere del de la compilación"
+
+# The installed program answers a text command without Qt, and starts the graphical program
+# installed beside it for a drawn export.
+if LD_DEBUG=libs HOME="$home" "$natalis" --listing "$chart" 2>&1 >/dev/null | grep -q 'libQt'; then
+  fail "--listing del programa instalado carga Qt"
+fi
+HOME="$home" "$natalis" --svg "$chart" "$tmp/carta.svg" || fail "--svg del programa instalado"
+grep -q '<svg' "$tmp/carta.svg" || fail "--svg del programa instalado no escribió un SVG"
 
 # Later starts keep the user's files: a changed chart stays changed, a removed one stays away.
 user="$home/.local/share/natalis"

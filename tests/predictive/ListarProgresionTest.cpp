@@ -82,8 +82,7 @@ TEST(ListarProgresion, HeaderOfEachTechnique) {
     for (const Caso& c : casos) {
         PredictiveState ps = Progresado(natal, c.tecnica, c.arco);
         ps.Conversa = c.conversa;
-        ps.UsarHoraSolar = c.horaSolar;
-        ps.HoraSolarElegida = c.elegida;
+        if (c.horaSolar) ps.HoraSolar = HoraSolarPedida{c.elegida, ""};
         ps.FechaProgTexto = "1 1 2030";
         ps.Edad = c.edad;
         EXPECT_EQ(Cabecera(ListarProgresion(ps.Tecnica, c.arco, ps, natal)), c.cabecera)

@@ -11,7 +11,8 @@ namespace natalis {
 // natalis --listing FILE.dat... [--houses P|K|R]: the natal listing and the aspects list of
 // each file, one after another.
 int HeadlessListing(const Args& args, std::ostream& out, std::ostream& err);
-// natalis --json FILE.dat... [--houses P|K|R]: one JSON object per file.
+// natalis --json FILE.dat... [--houses P|K|R]: one JSON object per file, each
+// on one line (JSON Lines).
 int HeadlessJson(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --progress FILE.dat --tecnica T --fecha "d m yyyy" [--conversa] [--asc-en-arco]
 int HeadlessProgress(const Args& args, std::ostream& out, std::ostream& err);

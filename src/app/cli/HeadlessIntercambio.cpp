@@ -74,8 +74,8 @@ int HeadlessExportar(const Args& args, std::ostream& out, std::ostream& err) {
     const Exportacion e = ExportarColeccion(cartas, o->formatoExportar, puntos, o->casas, eph);
     for (const std::string& aviso : e.avisos) err << aviso << "\n";
     const std::filesystem::path salida(o->archivos[0]);
-    const FileWriteResult escrito =
-        ReplaceFileSafely(salida.parent_path().string(), salida.filename().string(), e.bytes);
+    const FileWriteResult escrito = ReplaceFileSafely(
+        salida.parent_path().string(), salida.filename().string(), e.bytes, kTagColeccion);
     if (!escrito.ok) {
         err << escrito.message << "\n";
         return 2;

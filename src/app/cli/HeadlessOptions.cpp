@@ -1,7 +1,8 @@
 #include "app/cli/HeadlessOptions.h"
 
 #include <cctype>
-#include <cstring>
+#include <set>
+#include <utility>
 
 namespace natalis {
 
@@ -13,6 +14,7 @@ enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso, Export
 struct Regla {
     const char* comando;
     size_t minArchivos, maxArchivos;
+    bool casas;       // --houses
     bool tamano;      // --size
     bool anillos;     // the --progress and --transit groups
     Grupo implicito;  // the group the command itself opens
@@ -25,32 +27,104 @@ struct Regla {
 constexpr size_t kSinLimite = static_cast<size_t>(-1);
 
 constexpr Regla kReglas[] = {
-    {"--listing", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
-    {"--json", 1, kSinLimite, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
-    {"--png", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false, false},
-    {"--progress", 1, 1, false, false, Grupo::Progresion, false, Tema::Pantalla, false, false},
-    {"--transit", 1, 1, false, false, Grupo::Transito, false, Tema::Pantalla, false, false},
-    {"--svg", 2, 2, true, true, Grupo::Ninguno, true, Tema::Pantalla, false, false},
+    {"--listing", 1, kSinLimite, true, false, false, Grupo::Ninguno, false, Tema::Pantalla, false,
+     false},
+    {"--json", 1, kSinLimite, true, false, false, Grupo::Ninguno, false, Tema::Pantalla, false,
+     false},
+    {"--png", 2, 2, true, true, true, Grupo::Ninguno, true, Tema::Pantalla, false, false},
+    {"--progress", 1, 1, true, false, false, Grupo::Progresion, false, Tema::Pantalla, false,
+     false},
+    {"--transit", 1, 1, true, false, false, Grupo::Transito, false, Tema::Pantalla, false, false},
+    {"--svg", 2, 2, true, true, true, Grupo::Ninguno, true, Tema::Pantalla, false, false},
     // Paper is what a PDF is for: the screen's dark palette wastes ink and prints muddy.
-    {"--pdf", 2, 2, false, true, Grupo::Ninguno, true, Tema::Papel, true, false},
+    {"--pdf", 2, 2, true, false, true, Grupo::Ninguno, true, Tema::Papel, true, false},
     // The word naming the return (solar, lunar) comes before the file.
-    {"--retorno", 1, 1, false, false, Grupo::Retorno, false, Tema::Pantalla, false, false},
-    {"--periodo", 1, 1, false, false, Grupo::Periodo, false, Tema::Pantalla, false, false},
+    {"--retorno", 1, 1, true, false, false, Grupo::Retorno, false, Tema::Pantalla, false, false},
+    {"--periodo", 1, 1, true, false, false, Grupo::Periodo, false, Tema::Pantalla, false, false},
     // The text searched for, then the chart folder whose own places are searched too.
-    {"--lugar", 1, 1, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    {"--lugar", 1, 1, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     // The zone, then --fecha, --hora and --longitud.
-    {"--huso", 1, 1, false, false, Grupo::Huso, false, Tema::Pantalla, false, false},
+    {"--huso", 1, 1, false, false, false, Grupo::Huso, false, Tema::Pantalla, false, false},
     // The file to bring in; the charts go to the chart folder.
-    {"--importar", 1, 1, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    {"--importar", 1, 1, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     // The word naming the format (aaf, csv) comes before the output file.
-    {"--exportar", 1, 1, false, false, Grupo::Exportar, false, Tema::Pantalla, false, true},
-    {"--carpeta", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
-    {"--version", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
-    {"--help", 0, 0, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
+    {"--exportar", 1, 1, true, false, false, Grupo::Exportar, false, Tema::Pantalla, false, true},
+    {"--carpeta", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    {"--version", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
+    {"--help", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
 };
 
+// The options that belong to a group: each is taken only while its group is open, and once in
+// each group ("--fecha" once for the progression and once for the transit).
+constexpr struct {
+    Grupo grupo;
+    const char* opcion;
+} kOpcionesDeGrupo[] = {
+    {Grupo::Progresion, "--tecnica"},  {Grupo::Progresion, "--fecha"},
+    {Grupo::Progresion, "--conversa"}, {Grupo::Progresion, "--asc-en-arco"},
+    {Grupo::Transito, "--fecha"},      {Grupo::Transito, "--hora"},
+    {Grupo::Retorno, "--fecha"},       {Grupo::Periodo, "--desde"},
+    {Grupo::Periodo, "--hasta"},       {Grupo::Periodo, "--orbe"},
+    {Grupo::Periodo, "--tecnica"},     {Grupo::Huso, "--fecha"},
+    {Grupo::Huso, "--hora"},           {Grupo::Huso, "--longitud"},
+    {Grupo::Exportar, "--puntos"},
+};
+
+// Whether `a` is one of the options a command's rule answers for whatever group is open;
+// then `admitida` says whether the command r takes it.
+bool OpcionDeLaOrden(const Regla& r, const std::string& a, bool& admitida) {
+    const std::pair<const char*, bool> opciones[] = {
+        {"--houses", r.casas},    {"--size", r.tamano},    {"--tema", r.tema},
+        {"--papel", r.papel},     {"--folder", r.carpeta}, {"--progress", r.anillos},
+        {"--transit", r.anillos},
+    };
+    for (const auto& [nombre, si] : opciones) {
+        if (a == nombre) {
+            admitida = si;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether `a` belongs to the group g.
+bool DelGrupo(Grupo g, const std::string& a) {
+    for (const auto& o : kOpcionesDeGrupo) {
+        if (o.grupo == g && a == o.opcion) return true;
+    }
+    return false;
+}
+
+// Whether any command takes the option.
+bool OpcionConocida(const std::string& a) {
+    bool admitida = false;
+    if (OpcionDeLaOrden(kReglas[0], a, admitida)) return true;
+    for (const auto& o : kOpcionesDeGrupo) {
+        if (a == o.opcion) return true;
+    }
+    return false;
+}
+
+std::string Rechazo(const std::string& motivo) { return motivo + "\n" + UsageText(); }
+
+// Why a known option is refused where it stands: the command never uses it, or it belongs to
+// a ring group not open yet (images only).
+std::string OpcionFueraDeLugar(const Regla& r, const std::string& a) {
+    if (r.anillos) {
+        const bool prog = DelGrupo(Grupo::Progresion, a), trans = DelGrupo(Grupo::Transito, a);
+        if (prog || trans) {
+            return Rechazo("La opción " + a + " va tras " +
+                           (prog && trans ? "--progress o --transit"
+                            : prog        ? "--progress"
+                                          : "--transit") +
+                           ".");
+        }
+    }
+    return Rechazo("La opción " + a + " no se usa con " + r.comando + ".");
+}
+
 std::string ValorNoValido(const std::string& opcion, const std::string& valor) {
-    return "Valor no válido para " + opcion + ": «" + valor + "»\n" + UsageText();
+    return Rechazo("Valor no válido para " + opcion + ": «" + valor + "»");
 }
 
 // "WxH" with both sides from 1 to 10000 pixels.
@@ -135,77 +209,82 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     o.periodo = grupo == Grupo::Periodo;
     ConsultaPeriodo& periodo = o.consultaPeriodo;
     bool tecnicaDada = false;
+    // The options met so far: a command's own by name, a group's by name and group.
+    std::set<std::pair<std::string, Grupo>> vistas;
     for (size_t i = primerArchivo; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool hayValor = i + 1 < args.size();
         if (a.rfind("--", 0) != 0) {
             // Files come first, before any option.
             if (a.empty() || o.archivos.size() + primerArchivo != i) return Uso();
             o.archivos.push_back(a);
-        } else if (a == "--houses" && hayValor) {
+            continue;
+        }
+        if (!OpcionConocida(a)) return Uso();
+        bool admitida = false;
+        const bool deLaOrden = OpcionDeLaOrden(*regla, a, admitida);
+        if (!deLaOrden) admitida = DelGrupo(grupo, a);
+        if (!admitida) return {std::nullopt, OpcionFueraDeLugar(*regla, a)};
+        if (!vistas.emplace(a, deLaOrden ? Grupo::Ninguno : grupo).second) {
+            return {std::nullopt, Rechazo("La opción " + a + " está repetida.")};
+        }
+        const bool sinValor =
+            a == "--progress" || a == "--transit" || a == "--conversa" || a == "--asc-en-arco";
+        if (!sinValor && i + 1 >= args.size()) return Uso();
+
+        if (a == "--houses") {
             const auto s = CasasPorLetra(args[++i]);
             if (!s) return {std::nullopt, ValorNoValido(a, args[i])};
             o.casas = *s;
-        } else if (a == "--size" && regla->tamano && hayValor) {
+        } else if (a == "--size") {
             if (!LeerTamano(args[++i], o.ancho, o.alto)) {
                 return {std::nullopt, ValorNoValido(a, args[i])};
             }
-        } else if (a == "--tema" && regla->tema && hayValor) {
+        } else if (a == "--tema") {
             const auto t = TemaPorNombre(args[++i]);
             if (!t) return {std::nullopt, ValorNoValido(a, args[i])};
             o.tema = *t;
-        } else if (a == "--papel" && regla->papel && hayValor) {
+        } else if (a == "--papel") {
             const auto p = PapelPorNombre(args[++i]);
             if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
             o.papel = *p;
-        } else if (a == "--progress" && regla->anillos) {
+        } else if (a == "--folder") {
+            if (args[i + 1].empty()) return Uso();
+            o.carpeta = args[++i];
+        } else if (a == "--progress") {
             o.progresion = true;
             grupo = Grupo::Progresion;
-        } else if (a == "--transit" && regla->anillos) {
+        } else if (a == "--transit") {
             o.transito = true;
             grupo = Grupo::Transito;
-        } else if (a == "--conversa" && grupo == Grupo::Progresion) {
+        } else if (a == "--conversa") {
             o.conversa = true;
-        } else if (a == "--asc-en-arco" && grupo == Grupo::Progresion) {
+        } else if (a == "--asc-en-arco") {
             o.ascEnArco = true;
-        } else if (a == "--tecnica" && grupo == Grupo::Progresion && hayValor) {
+        } else if (grupo == Grupo::Progresion && a == "--tecnica") {
             const auto t = TecnicaPorCaption(args[++i]);
             if (!t) return {std::nullopt, ValorNoValido(a, args[i])};
             o.tecnica = *t;
             tecnicaDada = true;
-        } else if (a == "--fecha" && hayValor &&
-                   (grupo == Grupo::Progresion || grupo == Grupo::Transito ||
-                    grupo == Grupo::Retorno)) {
-            (grupo == Grupo::Progresion ? o.fechaProg
-             : grupo == Grupo::Transito ? o.fechaTrans
-                                        : o.fechaRetorno) = args[++i];
-        } else if (a == "--hora" && grupo == Grupo::Transito && hayValor) {
-            o.horaTrans = args[++i];
-        } else if (grupo == Grupo::Huso && hayValor &&
-                   (a == "--fecha" || a == "--hora" || a == "--longitud")) {
-            // Each at most once.
+        } else if (grupo == Grupo::Huso) {
             if (a == "--longitud") {
-                if (o.longitud) return Uso();
                 o.longitud = args[++i];
             } else {
-                std::string& valor = a == "--fecha" ? o.fechaHuso : o.horaHuso;
-                if (!valor.empty()) return Uso();
-                valor = args[++i];
+                (a == "--fecha" ? o.fechaHuso : o.horaHuso) = args[++i];
             }
-        } else if (a == "--folder" && regla->carpeta && hayValor && !o.carpeta &&
-                   !args[i + 1].empty()) {
-            o.carpeta = args[++i];
-        } else if (a == "--puntos" && grupo == Grupo::Exportar && hayValor && !o.puntos) {
+        } else if (grupo == Grupo::Exportar) {  // --puntos
             o.puntos = args[++i];
-        } else if (grupo == Grupo::Periodo && hayValor &&
-                   (a == "--desde" || a == "--hasta" || a == "--orbe" || a == "--tecnica")) {
+        } else if (grupo == Grupo::Periodo) {
             std::string& valor = a == "--desde"   ? periodo.desde
                                  : a == "--hasta" ? periodo.hasta
                                  : a == "--orbe"  ? periodo.orbe
                                                   : periodo.tecnica;
             valor = args[++i];
-        } else {
-            return Uso();
+        } else if (a == "--fecha") {
+            (grupo == Grupo::Progresion ? o.fechaProg
+             : grupo == Grupo::Transito ? o.fechaTrans
+                                        : o.fechaRetorno) = args[++i];
+        } else {  // --hora of the transit
+            o.horaTrans = args[++i];
         }
     }
     if (o.archivos.size() < regla->minArchivos || o.archivos.size() > regla->maxArchivos) {

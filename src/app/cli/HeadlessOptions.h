@@ -61,11 +61,13 @@ struct LecturaOpciones {
 };
 
 // Reads the command line of `comando` (args[0] is the command's own name and is not read
-// again). "--progress" and "--transit"
-// open their option groups (the commands of the same names open theirs at the start);
-// "--fecha" belongs to the group opened last. An unknown option, a missing value or a wrong
-// number of files gives the usage text; a value out of its range names the option and the
-// value ("Valor no válido para --size: «abc»") before the usage text.
+// again). "--progress" and "--transit" open their option groups (the commands of the same
+// names open theirs at the start); "--fecha" belongs to the group opened last. An unknown
+// option, a missing value or a wrong number of files gives the usage text. The reason comes
+// before the usage text for a value out of its range ("Valor no válido para --size: «abc»"),
+// an option the command does not use where it stands ("La opción --houses no se usa con
+// --version.", "La opción --hora va tras --transit.") and an option given twice in one group
+// ("La opción --fecha está repetida.").
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args);
 
 // LeerOpcionesHeadless for a command that answers a refused command line with the reason on

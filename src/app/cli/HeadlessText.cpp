@@ -50,13 +50,11 @@ std::vector<std::string> AspectsJson(const NatalTables& t) {
     return items;
 }
 
-void WriteArray(std::ostream& os, const char* name, const std::vector<std::string>& items,
-                bool last) {
-    os << "  " << JsonString(name) << ": [";
-    for (size_t i = 0; i < items.size(); ++i) {
-        os << (i == 0 ? "\n    " : ",\n    ") << items[i];
-    }
-    os << (items.empty() ? "]" : "\n  ]") << (last ? "\n" : ",\n");
+// The items as a JSON array on one line.
+std::string JsonArray(const std::vector<std::string>& items) {
+    std::string text = "[";
+    for (size_t i = 0; i < items.size(); ++i) text += (i == 0 ? "" : ", ") + items[i];
+    return text + "]";
 }
 
 std::string ListingText(const ChartSession& s) {
@@ -77,21 +75,17 @@ std::string JsonText(const ChartSession& s, EphemerisSource source) {
     }
     for (int i = 0; i <= 12; ++i) cusps.push_back(CuspJson(t.CuspideNatal[i]));
 
+    // One object a line (JSON Lines), so several charts can be read one at a time.
     std::ostringstream os;
-    os << "{\n"
-       << "  \"name\": " << JsonString(TrimBlanks(s.DatosNatales.NatalName)) << ",\n"
-       << "  \"place\": " << JsonString(TrimBlanks(s.DatosNatales.Place)) << ",\n"
-       << "  \"jd\": " << JsonNumber(t.NatalJD) << ",\n"
-       << "  \"armc\": " << JsonNumber(t.NatalARMC) << ",\n"
-       << "  \"obliquity\": " << JsonNumber(t.Obliquity) << ",\n"
-       << "  \"houseSystem\": " << JsonString(std::string(1, LetraResultado(t.Casas))) << ",\n"
-       << "  \"ephemeris\": " << JsonString(source == EphemerisSource::Files ? "files" : "analytic")
-       << ",\n";
-    WriteArray(os, "points", points, false);
-    WriteArray(os, "cusps", cusps, false);
-    WriteArray(os, "aspects", AspectsJson(t), false);
-    os << "  \"zoneSource\": " << ZoneSourceJson(s.DatosNatales) << "\n";
-    os << "}\n";
+    os << "{\"name\": " << JsonString(TrimBlanks(s.DatosNatales.NatalName))
+       << ", \"place\": " << JsonString(TrimBlanks(s.DatosNatales.Place))
+       << ", \"jd\": " << JsonNumber(t.NatalJD) << ", \"armc\": " << JsonNumber(t.NatalARMC)
+       << ", \"obliquity\": " << JsonNumber(t.Obliquity)
+       << ", \"houseSystem\": " << JsonString(std::string(1, LetraResultado(t.Casas)))
+       << ", \"ephemeris\": " << JsonString(source == EphemerisSource::Files ? "files" : "analytic")
+       << ", \"points\": " << JsonArray(points) << ", \"cusps\": " << JsonArray(cusps)
+       << ", \"aspects\": " << JsonArray(AspectsJson(t))
+       << ", \"zoneSource\": " << ZoneSourceJson(s.DatosNatales) << "}\n";
     return os.str();
 }
 

@@ -56,6 +56,19 @@ ChartReadResult ReadChartFile(const std::string& folder, const std::string& file
 // The same over an open stream of the file's bytes.
 ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, NatalRecord& rec);
 
+// A reader of one chart file format over an open stream (ReadChartStream for ".dat").
+using ChartStreamReader = ChartReadResult (*)(std::istream& in, const std::string& fileName,
+                                              NatalRecord& rec);
+
+// Reads folder/fileName with read, after refusing as ReadChartFile does a missing file, a
+// folder or anything but a regular file.
+ChartReadResult ReadChartFileWith(const std::string& folder, const std::string& fileName,
+                                  NatalRecord& rec, ChartStreamReader read);
+
+// A refused file: the error box's text and title for fileName, the line at fault (0 for
+// none) and the reason.
+ChartReadResult ChartReadRefused(const std::string& fileName, int line, const std::string& reason);
+
 // ---- Writing -------------------------------------------------------------------------
 
 // The complete text of a new chart file (UTF-8, CR LF line ends): the header, the data
@@ -86,6 +99,7 @@ enum class WriteStatus { Written, InvalidName, AlreadyExists, Unstorable, Failed
 struct WriteOptions {
     bool replaceExisting = false;   // the user agreed to replace a file of that name
     bool acceptUnstorable = false;  // the user agreed to store "?" for unstorable characters
+    bool keepNotes = false;  // replacing: the old file's notes (NotasDelArchivo) follow the text
 };
 
 struct WriteResult {
@@ -97,8 +111,11 @@ struct WriteResult {
 
 // Writes text (UTF-8) as the chart file folder/fileName in Windows-1252. Refuses an invalid
 // name, an existing file unless replaceExisting, and characters Windows-1252 cannot hold
-// unless acceptUnstorable. The file is written whole through a temporary file; a failure
-// leaves nothing behind and any old file untouched. Never appends.
+// unless acceptUnstorable. The file is written whole through a temporary file of its own
+// (tag kTagCarta); a failure leaves nothing behind and any old file untouched. Never
+// appends. Without replaceExisting a file that appears meanwhile (another running copy of
+// the program saving under the same name) is never replaced: AlreadyExists. With keepNotes
+// the notes of the file replaced, as it is when written, follow the new text.
 WriteResult WriteNewChartFile(const std::string& folder, const std::string& fileName,
                               const std::string& text, const WriteOptions& options);
 

@@ -11,6 +11,7 @@
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
 #include "app/model/ZoneSourceLine.h"
+#include "astro/DateTimeParse.h"
 #include "astro/NumberText.h"
 
 namespace natalis {
@@ -236,6 +237,12 @@ bool ReadLongitude(const std::string& line, NatalRecord& r) {
 
 enum class FieldRead { Continue, Stop, Error };
 
+// The record's date as the date parser reads it: "d m y".
+std::string FechaDe(const NatalRecord& r) {
+    return std::to_string(r.NatalDay) + " " + std::to_string(r.NatalMonth) + " " +
+           std::to_string(r.NatalYear);
+}
+
 // One field line: t is the line trimmed of blanks, number its leading number (1 to 9). On
 // an error why says what is wrong with the line.
 FieldRead ReadField(int number, const std::string& t, NatalRecord& r, std::string& why) {
@@ -260,10 +267,7 @@ FieldRead ReadField(int number, const std::string& t, NatalRecord& r, std::strin
         case kMonth:
             return whole(r.MonthText, r.NatalMonth) ? FieldRead::Continue : FieldRead::Error;
         case kYear:
-            if (!whole(r.YearText, r.NatalYear)) return FieldRead::Error;
-            r.FechaNatalTexto = std::to_string(r.NatalDay) + " " + std::to_string(r.NatalMonth) +
-                                " " + std::to_string(r.NatalYear);
-            return FieldRead::Continue;
+            return whole(r.YearText, r.NatalYear) ? FieldRead::Continue : FieldRead::Error;
         case kTime:
             return layout(ReadTime(rest, r),
                           "la hora debe escribirse con dos cifras antes del punto, como en "
@@ -301,6 +305,18 @@ std::optional<ChartReadResult> RangeFault(const NatalRecord& r, const int (&line
         fault.reason = line > 0 ? OutOfRange(c, v) : c.missing;
         return fault;
     }
+    // A day its month does not have would be read as a day of the next month: the date
+    // must pass the date parser that typed dates pass, and its message says why not.
+    std::string fecha = FechaDe(r), serr;
+    double d = 0, m = 0, a = 0;
+    stringFecha_a_dma(fecha, d, m, a, serr);
+    if (!serr.empty()) {
+        ChartReadResult fault;
+        fault.line = lineOf[kDay];
+        fault.reason = TrimBlanks(serr);
+        if (!fault.reason.empty() && fault.reason.back() == '.') fault.reason.pop_back();
+        return fault;
+    }
     const std::size_t maxName = kMaxChartLineBytes - 3;
     if (Utf8Length(TrimBlanks(r.NatalName)) > maxName) {
         ChartReadResult fault;
@@ -327,7 +343,9 @@ void ReadZoneSource(std::streambuf& in, NatalRecord& r) {
     r.ZoneHours = static_cast<float>(-source->offsetSeconds / 3600.0);
 }
 
-ChartReadResult Refused(const std::string& fileName, int line, const std::string& reason) {
+}  // namespace
+
+ChartReadResult ChartReadRefused(const std::string& fileName, int line, const std::string& reason) {
     ChartReadResult r;
     r.message = ChartReadErrorMessage(fileName);
     r.title = kChartReadErrorTitle;
@@ -336,11 +354,10 @@ ChartReadResult Refused(const std::string& fileName, int line, const std::string
     return r;
 }
 
-}  // namespace
-
 ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, NatalRecord& rec) {
     std::streambuf* buffer = in.rdbuf();
-    if (!in || buffer == nullptr) return Refused(fileName, 0, "no se pudo abrir el archivo");
+    if (!in || buffer == nullptr)
+        return ChartReadRefused(fileName, 0, "no se pudo abrir el archivo");
 
     NatalRecord r = rec;
     int lineOf[10] = {};  // the file line that last set each field
@@ -351,16 +368,18 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
         try {
             got = NextLine(*buffer, line);
         } catch (const std::exception&) {  // a read error of the file buffer
-            return Refused(fileName, 0, "no se pudo leer el archivo");
+            return ChartReadRefused(fileName, 0, "no se pudo leer el archivo");
         }
         if (got == LineRead::End) break;
         if (got == LineRead::TooLong) {
-            return Refused(fileName, lineNumber,
-                           "tiene más de " + std::to_string(kMaxChartLineBytes) + " caracteres");
+            return ChartReadRefused(
+                fileName, lineNumber,
+                "tiene más de " + std::to_string(kMaxChartLineBytes) + " caracteres");
         }
         if (HasControlBytes(line)) {
-            return Refused(fileName, lineNumber,
-                           "tiene caracteres de control, que un archivo de texto no lleva");
+            return ChartReadRefused(
+                fileName, lineNumber,
+                "tiene caracteres de control, que un archivo de texto no lleva");
         }
         if (ValLeading(line) == 0) continue;
         const std::string t = TrimBlanks(line);
@@ -370,15 +389,17 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
         const int field = static_cast<int>(number);
         lineOf[field] = lineNumber;
         const FieldRead read = ReadField(field, t, r, why);
-        if (read == FieldRead::Error) return Refused(fileName, lineNumber, why);
+        if (read == FieldRead::Error) return ChartReadRefused(fileName, lineNumber, why);
         if (read == FieldRead::Stop) {
             ReadZoneSource(*buffer, r);
             break;
         }
     }
     if (!anyField)
-        return Refused(fileName, 0, "no tiene ningún renglón de datos natales (1: a 9:)");
-    if (auto fault = RangeFault(r, lineOf)) return Refused(fileName, fault->line, fault->reason);
+        return ChartReadRefused(fileName, 0, "no tiene ningún renglón de datos natales (1: a 9:)");
+    if (auto fault = RangeFault(r, lineOf))
+        return ChartReadRefused(fileName, fault->line, fault->reason);
+    r.FechaNatalTexto = FechaDe(r);  // once all three lines are read, in whatever order
     rec = std::move(r);
     ChartReadResult read;
     read.ok = true;
@@ -387,16 +408,21 @@ ChartReadResult ReadChartStream(std::istream& in, const std::string& fileName, N
 
 ChartReadResult ReadChartFile(const std::string& folder, const std::string& fileName,
                               NatalRecord& rec) {
+    return ReadChartFileWith(folder, fileName, rec, ReadChartStream);
+}
+
+ChartReadResult ReadChartFileWith(const std::string& folder, const std::string& fileName,
+                                  NatalRecord& rec, ChartStreamReader read) {
     const std::string path = JoinPath(folder, fileName);
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
-        return Refused(fileName, 0,
-                       errno == ENOENT ? "el archivo no existe" : "no se pudo abrir el archivo");
+        return ChartReadRefused(
+            fileName, 0, errno == ENOENT ? "el archivo no existe" : "no se pudo abrir el archivo");
     }
-    if (S_ISDIR(st.st_mode)) return Refused(fileName, 0, "es una carpeta, no un archivo");
-    if (!S_ISREG(st.st_mode)) return Refused(fileName, 0, "no es un archivo común");
+    if (S_ISDIR(st.st_mode)) return ChartReadRefused(fileName, 0, "es una carpeta, no un archivo");
+    if (!S_ISREG(st.st_mode)) return ChartReadRefused(fileName, 0, "no es un archivo común");
     std::ifstream in(path, std::ios::binary);
-    return ReadChartStream(in, fileName, rec);
+    return read(in, fileName, rec);
 }
 
 }  // namespace natalis

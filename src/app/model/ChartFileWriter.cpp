@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "app/model/ChartFile.h"
+#include "app/model/ChartFormats.h"
 #include "app/model/Cp1252.h"
+#include "app/model/Notas.h"
 #include "app/model/ZoneSourceLine.h"
 #include "astro/NumberText.h"
 
@@ -91,16 +93,6 @@ std::string UnitsAndMinutes(long minutes, int width) {
     return ZeroPad(minutes / 60, width) + "." + ZeroPad(minutes % 60, 2);
 }
 
-// Control characters; a tab counts only when tabs are not allowed (the reader keeps a
-// tab in a name or a place, but a file name has none).
-bool HasControlCharacters(const std::string& text, bool tabAllowed = false) {
-    for (char ch : text) {
-        const auto b = static_cast<unsigned char>(ch);
-        if ((b < 0x20 && !(tabAllowed && b == '\t')) || b == 0x7F) return true;
-    }
-    return false;
-}
-
 // Notes with every line end made CR LF, followed by one more line end.
 std::string NotesBlock(const std::string& notes) {
     std::string out;
@@ -173,11 +165,11 @@ std::optional<std::string> ChartRecordProblem(const NatalRecord& r) {
 }
 
 std::string ChartFileNameFor(const std::string& typedName) {
-    return TrimBlanks(typedName) + ".dat";
+    return TrimBlanks(typedName) + NativeChartFormat().extension;
 }
 
 std::optional<std::string> ChartFileNameProblem(const std::string& fileName) {
-    const std::string extension = ".dat";
+    const std::string extension = NativeChartFormat().extension;
     const bool hasExtension =
         fileName.size() >= extension.size() &&
         fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;
@@ -226,7 +218,26 @@ WriteResult WriteNewChartFile(const std::string& folder, const std::string& file
         result.message = UnstorableQuestion(encoded.unstorable);
         return result;
     }
-    const FileWriteResult written = ReplaceFileSafely(folder, fileName, encoded.bytes);
+    // The new data, with the notes of the file it replaces when asked, as the file is at
+    // the moment of writing; a file that was not there when the user was asked is never
+    // replaced.
+    const auto change = [&](const CurrentFile& now) -> Rewrite {
+        std::string bytes = encoded.bytes;
+        if (options.keepNotes && now.exists) {
+            if (const std::optional<std::string> notes = NotasDelArchivo(now.bytes)) {
+                bytes += *notes;
+            }
+        }
+        return {true, std::move(bytes), ""};
+    };
+    const FileWriteResult written =
+        RewriteFileSafely(folder, fileName, kTagCarta, change,
+                          options.replaceExisting ? RewriteMode::Replace : RewriteMode::CreateNew);
+    if (!written.ok && !options.replaceExisting && ChartFileExists(folder, fileName)) {
+        result.status = WriteStatus::AlreadyExists;
+        result.message = written.message;
+        return result;
+    }
     result.status = written.ok ? WriteStatus::Written : WriteStatus::Failed;
     result.message = written.message;
     return result;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/model/ChartFormats.h"
 #include "app/model/FileBytes.h"
 #include "app/model/SafeFileWrite.h"
 
@@ -123,7 +124,7 @@ std::vector<std::string> SampleCharts(const std::string& dataFolder) {
     std::error_code ec;
     for (const fs::directory_entry& e : fs::directory_iterator(dataFolder, ec)) {
         const std::string name = e.path().filename().string();
-        if (e.is_regular_file(ec) && e.path().extension() == ".dat" && name[0] != '.') {
+        if (e.is_regular_file(ec) && IsChartFileName(name) && name[0] != '.') {
             names.push_back(name);
         }
     }

@@ -1,6 +1,6 @@
 #include "app/model/ChartHeader.h"
 
-#include "app/model/ChartFile.h"
+#include "app/model/ChartFormats.h"
 #include "astro/TextTrim.h"
 
 namespace natalis {
@@ -8,7 +8,7 @@ namespace natalis {
 ChartHeader ReadChartHeader(const std::string& folder, const std::string& fileName) {
     NatalRecord rec;
     ChartHeader h;
-    if (!ReadChartFile(folder, fileName, rec).ok) return h;
+    if (!ReadChartAnyFormat(folder, fileName, rec).ok) return h;
     h.ok = true;
     h.name = TrimBlanks(rec.NatalName);
     h.day = rec.NatalDay;

@@ -131,4 +131,17 @@ std::string Utf8CutOrPad(std::string_view utf8, std::size_t n) {
     return out;
 }
 
+bool HasControlCharacters(std::string_view utf8, bool tabAllowed, bool c1) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if ((b < 0x20 && !(tabAllowed && b == '\t')) || b == 0x7F) return true;
+        // U+0080 to U+009F are C2 80 to C2 9F.
+        if (c1 && b == 0xC2 && i + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[i + 1]);
+            if (next >= 0x80 && next <= 0x9F) return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace natalis

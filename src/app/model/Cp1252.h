@@ -32,4 +32,10 @@ std::size_t Utf8Length(std::string_view utf8);
 // The text cut to n characters, or padded with blanks to n characters.
 std::string Utf8CutOrPad(std::string_view utf8, std::size_t n);
 
+// True when a UTF-8 text holds a control character: C0 (below U+0020) or DEL, and with c1
+// also C1 (U+0080 to U+009F), which would act on a terminal or a window instead of showing.
+// A tab counts only when tabAllowed is false. (Chart files keep C1 characters: the code
+// page's five undefined bytes read as them.)
+bool HasControlCharacters(std::string_view utf8, bool tabAllowed = false, bool c1 = false);
+
 }  // namespace natalis

@@ -46,6 +46,7 @@ struct ChartFlags {
     bool ChartLoaded = false;    // a chart is in the natal record
     bool NewChart = false;       // made with the entry form, no file yet
     bool NotesModified = false;  // the notes window's text changed since loading
+    bool NewChartSaved = false;  // the NewChart on display was written with "Guardar"
     std::string ProgramFolder;   // folder of the chart files, with a trailing separator
     std::string ChartFileName;   // file last chosen in the list, without folder
 };

@@ -1,6 +1,8 @@
 #include "app/model/Notas.h"
 
 #include "app/model/Cp1252.h"
+#include "app/model/NuevaHora.h"
+#include "astro/TextTrim.h"
 
 namespace natalis {
 
@@ -36,6 +38,57 @@ ArchivoNotas ArchivoDesdeNotas(std::string_view text) {
     if (!crlf.empty() && crlf.back() != '\n') crlf += "\r\n";
     Cp1252Text encoded = Utf8ToCp1252(crlf);
     return {std::move(encoded.bytes), std::move(encoded.unstorable)};
+}
+
+std::optional<std::string> NotasDelArchivo(const std::string& fileBytes) {
+    std::size_t pos = FinBloqueDatos(fileBytes);
+    bool afterNotas = false;
+    while (pos < fileBytes.size()) {
+        std::size_t end = fileBytes.find('\n', pos);
+        end = end == std::string::npos ? fileBytes.size() : end + 1;
+        std::string text = fileBytes.substr(pos, end - pos);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        const std::string line = TrimBlanks(text);
+        if (afterNotas) return fileBytes.substr(line.empty() ? end : pos);
+        if (line == "NOTAS:") afterNotas = true;
+        pos = end;
+    }
+    if (afterNotas) return std::string();
+    return std::nullopt;
+}
+
+std::optional<std::string> NotasSobreArchivoActual(const std::string& base, const std::string& ours,
+                                                   const std::string& current) {
+    if (current == base) return ours;
+    const std::optional<std::string> baseTime = LineaHoraDelArchivo(base);
+    const std::optional<std::string> newTime = LineaHoraDelArchivo(current);
+    if (!baseTime || !newTime) return std::nullopt;
+    // The file is the loaded one with another time line, and the window left that line alone.
+    if (ReemplazarLineaHora(base, *newTime) != current) return std::nullopt;
+    if (ReemplazarLineaHora(ours, *baseTime) != ours) return std::nullopt;
+    return ReemplazarLineaHora(ours, *newTime);
+}
+
+std::string CartaCambioEnDisco(const std::string& fileName) {
+    return "La carta «" + fileName +
+           "» cambió en el disco desde que se abrió en anotaciones, y este texto desharía esos "
+           "cambios: no se ha guardado. Copie lo que quiera conservar, cierre la ventana sin "
+           "guardar y ábrala de nuevo.";
+}
+
+FileWriteResult GuardarNotas(const std::string& folder, const std::string& fileName,
+                             const std::string& base, const std::string& ours) {
+    return RewriteFileSafely(folder, fileName, kTagNotas, [&](const CurrentFile& now) -> Rewrite {
+        if (!now.exists) {
+            return {false, "",
+                    "No se encontró el archivo «" + fileName +
+                        "»: se borró o se movió desde que se abrió en anotaciones. "
+                        "No se ha guardado el texto."};
+        }
+        std::optional<std::string> merged = NotasSobreArchivoActual(base, ours, now.bytes);
+        if (!merged) return {false, "", CartaCambioEnDisco(fileName)};
+        return {true, std::move(*merged), ""};
+    });
 }
 
 }  // namespace natalis

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "app/model/NatalRecord.h"
 #include "app/model/SafeFileWrite.h"
 
 namespace natalis {
@@ -25,16 +26,27 @@ std::string LineaHora(double h);
 std::optional<std::string> ReemplazarLineaHora(const std::string& fileText,
                                                const std::string& timeLine);
 
-// Tag of the temporary file the rewrite goes through, in the chart's folder:
-// "." chart ".NUEVAHORA." and six random characters, private to this chart and this run.
-extern const char kNuevaHoraTag[];  // "NUEVAHORA"
+// Where the data block of fileText ends: the offset just after the place line's line end,
+// or the file's size when it has no place line.
+std::size_t FinBloqueDatos(const std::string& fileText);
+
+// The first time line (leading number 5) of the data block of fileText, without its line
+// end; nothing when the block has none.
+std::optional<std::string> LineaHoraDelArchivo(const std::string& fileText);
 
 // Writes the birth time horaTexto (as typed in the birth-time box) into the time line of
-// the chart file folder/fileName (through it to its file, when it is a symbolic link). The
-// new text goes whole to a temporary file of its own, created exclusively, and takes the
-// chart file's place only when complete, with its owner, group and mode; on any failure
-// the chart file is left as it was and the message says what failed.
+// the chart file folder/fileName (through it to its file, when it is a symbolic link). Only
+// the time line changes, in the file as it is at the moment of writing (read under the
+// folder's lock, RewriteFileSafely), so that notes saved meanwhile are kept. The new text
+// goes whole through a temporary file of its own (tag kTagNuevaHora); on any failure the
+// chart file is left as it was and the message says what failed.
 FileWriteResult GuardarNuevaHora(const std::string& folder, const std::string& fileName,
                                  const std::string& horaTexto);
+
+// After horaTexto was written into the chart's file: the record's time texts as the reader
+// now gives them (HourText "14", MinuteText "30", SecondText "00", TimeText "14:30:00"), so
+// that the entry form opened on the chart shows, and saves, the time in the file. Nothing
+// changes for a time the checks refuse.
+void HoraGuardadaEnRegistro(NatalRecord& rec, const std::string& horaTexto);
 
 }  // namespace natalis

@@ -1,17 +1,29 @@
 #include "app/model/SafeFileWrite.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <vector>
 
 namespace natalis {
 
 const SafeWriteCalls kSystemCalls = {::fchown, ::fchmod, ::fsync};
+
+const char kTagNuevaHora[] = "NUEVAHORA";
+const char kTagNotas[] = "NOTAS";
+const char kTagCarta[] = "CARTA";
+const char kTagLugares[] = "LUGARES";
+const char kTagColeccion[] = "COLECCION";
 
 std::string SystemErrorReason(int error) {
     switch (error) {
@@ -93,20 +105,17 @@ int FollowLinks(std::string& path) {
     return ELOOP;
 }
 
-// How the temporary file is named and made.
-struct TempRule {
-    std::string fixedName;  // this name, a stale file of it removed first
-    std::string ownTag;     // or, when not empty, a new name of its own with this tag
-};
+constexpr std::size_t kRandomChars = 6;
+constexpr char kNameChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+const char* const kOwnTags[] = {kTagNuevaHora, kTagNotas, kTagCarta, kTagLugares, kTagColeccion};
 
 // The name of a temporary file of its own: "." name "." tag "." and six random characters,
 // the name cut (at a character) so that the whole fits the system's limit of a file name.
 std::string OwnTempName(const std::string& name, const std::string& tag, std::mt19937& random) {
     constexpr std::size_t kMaxName = 255;
-    static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::string suffix = "." + tag + ".";
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kChars - 2);
-    for (int i = 0; i < 6; ++i) suffix += kChars[pick(random)];
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kNameChars - 2);
+    for (std::size_t i = 0; i < kRandomChars; ++i) suffix += kNameChars[pick(random)];
     std::string stem = name;
     const std::size_t room = kMaxName - suffix.size() - 1;
     if (stem.size() > room) {
@@ -124,44 +133,107 @@ std::string OwnTempName(const std::string& name, const std::string& tag, std::mt
     return "." + stem + suffix;
 }
 
+// True when name is one of the program's temporary files: ".", a name, ".", a tag of
+// kOwnTags, "." and six letters or digits.
+bool IsOwnTempName(const std::string& name) {
+    const std::size_t n = name.size();
+    if (n < kRandomChars + 4 || name[0] != '.' || name[n - kRandomChars - 1] != '.') return false;
+    for (std::size_t i = n - kRandomChars; i < n; ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    }
+    const std::string head = name.substr(0, n - kRandomChars - 1);
+    for (const char* tag : kOwnTags) {
+        const std::string ending = "." + std::string(tag);
+        if (head.size() > ending.size() + 1 &&
+            head.compare(head.size() - ending.size(), ending.size(), ending) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 struct Temp {
     int fd = -1;
     std::string name;
     int error = 0;
-    bool removeFailed = false;  // a stale file of the fixed name could not be removed
 };
 
-Temp CreateTemp(const std::string& folder, const std::string& fileName, const TempRule& rule) {
+// A new temporary file beside fileName, created exclusively with mode (before the umask).
+Temp CreateTemp(const std::string& folder, const std::string& fileName, const std::string& tag,
+                mode_t mode) {
     Temp t;
-    if (rule.ownTag.empty()) {
-        t.name = rule.fixedName.empty() ? "." + fileName + ".tmp" : rule.fixedName;
-        const std::string path = JoinPath(folder, t.name);
-        if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-            t.error = errno;
-            t.removeFailed = true;
-            return t;
-        }
-        t.fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (t.fd < 0) t.error = errno;
-        return t;
-    }
     std::random_device seed;
-    std::mt19937 random(seed());
+    std::mt19937 random(seed() ^ static_cast<unsigned>(::getpid()));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        t.name = OwnTempName(fileName, rule.ownTag, random);
-        t.fd =
-            ::open(JoinPath(folder, t.name).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        t.name = OwnTempName(fileName, tag, random);
+        t.fd = ::open(JoinPath(folder, t.name).c_str(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         if (t.fd >= 0 || errno != EEXIST) break;
     }
     if (t.fd < 0) t.error = errno;
     return t;
 }
 
-FileWriteResult Replace(const std::string& folder, const std::string& fileName,
-                        const std::string& bytes, const TempRule& rule,
-                        const SafeWriteCalls& calls) {
+// An exclusive lock on a folder, held while the object lives. Every rewrite of the program
+// takes it, so that reading a file and writing what was made of it is one step for the other
+// running copies. A folder that cannot be opened is not locked (the write then reports what
+// is wrong with the folder); one locked by another copy is waited for, up to kWaitMs.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::string& folder) {
+        fd_ = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd_ < 0) return;
+        constexpr int kWaitMs = 10000, kStepMs = 20;
+        for (int waited = 0;; waited += kStepMs) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
+            if (errno != EWOULDBLOCK && errno != EINTR) return;  // no locks here: go on
+            if (waited >= kWaitMs) {
+                busy_ = true;
+                return;
+            }
+            ::usleep(kStepMs * 1000);
+        }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    // Another copy of the program held the folder for the whole wait.
+    bool Busy() const { return busy_; }
+
+  private:
+    int fd_ = -1;
+    bool busy_ = false;
+};
+
+// Moves the finished temporary file to target: over it, or only where nothing is yet.
+int PutInPlace(const std::string& temp, const std::string& target, RewriteMode mode) {
+    if (mode == RewriteMode::Replace)
+        return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    // A file system without the exclusive rename: a hard link fails as well when the name
+    // is taken.
+    if (::link(temp.c_str(), target.c_str()) != 0) return errno;
+    ::unlink(temp.c_str());
+    return 0;
+}
+
+// The shared path of every write. With change set, the file is read under the lock and the
+// bytes are what change makes of it; otherwise bytes are written as they are.
+FileWriteResult Write(const std::string& folder, const std::string& fileName,
+                      const std::string* bytes, const char* tag,
+                      const std::function<Rewrite(const CurrentFile&)>* change, RewriteMode mode,
+                      const SafeWriteCalls& calls) {
     std::string target = JoinPath(folder, fileName);
     const int linkError = FollowLinks(target);
+    // The temporary file goes beside the file itself, so that the rename stays within one
+    // file system and replaces the file the link leads to.
+    std::string targetFolder, targetName;
+    SplitPath(target, targetFolder, targetName);
+    const FolderLock lock(targetFolder);
 
     struct stat old;
     const bool existed = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -172,32 +244,51 @@ FileWriteResult Replace(const std::string& folder, const std::string& fileName,
                                                    : "No se ha guardado nada.")};
     };
     if (linkError != 0) return fail("no se pudo seguir el enlace simbólico", linkError);
-
-    // The temporary file goes beside the file itself, so that the rename stays within one
-    // file system and replaces the file the link leads to.
-    std::string targetFolder, targetName;
-    SplitPath(target, targetFolder, targetName);
-    const Temp temp = CreateTemp(targetFolder, targetName, rule);
-    if (temp.fd < 0) {
-        return fail(std::string(temp.removeFailed ? "no se pudo quitar" : "no se pudo crear") +
-                        " el archivo temporal «" + temp.name + "»",
-                    temp.error);
+    if (lock.Busy()) {
+        return {false, "No se pudo guardar «" + fileName +
+                           "»: otra copia del programa está guardando en la misma carpeta y no "
+                           "terminó a tiempo. " +
+                           (existed ? "El archivo anterior no se ha modificado."
+                                    : "No se ha guardado nada.")};
     }
+    struct stat any;
+    if (mode == RewriteMode::CreateNew && ::lstat(target.c_str(), &any) == 0)
+        return {false, "Ya existe el archivo «" + fileName + "»."};
+
+    std::string made;
+    if (change) {
+        CurrentFile now;
+        now.exists = existed;
+        if (existed) {
+            std::ifstream in(target, std::ios::binary);
+            if (in)
+                now.bytes.assign(std::istreambuf_iterator<char>(in),
+                                 std::istreambuf_iterator<char>());
+            if (!in && !in.eof()) return fail("no se pudo leer el archivo", EIO);
+        }
+        Rewrite r = (*change)(now);
+        if (!r.ok) return {false, r.message};
+        made = std::move(r.bytes);
+        bytes = &made;
+    }
+
+    // A file that exists keeps its owner, group and mode, given to the temporary file while
+    // it is still empty and private (0600); a new one takes the mode a new file gets.
+    const Temp temp = CreateTemp(targetFolder, targetName, tag, existed ? 0600 : 0666);
+    if (temp.fd < 0)
+        return fail("no se pudo crear el archivo temporal «" + temp.name + "»", temp.error);
     const std::string tempPath = JoinPath(targetFolder, temp.name);
     const auto abandon = [&](const std::string& what, int error) {
         ::close(temp.fd);
         ::unlink(tempPath.c_str());
         return fail(what, error);
     };
-
     const std::string writing = "no se pudo escribir el archivo temporal «" + temp.name + "»";
-    if (!WriteAll(temp.fd, bytes)) return abandon(writing, errno);
     if (existed) {
-        // The new file takes the old one's owner and group (first: a change of owner may
-        // clear the set-user and set-group bits), then its mode.
-        struct stat made;
-        if (::fstat(temp.fd, &made) != 0) return abandon(writing, errno);
-        const bool otherOwner = made.st_uid != old.st_uid, otherGroup = made.st_gid != old.st_gid;
+        // Owner and group first: a change of owner may clear the set-user and set-group bits.
+        struct stat fresh;
+        if (::fstat(temp.fd, &fresh) != 0) return abandon(writing, errno);
+        const bool otherOwner = fresh.st_uid != old.st_uid, otherGroup = fresh.st_gid != old.st_gid;
         if ((otherOwner || otherGroup) &&
             calls.fchown(temp.fd, otherOwner ? old.st_uid : static_cast<uid_t>(-1),
                          otherGroup ? old.st_gid : static_cast<gid_t>(-1)) != 0) {
@@ -207,15 +298,16 @@ FileWriteResult Replace(const std::string& folder, const std::string& fileName,
         if (calls.fchmod(temp.fd, old.st_mode & 07777) != 0)
             return abandon("no se pudo dar al archivo nuevo los permisos del anterior", errno);
     }
+    if (!WriteAll(temp.fd, *bytes)) return abandon(writing, errno);
     if (calls.fsync(temp.fd) != 0) return abandon(writing, errno);
     if (::close(temp.fd) != 0) {
         const int error = errno;
         ::unlink(tempPath.c_str());
         return fail(writing, error);
     }
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) {
-        const int error = errno;
+    if (const int error = PutInPlace(tempPath, target, mode); error != 0) {
         ::unlink(tempPath.c_str());
+        if (error == EEXIST) return {false, "Ya existe el archivo «" + fileName + "»."};
         return fail("no se pudo poner el archivo nuevo en su lugar", error);
     }
     SyncFolder(targetFolder);
@@ -236,15 +328,35 @@ bool PathExists(const std::string& folder, const std::string& name) {
 }
 
 FileWriteResult ReplaceFileSafely(const std::string& folder, const std::string& fileName,
-                                  const std::string& bytes, const std::string& tempName,
+                                  const std::string& bytes, const char* tag,
                                   const SafeWriteCalls& calls) {
-    return Replace(folder, fileName, bytes, TempRule{tempName, ""}, calls);
+    return Write(folder, fileName, &bytes, tag, nullptr, RewriteMode::Replace, calls);
 }
 
-FileWriteResult ReplaceFileThroughOwnTemp(const std::string& folder, const std::string& fileName,
-                                          const std::string& bytes, const std::string& tag,
-                                          const SafeWriteCalls& calls) {
-    return Replace(folder, fileName, bytes, TempRule{"", tag}, calls);
+FileWriteResult RewriteFileSafely(const std::string& folder, const std::string& fileName,
+                                  const char* tag,
+                                  const std::function<Rewrite(const CurrentFile&)>& change,
+                                  RewriteMode mode, const SafeWriteCalls& calls) {
+    return Write(folder, fileName, nullptr, tag, &change, mode, calls);
+}
+
+int RemoveOwnLeftovers(const std::string& folder, std::time_t now) {
+    constexpr std::time_t kDay = 24 * 60 * 60;
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!IsOwnTempName(name)) continue;
+        const std::string path = JoinPath(folder, name);
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        if (now - st.st_mtime <= kDay) continue;  // it may belong to a write going on now
+        if (::unlink(path.c_str()) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 }  // namespace natalis

@@ -7,6 +7,7 @@
 
 #include "app/model/Cp1252.h"
 #include "app/model/FileBytes.h"
+#include "app/model/SafeFileWrite.h"
 #include "app/model/SearchText.h"
 #include "astro/TimeZoneHistory.h"
 
@@ -79,12 +80,14 @@ bool IsValidUtf8(std::string_view s) {
     return true;
 }
 
-// A number of degrees: optional blanks, sign, digits, a point or a comma, digits.
+// A number of degrees: optional blanks, sign, digits, a point or a comma, digits. An
+// exponent ("1e2") is no number of degrees.
 std::optional<double> ReadDegrees(std::string_view field) {
     std::string s(TrimBlanks(field));
     if (!s.empty() && s[0] == '+') s.erase(0, 1);
     for (char& c : s) {
         if (c == ',') c = '.';
+        if (c != '-' && c != '.' && !(c >= '0' && c <= '9')) return std::nullopt;
     }
     double v = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -124,7 +127,9 @@ std::optional<Place> ParseLine(std::string_view raw, std::string& why) {
     p.zone = TrimBlanks(f[5]);
     p.userPlace = true;
     const std::optional<double> lat = ReadDegrees(f[3]), lon = ReadDegrees(f[4]);
-    if (p.name.empty()) {
+    if (HasControlCharacters(text, true, true)) {
+        why = "lleva caracteres de control";
+    } else if (p.name.empty()) {
         why = "no tiene nombre";
     } else if (!lat || std::fabs(*lat) > 90) {
         why = "tiene una latitud «" + std::string(f[3]) + "» que no es un número de -90 a 90";
@@ -171,6 +176,10 @@ std::string CheckUserPlace(const Place& place) {
         if (field->find_first_of("\t\r\n") != std::string::npos) {
             return "El nombre, la región, el país y la zona del lugar no pueden llevar "
                    "tabuladores ni saltos de renglón.";
+        }
+        if (HasControlCharacters(*field, false, true)) {
+            return "El nombre, la región, el país y la zona del lugar no pueden llevar "
+                   "caracteres de control.";
         }
     }
     if (!std::isfinite(place.latitudeDeg) || std::fabs(place.latitudeDeg) > 90) {
@@ -229,13 +238,16 @@ std::string WithUserPlace(std::string_view bytes, const Place& place) {
 FileWriteResult SaveUserPlace(const std::string& folder, const Place& place) {
     const std::string fault = CheckUserPlace(place);
     if (!fault.empty()) return {false, fault};
-    std::string old;
     if (PathExists(folder, kUserPlacesFileName)) {
         const FileReadResult file = ReadFileBytes(folder, kUserPlacesFileName);
         if (!file.ok) return {false, file.message + " No se ha guardado el lugar."};
-        old = file.bytes;
     }
-    return ReplaceFileSafely(folder, kUserPlacesFileName, WithUserPlace(old, place));
+    // The place joins the file as it is when written: places another running copy of the
+    // program added meanwhile stay.
+    return RewriteFileSafely(folder, kUserPlacesFileName, kTagLugares,
+                             [&](const CurrentFile& now) -> Rewrite {
+                                 return {true, WithUserPlace(now.bytes, place), ""};
+                             });
 }
 
 }  // namespace natalis

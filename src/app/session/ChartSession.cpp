@@ -1,7 +1,9 @@
 #include "app/session/ChartSession.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "app/model/ChartFormats.h"
 #include "astro/Planets.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
@@ -10,31 +12,61 @@
 #include "chart/ErrorCalculoNatal.h"
 #include "chart/ListadoNatal.h"
 #include "chart/Rings.h"
+#include "predictive/HoraSolar.h"
 #include "predictive/ListarProgresion.h"
 #include "predictive/PuntosMoviles.h"
 
 namespace natalis {
 
+namespace {
+
+// The chart a natal computation left in t, computed from rec in the house system casas.
+Carta CartaDeTablas(const NatalRecord& rec, SistemaCasas casas, const ChartTables& t) {
+    Carta c;
+    c.nacimiento = rec;
+    c.opciones.casas = casas;
+    c.opciones.zodiaco = t.natal.zodiaco;
+    c.opciones.puntos = t.natal.Puntos;
+    c.natal = t.natal;
+    c.Planet = t.Planet;
+    c.Cusp = t.Cusp;
+    return c;
+}
+
+}  // namespace
+
 ChartReadResult ChartSession::Load(const std::string& folder, const std::string& fileName) {
-    ChartReadResult read = ReadChartFile(folder, fileName, DatosNatales);
+    ChartReadResult read = ReadChartAnyFormat(folder, fileName, DatosNatales);
     if (!read.ok) return read;
     flags.ChartLoaded = true;
     flags.NewChart = false;
+    flags.NewChartSaved = false;
     pred.HoraTexto.clear();
     pred.HayProgresion = false;
     return read;
 }
 
 void ChartSession::Accept() {
+    flags.NewChartSaved = false;
     pred.HoraTexto.clear();
     Lista.clear();
+    anillos_.clear();
+    lineasNatales_ = 0;
 }
 
 std::optional<std::string> ChartSession::CalcularNatal() {
     natalis::CalcularNatal(DatosNatales, HouseSystem, eph_, tables);
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
+    Carta natal = CartaDeTablas(DatosNatales, HouseSystem, tables);
+    if (cartas_.empty()) {
+        cartas_.push_back(std::move(natal));
+    } else {
+        cartas_.front() = std::move(natal);
+    }
     Lista = ListarAspectos(tables.natal);
+    lineasNatales_ = Lista.size();
+    anillos_ = {TipoAnillo::Natal};
     JdTransito.reset();
     return std::nullopt;
 }
@@ -54,6 +86,8 @@ void ChartSession::SoloNatal(Surface* s) {
     JdTransito.reset();
     if (s) DibujarNatal(*s);
     Lista = ListarAspectos(tables.natal);
+    lineasNatales_ = Lista.size();
+    anillos_ = {TipoAnillo::Natal};
 }
 
 ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
@@ -67,6 +101,9 @@ ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
         DibujarProgresion(*s, wheel, pred.prog);
     }
     Lista = ListarProgresion(pred.Tecnica, pred.Arco, pred, tables.natal);
+    lineasNatales_ = 0;
+    if (natal == Natal::Redibujar) anillos_ = {TipoAnillo::Natal};
+    anillos_.push_back(TipoAnillo::Progresion);
     return r;
 }
 
@@ -75,6 +112,33 @@ ProgresionResultado ChartSession::ProgresarHasta(const std::string& fecha, Surfa
     pred.FechaProgTexto = fecha;
     ProgresionResultado r = Progresar(s);
     if (r.estado == ProgresionEstado::FechaRechazada) pred.FechaProgTexto = anterior;
+    return r;
+}
+
+std::optional<std::string> ChartSession::AgregarCarta(const NatalRecord& rec) {
+    ChartTables t;
+    t.natal.zodiaco = tables.natal.zodiaco;
+    t.natal.Puntos = tables.natal.Puntos;
+    natalis::CalcularNatal(rec, HouseSystem, eph_, t);
+    if (auto error = ErrorCalculoNatal(t)) return error;
+    DistribuirGlifos(t.natal.PlanetaNatal);
+    cartas_.push_back(CartaDeTablas(rec, HouseSystem, t));
+    return std::nullopt;
+}
+
+ProgresionResultado ChartSession::ProgresarHoraSolar(Surface* s) {
+    if (HoraSolarElegida < 1 || HoraSolarElegida > 4) {
+        ProgresionResultado r;
+        r.estado = ProgresionEstado::FechaRechazada;
+        r.mensaje = kMensajeElegirHora;
+        r.titulo = kTituloHoraSolar;
+        return r;
+    }
+    const std::string caption = CaptionsHoraSolar(DatosNatales)[HoraSolarElegida];
+    pred.Tecnica = TipoTecnica::Primaria;
+    pred.HoraSolar = HoraSolarPedida{HoraSolarElegida, FechaDeHoraSolar(DatosNatales, caption)};
+    ProgresionResultado r = Progresar(s);
+    pred.HoraSolar.reset();
     return r;
 }
 
@@ -87,11 +151,13 @@ TransitoResultado ChartSession::Transitar(const Clock& clock, Surface* s, std::s
         res.instante = instante;
         return res;
     }
-    return MostrarTransito(s, instante.jd, fechaTrans, horaTrans, natal);
+    return MostrarTransito(s, instante.jd, fechaTrans, horaTrans, LineaHusoUsado(instante.huso),
+                           natal);
 }
 
 TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std::string& fecha,
-                                                const std::string& hora, Natal natal) {
+                                                const std::string& hora,
+                                                const std::string& lineaHuso, Natal natal) {
     TransitoResultado res;
     res.instante.jd = jd;
     PlanetTable transito = tables.Planet;
@@ -109,11 +175,26 @@ TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std
     if (pred.HayProgresion) res.progresion = Progresar(s, Natal::YaDibujada);
     tables.Planet = transito;
     JdTransito = jd;
+    AnillosConTransito(TipoAnillo::Transito, res.progresion);
     if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
     res.primeraLinea = lineaTransito_ = Lista.size();
-    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal);
+    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal, lineaHuso);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
+}
+
+void ChartSession::AnillosConTransito(TipoAnillo tipo, const ProgresionResultado& progresion) {
+    anillos_ = {TipoAnillo::Natal};
+    if (pred.HayProgresion && progresion.estado == ProgresionEstado::Calculada) {
+        anillos_.push_back(TipoAnillo::Progresion);
+    }
+    anillos_.push_back(tipo);
+}
+
+std::vector<std::string> ChartSession::ListaPredictiva() const {
+    if (anillos_.size() < 2) return {};
+    const size_t desde = std::min(lineasNatales_, Lista.size());
+    return std::vector<std::string>(Lista.begin() + static_cast<long>(desde), Lista.end());
 }
 
 std::vector<std::string> ChartSession::ListadoNatalLineas() const {
@@ -126,11 +207,13 @@ std::string ChartSession::CasasCaption() const {
     return CaptionCasas(HouseSystem, flags.ChartLoaded && tables.natal.Casas.respaldoPorfirio);
 }
 
-std::vector<AspectoPeriodo> ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {
+const std::vector<AspectoPeriodo>& ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {
     // The universal time of birth summed in single precision, as the progression engine does.
     const float horaUT = DatosNatales.NatalHour + DatosNatales.ZoneHours;
     std::vector<PuntoMovil> moviles = PuntosMoviles(p.tecnica, tables.natal, horaUT, eph_);
-    return BuscarAspectosPeriodo(moviles, tables.natal, p.jdDesde, p.jdHasta, p.orbeDeg);
+    Periodo.hits = BuscarAspectosPeriodo(moviles, tables.natal, p.jdDesde, p.jdHasta, p.orbeDeg);
+    Periodo.tecnica = p.tecnica;
+    return Periodo.hits;
 }
 
 }  // namespace natalis

@@ -4,8 +4,9 @@
 //
 // It holds the natal record and its flags, the house system, the tables of the last
 // computation (Planet and Cusp hold whatever the last computation wrote, as the behaviour
-// reads them), the progression and transit state and results, and the lines of `Lista`. It
-// draws onto any Surface it is handed; it owns no widget and no dialog mode.
+// reads them), the progression and transit state and results, the solar-time choice, the
+// hits of the last period search, the rings on display and the lines of `Lista`. It draws
+// onto any Surface it is handed; it owns no widget and no dialog mode.
 #pragma once
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "app/model/NatalRecord.h"
 #include "astro/Ephemeris.h"
 #include "astro/SistemaCasas.h"
+#include "chart/Carta.h"
 #include "chart/NatalTables.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
@@ -54,6 +56,16 @@ struct PasoSesion {
     ProgresionResultado progresion;  // when a progression was stepped
 };
 
+// The rings the wheel shows: the natal chart, and over it a progression and a transit ring
+// (a transit, or the bodies of a solar or lunar return).
+enum class TipoAnillo { Natal, Progresion, Transito, Retorno };
+
+// The hits of the last period search and the technique they were searched by.
+struct PeriodoBuscado {
+    std::vector<AspectoPeriodo> hits;  // sorted by the exact instant
+    TecnicaPeriodo tecnica = TecnicaPeriodo::Transitos;
+};
+
 class ChartSession {
   public:
     explicit ChartSession(Ephemeris& eph) : eph_(eph) {}
@@ -68,6 +80,25 @@ class ChartSession {
     // The universal-time instant of the transit ring on display (a transit or a return);
     // empty when the wheel shows none.
     std::optional<double> JdTransito;
+    // The solar-time dialog's choice: 1..4 (sunrise, noon, sunset, midnight), 0 for none.
+    int HoraSolarElegida = 0;
+    PeriodoBuscado Periodo;
+
+    // The charts held: the first is the chart of the last natal computation (as the tables
+    // hold it then), the others were added beside it, a second person's for instance; empty
+    // while none was computed. A natal computation replaces the first and keeps the others.
+    const std::vector<Carta>& Cartas() const { return cartas_; }
+    // Computes rec in the session's house system and adds it after the charts held, leaving
+    // the first chart, the tables, Lista and the rings as they were. The ephemeris's error
+    // message when it gave no position (nothing is added).
+    std::optional<std::string> AgregarCarta(const NatalRecord& rec);
+
+    // The rings on display, the natal one first; empty while no chart has been computed.
+    const std::vector<TipoAnillo>& Anillos() const { return anillos_; }
+    // The lines of Lista that the progression, transit or return on display wrote: those
+    // after the natal aspects list when Lista begins with it, all of Lista when a
+    // progression's listing replaced it, none when the natal chart is shown alone.
+    std::vector<std::string> ListaPredictiva() const;
 
     Ephemeris& Eph() { return eph_; }
 
@@ -97,7 +128,7 @@ class ChartSession {
     // next, so the two are not always the same pixels.
     enum class Natal { Redibujar, YaDibujada };
 
-    // The progression for pred.FechaProgTexto (pred.FechaHoraSolar while pred.UsarHoraSolar)
+    // The progression for pred.FechaProgTexto (the solar time's date while pred.HoraSolar)
     // by pred.Tecnica. On success the progressed ring is drawn on s when given, and Lista
     // becomes the progression listing; otherwise nothing changes but what CalcularProgresion
     // says it changes.
@@ -107,6 +138,12 @@ class ChartSession {
     // date of the progression on display (which "Fecha de Prog." and a transit's recomputed
     // progression use, and the menu offers again) is never a text that was refused.
     ProgresionResultado ProgresarHasta(const std::string& fecha, Surface* s);
+    // "Progresar" of the solar-time dialog: the primary direction to the date at which the
+    // directed birth hour reaches the chosen solar time of the birth day (FechaDeHoraSolar),
+    // listed under "HORA SOLAR", as Progresar shows it. pred.Tecnica becomes "Primaria";
+    // pred.FechaProgTexto is left as it was. With no time chosen, the dialog's message as a
+    // refused date, and nothing changes.
+    ProgresionResultado ProgresarHoraSolar(Surface* s);
     // A transit for fechaTrans and horaTrans (rewritten as the listing shows them): checks
     // them, computes the positions into Planet, redraws the natal wheel (and the progression
     // when one is on display, which rewrites Lista), draws the transit ring and appends the
@@ -116,7 +153,8 @@ class ChartSession {
                                 std::string& horaTrans, Natal natal = Natal::Redibujar);
 
     // A transit at the universal-time instant jdUT, as Transitar draws and lists it; the
-    // listing gives its date and hour ("hh mm") on the birth zone's clock. (ChartSessionPaso.cpp)
+    // listing gives its date and hour ("hh mm") on the birth zone's clock, with the offset
+    // that clock showed then (HusoDeInstante). (ChartSessionPaso.cpp)
     TransitoResultado TransitarJD(Surface* s, double jdUT, Natal natal = Natal::Redibujar);
 
     // Steps what is on display by cuantos days, months or years (DesplazarInstante,
@@ -139,8 +177,13 @@ class ChartSession {
 
     // Every aspect of the technique's moving points to the sixteen natal points over the
     // period (BuscarAspectosPeriodo), for the natal chart last computed; sorted by the exact
-    // instant. Nothing in the session changes.
-    std::vector<AspectoPeriodo> AspectosDelPeriodo(const PeriodoPedido& p);
+    // instant. They become the session's Periodo, with the technique.
+    const std::vector<AspectoPeriodo>& AspectosDelPeriodo(const PeriodoPedido& p);
+    // A hit of Periodo drawn: by transits, the transit at its exact instant (TransitarJD);
+    // by a progressing technique, the progression by it (direct) to the date of the exact
+    // instant on the birth zone's clock, which stays the progression's date only when it is
+    // computed. (ChartSessionPaso.cpp)
+    PasoSesion MostrarAspectoPeriodo(Surface* s, const AspectoPeriodo& hit);
 
     // The natal listing window's lines, and the warning when the houses fell back to Porphyry
     // (empty otherwise).
@@ -153,10 +196,17 @@ class ChartSession {
     // The positions at jd into Planet, the wheel (with the progression on display) and the
     // transit ring drawn, the block listed under fecha and hora.
     TransitoResultado MostrarTransito(Surface* s, double jd, const std::string& fecha,
-                                      const std::string& hora, Natal natal);
+                                      const std::string& hora, const std::string& lineaHuso,
+                                      Natal natal);
+
+    // The rings after a transit ring of this kind was drawn over the wheel.
+    void AnillosConTransito(TipoAnillo tipo, const ProgresionResultado& progresion);
 
     Ephemeris& eph_;
     size_t lineaTransito_ = 0;  // index in Lista of the heading of the transit on display
+    std::vector<Carta> cartas_;
+    std::vector<TipoAnillo> anillos_;
+    size_t lineasNatales_ = 0;  // how many lines at the head of Lista are the natal aspects
 };
 
 }  // namespace natalis

@@ -1,9 +1,11 @@
 // ChartSession::TransitarJD and stepping a transit or a progression through time.
 #include <algorithm>
 
+#include "app/model/HusoEnFecha.h"
 #include "app/session/ChartSession.h"
 #include "astro/DateTimeParse.h"
 #include "astro/InstanteCivil.h"
+#include "predictive/Tecnicas.h"
 
 namespace natalis {
 
@@ -23,15 +25,49 @@ std::optional<FechaCivil> FechaProgresion(std::string texto) {
 }  // namespace
 
 TransitoResultado ChartSession::TransitarJD(Surface* s, double jdUT, Natal natal) {
-    const double zona = DatosNatales.ZoneHours;
-    return MostrarTransito(s, jdUT, Texto(FechaEnZona(jdUT, zona)), HoraEnZona(jdUT, zona), natal);
+    const HusoEnFecha huso = HusoDeInstante(DatosNatales, jdUT);
+    const double zona = huso.zoneHours;
+    return MostrarTransito(s, jdUT, Texto(FechaEnZona(jdUT, zona)), HoraEnZona(jdUT, zona),
+                           LineaHusoUsado(huso), natal);
+}
+
+PasoSesion ChartSession::MostrarAspectoPeriodo(Surface* s, const AspectoPeriodo& hit) {
+    PasoSesion r;
+    if (Periodo.tecnica == TecnicaPeriodo::Transitos) {
+        r.movio = PasoMovio::Transito;
+        r.transito = TransitarJD(s, hit.jdExacto);
+        return r;
+    }
+    r.movio = PasoMovio::Progresion;
+    const std::string anterior = pred.FechaProgTexto;
+    const TipoTecnica tecnicaAnterior = pred.Tecnica;
+    // A progressing technique of the period draws as its row of the progression engine.
+    pred.Tecnica = FilaTecnicaPeriodo(Periodo.tecnica).progresion.value_or(TipoTecnica::ArcoSolar);
+    pred.FechaProgTexto =
+        Texto(FechaEnZona(hit.jdExacto, HusoDeInstante(DatosNatales, hit.jdExacto).zoneHours));
+    // The period search directs forward.
+    pred.Directa = true;
+    pred.Conversa = false;
+    r.progresion = Progresar(s);
+    if (r.progresion.estado != ProgresionEstado::Calculada) {
+        pred.FechaProgTexto = anterior;
+        pred.Tecnica = tecnicaAnterior;
+    }
+    return r;
 }
 
 PasoSesion ChartSession::Desplazar(Surface* s, UnidadPaso unidad, int cuantos) {
     PasoSesion paso;
     if (JdTransito) {
         paso.movio = PasoMovio::Transito;
-        const double jd = DesplazarInstante(*JdTransito, DatosNatales.ZoneHours, unidad, cuantos);
+        // The clock time of the zone at the instant, stepped on that clock, and read again
+        // with the offset the zone's clock showed on the new date.
+        const HusoEnFecha antes = HusoDeInstante(DatosNatales, *JdTransito);
+        double jd = DesplazarInstante(*JdTransito, antes.zoneHours, unidad, cuantos);
+        if (antes.fuente) {
+            const double local = jd - antes.zoneHours / 24;
+            jd = local + HusoDeHoraLocal(DatosNatales, local).zoneHours / 24;
+        }
         // The block of the transit on display gives way to the stepped one (with a
         // progression on display the listing is written afresh anyway).
         std::vector<std::string> lista = Lista;
@@ -54,7 +90,7 @@ PasoSesion ChartSession::Desplazar(Surface* s, UnidadPaso unidad, int cuantos) {
 
 std::string ChartSession::FechaEnPantalla() const {
     if (JdTransito) {
-        const double zona = DatosNatales.ZoneHours;
+        const double zona = HusoDeInstante(DatosNatales, *JdTransito).zoneHours;
         std::string hora = HoraEnZona(*JdTransito, zona);
         hora[2] = ':';
         return "Tránsito " + Texto(FechaEnZona(*JdTransito, zona)) + " " + hora;

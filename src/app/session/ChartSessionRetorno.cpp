@@ -15,6 +15,7 @@ RetornoSesion ChartSession::Retornar(Surface* s, TipoRetorno tipo, std::string& 
     if (pred.HayProgresion) res.progresion = Progresar(s, Natal::YaDibujada);
     tables.Planet = res.retorno.Planet;
     JdTransito = res.retorno.jd;
+    AnillosConTransito(TipoAnillo::Retorno, res.progresion);
     if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
     res.primeraLinea = lineaTransito_ = Lista.size();
     const auto bloque =

@@ -12,11 +12,13 @@ namespace natalis {
 // writes the natal record to ProgramFolder + the trimmed answer + ".dat". notesText (the
 // notes window's text, may be null) is written after "NOTAS:" only for a chart made in the
 // entry form whose notes were changed. An existing file is replaced only when the user says
-// so (No asks for another name); characters the file cannot hold are listed and the user
-// may cancel; a name that cannot be a file name is explained and asked again; a failed
-// write is reported; a save is confirmed with what was written and where. Returns the file name
+// so (No asks for another name), keeping its notes, and asking again when its birth time
+// differs from the record's or text after its data could not be kept; characters the file cannot
+// hold are listed and the user may cancel; a name that cannot be a file name is explained and asked
+// again; a failed write is reported; a save is confirmed with what was written and where, and sets
+// flags.NewChartSaved. Returns the file name
 // written, nothing when nothing was saved (the caller refreshes the chart list only then).
-std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec,
-                                             const ChartFlags& flags, const std::string* notesText);
+std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec, ChartFlags& flags,
+                                             const std::string* notesText);
 
 }  // namespace natalis

@@ -1,21 +1,9 @@
 #include "app/session/InformeCarta.h"
 
-#include <algorithm>
-
 #include "astro/TextTrim.h"
 #include "chart/Aspects.h"
 
 namespace natalis {
-
-std::vector<std::string> ListaPredictiva(const std::vector<std::string>& lista,
-                                         const std::vector<std::string>& aspectosNatales) {
-    const bool empiezaConNatal =
-        lista.size() >= aspectosNatales.size() &&
-        std::equal(aspectosNatales.begin(), aspectosNatales.end(), lista.begin());
-    if (!empiezaConNatal) return lista;
-    return std::vector<std::string>(lista.begin() + static_cast<long>(aspectosNatales.size()),
-                                    lista.end());
-}
 
 InformeCarta ArmarInforme(const ChartSession& s) {
     const NatalRecord& r = s.DatosNatales;
@@ -34,7 +22,7 @@ InformeCarta ArmarInforme(const ChartSession& s) {
     const std::vector<std::string> aspectos = ListarAspectos(s.tables.natal);
     informe.secciones.push_back(s.ListadoNatalLineas());
     informe.secciones.push_back(aspectos);
-    std::vector<std::string> predictiva = ListaPredictiva(s.Lista, aspectos);
+    std::vector<std::string> predictiva = s.ListaPredictiva();
     if (!predictiva.empty()) informe.secciones.push_back(std::move(predictiva));
     return informe;
 }

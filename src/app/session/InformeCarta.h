@@ -11,18 +11,13 @@ namespace natalis {
 struct InformeCarta {
     std::string nombre;              // the chart's name, without its padding blanks
     std::vector<std::string> datos;  // date, time and zone; place and coordinates; houses
-    // The natal listing, the natal aspects list and, when a progression or a transit is on
-    // display, its listing: each one a run of lines as the windows show them.
+    // The natal listing, the natal aspects list and, when a progression, a transit or a
+    // return is on display, its listing (ChartSession::ListaPredictiva): each one a run of
+    // lines as the windows show them.
     std::vector<std::vector<std::string>> secciones;
 };
 
 // The report of the chart on display in s (a chart must have been computed).
 InformeCarta ArmarInforme(const ChartSession& s);
-
-// The lines of lista that a progression or a transit wrote: all of lista when it does not
-// begin with the natal aspects list, the lines after it when it does (a transit appended to
-// the natal aspects), nothing when it holds the natal aspects alone.
-std::vector<std::string> ListaPredictiva(const std::vector<std::string>& lista,
-                                         const std::vector<std::string>& aspectosNatales);
 
 }  // namespace natalis

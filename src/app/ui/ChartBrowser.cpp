@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/model/ChartFormats.h"
 #include "app/model/FiltroCartas.h"
 #include "app/model/SafeFileWrite.h"
 
@@ -42,7 +43,9 @@ void ChartListModel::SetFolder(const std::string& folder) {
     prefetched_ = 0;
     // Listed unsorted and sorted here on case-folded names: the folder's own sort compares
     // locale-aware, which costs several times as much with thousands of files.
-    QDirIterator it(Q(folder), {"*.dat"}, QDir::Files);
+    QStringList patterns;
+    for (const ChartFormat& f : ChartFormats()) patterns << "*" + QString::fromUtf8(f.extension);
+    QDirIterator it(Q(folder), patterns, QDir::Files);
     while (it.hasNext()) {
         it.next();
         rows_.push_back(MakeRow(it.fileName()));
@@ -79,11 +82,15 @@ void ChartListModel::RemoveFile(const QString& fileName) {
     }
 }
 
-bool ChartListModel::ReadAhead(int count) {
+bool ChartListModel::ReadAhead(int count, const std::string& filtro, bool* newMatches) {
     for (; prefetched_ < rows_.size() && count > 0; ++prefetched_) {
-        if (!rows_[prefetched_].known) {
-            Read(rows_[prefetched_]);
-            --count;
+        const Row& row = rows_[prefetched_];
+        if (row.known) continue;
+        const Known& k = Read(row);
+        --count;
+        if (newMatches && !*newMatches && CoincideFiltro(k.folded, filtro) &&
+            !NameMatches(row, filtro)) {
+            *newMatches = true;
         }
     }
     return prefetched_ < rows_.size();
@@ -120,9 +127,19 @@ const ChartHeader& ChartListModel::Header(int row) const {
     return Read(rows_[static_cast<std::size_t>(row)]).header;
 }
 
+bool ChartListModel::NameMatches(const Row& row, const std::string& filtro) const {
+    if (row.foldedFile.empty()) row.foldedFile = PlegarTexto(row.file.toStdString());
+    return CoincideFiltro(row.foldedFile, filtro);
+}
+
 bool ChartListModel::Matches(int row, const std::string& filtro) const {
     if (filtro.find_first_not_of(" \t") == std::string::npos) return true;
-    return CoincideFiltro(Read(rows_[static_cast<std::size_t>(row)]).folded, filtro);
+    const Row& r = rows_[static_cast<std::size_t>(row)];
+    return r.known ? CoincideFiltro(r.known->folded, filtro) : NameMatches(r, filtro);
+}
+
+bool ChartListModel::IsRead(int row) const {
+    return rows_[static_cast<std::size_t>(row)].known != nullptr;
 }
 
 bool ChartListModel::Before(int row, int other, int column) const {
@@ -303,9 +320,8 @@ ChartBrowser::ChartBrowser(QWidget* parent) : QWidget(parent) {
     // sorting by a column or filtering finds them read.
     readAhead_.setSingleShot(true);
     readAhead_.setInterval(0);
-    connect(&readAhead_, &QTimer::timeout, this, [this] {
-        if (model_->ReadAhead(kReadAheadFiles)) readAhead_.start();
-    });
+    connect(&readAhead_, &QTimer::timeout, this, [this] { ReadAheadTurn(); });
+    sinceRefine_.start();
     filter_->installEventFilter(this);
     list_->installEventFilter(this);
 }
@@ -328,9 +344,29 @@ void ChartBrowser::Refresh(const std::string& folder) {
     readAhead_.start();
 }
 
+void ChartBrowser::ReadAheadTurn() {
+    const std::string& filtro = proxy_->Filtro();
+    const bool filtered = filtro.find_first_not_of(" \t") != std::string::npos;
+    bool newMatches = false;
+    const bool more = model_->ReadAhead(kReadAheadFiles, filtro, filtered ? &newMatches : nullptr);
+    refinePending_ = refinePending_ || newMatches;
+    if (refinePending_ && (!more || sinceRefine_.elapsed() >= kRefineMs)) {
+        proxy_->Refine();
+        KeepACurrentRow();
+        refinePending_ = false;
+        sinceRefine_.restart();
+    }
+    if (more) readAhead_.start();
+}
+
 void ChartBrowser::KeepACurrentRow() {
+    // The row Enter chooses is the row highlighted: a current row the filter kept highlighted
+    // stays; otherwise (the view moves the current row off a row filtered out without
+    // highlighting the new one) the first match becomes current and highlighted.
     const QModelIndex current = list_->currentIndex();
-    if (current.isValid() || proxy_->rowCount() == 0) return;
+    if (proxy_->rowCount() == 0) return;
+    if (current.isValid() && list_->selectionModel()->isRowSelected(current.row(), QModelIndex()))
+        return;
     list_->setCurrentRow(0);
 }
 

@@ -5,10 +5,12 @@
 //
 // Built for large libraries: the folder is listed by name alone and rows have one height, so
 // the list shows at once; the files are then read a few at a time while the program is idle,
-// or at once when a row is shown, sorted by name, date or place, or filtered before that.
-// What was read is kept until the file changes on disk.
+// or at once when a row is shown or sorted by name, date or place before that. The filter
+// never waits for them: a file not read yet is matched by its name, and the rows shown are
+// refined as the reading goes on. What was read is kept until the file changes on disk.
 #pragma once
 #include <QAbstractTableModel>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QSortFilterProxyModel>
 #include <QTimer>
@@ -33,22 +35,29 @@ class ChartListModel : public QAbstractTableModel {
 
     explicit ChartListModel(QObject* parent = nullptr);
 
-    // Lists the "*.dat" files of folder, in file-name order without regard to case.
+    // Lists the chart files (of every format ChartFormats knows) of folder, in file-name order
+    // without regard to case.
     void SetFolder(const std::string& folder);
     // A file written or removed by the program, put in or taken out of its place.
     void AddFile(const QString& fileName);
     void RemoveFile(const QString& fileName);
 
-    // Reads up to count files not read yet, in order; false once every file is read.
-    bool ReadAhead(int count);
+    // Reads up to count files not read yet, in order; false once every file is read. With
+    // filtro (folded) given, *newMatches tells whether a file read now matches it although
+    // its name alone did not (the filtered rows are then to be refined).
+    bool ReadAhead(int count, const std::string& filtro = std::string(),
+                   bool* newMatches = nullptr);
     // The font of the marked name of an unreadable file (the list's, in italics).
     void SetMarkFont(const QFont& font) { markFont_ = font; }
 
     QString FileName(int row) const;
     // The header of row's file, read from the file when not known or changed since.
     const ChartHeader& Header(int row) const;
-    // True when row's file, name, date or place holds every word of filtro (folded).
+    // True when row's file, name, date or place holds every word of filtro (folded); for a
+    // file not read yet, when its name does (nothing is read here).
     bool Matches(int row, const std::string& filtro) const;
+    // True once row's file has been read (or checked against what was read before).
+    bool IsRead(int row) const;
     // Whether row sorts before other by column (ties by file name).
     bool Before(int row, int other, int column) const;
 
@@ -70,8 +79,11 @@ class ChartListModel : public QAbstractTableModel {
         QString file;
         QString key;                           // the name case-folded, for sorting
         mutable const Known* known = nullptr;  // null until the file is read or checked
+        mutable std::string foldedFile;        // the file name folded, once filtered by
     };
-    static Row MakeRow(const QString& file) { return {file, file.toCaseFolded(), nullptr}; }
+    static Row MakeRow(const QString& file) { return {file, file.toCaseFolded(), nullptr, {}}; }
+    // Whether row's file name alone holds every word of filtro.
+    bool NameMatches(const Row& row, const std::string& filtro) const;
     // File-name order without regard to case (then with it, so the order is total).
     static bool RowBefore(const Row& a, const Row& b) {
         return a.key != b.key ? a.key < b.key : a.file < b.file;
@@ -93,6 +105,9 @@ class ChartFilterProxy : public QSortFilterProxyModel {
     explicit ChartFilterProxy(QObject* parent = nullptr);
     // The filter as typed; the rows shown are those whose texts hold all its words.
     void SetFilter(const QString& typed);
+    const std::string& Filtro() const { return filtro_; }
+    // Filters again, with the files read since.
+    void Refine() { invalidateFilter(); }
 
   protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
@@ -149,8 +164,14 @@ class ChartBrowser : public QWidget {
 
     void KeepACurrentRow();
     void UpdateMarkFont();
+    // One turn of the read-ahead; the filtered rows are refined at most every kRefineMs
+    // while files that match are found, and once more when every file is read.
+    void ReadAheadTurn();
+    static constexpr qint64 kRefineMs = 250;
 
     QTimer readAhead_;
+    QElapsedTimer sinceRefine_;
+    bool refinePending_ = false;
     QLineEdit* filter_ = nullptr;
     ChartList* list_ = nullptr;
     ChartListModel* model_ = nullptr;

@@ -1,16 +1,16 @@
 #include "app/ui/ChartCommands.h"
 
 #include <QAction>
+#include <QFile>
 #include <QGroupBox>
 #include <QListWidget>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
-#include "app/session/ChartSession.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/NuevaHora.h"
 #include "app/model/SafeFileWrite.h"
+#include "app/session/ChartSession.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmAnotar.h"
@@ -22,7 +22,10 @@
 
 namespace natalis {
 
-ChartCommands::ChartCommands(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
+ChartCommands::ChartCommands(CuadroGral& w)
+    : QObject(&w), w_(w), st_(w.State()), moveToTrash_([](const std::string& path) {
+          return QFile::moveToTrash(QString::fromStdString(path));
+      }) {
     setObjectName("ChartCommands");
     connect(w_.Action("mnuNuevaCarta"), &QAction::triggered, this,
             [this] { mnuNuevaCarta_Click(); });
@@ -113,10 +116,9 @@ void ChartCommands::mnuNuevaCarta_Click() {
 
     // The new chart starts without the progression and solar-time state of the last one,
     // and the hidden date dialog no longer serves a birth time or a transit.
-    if (w_.Hooks().resetPredictive) w_.Hooks().resetPredictive();
+    w_.ReiniciarPredictivo();
     if (w_.frmListaNat()) w_.frmListaNat()->hide();
-    st_.pred.HoraSolarElegida = 0;
-    st_.pred.AvisoOff = false;
+    st_.HoraSolarElegida = 0;
     st_.pred.FechaProgTexto.clear();
     MostrarFicha();
 }
@@ -146,6 +148,7 @@ void ChartCommands::mnuGuardarHora_Click() {
         return;
     }
     command->setVisible(false);
+    HoraGuardadaEnRegistro(st_.DatosNatales, st_.pred.HoraTexto);
     w_.DialogsSeam().MsgBox(
         AvisoHoraGuardada(st_.pred.HoraTexto, st_.flags.ProgramFolder, st_.flags.ChartFileName),
         MsgButtons::Ok, MsgIcon::Information, "Guardar nueva hora");
@@ -173,10 +176,24 @@ void ChartCommands::mnuKillFile_Click() {
         dialogs.MsgBox(" ¿Borrar el archivo " + f.ChartFileName + " del disco?  ",
                        MsgButtons::YesNo, MsgIcon::Exclamation, "Eliminar Archivo", MsgAnswer::No);
     if (answer != MsgAnswer::Yes) return;
-    if (std::remove(JoinPath(f.ProgramFolder, f.ChartFileName).c_str()) != 0) {
-        dialogs.MsgBox("No se pudo borrar «" + f.ChartFileName + "»: " + std::strerror(errno) + ".",
-                       MsgButtons::Ok, MsgIcon::Critical, "Eliminar Archivo");
-        return;
+    // The file goes to the desktop's trash, from where the user can bring it back; only
+    // when there is no trash, and the user says so again, is it deleted for good.
+    const std::string path = JoinPath(f.ProgramFolder, f.ChartFileName);
+    if (moveToTrash_(path)) {
+        dialogs.MsgBox("«" + f.ChartFileName + "» se movió a la papelera.", MsgButtons::Ok,
+                       MsgIcon::Information, "Eliminar Archivo");
+    } else {
+        const MsgAnswer forGood = dialogs.MsgBox(
+            "No se pudo mover «" + f.ChartFileName +
+                "» a la papelera. ¿Borrarlo definitivamente del disco? No se podrá recuperar.",
+            MsgButtons::YesNo, MsgIcon::Exclamation, "Eliminar Archivo", MsgAnswer::No);
+        if (forGood != MsgAnswer::Yes) return;
+        if (std::remove(path.c_str()) != 0) {
+            dialogs.MsgBox(
+                "No se pudo borrar «" + f.ChartFileName + "»: " + SystemErrorReason(errno) + ".",
+                MsgButtons::Ok, MsgIcon::Critical, "Eliminar Archivo");
+            return;
+        }
     }
     w_.Browser()->Model()->RemoveFile(QString::fromStdString(f.ChartFileName));
     AjustarMenusArchivo();

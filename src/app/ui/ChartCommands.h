@@ -4,6 +4,7 @@
 #pragma once
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,12 @@ class ChartCommands : public QObject {
     // while a tried birth time waits to be written. Run after every drawing of a chart.
     void AjustarMenusArchivo();
 
+    // How "Eliminar" moves a file (full path) to the desktop's trash: QFile::moveToTrash
+    // unless a test puts another in its place. False when there is no trash to move it to.
+    void SetMoveToTrash(std::function<bool(const std::string&)> move) {
+        moveToTrash_ = std::move(move);
+    }
+
     InputData* Ficha() const;   // the entry form while it is open
     FrmAnotar* Anotar() const;  // the notes window while it is open
 
@@ -56,6 +63,7 @@ class ChartCommands : public QObject {
     QPointer<FrmAnotar> anotar_;
     std::unique_ptr<Atlas> atlas_;
     std::string notesText_;  // the notes window's text handed to the save command
+    std::function<bool(const std::string&)> moveToTrash_;
 };
 
 }  // namespace natalis

@@ -128,8 +128,8 @@ std::string ColeccionCommands::ExportarColeccion(const QString& ruta, const QStr
     if (!cartas.error.empty()) return cartas.error;
     const Exportacion e = natalis::ExportarColeccion(cartas, tipo->formato, PuntosExportables(),
                                                      s.HouseSystem, s.Eph());
-    const FileWriteResult escrito = ReplaceFileSafely(info.absolutePath().toStdString(),
-                                                      info.fileName().toStdString(), e.bytes);
+    const FileWriteResult escrito = ReplaceFileSafely(
+        info.absolutePath().toStdString(), info.fileName().toStdString(), e.bytes, kTagColeccion);
     if (!escrito.ok) return escrito.message;
     if (!e.avisos.empty())
         w_.DialogsSeam().MsgBox(Texto(e.avisos), MsgButtons::Ok, MsgIcon::Exclamation,

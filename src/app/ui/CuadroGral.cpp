@@ -11,11 +11,14 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <ctime>
 
+#include "app/model/SafeFileWrite.h"
 #include "app/session/AcercaDe.h"
 #include "app/session/GuardarNuevaCarta.h"
 #include "app/session/MostrarInicio.h"
 #include "app/session/OfertaHuso.h"
+#include "app/session/SalirSinGuardar.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ColeccionCommands.h"
@@ -200,6 +203,7 @@ CuadroGral::~CuadroGral() {
     delete export_;
     delete commands_;
     delete predictivo_;
+    predictivo_ = nullptr;
     delete view_;
 }
 
@@ -264,7 +268,7 @@ void CuadroGral::BuildControls() {
     browser_->setFont(QtSurface::FontFor("Arial", kChartListPt, false));
     browser_->hide();
     connect(browser_, &ChartBrowser::chosen, this, [this] { flistArchivos_Click(); });
-    connect(browser_, &ChartBrowser::escaped, this, [this] { endProgram_(); });
+    connect(browser_, &ChartBrowser::escaped, this, [this] { Fin_Click(); });
     view_->PlaceInColumn(browser_, kChartListRect, kChartListPt);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
@@ -311,6 +315,8 @@ void CuadroGral::FormLoad() {
     std::string& folder = session_.flags.ProgramFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     flistArchivos_->setToolTip(QString::fromStdString("Carpeta de cartas: " + folder));
+    // Temporary files that a run killed while saving left behind.
+    RemoveOwnLeftovers(folder, std::time(nullptr));
     activateWindow();
     mnuBuscarFiles_Click();
     MostrarInicio(surface_, clock_, eph_, session_.tables.Planet);
@@ -404,7 +410,7 @@ void CuadroGral::GraficarNatal() {
         casasCambiadas_ = false;
     }
     if (frmListaNat_) frmListaNat_->hide();
-    if (hooks_.hideSolarFrame) hooks_.hideSolarFrame();
+    if (predictivo_) predictivo_->OcultarHoraSolar();
 
     session_.DibujarNatal(surface_);
     view_->Redraw();
@@ -413,7 +419,7 @@ void CuadroGral::GraficarNatal() {
     Lista_->show();
     Lista_->setFocus(Qt::OtherFocusReason);
 
-    ListadoNatal();
+    ListadoNatal(false);
 }
 
 void CuadroGral::MostrarLista(int heading) {
@@ -435,15 +441,17 @@ void CuadroGral::EnsureListaNat() {
     frmListaNat_ = new FrmListaNat(this);
     connect(frmListaNat_, &FrmListaNat::closed, this,
             [this] { Action("TitlemnuListaNat")->setEnabled(true); });
-    // The listing takes the focus when it opens: the common commands answer there too.
+    // The listing takes the focus when its command opens it: the common commands answer
+    // there too.
     for (const Shortcut& s : kShortcuts) frmListaNat_->addAction(Action(s.name));
     frmListaNat_->addAction(Action("F10"));
 }
 
-void CuadroGral::ListadoNatal() {
+void CuadroGral::ListadoNatal(bool takeFocus) {
     EnsureListaNat();
     if (!frmListaNat_->isVisible()) MoveBeside(frmListaNat_, this, FrmListaNat::kLeft);
-    frmListaNat_->ShowListing();
+    frmListaNat_->ShowListing(takeFocus);
+    if (!takeFocus) activateWindow();  // a platform may activate a window it shows
     Action("TitlemnuListaNat")->setEnabled(false);
     frmListaNat_->SetLines(session_.ListadoNatalLineas());
 }
@@ -455,10 +463,21 @@ void CuadroGral::mnuGuardarFile_Click() {
 }
 
 void CuadroGral::Fin_Click() {
+    if (!PuedeSalir()) return;
     if (hooks_.closeEntryForm) hooks_.closeEntryForm();
-    if (hooks_.closeNotes) hooks_.closeNotes();
-    if (hooks_.notesOpen && hooks_.notesOpen()) return;
     endProgram_();
+}
+
+bool CuadroGral::PuedeSalir() {
+    // The notes window first: it offers to save its text, and saving a new chart there
+    // leaves nothing else to ask about.
+    if (hooks_.closeNotes) hooks_.closeNotes();
+    if (hooks_.notesOpen && hooks_.notesOpen()) return false;
+    const std::string horaNueva =
+        Action("mnuGuardarHora")->isVisible() ? session_.pred.HoraTexto : std::string();
+    const auto question = PreguntaSalir(session_.flags, session_.DatosNatales, horaNueva);
+    return !question || dialogs_.MsgBox(*question, MsgButtons::YesNo, MsgIcon::Exclamation,
+                                        kTituloSalir, MsgAnswer::No) == MsgAnswer::Yes;
 }
 
 void CuadroGral::mnuAcerca_Click() {
@@ -483,14 +502,24 @@ QAction* CuadroGral::mnuTransito(int index) const {
     return index >= 50 && index <= 52 ? indexed_.at(index) : nullptr;
 }
 
+QAction* CuadroGral::ComandoIndice(int indice) const {
+    const auto it = indexed_.find(indice);
+    return it == indexed_.end() ? nullptr : it->second;
+}
+
+void CuadroGral::Redibujar() { view_->Redraw(); }
+
+void CuadroGral::ReiniciarPredictivo() {
+    if (predictivo_) predictivo_->Reiniciar();
+}
+
 QMenu* CuadroGral::Menu(const QString& titleName) const {
     const auto it = menus_.find(titleName);
     return it == menus_.end() ? nullptr : it->second;
 }
 
 void CuadroGral::closeEvent(QCloseEvent* event) {
-    if (hooks_.closeNotes) hooks_.closeNotes();
-    if (hooks_.notesOpen && hooks_.notesOpen()) {
+    if (!PuedeSalir()) {
         event->ignore();
         return;
     }

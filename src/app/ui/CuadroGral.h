@@ -14,6 +14,7 @@
 #include "app/session/ChartSession.h"
 #include "astro/Ephemeris.h"
 #include "chart/ui/QtSurface.h"
+#include "predictive/ui/PuertoVentana.h"
 
 class QAction;
 class QGroupBox;
@@ -38,18 +39,14 @@ class FrmListaNat;
 struct WindowHooks {
     std::function<void()> closeNotes;               // closes the notes window (it may ask to save)
     std::function<void()> closeEntryForm;           // closes the data-entry form
-    std::function<void()> hideSolarFrame;           // hides frameSOLAR and empties its options
     std::function<const std::string*()> notesText;  // the notes window's text, if open
     std::function<void()> chartMenus;  // fits the file commands to the chart, run by GraficarNatal
     // True while the notes window stays open after closeNotes: its user went back to editing,
     // so what asked it to close (loading, "Salir", closing the window) does not go on.
     std::function<bool()> notesOpen;
-    // Hides the date dialog, the age warning and the solar-time frame and forgets what the
-    // date dialog was serving (a new chart starts without them).
-    std::function<void()> resetPredictive;
 };
 
-class CuadroGral : public QMainWindow {
+class CuadroGral : public QMainWindow, public PuertoVentana {
     Q_OBJECT
   public:
     // programFolder: the folder of the chart files and of the glyph font.
@@ -68,16 +65,20 @@ class CuadroGral : public QMainWindow {
 
     // Computes and draws the loaded chart: menus, natal computation, glyph spreading, wheel,
     // aspects list (focused) and natal listing. Does nothing while no chart is loaded.
-    void GraficarNatal();
+    void GraficarNatal() override;
     // The chart list's click: reads the selected file and draws it, or reports the error.
     void flistArchivos_Click();
     // "Buscar cartas": the chart list refreshed, shown whole (its filter emptied) and focused.
     void mnuBuscarFiles_Click();
     // The natal listing window shown with the positions of the chart on display.
-    void ListadoNatal();
+    // Shows the natal listing; with takeFocus false (after a chart is drawn) the main window
+    // keeps the keyboard, so that Alt, F10 and the shortcuts answer at once.
+    void ListadoNatal(bool takeFocus = true);
     // "Guardar": saves the chart on display as a new chart file and refreshes the list.
     void mnuGuardarFile_Click();
-    // "Salir": closes the entry form and the notes window, then ends the program.
+    // "Salir" (also Ctrl+Q, and Escape in the chart list): closes the notes window (which
+    // may offer to save), asks before losing a chart or a birth time not yet saved (Enter
+    // answers No and the program goes on), closes the entry form and ends the program.
     void Fin_Click();
     // "Acerca de Natalis": version, licence, credits, the ephemeris in use and the chart
     // folder, in a message box.
@@ -103,7 +104,7 @@ class CuadroGral : public QMainWindow {
     ChartSession& State() { return session_; }
     // Fills Lista with the session's lines, shown from the first; with heading (a line's
     // index) that line is selected and scrolled to the top of the list instead.
-    void MostrarLista(int heading = -1);
+    void MostrarLista(int heading = -1) override;
     // The house system was just changed: the next drawing keeps the typed date.
     void SetCasasCambiadas(bool changed) { casasCambiadas_ = changed; }
     bool CasasCambiadas() const { return casasCambiadas_; }
@@ -115,6 +116,25 @@ class CuadroGral : public QMainWindow {
     // How the program ends at once ("Salir", Escape in the chart list). The default quits
     // the application's event loop; tests replace it.
     void SetEndProgram(std::function<void()> end) { endProgram_ = std::move(end); }
+
+    // A new chart starts without the date dialog, the age warning and the solar-time frame.
+    void ReiniciarPredictivo();
+
+    // The port through which the predictive and period controllers reach this window.
+    ChartSession& Sesion() override { return session_; }
+    natalis::Dialogs& Dialogos() override { return dialogs_; }
+    natalis::Clock& Reloj() override { return clock_; }
+    natalis::Surface& Superficie() override { return surface_; }
+    QWidget* Ventana() override { return this; }
+    ChartView* Vista() override { return view_; }
+    QGroupBox* MarcoFecha() override { return fInputMain_; }
+    QLineEdit* CajaFecha() override { return txtFecha_; }
+    QLineEdit* CajaHora() override { return txtHora_; }
+    QListWidget* ListaAspectos() override { return Lista_; }
+    QAction* Comando(const QString& nombre) const override { return Action(nombre); }
+    QAction* ComandoIndice(int indice) const override;
+    QMenu* MenuTitulo(const QString& nombre) const override { return Menu(nombre); }
+    void Redibujar() override;
 
     // The caption of the chosen house system, or "Porfirio" when the last computation fell
     // back to it.
@@ -133,6 +153,9 @@ class CuadroGral : public QMainWindow {
     void FillChartList();
     void EnsureListaNat();
     void FocusChanged(QWidget* old, QWidget* now);
+    // Closes the notes window and asks about unsaved work (PreguntaSalir): true when the
+    // program may end.
+    bool PuedeSalir();
 
     Dialogs& dialogs_;
     Clock& clock_;

@@ -4,12 +4,11 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-#include "app/session/GuardarNuevaCarta.h"
 #include "app/model/AvisoGuardado.h"
 #include "app/model/ChartFile.h"
 #include "app/model/FileBytes.h"
 #include "app/model/Notas.h"
-#include "app/model/SafeFileWrite.h"
+#include "app/session/GuardarNuevaCarta.h"
 #include "chart/ui/DialogKeys.h"
 #include "chart/ui/FramePalette.h"
 
@@ -51,6 +50,7 @@ bool FrmAnotar::Cargar(const std::string& fileName) {
         return false;
     }
     notesFileName_ = fileName;
+    loadedBytes_ = file.bytes;
     texto_->setPlainText(QString::fromStdString(NotasDesdeArchivo(file.bytes)));
     texto_->document()->setModified(false);
     flags_.NotesModified = false;  // filling the box is no change
@@ -72,7 +72,8 @@ bool FrmAnotar::GuardarEnArchivo() {
                         MsgIcon::Exclamation, kTitle) != MsgAnswer::Yes) {
         return false;
     }
-    FileWriteResult r = ReplaceFileSafely(flags_.ProgramFolder, notesFileName_, file.bytes);
+    FileWriteResult r =
+        GuardarNotas(flags_.ProgramFolder, notesFileName_, loadedBytes_, file.bytes);
     if (!r.ok) {
         dialogs_.MsgBox(r.message, MsgButtons::Ok, MsgIcon::Critical, kTitle);
         return false;

@@ -47,6 +47,7 @@ class FrmAnotar : public QWidget {
     std::function<void(const std::string&)> onSavedNewChart_;
     QPlainTextEdit* texto_ = nullptr;
     std::string notesFileName_;
+    std::string loadedBytes_;  // the file as loaded: a save starts from it (GuardarNotas)
 };
 
 }  // namespace natalis

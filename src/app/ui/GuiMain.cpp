@@ -6,12 +6,13 @@
 #include <iostream>
 #include <optional>
 
-#include "app/model/CarpetaCartas.h"
 #include "app/cli/HeadlessProgram.h"
+#include "app/model/CarpetaCartas.h"
 #include "app/model/ChartFolderSetup.h"
 #include "app/model/SystemClock.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/QtDialogs.h"
+#include "app/ui/TraduccionesQt.h"
 #include "app/ui/WindowSettings.h"
 #include "astro/SwissEphemeris.h"
 
@@ -21,6 +22,7 @@ int RunGui(int argc, char** argv, const Args& args) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("natalis");
     QCoreApplication::setApplicationName("natalis");
+    CargarTraduccionesQt(app);
     std::optional<std::string> folderArg;
     if (!ParseFolderOption(args, 0, folderArg)) {
         std::cerr << UsageText();

@@ -65,9 +65,18 @@ void FrmListaNat::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void FrmListaNat::ShowListing() {
+void FrmListaNat::mousePressEvent(QMouseEvent* event) {
+    closesOnFocusLoss_ = true;  // the user took the window: it behaves as if opened by its command
+    QWidget::mousePressEvent(event);
+}
+
+void FrmListaNat::ShowListing(bool takeFocus) {
+    closesOnFocusLoss_ = takeFocus;
+    waitingForOwner_ = !takeFocus;
+    setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
     show();
     raise();
+    if (!takeFocus) return;
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }
@@ -88,7 +97,14 @@ void FrmListaNat::paintEvent(QPaintEvent*) {
 
 void FrmListaNat::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+    if (event->type() != QEvent::ActivationChange || !isVisible()) return;
+    if (isActiveWindow()) {
+        if (!waitingForOwner_) closesOnFocusLoss_ = true;
+    } else if (closesOnFocusLoss_) {
+        close();
+    } else {
+        waitingForOwner_ = false;  // the owner has the focus: the next activation is the user's
+    }
 }
 
 void FrmListaNat::closeEvent(QCloseEvent* event) {

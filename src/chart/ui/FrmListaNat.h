@@ -23,8 +23,9 @@ class FrmListaNat : public QWidget {
     // at tab column 5.
     void SetLines(const std::vector<std::string>& lines);
     const QStringList& Lines() const { return lines_; }
-    // Shows the window and gives it the focus; where it stands is its owner's choice.
-    void ShowListing();
+    // Shows the window and gives it the focus, or (takeFocus false) leaves the focus where it
+    // is; where it stands is its owner's choice.
+    void ShowListing(bool takeFocus = true);
     QSize sizeHint() const override;
 
   signals:
@@ -33,12 +34,18 @@ class FrmListaNat : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QStringList lines_;
+    // Losing the focus closes the window once the user had it: shown with the focus, or,
+    // shown without, clicked or activated after the owner had the focus back (a platform may
+    // activate a window it shows, and the owner then takes the focus back at once).
+    bool closesOnFocusLoss_ = true;
+    bool waitingForOwner_ = false;
 };
 
 }  // namespace natalis

@@ -83,6 +83,16 @@ static_assert(sizeof(kBoxes) / sizeof(kBoxes[0]) == static_cast<int>(EntryField:
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// Selects one option of a pair, or neither (nullptr).
+void Seleccionar(QRadioButton* a, QRadioButton* b, QRadioButton* chosen) {
+    for (QRadioButton* option : {a, b}) {
+        // Exclusive options cannot be cleared one by one.
+        option->setAutoExclusive(false);
+        option->setChecked(option == chosen);
+        option->setAutoExclusive(true);
+    }
+}
+
 }  // namespace
 
 const char InputData::kPreguntaCerrar[] =
@@ -114,7 +124,9 @@ bool InputData::HayCambios() const {
     for (const BoxRule& rule : kBoxes) {
         if (now.*rule.text != abiertos_.*rule.text) return true;
     }
-    return now.LatitudSur != abiertos_.LatitudSur || now.LongitudOeste != abiertos_.LongitudOeste;
+    return now.LatitudSur != abiertos_.LatitudSur || now.LongitudOeste != abiertos_.LongitudOeste ||
+           now.LatitudElegida != abiertos_.LatitudElegida ||
+           now.LongitudElegida != abiertos_.LongitudElegida;
 }
 
 void InputData::CerrarConEscape() {
@@ -234,12 +246,21 @@ void InputData::BuildControls() {
 }
 
 QLineEdit* InputData::Caja(EntryField field) const {
-    if (field == EntryField::None) return nullptr;
-    return boxes_[static_cast<std::size_t>(field)];
+    const auto i = static_cast<std::size_t>(field);
+    return i < boxes_.size() ? boxes_[i] : nullptr;
+}
+
+QWidget* InputData::Control(EntryField field) const {
+    if (field == EntryField::Latitud) return norte_;
+    if (field == EntryField::Longit) return este_;
+    return Caja(field);
 }
 
 void InputData::Vaciar() {
     for (QLineEdit* box : boxes_) box->clear();
+    // A new chart takes no hemisphere from the chart shown before.
+    Seleccionar(norte_, sur_, nullptr);
+    Seleccionar(este_, oeste_, nullptr);
     if (lugar_) lugar_->SetEstado(HusoAtlas{});  // a new chart has no place chosen yet
     abiertos_ = Textos();
 }
@@ -250,14 +271,16 @@ FichaNatalTextos InputData::Textos() const {
         f.*kBoxes[i].text = boxes_[i]->text().toStdString();
     f.LatitudSur = sur_->isChecked();
     f.LongitudOeste = oeste_->isChecked();
+    f.LatitudElegida = norte_->isChecked() || sur_->isChecked();
+    f.LongitudElegida = este_->isChecked() || oeste_->isChecked();
     if (lugar_) f.huso = lugar_->Estado();
     return f;
 }
 
 void InputData::SetTextos(const FichaNatalTextos& f) {
     for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setText(Q(f.*kBoxes[i].text));
-    (f.LatitudSur ? sur_ : norte_)->setChecked(true);
-    (f.LongitudOeste ? oeste_ : este_)->setChecked(true);
+    Seleccionar(norte_, sur_, f.LatitudElegida ? (f.LatitudSur ? sur_ : norte_) : nullptr);
+    Seleccionar(este_, oeste_, f.LongitudElegida ? (f.LongitudOeste ? oeste_ : este_) : nullptr);
     if (lugar_) lugar_->SetEstado(f.huso);
 }
 
@@ -268,7 +291,7 @@ bool InputData::AceptarDatos() {
         // Back to the form, over the main window, with the box to correct focused.
         raise();
         activateWindow();
-        if (QLineEdit* box = Caja(failure->focus)) box->setFocus(Qt::OtherFocusReason);
+        if (QWidget* control = Control(failure->focus)) control->setFocus(Qt::OtherFocusReason);
         return false;
     }
     // The callback may outlive this window, which closing deletes.

@@ -25,14 +25,16 @@ class InputData : public QWidget {
     InputData(NatalRecord& rec, ChartFlags& flags, Dialogs& dialogs,
               std::function<void()> onAccepted, QWidget* parent = nullptr);
 
-    // Empties all fourteen boxes and forgets the place chosen from the atlas; the hemisphere
-    // options keep their state.
+    // Empties all fourteen boxes, selects no hemisphere and forgets the place chosen from the
+    // atlas.
     void Vaciar();
     // What the boxes and options hold, and the reverse.
     FichaNatalTextos Textos() const;
     void SetTextos(const FichaNatalTextos& f);
 
-    QLineEdit* Caja(EntryField field) const;
+    QLineEdit* Caja(EntryField field) const;  // nullptr for a field that is no box
+    // The control that takes the focus for a field: its box, or a hemisphere's first option.
+    QWidget* Control(EntryField field) const;
     QPushButton* CrearCarta() const { return crearCarta_; }
     // The place box's atlas and the zone line (LugarAtlas.h).
     LugarAtlas* Lugar() const { return lugar_; }

@@ -122,6 +122,9 @@ void LugarAtlas::Buscar(const QString& text) {
     const bool missing = atlas_ && shown_.isEmpty() && !FoldForSearch(text.toStdString()).empty();
     aviso_->setText(missing ? Q(LugarNoEncontrado(text.trimmed().toStdString())) : QString());
     aviso_->setVisible(missing);
+    // Remembered for the form's check: a place not found is named again when the coordinates
+    // are still to type.
+    huso_.lugarNoEncontrado = missing;
 }
 
 void LugarAtlas::ListarZonas() {

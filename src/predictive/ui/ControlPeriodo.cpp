@@ -8,10 +8,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/ui/CuadroGral.h"
+#include "app/model/Clock.h"
+#include "app/model/Dialogs.h"
 #include "astro/InstanteCivil.h"
 #include "chart/ui/ChartView.h"
 #include "predictive/ui/FrmPeriodo.h"
+#include "predictive/ui/PuertoVentana.h"
 
 namespace natalis {
 
@@ -46,27 +48,22 @@ const FilaPaso kPasos[6] = {
 constexpr double kPasosLeft = 1, kPasosWidth = 26;
 constexpr double kPasosPt = 9;
 
-// The techniques of the progression engine that draw a period's progressed hits.
-TipoTecnica TecnicaDeProgresion(TecnicaPeriodo t) {
-    return t == TecnicaPeriodo::Secundaria ? TipoTecnica::Secundaria : TipoTecnica::ArcoSolar;
-}
-
 }  // namespace
 
-ControlPeriodo::ControlPeriodo(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
+ControlPeriodo::ControlPeriodo(PuertoVentana& w) : QObject(w.Ventana()), w_(w), st_(w.Sesion()) {
     setObjectName("ControlPeriodo");
     BuildPasos();
-    if (QAction* menu = w_.Action("mnuPeriodo")) {
+    if (QAction* menu = w_.Comando("mnuPeriodo")) {
         connect(menu, &QAction::triggered, this, [this] { mnuPeriodo_Click(); });
     }
     // Every drawing ends with the list filled afresh from the session: the frame follows it,
     // whichever command drew.
-    connect(w_.Lista()->model(), &QAbstractItemModel::modelReset, this,
+    connect(w_.ListaAspectos()->model(), &QAbstractItemModel::modelReset, this,
             [this] { ActualizarPasos(); });
 }
 
 void ControlPeriodo::BuildPasos() {
-    fPasos_ = new QGroupBox(w_.View());
+    fPasos_ = new QGroupBox(w_.Vista());
     fPasos_->setObjectName("fPasos");
     // The date on top, the steps back below it and the steps forward under them.
     auto* layout = new QGridLayout(fPasos_);
@@ -78,12 +75,12 @@ void ControlPeriodo::BuildPasos() {
     layout->addWidget(lblFecha_, 0, 0, 1, 3);
     for (size_t i = 0; i < std::size(kPasos); ++i) {
         const FilaPaso& p = kPasos[i];
-        auto* accion = new QAction(QString::fromUtf8(p.caption), &w_);
+        auto* accion = new QAction(QString::fromUtf8(p.caption), w_.Ventana());
         accion->setObjectName(p.nombre);
         accion->setShortcut(QKeySequence(p.tecla));
         // From any window of the program: the main one, the period window, the listing.
         accion->setShortcutContext(Qt::ApplicationShortcut);
-        w_.addAction(accion);
+        w_.Ventana()->addAction(accion);
         connect(accion, &QAction::triggered, this, [this, &p] { Paso(p.unidad, p.cuantos); });
         acciones_[i] = accion;
 
@@ -95,7 +92,7 @@ void ControlPeriodo::BuildPasos() {
         botones_[i] = boton;
     }
     fPasos_->hide();
-    w_.View()->PlaceFrame(fPasos_, kPasosLeft, kPasosWidth, kPasosPt);
+    w_.Vista()->PlaceFrame(fPasos_, kPasosLeft, kPasosWidth, kPasosPt);
 }
 
 void ControlPeriodo::ActualizarPasos() {
@@ -107,53 +104,37 @@ void ControlPeriodo::ActualizarPasos() {
 
 void ControlPeriodo::mnuPeriodo_Click() {
     if (!frm_) {
-        frm_ = new FrmPeriodo(&w_);
-        const LocalDateTime hoy = w_.ClockSeam().Now();
+        frm_ = new FrmPeriodo(w_.Ventana());
+        const LocalDateTime hoy = w_.Reloj().Now();
         const FechaCivil desde{hoy.day, hoy.month, hoy.year};
         frm_->SetPeriodo(Texto(desde), Texto(DesplazarFecha(desde, UnidadPaso::Anio, 1)));
         connect(frm_, &FrmPeriodo::buscar, this, [this] { Buscar(); });
-        connect(frm_, &FrmPeriodo::elegido, this,
-                [this](const AspectoPeriodo& a) { Elegir(a, frm_->Tecnica()); });
+        connect(frm_, &FrmPeriodo::elegido, this, [this](const AspectoPeriodo& a) { Elegir(a); });
     }
-    frm_->show();
-    frm_->raise();
-    frm_->activateWindow();
+    frm_->MostrarSobre(*w_.Ventana());
 }
 
 void ControlPeriodo::Buscar() {
     if (!frm_) return;
     const PeriodoRevisado r = RevisarConsultaPeriodo(frm_->Consulta());
     if (!r.pedido) {
-        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.titulo);
+        w_.Dialogos().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.titulo);
         return;
     }
-    frm_->SetAspectos(st_.AspectosDelPeriodo(*r.pedido), r.pedido->tecnica);
+    st_.AspectosDelPeriodo(*r.pedido);
+    frm_->SetAspectos(st_.Periodo.hits, st_.Periodo.tecnica);
 }
 
-void ControlPeriodo::Elegir(const AspectoPeriodo& hit, TecnicaPeriodo tecnica) {
+void ControlPeriodo::Elegir(const AspectoPeriodo& hit) {
     if (!st_.flags.ChartLoaded) return;
-    if (tecnica == TecnicaPeriodo::Transitos) {
-        MostrarTransito(st_.TransitarJD(&w_.Surface(), hit.jdExacto));
-        return;
-    }
-    PredictiveState& p = st_.pred;
-    const std::string anterior = p.FechaProgTexto;
-    const TipoTecnica tecnicaAnterior = p.Tecnica;
-    p.Tecnica = TecnicaDeProgresion(tecnica);
-    p.FechaProgTexto = Texto(FechaEnZona(hit.jdExacto, st_.DatosNatales.ZoneHours));
-    // The period search directs forward.
-    p.Directa = true;
-    p.Conversa = false;
-    const ProgresionResultado r = st_.Progresar(&w_.Surface());
-    if (r.estado != ProgresionEstado::Calculada) {
-        p.FechaProgTexto = anterior;
-        p.Tecnica = tecnicaAnterior;
-    }
-    MostrarProgresion(r);
+    Mostrar(st_.MostrarAspectoPeriodo(&w_.Superficie(), hit));
 }
 
 void ControlPeriodo::Paso(UnidadPaso unidad, int cuantos) {
-    const PasoSesion r = st_.Desplazar(&w_.Surface(), unidad, cuantos);
+    Mostrar(st_.Desplazar(&w_.Superficie(), unidad, cuantos));
+}
+
+void ControlPeriodo::Mostrar(const PasoSesion& r) {
     switch (r.movio) {
         case PasoMovio::Nada:
             return;
@@ -173,39 +154,39 @@ bool ControlPeriodo::AvisarProgresion(const ProgresionResultado& r) {
     }
     const MsgIcon icono =
         r.estado == ProgresionEstado::ErrorCalculo ? MsgIcon::Critical : MsgIcon::None;
-    w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, icono, r.titulo);
+    w_.Dialogos().MsgBox(r.mensaje, MsgButtons::Ok, icono, r.titulo);
     return true;
 }
 
 void ControlPeriodo::MostrarTransito(const TransitoResultado& r) {
     if (r.errorCalculo) {
-        w_.DialogsSeam().MsgBox(kErrorCalculoTransito, MsgButtons::Ok, MsgIcon::Critical,
-                                kTituloErrorCalculo);
+        w_.Dialogos().MsgBox(kErrorCalculoTransito, MsgButtons::Ok, MsgIcon::Critical,
+                             kTituloErrorCalculo);
         return;
     }
     // The progression on display is recomputed under the ring; its refusal is reported and
     // the transit goes on without it.
     AvisarProgresion(r.progresion);
-    w_.Action("mnuVerSoloNatal")->setEnabled(true);
-    w_.View()->Redraw();
+    w_.Comando("mnuVerSoloNatal")->setEnabled(true);
+    w_.Redibujar();
     MostrarBloque(r.primeraLinea);
 }
 
 void ControlPeriodo::MostrarProgresion(const ProgresionResultado& r) {
     if (AvisarProgresion(r) || r.estado != ProgresionEstado::Calculada) return;
-    w_.Action("mnuVerSoloNatal")->setEnabled(true);
-    w_.mnuTransito(50)->setEnabled(true);
+    w_.Comando("mnuVerSoloNatal")->setEnabled(true);
+    w_.ComandoIndice(50)->setEnabled(true);
     for (const TecnicaFila& t : kTecnicas) {
-        w_.mnuProg(t.indice)->setChecked(t.id == st_.pred.Tecnica);
+        w_.ComandoIndice(t.indice)->setChecked(t.id == st_.pred.Tecnica);
     }
-    w_.View()->Redraw();
+    w_.Redibujar();
     MostrarBloque(0);
 }
 
 // The new block in view with its heading selected.
 void ControlPeriodo::MostrarBloque(size_t primeraLinea) {
     w_.MostrarLista(static_cast<int>(primeraLinea));
-    w_.Lista()->show();
+    w_.ListaAspectos()->show();
     ActualizarPasos();
 }
 

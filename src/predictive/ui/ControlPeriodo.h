@@ -19,7 +19,7 @@ class QPushButton;
 
 namespace natalis {
 
-class CuadroGral;
+class PuertoVentana;
 class FrmPeriodo;
 
 class ControlPeriodo : public QObject {
@@ -27,17 +27,17 @@ class ControlPeriodo : public QObject {
   public:
     // Becomes a child of the window, builds the step frame, connects the menu entry and
     // adds the step keys to the program.
-    explicit ControlPeriodo(CuadroGral& w);
+    explicit ControlPeriodo(PuertoVentana& w);
 
     // "Aspectos del período…": the period window shown (built the first time, the period
     // from today to the same day a year on).
     void mnuPeriodo_Click();
     // "Buscar": the typed search checked and run for the chart on display.
     void Buscar();
-    // A hit chosen: a transit hit drawn as the transit at its exact instant; a secondary or
-    // solar-arc hit as the progression by that technique to the date of its exact instant
-    // (on the birth zone's clock).
-    void Elegir(const AspectoPeriodo& hit, TecnicaPeriodo tecnica);
+    // A hit of the session's period search chosen: a transit hit drawn as the transit at its
+    // exact instant; a secondary or solar-arc hit as the progression by that technique to
+    // the date of its exact instant (on the birth zone's clock).
+    void Elegir(const AspectoPeriodo& hit);
     // One step of what is on display.
     void Paso(UnidadPaso unidad, int cuantos);
 
@@ -56,10 +56,12 @@ class ControlPeriodo : public QObject {
     void MostrarBloque(size_t primeraLinea);
     // A message box for a refused or failed progression; true when there was one.
     bool AvisarProgresion(const ProgresionResultado& r);
+    // What a step or a chosen hit moved, shown.
+    void Mostrar(const PasoSesion& r);
     void MostrarTransito(const TransitoResultado& r);
     void MostrarProgresion(const ProgresionResultado& r);
 
-    CuadroGral& w_;
+    PuertoVentana& w_;
     ChartSession& st_;
     FrmPeriodo* frm_ = nullptr;
     QGroupBox* fPasos_ = nullptr;

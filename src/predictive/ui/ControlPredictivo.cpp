@@ -14,14 +14,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/session/ChartSession.h"
 #include "app/model/Clock.h"
-#include "app/ui/CuadroGral.h"
+#include "app/model/Dialogs.h"
+#include "app/model/HusoEnFecha.h"
+#include "app/session/ChartSession.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/DialogKeys.h"
 #include "chart/ui/FramePalette.h"
 #include "predictive/HoraSolar.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/ui/PuertoVentana.h"
 
 namespace natalis {
 
@@ -41,28 +43,31 @@ void Mostrar(QWidget* w, bool visible) {
 
 }  // namespace
 
-ControlPredictivo::ControlPredictivo(CuadroGral& w) : QObject(&w), w_(w), st_(w.State()) {
+ControlPredictivo::ControlPredictivo(PuertoVentana& w)
+    : QObject(w.Ventana()), w_(w), st_(w.Sesion()) {
     setObjectName("ControlPredictivo");
     BuildInputFrame();
     BuildWarning();
     BuildSolar();
     ConnectMenus();
-    w_.Hooks().hideSolarFrame = [this] {
-        frameSOLAR_->hide();
-        LimpiarOpcionesSolares(true);
-    };
-    w_.Hooks().resetPredictive = [this] {
-        frameSOLAR_->hide();
-        LimpiarOpcionesSolares(true);
-        fInputFecha_->hide();
-        Frame1_->hide();
-        w_.fInputMain()->hide();
-        modo_ = ModoFecha::Progresion;
-    };
+}
+
+void ControlPredictivo::OcultarHoraSolar() {
+    frameSOLAR_->hide();
+    LimpiarOpcionesSolares(true);
+}
+
+void ControlPredictivo::Reiniciar() {
+    OcultarHoraSolar();
+    fInputFecha_->hide();
+    Frame1_->hide();
+    w_.MarcoFecha()->hide();
+    modo_ = ModoFecha::Progresion;
+    avisoOff_ = false;
 }
 
 void ControlPredictivo::BuildInputFrame() {
-    QGroupBox* main = w_.fInputMain();
+    QGroupBox* main = w_.MarcoFecha();
     // Enter is OK and Escape cancels anywhere in the dialog; the date box's own key filter,
     // installed after, acts first on its keys, and Escape in the hour box closes the dialog.
     new DialogKeys(
@@ -112,14 +117,14 @@ void ControlPredictivo::BuildInputFrame() {
     connect(btnCancelarHora_, &QPushButton::clicked, this, [this] { Cancelar(); });
     connect(chkCsaArco_, &QCheckBox::clicked, this,
             [this] { st_.pred.AscEnArco = chkCsaArco_->isChecked(); });
-    w_.txtFecha()->installEventFilter(this);
-    w_.txtHora()->installEventFilter(this);
+    w_.CajaFecha()->installEventFilter(this);
+    w_.CajaHora()->installEventFilter(this);
     // Escape in the aspects list closes the age warning.
-    w_.Lista()->installEventFilter(this);
+    w_.ListaAspectos()->installEventFilter(this);
 }
 
 void ControlPredictivo::BuildWarning() {
-    Frame1_ = new QGroupBox(QStringLiteral("  ADVERTENCIA:"), w_.View());
+    Frame1_ = new QGroupBox(QStringLiteral("  ADVERTENCIA:"), w_.Vista());
     Frame1_->setObjectName("Frame1");
     ApplyFramePalette(Frame1_);
     new DialogKeys(
@@ -139,16 +144,16 @@ void ControlPredictivo::BuildWarning() {
         c->installEventFilter(this);
     }
     connect(Check1_, &QCheckBox::clicked, this, [this] {
-        st_.pred.AvisoOff = true;
+        avisoOff_ = true;
         Frame1_->hide();
         Check1_->setChecked(false);
     });
     Frame1_->hide();
-    w_.View()->PlaceFrame(Frame1_, kFrameLeft, kFrameWidth, kFramePt);
+    w_.Vista()->PlaceFrame(Frame1_, kFrameLeft, kFrameWidth, kFramePt);
 }
 
 void ControlPredictivo::BuildSolar() {
-    frameSOLAR_ = new QGroupBox(w_.View());
+    frameSOLAR_ = new QGroupBox(w_.Vista());
     frameSOLAR_->setObjectName("frameSOLAR");
     ApplyFramePalette(frameSOLAR_);
     new DialogKeys(
@@ -176,27 +181,28 @@ void ControlPredictivo::BuildSolar() {
     connect(btnProgresar_, &QPushButton::clicked, this, [this] { btnProgresar_Click(); });
     connect(btnCloseSolar_, &QPushButton::clicked, this, [this] { btnCloseSolar_Click(); });
     frameSOLAR_->hide();
-    w_.View()->PlaceFrame(frameSOLAR_, kFrameLeft, kFrameWidth, kFramePt);
+    w_.Vista()->PlaceFrame(frameSOLAR_, kFrameLeft, kFrameWidth, kFramePt);
 }
 
 void ControlPredictivo::ConnectMenus() {
     for (const TecnicaFila& t : kTecnicas) {
         const int i = t.indice;
-        connect(w_.mnuProg(i), &QAction::triggered, this, [this, i] { mnuProg_Click(i); });
+        connect(w_.ComandoIndice(i), &QAction::triggered, this, [this, i] { mnuProg_Click(i); });
     }
     for (int i = 50; i <= 52; ++i) {
-        connect(w_.mnuTransito(i), &QAction::triggered, this, [this, i] { mnuTransito_Click(i); });
+        connect(w_.ComandoIndice(i), &QAction::triggered, this,
+                [this, i] { mnuTransito_Click(i); });
     }
-    connect(w_.Action("mnuRetornoSolar"), &QAction::triggered, this,
+    connect(w_.Comando("mnuRetornoSolar"), &QAction::triggered, this,
             [this] { mnuRetorno_Click(TipoRetorno::Solar); });
-    connect(w_.Action("mnuRetornoLunar"), &QAction::triggered, this,
+    connect(w_.Comando("mnuRetornoLunar"), &QAction::triggered, this,
             [this] { mnuRetorno_Click(TipoRetorno::Lunar); });
-    connect(w_.Action("mnuVerSoloNatal"), &QAction::triggered, this,
+    connect(w_.Comando("mnuVerSoloNatal"), &QAction::triggered, this,
             [this] { mnuVerSoloNatal_Click(); });
-    connect(w_.Action("TitlemnuHoraSolar"), &QAction::triggered, this,
+    connect(w_.Comando("TitlemnuHoraSolar"), &QAction::triggered, this,
             [this] { TitlemnuHoraSolar_Click(); });
-    connect(w_.Action("mnuCambiarHora"), &QAction::triggered, this, [this] { AbrirCambioHora(); });
-    if (QMenu* archivo = w_.Menu("TitleMnuArchivo")) {
+    connect(w_.Comando("mnuCambiarHora"), &QAction::triggered, this, [this] { AbrirCambioHora(); });
+    if (QMenu* archivo = w_.MenuTitulo("TitleMnuArchivo")) {
         connect(archivo, &QMenu::aboutToShow, this, [this] { TitleMnuArchivo_Click(); });
     }
 }
@@ -207,12 +213,12 @@ void ControlPredictivo::SeleccionarTodo(QLineEdit* e) {
 }
 
 void ControlPredictivo::Aplicar(const ConfigEntrada& c) {
-    QGroupBox* main = w_.fInputMain();
+    QGroupBox* main = w_.MarcoFecha();
     main->setTitle(Q(c.captionMain));
     fInputFecha_->setTitle(Q(c.captionFecha));
     fInputFecha_->setVisible(c.marcoFecha);
-    w_.txtFecha()->setVisible(c.txtFecha);
-    w_.txtHora()->setVisible(c.txtHora);
+    w_.CajaFecha()->setVisible(c.txtFecha);
+    w_.CajaHora()->setVisible(c.txtHora);
     chkCsaArco_->setVisible(c.chkAscEnArco);
     lblFechaNat_->setVisible(c.lblFechaNat);
     if (!c.captionFechaNat.empty()) lblFechaNat_->setText(Q(c.captionFechaNat));
@@ -221,15 +227,15 @@ void ControlPredictivo::Aplicar(const ConfigEntrada& c) {
     opbProg_[0]->setText(Q(c.opcionDirecta.empty() ? "prog.Directa" : c.opcionDirecta));
     opbProg_[1]->setText(Q(c.opcionConversa.empty() ? "Conversa" : c.opcionConversa));
     btnCancelarHora_->setVisible(!c.marcoFecha);
-    if (!c.textoFecha.empty()) w_.txtFecha()->setText(Q(c.textoFecha));
-    if (!c.textoHora.empty()) w_.txtHora()->setText(Q(c.textoHora));
+    if (!c.textoFecha.empty()) w_.CajaFecha()->setText(Q(c.textoFecha));
+    if (!c.textoHora.empty()) w_.CajaHora()->setText(Q(c.textoHora));
     Mostrar(main, true);
-    SeleccionarTodo(c.focoEnHora ? w_.txtHora() : w_.txtFecha());
+    SeleccionarTodo(c.focoEnHora ? w_.CajaHora() : w_.CajaFecha());
 }
 
 void ControlPredictivo::OcultarEntrada() {
     fInputFecha_->hide();
-    w_.fInputMain()->hide();
+    w_.MarcoFecha()->hide();
 }
 
 void ControlPredictivo::Cancelar() {
@@ -253,8 +259,8 @@ void ControlPredictivo::mnuProg_Click(int index) {
     opbProg_[0]->setEnabled(!c.soloDirecta);
     opbProg_[1]->setEnabled(!c.soloDirecta);
     Aplicar(c);
-    for (const TecnicaFila& t : kTecnicas) w_.mnuProg(t.indice)->setChecked(t.indice == index);
-    st_.pred.UsarHoraSolar = false;
+    for (const TecnicaFila& t : kTecnicas)
+        w_.ComandoIndice(t.indice)->setChecked(t.indice == index);
 }
 
 void ControlPredictivo::opbProg_Click(int index) {
@@ -271,63 +277,64 @@ void ControlPredictivo::btnOK_Click(int index) {
     PredictiveState& p = st_.pred;
     if (modo_ == ModoFecha::Transito) {
         if (index == 0) {
-            TRANSITO(w_.txtFecha()->text().toStdString(), w_.txtHora()->text().toStdString());
+            TRANSITO(w_.CajaFecha()->text().toStdString(), w_.CajaHora()->text().toStdString());
         } else {
             OcultarEntrada();
         }
     } else if (modo_ == ModoFecha::CambioHora) {
-        p.HoraTexto = w_.txtHora()->text().toStdString();
+        p.HoraTexto = w_.CajaHora()->text().toStdString();
         std::string hora = p.HoraTexto;
         double h = 0;
         const std::string serr = ValidarHora(hora, h);
         if (!serr.empty()) {
-            w_.DialogsSeam().MsgBox(serr, MsgButtons::Ok, MsgIcon::Exclamation, "corregir hora");
+            w_.Dialogos().MsgBox(serr, MsgButtons::Ok, MsgIcon::Exclamation, "corregir hora");
             return;
         }
-        st_.DatosNatales.NatalHour = static_cast<float>(h);
-        w_.fInputMain()->hide();
-        w_.Action("mnuGuardarHora")->setVisible(true);
+        CambiarHoraNatal(st_.DatosNatales, h);
+        w_.MarcoFecha()->hide();
+        w_.Comando("mnuGuardarHora")->setVisible(true);
         modo_ = ModoFecha::Progresion;
         w_.GraficarNatal();
         if (p.HayProgresion) CalcularProgresion();
     } else if (index == 0) {
-        MostrarProgresion(st_.ProgresarHasta(w_.txtFecha()->text().toStdString(), &w_.Surface()));
+        MostrarProgresion(
+            st_.ProgresarHasta(w_.CajaFecha()->text().toStdString(), &w_.Superficie()));
     } else {
         OcultarEntrada();
     }
 }
 
 void ControlPredictivo::MostrarAviso(const std::string& caption) {
-    if (caption.empty() || st_.pred.AvisoOff) return;
+    if (caption.empty() || avisoOff_) return;
     Label40_->setText(Q(caption));
     Mostrar(Frame1_, true);
 }
 
 bool ControlPredictivo::AvisarProgresionFallida(const ProgresionResultado& r) {
     if (r.estado == ProgresionEstado::FechaRechazada) {
-        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::None, r.titulo);
-        SeleccionarTodo(w_.txtFecha());
+        w_.Dialogos().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::None, r.titulo);
+        SeleccionarTodo(w_.CajaFecha());
         return true;
     }
     if (r.estado == ProgresionEstado::ErrorCalculo) {
-        w_.DialogsSeam().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::Critical, r.titulo);
+        w_.Dialogos().MsgBox(r.mensaje, MsgButtons::Ok, MsgIcon::Critical, r.titulo);
         return true;
     }
     return false;
 }
 
-void ControlPredictivo::CalcularProgresion() { MostrarProgresion(st_.Progresar(&w_.Surface())); }
+void ControlPredictivo::CalcularProgresion() { MostrarProgresion(st_.Progresar(&w_.Superficie())); }
 
 void ControlPredictivo::MostrarProgresion(const ProgresionResultado& r) {
     if (AvisarProgresionFallida(r)) return;
     OcultarEntrada();
-    w_.Action("mnuVerSoloNatal")->setEnabled(true);
-    w_.mnuTransito(50)->setEnabled(true);
+    w_.Comando("mnuVerSoloNatal")->setEnabled(true);
+    w_.ComandoIndice(50)->setEnabled(true);
     MostrarAviso(r.aviso);
     if (r.estado != ProgresionEstado::Calculada) return;
-    w_.View()->Redraw();
+    w_.Redibujar();
     w_.MostrarLista();
-    w_.Lista()->setFocus(Qt::OtherFocusReason);
+    w_.ListaAspectos()->setFocus(Qt::OtherFocusReason);
 }
 
 void ControlPredictivo::mnuTransito_Click(int index) {
@@ -351,18 +358,18 @@ void ControlPredictivo::mnuTransito_Click(int index) {
 
 void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) {
     // Nothing while the solar-time dialog runs the engine.
-    if (st_.pred.UsarHoraSolar) return;
-    const TransitoResultado r = st_.Transitar(w_.ClockSeam(), &w_.Surface(), fechaTrans, horaTrans);
-    Dialogs& d = w_.DialogsSeam();
+    if (st_.pred.HoraSolar) return;
+    const TransitoResultado r = st_.Transitar(w_.Reloj(), &w_.Superficie(), fechaTrans, horaTrans);
+    Dialogs& d = w_.Dialogos();
     switch (r.instante.estado) {
         case TransitoEstado::FechaRechazada:
             d.MsgBox(r.instante.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.instante.titulo);
-            SeleccionarTodo(w_.txtFecha());
+            SeleccionarTodo(w_.CajaFecha());
             return;
         case TransitoEstado::HoraRechazada:
             d.MsgBox(r.instante.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.instante.titulo);
             selHoraAlClic_ = true;
-            SeleccionarTodo(w_.txtHora());
+            SeleccionarTodo(w_.CajaHora());
             return;
         case TransitoEstado::Calculado:
             break;
@@ -376,9 +383,9 @@ void ControlPredictivo::TRANSITO(std::string fechaTrans, std::string horaTrans) 
     // other, and the transit goes on without it.
     AvisarProgresionFallida(r.progresion);
     OcultarEntrada();
-    w_.Action("mnuVerSoloNatal")->setEnabled(true);
+    w_.Comando("mnuVerSoloNatal")->setEnabled(true);
     MostrarAviso(r.progresion.aviso);
-    w_.View()->Redraw();
+    w_.Redibujar();
     MostrarBloque(r.primeraLinea);
 }
 
@@ -389,11 +396,11 @@ void ControlPredictivo::MostrarBloque(size_t primeraLinea) {
 
 void ControlPredictivo::mnuRetorno_Click(TipoRetorno tipo) {
     const bool solar = tipo == TipoRetorno::Solar;
-    const LocalDateTime hoy = w_.ClockSeam().Now();
+    const LocalDateTime hoy = w_.Reloj().Now();
     std::string respuesta = solar ? std::to_string(hoy.year)
                                   : std::to_string(hoy.day) + " " + std::to_string(hoy.month) +
                                         " " + std::to_string(hoy.year);
-    Dialogs& d = w_.DialogsSeam();
+    Dialogs& d = w_.Dialogos();
     // Asked again, with the rejected text offered, until a return is found or the box is
     // cancelled.
     for (;;) {
@@ -408,7 +415,7 @@ void ControlPredictivo::mnuRetorno_Click(TipoRetorno tipo) {
                 continue;
             }
         }
-        const RetornoSesion r = st_.Retornar(&w_.Surface(), tipo, fecha);
+        const RetornoSesion r = st_.Retornar(&w_.Superficie(), tipo, fecha);
         switch (r.retorno.estado) {
             case RetornoCalculoEstado::FechaRechazada:
                 d.MsgBox(r.retorno.mensaje, MsgButtons::Ok, MsgIcon::Exclamation, r.retorno.titulo);
@@ -420,23 +427,23 @@ void ControlPredictivo::mnuRetorno_Click(TipoRetorno tipo) {
                 break;
         }
         AvisarProgresionFallida(r.progresion);
-        w_.Action("mnuVerSoloNatal")->setEnabled(true);
+        w_.Comando("mnuVerSoloNatal")->setEnabled(true);
         MostrarAviso(r.progresion.aviso);
-        w_.View()->Redraw();
+        w_.Redibujar();
         MostrarBloque(r.primeraLinea);
         return;
     }
 }
 
 void ControlPredictivo::mnuVerSoloNatal_Click() {
-    st_.SoloNatal(&w_.Surface());
+    st_.SoloNatal(&w_.Superficie());
     // No progression is on display any longer, so there is no date of it to transit to.
-    w_.mnuTransito(50)->setEnabled(false);
-    w_.View()->Redraw();
+    w_.ComandoIndice(50)->setEnabled(false);
+    w_.Redibujar();
     w_.MostrarLista();
 }
 
-void ControlPredictivo::TitleMnuArchivo_Click() { st_.pred.AvisoOff = false; }
+void ControlPredictivo::TitleMnuArchivo_Click() { avisoOff_ = false; }
 
 void ControlPredictivo::LimpiarOpcionesSolares(bool vaciarCaptions) {
     for (int i = 1; i <= 4; ++i) {
@@ -459,25 +466,18 @@ void ControlPredictivo::TitlemnuHoraSolar_Click() {
     chosen->setFocus(Qt::OtherFocusReason);
 }
 
-void ControlPredictivo::optSunPos_Click(int index) { st_.pred.HoraSolarElegida = index; }
+void ControlPredictivo::optSunPos_Click(int index) { st_.HoraSolarElegida = index; }
 
 void ControlPredictivo::btnProgresar_Click() {
-    PredictiveState& p = st_.pred;
-    if (p.HoraSolarElegida < 1 || p.HoraSolarElegida > 4) {
-        w_.DialogsSeam().MsgBox(kMensajeElegirHora, MsgButtons::Ok, MsgIcon::None,
-                                kTituloHoraSolar);
+    if (st_.HoraSolarElegida < 1 || st_.HoraSolarElegida > 4) {
+        w_.Dialogos().MsgBox(kMensajeElegirHora, MsgButtons::Ok, MsgIcon::None, kTituloHoraSolar);
         return;
     }
-    const std::string caption = optSunPos_[p.HoraSolarElegida]->text().toStdString();
-    p.FechaHoraSolar = FechaDeHoraSolar(st_.DatosNatales, caption);
     frameSOLAR_->hide();
-    p.AvisoOff = true;
-    p.UsarHoraSolar = true;
-    p.Tecnica = TipoTecnica::Primaria;
-    CalcularProgresion();
+    // A direction to a solar time may reach far ages: its warning is not shown.
+    avisoOff_ = true;
+    MostrarProgresion(st_.ProgresarHoraSolar(&w_.Superficie()));
     LimpiarOpcionesSolares(false);
-    p.UsarHoraSolar = false;
-    p.FechaHoraSolar.clear();
 }
 
 void ControlPredictivo::btnCloseSolar_Click() {
@@ -486,7 +486,7 @@ void ControlPredictivo::btnCloseSolar_Click() {
 }
 
 bool ControlPredictivo::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == w_.txtFecha() && event->type() == QEvent::KeyPress) {
+    if (watched == w_.CajaFecha() && event->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(event);
         int ascii = 0;
         if (k->key() == Qt::Key_Delete || k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
@@ -516,18 +516,18 @@ bool ControlPredictivo::eventFilter(QObject* watched, QEvent* event) {
                 return true;
         }
     }
-    if (watched == w_.txtHora()) {
+    if (watched == w_.CajaHora()) {
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             Cancelar();
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
-            if (selHoraAlClic_) w_.txtHora()->selectAll();
+            if (selHoraAlClic_) w_.CajaHora()->selectAll();
             selHoraAlClic_ = false;
         }
     }
-    if (watched == w_.Lista() && event->type() == QEvent::KeyPress &&
+    if (watched == w_.ListaAspectos() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && Frame1_->isVisible()) {
         Frame1_->hide();
         return true;

@@ -21,13 +21,13 @@ class QRadioButton;
 namespace natalis {
 
 class ChartSession;
-class CuadroGral;
+class PuertoVentana;
 
 class ControlPredictivo : public QObject {
     Q_OBJECT
   public:
     // Becomes a child of the window; builds its frames and connects the menus.
-    explicit ControlPredictivo(CuadroGral& w);
+    explicit ControlPredictivo(PuertoVentana& w);
 
     // Menu commands.
     void mnuProg_Click(int index);      // 40 Primaria, 41 Arco Solar, 42 Grado x Año
@@ -53,6 +53,11 @@ class ControlPredictivo : public QObject {
     // Closes the date dialog without doing anything, whatever it served.
     void Cancelar();
     void TRANSITO(std::string fechaTrans, std::string horaTrans);
+    // The solar-time frame hidden with its options emptied (a chart was drawn afresh).
+    void OcultarHoraSolar();
+    // A new chart starts without the date dialog, the age warning and the solar-time frame,
+    // and the date dialog no longer serves a birth time or a transit.
+    void Reiniciar();
 
     QGroupBox* fInputFecha() const { return fInputFecha_; }
     QLabel* lblFechaNat() const { return lblFechaNat_; }
@@ -72,6 +77,9 @@ class ControlPredictivo : public QObject {
     QLabel* LabelSolar(int i) const { return labelSolar_[i]; }
     // The next click in the hour box selects its text.
     bool SelHoraAlClic() const { return selHoraAlClic_; }
+    // The age warning is switched off ("No repetir el aviso en esta carta", or a direction
+    // to a solar time) until the file menu is opened or a new chart is started.
+    bool AvisoOff() const { return avisoOff_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,10 +104,11 @@ class ControlPredictivo : public QObject {
     // What the date dialog serves besides a progression.
     enum class ModoFecha { Progresion, Transito, CambioHora };
 
-    CuadroGral& w_;
+    PuertoVentana& w_;
     ChartSession& st_;
     ModoFecha modo_ = ModoFecha::Progresion;
     bool selHoraAlClic_ = false;
+    bool avisoOff_ = false;
     QGroupBox* fInputFecha_ = nullptr;
     QLabel* lblFechaNat_ = nullptr;
     QLabel* lbl024hs_ = nullptr;

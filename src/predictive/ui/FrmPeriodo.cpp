@@ -4,11 +4,13 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace natalis {
 
@@ -29,6 +31,9 @@ QLineEdit* Caja(const char* nombre, QWidget* parent) {
 }
 
 }  // namespace
+
+const char FrmPeriodo::kTextoUT[] =
+    "Las fechas y horas de Entrada, Exacto y Salida son de tiempo universal (UT).";
 
 FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("frmPeriodo");
@@ -80,11 +85,15 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lblCuenta_ = new QLabel(this);
     lblCuenta_->setObjectName("lblCuenta");
+    lblUT_ = new QLabel(QString::fromUtf8(kTextoUT), this);
+    lblUT_->setObjectName("lblUT");
+    lblUT_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(consulta);
     layout->addLayout(filtros);
     layout->addWidget(tabla_, 1);
+    layout->addWidget(lblUT_);
     layout->addWidget(lblCuenta_);
     resize(560, 520);
 
@@ -101,6 +110,24 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     });
 }
 
+void FrmPeriodo::MostrarSobre(const QWidget& owner) {
+    if (!colocada_) {
+        colocada_ = true;
+        move(owner.frameGeometry().center() - rect().center());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void FrmPeriodo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void FrmPeriodo::Llenar(QComboBox* c, const std::vector<OpcionFiltro>& opciones) {
     const QSignalBlocker bloqueo(c);
     c->clear();
@@ -112,7 +139,9 @@ ConsultaPeriodo FrmPeriodo::Consulta() const {
     c.desde = txtDesde_->text().toStdString();
     c.hasta = txtHasta_->text().toStdString();
     c.orbe = txtOrbe_->text().toStdString();
-    c.tecnica = cboTecnica_->currentText().toStdString();
+    // The technique by its place in the combo box, named as the search reads it.
+    const int i = std::max(0, cboTecnica_->currentIndex());
+    c.tecnica = NombreTecnicaPeriodo(kTecnicasPeriodo[static_cast<size_t>(i)].id);
     return c;
 }
 

@@ -10,6 +10,7 @@
 #include "predictive/FiltroPeriodo.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,12 +47,22 @@ class FrmPeriodo : public QWidget {
     QComboBox* cboNatal() const { return cboNatal_; }
     QTableWidget* Tabla() const { return tabla_; }
     QLabel* lblCuenta() const { return lblCuenta_; }
+    QLabel* lblUT() const { return lblUT_; }
+
+    // Shows the window with the focus; the first time centred over owner.
+    void MostrarSobre(const QWidget& owner);
+
+    static const char kTextoUT[];  // the note that the table's times are universal time
 
   signals:
     // "Buscar" was pressed (or Enter in one of the boxes).
     void buscar();
     // A hit was chosen by a double click or Enter on its row.
     void elegido(const natalis::AspectoPeriodo& hit);
+
+  protected:
+    // Escape closes the window (an open list of a filter takes it first).
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Listar();
@@ -67,6 +78,8 @@ class FrmPeriodo : public QWidget {
     QComboBox* cboNatal_ = nullptr;
     QTableWidget* tabla_ = nullptr;
     QLabel* lblCuenta_ = nullptr;
+    QLabel* lblUT_ = nullptr;
+    bool colocada_ = false;  // placed over its owner once
     std::vector<AspectoPeriodo> hits_;
     std::vector<size_t> filas_;  // index in hits_ of each row of the table
     TecnicaPeriodo tecnica_ = TecnicaPeriodo::Transitos;

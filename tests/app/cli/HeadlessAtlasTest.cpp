@@ -196,7 +196,7 @@ TEST(HusoCommand, BadZoneDateOrHourIsExitTwoWithTheProgramsMessage) {
         {{"--huso", "Europe/Madrid", "--fecha", "5 0 2000", "--hora", "12 00"},
          "Falta el número de mes\n"},
         {{"--huso", "Europe/Madrid", "--fecha", "30 2 2000", "--hora", "12 00"},
-         "La fecha 30 2 2000 no existe.\n"},
+         "Dia 30 es incorrecto: febrero de 2000 tiene 29 días.\n"},
         {{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora", "24 00"},
          " 24 horas no es correcto.\n"},
         {{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora", "12 60"},
@@ -220,14 +220,21 @@ TEST(HusoCommand, MissingOrRepeatedOptionsGiveTheUsage) {
     for (const Args& args : {Args{"--huso"}, Args{"--huso", "Europe/Madrid", "--fecha", "1 1 2000"},
                              Args{"--huso", "Europe/Madrid", "--hora", "12 00"},
                              Args{"--huso", "--fecha", "1 1 2000", "--hora", "12 00"},
-                             Args{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora",
-                                  "12 00", "--fecha", "2 2 2000"},
                              Args{"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora"}}) {
         const Outcome o = Invoke(natalis::HeadlessHuso, args);
         EXPECT_EQ(o.code, 2);
         EXPECT_EQ(o.out, "");
         EXPECT_EQ(o.err, UsageText());
     }
+}
+
+TEST(HusoCommand, ARepeatedOptionIsNamed) {
+    const Outcome o =
+        Invoke(natalis::HeadlessHuso, {"--huso", "Europe/Madrid", "--fecha", "1 1 2000", "--hora",
+                                       "12 00", "--fecha", "2 2 2000"});
+    EXPECT_EQ(o.code, 2);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "La opción --fecha está repetida.\n" + std::string(UsageText()));
 }
 
 }  // namespace

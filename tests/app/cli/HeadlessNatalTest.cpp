@@ -9,8 +9,8 @@
 #include "app/cli/JsonText.h"
 #include "chart/Aspects.h"
 #include "chart/ListadoNatal.h"
-#include "tests/app/cli/HeadlessRun.h"
 #include "tests/app/TempFolder.h"
+#include "tests/app/cli/HeadlessRun.h"
 
 namespace natalis {
 namespace {
@@ -150,6 +150,49 @@ TEST_F(HeadlessNatal, JsonHoldsTheTablesInFullPrecision) {
     EXPECT_EQ(listed, 2 * (total - withAngles) + withAngles);
     EXPECT_EQ(j.front(), '{');
     EXPECT_EQ(j.substr(j.size() - 2), "}\n");
+    EXPECT_EQ(j.find('\n'), j.size() - 1);  // one line
+}
+
+// Where a JSON text's outermost value ends: the index just past the brace or bracket that
+// closes what its first character opens (strings and their escapes skipped), or npos.
+size_t EndOfJsonValue(const std::string& text) {
+    int depth = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if ((c == '}' || c == ']') && --depth == 0) {
+            return i + 1;
+        }
+    }
+    return std::string::npos;
+}
+
+// JSON Lines: each chart one whole object on a line of its own, in the order of the files.
+TEST_F(HeadlessNatal, JsonIsOneObjectALinePerChart) {
+    WriteBytes(dir / "Llaves.dat", ChartBytes("Ana {la} [P] \"x\"", "10.00S"));
+    const Outcome r = Invoke(HeadlessJson, {"--json", dir / "Prueba.dat", dir / "Llaves.dat",
+                                            dir / "Prueba.dat", "--houses", "R"});
+    EXPECT_EQ(r.code, 0);
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u) << r.out;
+    EXPECT_EQ(r.out.back(), '\n');
+    const char* names[] = {"Prueba", "Ana {la} [P] \\\"x\\\"", "Prueba"};
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].rfind(std::string("{\"name\": \"") + names[i] + "\"", 0), 0u)
+            << lines[i];
+        EXPECT_EQ(EndOfJsonValue(lines[i]), lines[i].size()) << lines[i];
+        EXPECT_NE(lines[i].find("\"houseSystem\": \"R\""), std::string::npos);
+    }
+    EXPECT_EQ(lines[0], lines[2]);
 }
 
 TEST_F(HeadlessNatal, RejectedFileGivesTheReadersMessageAndNothingOnOutput) {

@@ -85,28 +85,155 @@ TEST(HeadlessOptions, WrongCommandLinesGiveTheUsage) {
         {"--progress", {"--progress", kChart, "--fecha", "1 1 2030"}},    // no technique
         {"--progress", {"--progress", kChart, "--tecnica", "Primaria"}},  // no date
         {"--transit", {"--transit", kChart, "--fecha", "1 1 2030"}},      // no hour
-        {"--transit", {"--transit", kChart, "--hora", "12", "--tecnica", "Primaria"}},
-        {"--listing", {"--listing", kChart, "--progress"}},  // rings only for images
-        {"--listing", {"--listing", kChart, "--size", "10x10"}},
-        {"--periodo", {"--periodo", kChart, "--desde", "1 1 2024"}},  // no last day
+        {"--periodo", {"--periodo", kChart, "--desde", "1 1 2024"}},      // no last day
         {"--periodo", {"--periodo", kChart, "--hasta", "1 1 2024", "--orbe"}},
         {"--periodo", {"--periodo", kChart, kOther, "--desde", "1 1 2024", "--hasta", "2 1 2024"}},
-        {"--listing", {"--listing", kChart, "--desde", "1 1 2024"}},  // period options only there
-        {"--periodo",
-         {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--fecha",
-          "1 1 2024"}},
-        {"--pdf", {"--pdf", kChart, "o.pdf", "--size", "10x10"}},   // a PDF has sheets
-        {"--svg", {"--svg", kChart, "o.svg", "--papel", "a4"}},     // sheets only for PDF
-        {"--png", {"--png", kChart, "o.png", "--papel", "carta"}},  //
-        {"--listing", {"--listing", kChart, "--tema", "papel"}},    // palettes for pictures
-        {"--pdf", {"--pdf", kChart}},                               // no output file
-        {"--svg", {"--svg", kChart, "o.svg", "--tema"}},            // no value
+        {"--pdf", {"--pdf", kChart}},                                   // no output file
+        {"--svg", {"--svg", kChart, "o.svg", "--tema"}},                // no value
+        {"--listing", {"--listing", kChart, "--casas", "P"}},           // no such option anywhere
+        {"--listing", {"--listing", kChart, "--houses", "P", kOther}},  // a file after an option
     };
     for (const auto& c : casos) {
         const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
         EXPECT_FALSE(l.opciones) << c.args.back();
         EXPECT_EQ(l.error, UsageText());
     }
+}
+
+// An option the command would ignore, or one given twice, is refused by name before the usage
+// text; nothing is computed with half of what was asked.
+TEST(HeadlessOptions, IgnoredAndRepeatedOptionsAreRefusedByName) {
+    const struct {
+        const char* comando;
+        Args args;
+        const char* mensaje;
+    } casos[] = {
+        {"--version",
+         {"--version", "--houses", "K"},
+         "La opción --houses no se usa con --version."},
+        {"--help", {"--help", "--folder", "/tmp"}, "La opción --folder no se usa con --help."},
+        {"--carpeta",
+         {"--carpeta", "--houses", "P"},
+         "La opción --houses no se usa con --carpeta."},
+        {"--lugar",
+         {"--lugar", "Roma", "--houses", "P"},
+         "La opción --houses no se usa con --lugar."},
+        {"--huso",
+         {"--huso", "Europe/Rome", "--fecha", "1 1 2000", "--hora", "12 00", "--houses", "K"},
+         "La opción --houses no se usa con --huso."},
+        {"--listing",
+         {"--listing", kChart, "--progress"},
+         "La opción --progress no se usa con --listing."},
+        {"--listing",
+         {"--listing", kChart, "--size", "10x10"},
+         "La opción --size no se usa con --listing."},
+        {"--listing",
+         {"--listing", kChart, "--desde", "1 1 2024"},
+         "La opción --desde no se usa con --listing."},
+        {"--listing",
+         {"--listing", kChart, "--tema", "papel"},
+         "La opción --tema no se usa con --listing."},
+        {"--listing",
+         {"--listing", kChart, "--folder", "/tmp"},
+         "La opción --folder no se usa con --listing."},
+        {"--json",
+         {"--json", kChart, "--fecha", "1 1 2030"},
+         "La opción --fecha no se usa con --json."},
+        {"--transit",
+         {"--transit", kChart, "--hora", "12", "--tecnica", "Primaria"},
+         "La opción --tecnica no se usa con --transit."},
+        {"--transit",
+         {"--transit", kChart, "--fecha", "1 1 2030", "--hora", "12", "--conversa"},
+         "La opción --conversa no se usa con --transit."},
+        {"--periodo",
+         {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--fecha", "1 1 2024"},
+         "La opción --fecha no se usa con --periodo."},
+        {"--retorno",
+         {"--retorno", "lunar", kChart, "--fecha", "1 1 2030", "--hora", "12 00"},
+         "La opción --hora no se usa con --retorno."},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--size", "10x10"},
+         "La opción --size no se usa con --pdf."},
+        {"--svg",
+         {"--svg", kChart, "o.svg", "--papel", "a4"},
+         "La opción --papel no se usa con --svg."},
+        {"--png",
+         {"--png", kChart, "o.png", "--papel", "carta"},
+         "La opción --papel no se usa con --png."},
+        // The rings' options stand after the ring they belong to.
+        {"--png",
+         {"--png", kChart, "o.png", "--fecha", "1 1 2030"},
+         "La opción --fecha va tras --progress o --transit."},
+        {"--svg",
+         {"--svg", kChart, "o.svg", "--conversa", "--progress"},
+         "La opción --conversa va tras --progress."},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--progress", "--tecnica", "Primaria", "--fecha", "1 1 2030",
+          "--hora", "10 30"},
+         "La opción --hora va tras --transit."},
+        // Twice: the last would silently win.
+        {"--listing",
+         {"--listing", kChart, "--houses", "K", "--houses", "P"},
+         "La opción --houses está repetida."},
+        {"--png",
+         {"--png", kChart, "o.png", "--size", "10x10", "--size", "20x20"},
+         "La opción --size está repetida."},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--tema", "papel", "--tema", "papel"},
+         "La opción --tema está repetida."},
+        {"--pdf",
+         {"--pdf", kChart, "o.pdf", "--papel", "a4", "--papel", "carta"},
+         "La opción --papel está repetida."},
+        {"--progress",
+         {"--progress", kChart, "--tecnica", "Primaria", "--fecha", "1 1 2030", "--fecha",
+          "2 1 2030"},
+         "La opción --fecha está repetida."},
+        {"--progress",
+         {"--progress", kChart, "--tecnica", "Primaria", "--tecnica", "Secundaria", "--fecha",
+          "1 1 2030"},
+         "La opción --tecnica está repetida."},
+        {"--progress",
+         {"--progress", kChart, "--tecnica", "Secundaria", "--fecha", "1 1 2030", "--conversa",
+          "--conversa"},
+         "La opción --conversa está repetida."},
+        {"--transit",
+         {"--transit", kChart, "--fecha", "1 1 2030", "--hora", "12", "--hora", "13"},
+         "La opción --hora está repetida."},
+        {"--png",
+         {"--png", kChart, "o.png", "--transit", "--fecha", "1 1 2030", "--hora", "12",
+          "--transit"},
+         "La opción --transit está repetida."},
+        {"--periodo",
+         {"--periodo", kChart, "--desde", "1 1 2024", "--hasta", "2 1 2024", "--orbe", "1",
+          "--orbe", "2"},
+         "La opción --orbe está repetida."},
+        {"--retorno",
+         {"--retorno", "solar", kChart, "--fecha", "1 1 2030", "--fecha", "1 1 2031"},
+         "La opción --fecha está repetida."},
+        {"--lugar",
+         {"--lugar", "Roma", "--folder", "/a", "--folder", "/b"},
+         "La opción --folder está repetida."},
+        {"--huso",
+         {"--huso", "Europe/Rome", "--fecha", "1 1 2000", "--hora", "12 00", "--longitud", "1",
+          "--longitud", "2"},
+         "La opción --longitud está repetida."},
+    };
+    for (const auto& c : casos) {
+        const LecturaOpciones l = LeerOpcionesHeadless(c.comando, c.args);
+        EXPECT_FALSE(l.opciones) << c.mensaje;
+        EXPECT_EQ(l.error, std::string(c.mensaje) + "\n" + UsageText());
+    }
+}
+
+// The same option in two rings is one option each, not a repetition.
+TEST(HeadlessOptions, EachRingTakesItsOwnDate) {
+    const LecturaOpciones l = LeerOpcionesHeadless(
+        "--pdf", {"--pdf", kChart, "o.pdf", "--houses", "K", "--progress", "--tecnica", "Primaria",
+                  "--fecha", "1 1 2030", "--transit", "--fecha", "3 4 2027", "--hora", "10 30"});
+    ASSERT_TRUE(l.opciones) << l.error;
+    EXPECT_EQ(l.opciones->fechaProg, "1 1 2030");
+    EXPECT_EQ(l.opciones->fechaTrans, "3 4 2027");
+    EXPECT_EQ(l.opciones->casas, SistemaCasas::Koch);
 }
 
 TEST(HeadlessOptions, PeriodTakesItsTextsAsTypedWithTransitsAndOneDegreeByDefault) {

@@ -7,8 +7,8 @@
 
 #include "app/cli/HeadlessProgram.h"
 #include "app/model/Version.h"
-#include "tests/app/cli/HeadlessRun.h"
 #include "tests/app/TempFolder.h"
+#include "tests/app/cli/HeadlessRun.h"
 
 namespace natalis {
 namespace {
@@ -39,13 +39,31 @@ TEST(HeadlessProgram, ExtraArgumentsAreRejectedWithTheUsage) {
         {HeadlessCarpeta, {"--carpeta", "--folder"}},
         {HeadlessCarpeta, {"--carpeta", "--folder", ""}},
         {HeadlessCarpeta, {"--carpeta", "/tmp"}},
-        {HeadlessCarpeta, {"--carpeta", "--folder", "/tmp", "--folder", "/tmp"}},
     };
     for (const auto& w : wrong) {
         const Outcome r = Invoke(w.command, w.args);
         EXPECT_EQ(r.code, 2) << w.args.back();
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, UsageText());
+    }
+    // An option given twice, or one the command does not use, is named first.
+    const struct {
+        int (*command)(const Args&, std::ostream&, std::ostream&);
+        Args args;
+        const char* motivo;
+    } named[] = {
+        {HeadlessCarpeta,
+         {"--carpeta", "--folder", "/tmp", "--folder", "/tmp"},
+         "La opción --folder está repetida.\n"},
+        {HeadlessVersion,
+         {"--version", "--houses", "K"},
+         "La opción --houses no se usa con --version.\n"},
+    };
+    for (const auto& w : named) {
+        const Outcome r = Invoke(w.command, w.args);
+        EXPECT_EQ(r.code, 2) << w.motivo;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, w.motivo + std::string(UsageText()));
     }
 }
 

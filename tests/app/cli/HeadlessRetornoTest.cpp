@@ -118,7 +118,6 @@ TEST(HeadlessRetorno, WrongOptionsPrintTheUsageAndNothingElse) {
         {"--retorno", "solar", kCarta},
         {"--retorno", "solar", kCarta, "--fecha"},
         {"--retorno", "solar", "--fecha", "1 1 2030"},
-        {"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--hora", "12 00"},
         {"--retorno", "lunar", kCarta, kCarta, "--fecha", "1 1 2030"},
         {"--retorno", "lunar", "--fecha", "1 1 2030", kCarta},
     };
@@ -139,6 +138,9 @@ TEST(HeadlessRetorno, WrongOptionsPrintTheUsageAndNothingElse) {
          "Valor no válido para --retorno: «Solar»\n"},
         {{"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--houses", "X"},
          "Valor no válido para --houses: «X»\n"},
+        // An option the return does not use is named too.
+        {{"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--hora", "12 00"},
+         "La opción --hora no se usa con --retorno.\n"},
     };
     for (const auto& v : valores) {
         const Salida s = Ejecutar(v.args);

@@ -34,9 +34,11 @@ NatalRecord Madrid(bool fromDatabase, long usedSeconds = 7200) {
     return r;
 }
 
-// The "zoneSource" line of the JSON of one chart, and the key before it.
+// The "zoneSource" member of the JSON of one chart (the object's last member, up to the
+// object's closing brace), and what stands between the "aspects" key and it.
 struct JsonLines {
     int code = -1;
+    size_t lines = 0;
     std::string zoneSource, before;
 };
 
@@ -45,14 +47,17 @@ JsonLines Json(const TempFolder& dir, const NatalRecord& r) {
     std::ostringstream out, err;
     JsonLines j;
     j.code = HeadlessJson({"--json", dir / "c.dat"}, out, err);
-    std::istringstream lines(out.str());
-    std::string previous;
-    for (std::string l; std::getline(lines, l); previous = l) {
-        if (l.rfind("  \"zoneSource\": ", 0) == 0) {
-            j.zoneSource = l;
-            j.before = previous;
-        }
-    }
+    const std::string text = out.str();
+    for (char c : text) j.lines += c == '\n';
+    const size_t zone = text.find("\"zoneSource\": ");
+    const size_t aspects = text.rfind("\"aspects\": ", zone);
+    const size_t end = text.rfind("}\n");
+    if (zone == std::string::npos || aspects == std::string::npos || end == std::string::npos ||
+        end < zone)
+        return j;
+    j.zoneSource = text.substr(zone, end - zone);
+    const size_t afterKey = aspects + std::string("\"aspects\": ").size();
+    j.before = text.substr(afterKey, zone - afterKey);
     return j;
 }
 
@@ -60,9 +65,13 @@ TEST(JsonZoneSource, TypedByHand) {
     TempFolder dir;
     const JsonLines j = Json(dir, Madrid(false));
     EXPECT_EQ(j.code, 0);
+    EXPECT_EQ(j.lines, 1u);  // one object, one line
     EXPECT_EQ(j.zoneSource,
-              "  \"zoneSource\": {\"kind\": \"escrito a mano\", \"text\": \"escrito a mano\"}");
-    EXPECT_EQ(j.before, "  ],");  // the aspects array, as before, now followed by a comma
+              "\"zoneSource\": {\"kind\": \"escrito a mano\", \"text\": \"escrito a mano\"}");
+    // The aspects array, whole, is the member just before.
+    ASSERT_FALSE(j.before.empty());
+    EXPECT_EQ(j.before.front(), '[');
+    EXPECT_EQ(j.before.substr(j.before.size() - 3), "], ");
 }
 
 TEST(JsonZoneSource, FromTheDatabaseWithTodaysReading) {
@@ -70,7 +79,7 @@ TEST(JsonZoneSource, FromTheDatabaseWithTodaysReading) {
     const std::string today = TzdataVersion();
     const JsonLines same = Json(dir, Madrid(true));
     EXPECT_EQ(same.zoneSource,
-              "  \"zoneSource\": {\"kind\": \"base de datos\", \"text\": \"Europe/Madrid · CEST, "
+              "\"zoneSource\": {\"kind\": \"base de datos\", \"text\": \"Europe/Madrid · CEST, "
               "horario de verano · UT+2\", \"zone\": \"Europe/Madrid\", \"offset\": "
               "\"+02:00:00\", \"offsetSeconds\": 7200, \"abbreviation\": \"CEST\", "
               "\"summerTime\": true, \"localMeanTime\": false, \"tzdata\": \"2000a\", \"now\": "

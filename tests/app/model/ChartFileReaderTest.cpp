@@ -240,7 +240,7 @@ TEST(ChartFileReader, EdgeValuesThatStillRead) {
         {"control bytes after the place line", {"9: Lima", std::string("\0\x01", 2)}},
         // The ends of the ranges of the entry form and the date parser.
         {"years -3000 and 3000", {"4: -3000", "4: 3000"}},
-        {"day 31 of February, as the date parser allows", {"2: 31", "3; 2"}},
+        {"29 February of a Gregorian leap year", {"2: 29", "3; 2", "4: 2000"}},
         {"day 0.6 rounds to 1", {"2: 0.6"}},
         {"last second of the day", {"5: 23.5959"}},
         {"zone of 12 hours and 59 minutes", {"6: 12.59", "6: +12.59", "6: -12.59"}},
@@ -362,6 +362,58 @@ TEST(ChartFileReader, RefusalsNameTheLineAndTheReason) {
             said[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(said[0])));
         EXPECT_EQ(ChartReadReport(res), res.message + "\n" + said + ".") << row.what;
     }
+}
+
+TEST(ChartFileReader, DaysTheirMonthDoesNotHaveAreRefusedWithTheDateParsersMessage) {
+    // The leap rules: Julian before 1583, Gregorian after (1900 no leap year, 2000 one).
+    struct Row {
+        const char *day, *month, *year;
+        const char* reason;  // nullptr: the date reads
+    };
+    const Row rows[] = {
+        {"31", "2", "1970", "Dia 31 es incorrecto: febrero de 1970 tiene 28 días"},
+        {"30", "2", "2000", "Dia 30 es incorrecto: febrero de 2000 tiene 29 días"},
+        {"31", "4", "2000", "Dia 31 es incorrecto: abril de 2000 tiene 30 días"},
+        {"29", "2", "1900", "Dia 29 es incorrecto: febrero de 1900 tiene 28 días"},
+        {"31", "11", "1985", "Dia 31 es incorrecto: noviembre de 1985 tiene 30 días"},
+        {"29", "2", "2000", nullptr},
+        {"29", "2", "1500", nullptr},
+        {"31", "12", "1999", nullptr},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> lines = kAna;
+        lines[1] = std::string("2: ") + row.day;
+        lines[2] = std::string("3; ") + row.month;
+        lines[3] = std::string("4: ") + row.year;
+        const NatalRecord before = PreviousChart();
+        NatalRecord r = before;
+        const ChartReadResult res = ReadBytes(ChartBytes(lines), r, "Ana.dat");
+        const std::string date = std::string(row.day) + " " + row.month + " " + row.year;
+        if (!row.reason) {
+            EXPECT_TRUE(res.ok) << date;
+            EXPECT_EQ(r.FechaNatalTexto, date);
+            continue;
+        }
+        ASSERT_FALSE(res.ok) << date;
+        EXPECT_EQ(res.line, 7) << date;  // the day line
+        EXPECT_EQ(res.reason, row.reason) << date;
+        EXPECT_EQ(ChartReadReport(res), res.message + "\nRenglón 7: " + row.reason + ".");
+        EXPECT_EQ(RecordFields(r), RecordFields(before)) << date;
+    }
+}
+
+TEST(ChartFileReader, TheDateIsJudgedWhateverOrderItsLinesComeIn) {
+    // The year line before the day line: the date judged and kept is the one of all three.
+    NatalRecord r;
+    EXPECT_FALSE(ReadBytes(DataBytes({"1: Ana", "4: 1970", "3; 2", "2: 31", "5: 09.0730",
+                                      "6: 03.00", "7: 34.36S", "8: 058.27W", "9: X"}),
+                           r)
+                     .ok);
+    ASSERT_TRUE(ReadBytes(DataBytes({"1: Ana", "4: 1970", "3; 2", "2: 28", "5: 09.0730", "6: 03.00",
+                                     "7: 34.36S", "8: 058.27W", "9: X"}),
+                          r)
+                    .ok);
+    EXPECT_EQ(r.FechaNatalTexto, "28 2 1970");
 }
 
 // A failed read leaves the record as it was, whatever field the file got to.

@@ -245,5 +245,40 @@ TEST(GuardarNuevaHora, VanishedFolder) {
     EXPECT_NE(r.message.find("Ana.dat"), std::string::npos);
 }
 
+TEST(LineaHoraDelArchivo, TheFirstTimeLineOfTheDataBlock) {
+    EXPECT_EQ(LineaHoraDelArchivo("1: Ana\r\n5: 09.0730\r\n5 x\r\n9: L\r\n"), "5: 09.0730");
+    EXPECT_EQ(LineaHoraDelArchivo("1: Ana\n 5: 1.3\n"), " 5: 1.3");
+    EXPECT_EQ(LineaHoraDelArchivo("1: Ana\r\n9: L\r\n5: nota\r\n"), std::nullopt);
+    EXPECT_EQ(FinBloqueDatos("1: Ana\r\n9: L\r\n5: nota\r\n"),
+              std::string("1: Ana\r\n9: L\r\n").size());
+    EXPECT_EQ(FinBloqueDatos("1: Ana\r\n"), 8u);
+}
+
+// The texts a reload of the rewritten file gives, so the entry form shows the saved time.
+TEST(HoraGuardadaEnRegistro, TimeTextsAsTheReaderGivesThem) {
+    struct Row {
+        const char* typed;
+        const char *hour, *minute, *second, *time;
+    };
+    const Row rows[] = {
+        {"14 30", "14", "30", "00", "14:30:00"},
+        {"9 7 30", "09", "07", "30", "09:07:30"},
+        {"14.5", "14", "30", "00", "14:30:00"},  // decimal hours
+    };
+    for (const Row& row : rows) {
+        NatalRecord rec;
+        rec.HourText = "01", rec.MinuteText = "02", rec.SecondText = "03";
+        HoraGuardadaEnRegistro(rec, row.typed);
+        EXPECT_EQ(rec.HourText, row.hour) << row.typed;
+        EXPECT_EQ(rec.MinuteText, row.minute) << row.typed;
+        EXPECT_EQ(rec.SecondText, row.second) << row.typed;
+        EXPECT_EQ(rec.TimeText, row.time) << row.typed;
+    }
+    NatalRecord rec;
+    rec.HourText = "01";
+    HoraGuardadaEnRegistro(rec, "25 00");  // refused: nothing changes
+    EXPECT_EQ(rec.HourText, "01");
+}
+
 }  // namespace
 }  // namespace natalis

@@ -1,11 +1,13 @@
 // Putting chart files on disk: new files in Windows-1252, no appending, no silent loss of
 // characters, and failures that leave the old file as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,6 +28,19 @@ std::vector<std::string> Names(const std::string& folder) {
     return names;
 }
 
+bool StartsWith(const std::string& s, const std::string& start) { return s.rfind(start, 0) == 0; }
+bool EndsWith(const std::string& s, const std::string& end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+// A message with the six random characters of a temporary file's name ("…PRUEBA.a1B2c3»")
+// shown as "??????".
+std::string WithoutRandomPart(std::string message) {
+    const std::size_t tag = message.find(".PRUEBA.");
+    if (tag != std::string::npos) message.replace(tag + 8, 6, "??????");
+    return message;
+}
+
 const std::string kText = "1: María Ñandú\r\n9: Asunción\r\n";
 // í = 0xED, Ñ = 0xD1, ú = 0xFA, ó = 0xF3 in Windows-1252.
 const std::string kBytes = std::string("1: Mar\xED") + "a \xD1" + "and\xFA\r\n9: Asunci\xF3n\r\n";
@@ -35,7 +50,7 @@ TEST(WriteNewChartFile, WritesWindows1252) {
     const WriteResult res = WriteNewChartFile(folder.path(), "María.dat", kText, {});
     ASSERT_TRUE(res.ok()) << res.message;
     EXPECT_EQ(ReadBytes(folder / "María.dat"), kBytes);
-    EXPECT_FALSE(Exists(folder / ".María.dat.tmp"));
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"María.dat"});
 }
 
 TEST(WriteNewChartFile, NeverAppendsAndReplacesOnlyWhenAsked) {
@@ -107,16 +122,19 @@ TEST(WriteNewChartFile, MissingFolderIsReported) {
     TempFolder folder;
     const WriteResult res = WriteNewChartFile(folder / "no-existe/", "Ana.dat", kText, {});
     EXPECT_EQ(res.status, WriteStatus::Failed);
-    EXPECT_EQ(res.message,
-              "No se pudo guardar «Ana.dat»: no se pudo crear el archivo temporal "
-              "«.Ana.dat.tmp» (la carpeta no existe). No se ha guardado nada.");
+    EXPECT_TRUE(StartsWith(res.message,
+                           "No se pudo guardar «Ana.dat»: no se pudo crear el archivo temporal "
+                           "«.Ana.dat.CARTA."))
+        << res.message;
+    EXPECT_TRUE(EndsWith(res.message, "» (la carpeta no existe). No se ha guardado nada."))
+        << res.message;
 }
 
 TEST(ReplaceFileSafely, ReplacesTheWholeFileAndKeepsItsPermissions) {
     TempFolder folder;
     WriteBytes(folder / "Ana.dat", "viejo y mucho más largo que el nuevo\r\n");
     ::chmod((folder / "Ana.dat").c_str(), 0640);
-    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n");
+    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA");
     ASSERT_TRUE(res.ok) << res.message;
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "nuevo\r\n");
     struct stat st;
@@ -124,52 +142,38 @@ TEST(ReplaceFileSafely, ReplacesTheWholeFileAndKeepsItsPermissions) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
-TEST(ReplaceFileSafely, StaleTemporaryFileIsNeverAppendedTo) {
+// Files under the old shared temporary name, and temporary files of another running copy,
+// are never appended to, followed, removed or replaced.
+TEST(ReplaceFileSafely, OtherWritersTemporaryFilesAreNeverTouched) {
     TempFolder folder;
     WriteBytes(folder / "Ana.dat", "viejo\r\n");
+    WriteBytes(folder / "otro.dat", "no tocar\r\n");
     WriteBytes(folder / "NUEVAHORA.tmp", "restos de una vez anterior\r\n");
-    const FileWriteResult res =
-        ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "NUEVAHORA.tmp");
+    ASSERT_EQ(::symlink((folder / "otro.dat").c_str(), (folder / ".Ana.dat.tmp").c_str()), 0);
+    ::mkdir((folder / ".Ana.dat.PRUEBA.a1B2c3").c_str(), 0755);
+    WriteBytes(folder / ".Ana.dat.NOTAS.x9Y8z7", "otra copia escribiendo\r\n");
+    const std::vector<std::string> before = Names(folder.path());
+
+    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA");
     ASSERT_TRUE(res.ok) << res.message;
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "nuevo\r\n");
-    EXPECT_FALSE(Exists(folder / "NUEVAHORA.tmp"));
-}
-
-TEST(ReplaceFileSafely, StaleTemporaryLinkIsRemovedNotFollowed) {
-    TempFolder folder;
-    WriteBytes(folder / "otro.dat", "no tocar\r\n");
-    ASSERT_EQ(::symlink((folder / "otro.dat").c_str(), (folder / "NUEVAHORA.tmp").c_str()), 0);
-    ASSERT_TRUE(ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "NUEVAHORA.tmp").ok);
     EXPECT_EQ(ReadBytes(folder / "otro.dat"), "no tocar\r\n");
-    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "nuevo\r\n");
-}
-
-TEST(ReplaceFileSafely, TemporaryNameTakenByAFolderLeavesTheOldFile) {
-    TempFolder folder;
-    WriteBytes(folder / "Ana.dat", "viejo\r\n");
-    ::mkdir((folder / "NUEVAHORA.tmp").c_str(), 0755);
-    WriteBytes(folder / "NUEVAHORA.tmp/dentro", "x");
-    const FileWriteResult res =
-        ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "NUEVAHORA.tmp");
-    EXPECT_FALSE(res.ok);
-    EXPECT_EQ(res.message,
-              "No se pudo guardar «Ana.dat»: no se pudo quitar el archivo temporal "
-              "«NUEVAHORA.tmp» (ya existe una carpeta con ese nombre). El archivo anterior no "
-              "se ha modificado.");
-    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "viejo\r\n");
+    EXPECT_EQ(ReadBytes(folder / "NUEVAHORA.tmp"), "restos de una vez anterior\r\n");
+    EXPECT_EQ(ReadBytes(folder / ".Ana.dat.NOTAS.x9Y8z7"), "otra copia escribiendo\r\n");
+    EXPECT_EQ(Names(folder.path()), before);
 }
 
 TEST(ReplaceFileSafely, TargetThatIsAFolderFailsAndLeavesNoTemporaryFile) {
     TempFolder folder;
     ::mkdir((folder / "Ana.dat").c_str(), 0755);
     WriteBytes(folder / "Ana.dat/dentro", "x");
-    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n");
+    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA");
     EXPECT_FALSE(res.ok);
     EXPECT_EQ(res.message,
               "No se pudo guardar «Ana.dat»: no se pudo poner el archivo nuevo en su lugar (ya "
               "existe una carpeta con ese nombre). No se ha guardado nada.");
     EXPECT_EQ(ReadBytes(folder / "Ana.dat/dentro"), "x");
-    EXPECT_FALSE(Exists(folder / ".Ana.dat.tmp"));
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Ana.dat"});
 }
 
 TEST(ReplaceFileSafely, ReadOnlyFolderLeavesTheOldFile) {
@@ -177,13 +181,13 @@ TEST(ReplaceFileSafely, ReadOnlyFolderLeavesTheOldFile) {
     TempFolder folder;
     WriteBytes(folder / "Ana.dat", "viejo\r\n");
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
-    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n");
+    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA");
     ::chmod(folder.path().c_str(), 0755);
     EXPECT_FALSE(res.ok);
-    EXPECT_EQ(res.message,
-              "No se pudo guardar «Ana.dat»: no se pudo crear el archivo temporal "
-              "«.Ana.dat.tmp» (no hay permiso para escribir en la carpeta). El archivo "
-              "anterior no se ha modificado.");
+    EXPECT_TRUE(EndsWith(res.message,
+                         "» (no hay permiso para escribir en la carpeta). El archivo anterior "
+                         "no se ha modificado."))
+        << res.message;
     EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "viejo\r\n");
 }
 
@@ -210,31 +214,26 @@ TEST(ReplaceFileSafely, SymbolicLinkIsWrittenThroughAndStaysALink) {
 
     for (const char* name : {"Ana.dat", "Doble.dat"}) {
         const std::string bytes = std::string("nuevo por ") + name + "\r\n";
-        const FileWriteResult res = ReplaceFileSafely(folder.path(), name, bytes);
+        const FileWriteResult res = ReplaceFileSafely(folder.path(), name, bytes, "PRUEBA");
         ASSERT_TRUE(res.ok) << name << ": " << res.message;
         EXPECT_TRUE(IsLink(folder / "Ana.dat"));
         EXPECT_TRUE(IsLink(folder / "Doble.dat"));
         EXPECT_EQ(ReadBytes(folder / "otra/Ana.dat"), bytes);
-        EXPECT_FALSE(Exists(folder / "otra/.Ana.dat.tmp"));
-        EXPECT_FALSE(Exists(folder / ".Ana.dat.tmp"));
-        EXPECT_FALSE(Exists(folder / ".Doble.dat.tmp"));
+        EXPECT_EQ(Names(folder / "otra"), std::vector<std::string>{"Ana.dat"});
+        EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"Ana.dat", "Doble.dat", "otra"}));
     }
-    // The own-temporary write goes through links the same way.
-    ASSERT_TRUE(ReplaceFileThroughOwnTemp(folder.path(), "Ana.dat", "propio\r\n", "PRUEBA").ok);
-    EXPECT_TRUE(IsLink(folder / "Ana.dat"));
-    EXPECT_EQ(ReadBytes(folder / "otra/Ana.dat"), "propio\r\n");
 }
 
 TEST(ReplaceFileSafely, LinkToAMissingFileCreatesItAndALoopIsRefused) {
     TempFolder folder;
     ASSERT_EQ(::symlink("nueva.dat", (folder / "Ana.dat").c_str()), 0);
-    ASSERT_TRUE(ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n").ok);
+    ASSERT_TRUE(ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA").ok);
     EXPECT_TRUE(IsLink(folder / "Ana.dat"));
     EXPECT_EQ(ReadBytes(folder / "nueva.dat"), "nuevo\r\n");
 
     ASSERT_EQ(::symlink("Bucle2.dat", (folder / "Bucle1.dat").c_str()), 0);
     ASSERT_EQ(::symlink("Bucle1.dat", (folder / "Bucle2.dat").c_str()), 0);
-    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Bucle1.dat", "x\r\n");
+    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Bucle1.dat", "x\r\n", "PRUEBA");
     EXPECT_FALSE(res.ok);
     EXPECT_EQ(res.message,
               "No se pudo guardar «Bucle1.dat»: no se pudo seguir el enlace simbólico (hay "
@@ -248,15 +247,14 @@ TEST(ReplaceFileSafely, KeepsOwnerGroupAndMode) {
     WriteBytes(folder / "Ana.dat", "viejo\r\n");
     ASSERT_EQ(::chown((folder / "Ana.dat").c_str(), 1234, 5678), 0);
     ASSERT_EQ(::chmod((folder / "Ana.dat").c_str(), 02640), 0);  // set-group bit too
-    for (const bool own : {false, true}) {
+    for (const int pass : {1, 2}) {  // twice: the second from the first's result
         const FileWriteResult res =
-            own ? ReplaceFileThroughOwnTemp(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA")
-                : ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n");
+            ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA");
         ASSERT_TRUE(res.ok) << res.message;
         const struct stat st = StatOf(folder / "Ana.dat");
-        EXPECT_EQ(st.st_uid, 1234u) << own;
-        EXPECT_EQ(st.st_gid, 5678u) << own;
-        EXPECT_EQ(st.st_mode & 07777, 02640u) << own;
+        EXPECT_EQ(st.st_uid, 1234u) << pass;
+        EXPECT_EQ(st.st_gid, 5678u) << pass;
+        EXPECT_EQ(st.st_mode & 07777, 02640u) << pass;
     }
 }
 
@@ -293,8 +291,8 @@ TEST(ReplaceFileSafely, FailedOwnerModeOrSyncIsAnErrorAndLeavesTheOldFile) {
          "no se pudo dar al archivo nuevo los permisos del anterior (no hay permiso para "
          "escribir en la carpeta)"},
         {"sync", noSync, false,
-         "no se pudo escribir el archivo temporal «.Ana.dat.tmp» (error de lectura o "
-         "escritura del disco)"},
+         "no se pudo escribir el archivo temporal «.Ana.dat.PRUEBA.??????» (error de lectura "
+         "o escritura del disco)"},
     };
     for (const Row& row : rows) {
         if (row.otherOwner && ::geteuid() != 0) continue;
@@ -305,14 +303,15 @@ TEST(ReplaceFileSafely, FailedOwnerModeOrSyncIsAnErrorAndLeavesTheOldFile) {
             ASSERT_EQ(::chown((folder / "Ana.dat").c_str(), 1234, 1234), 0);
         }
         const FileWriteResult res =
-            ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "", row.calls);
+            ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA", row.calls);
         EXPECT_FALSE(res.ok) << row.what;
-        EXPECT_EQ(res.message, std::string("No se pudo guardar «Ana.dat»: ") + row.failure +
-                                   ". El archivo anterior no se ha modificado.")
+        EXPECT_EQ(WithoutRandomPart(res.message), std::string("No se pudo guardar «Ana.dat»: ") +
+                                                      row.failure +
+                                                      ". El archivo anterior no se ha modificado.")
             << row.what;
         EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "viejo\r\n") << row.what;
         EXPECT_EQ(StatOf(folder / "Ana.dat").st_mode & 07777, 0640u) << row.what;
-        EXPECT_FALSE(Exists(folder / ".Ana.dat.tmp")) << row.what;
+        EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Ana.dat"}) << row.what;
     }
 }
 
@@ -322,7 +321,8 @@ TEST(ReplaceFileSafely, NewFileNeedsNoOwnerOrMode) {
     calls.fchown = FailWithEperm;
     calls.fchmod = FailWithEperm;
     TempFolder folder;
-    const FileWriteResult res = ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "", calls);
+    const FileWriteResult res =
+        ReplaceFileSafely(folder.path(), "Ana.dat", "nuevo\r\n", "PRUEBA", calls);
     ASSERT_TRUE(res.ok) << res.message;
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -354,7 +354,7 @@ TEST(ReplaceFileThroughOwnTemp, TemporaryIsNewPrivateToTheFileAndGoneAfterwards)
     calls.fsync = RecordTemporaries;
     for (const std::string& name : {std::string("Ana.dat"), std::string("Ana.dat"), longName}) {
         const FileWriteResult res =
-            ReplaceFileThroughOwnTemp(folder.path(), name, "nuevo\r\n", "PRUEBA", calls);
+            ReplaceFileSafely(folder.path(), name, "nuevo\r\n", "PRUEBA", calls);
         ASSERT_TRUE(res.ok) << res.message;
         EXPECT_EQ(ReadBytes(folder / name), "nuevo\r\n");
     }
@@ -368,6 +368,129 @@ TEST(ReplaceFileThroughOwnTemp, TemporaryIsNewPrivateToTheFileAndGoneAfterwards)
     EXPECT_EQ(seen[2].rfind("." + std::string(239, 'a') + ".PRUEBA.", 0), 0u) << seen[2];
     EXPECT_EQ(seen[2].size(), 254u);
     EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"Ana.dat", longName}));
+}
+
+// ---- Private before any byte, rewrites from the present file, leftovers -----------------
+
+// What the temporary file was like when its mode was set: size and mode.
+struct Seen {
+    off_t size = -1;
+    mode_t mode = 0;
+};
+Seen* gAtChmod = nullptr;
+int RecordAtChmod(int fd, mode_t mode) {
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && gAtChmod) *gAtChmod = {st.st_size, st.st_mode & 07777};
+    return ::fchmod(fd, mode);
+}
+
+TEST(ReplaceFileSafely, TemporaryIsPrivateBeforeAnyByteIsWritten) {
+    const mode_t mask = ::umask(0);  // no umask to hide a mode given too wide
+    for (const mode_t chartMode : {0600u, 0640u, 0644u}) {
+        TempFolder folder;
+        WriteBytes(folder / "Ana.dat", "notas privadas\r\n");
+        ::chmod((folder / "Ana.dat").c_str(), chartMode);
+        Seen seen;
+        gAtChmod = &seen;
+        SafeWriteCalls calls = kSystemCalls;
+        calls.fchmod = RecordAtChmod;
+        const FileWriteResult res =
+            ReplaceFileSafely(folder.path(), "Ana.dat", "más notas privadas\r\n", "PRUEBA", calls);
+        gAtChmod = nullptr;
+        ASSERT_TRUE(res.ok) << res.message;
+        // Empty and readable by its owner alone when it gets the chart's mode.
+        EXPECT_EQ(seen.size, 0) << chartMode;
+        EXPECT_EQ(seen.mode, 0600u) << chartMode;
+        EXPECT_EQ(StatOf(folder / "Ana.dat").st_mode & 07777, chartMode);
+    }
+    ::umask(mask);
+}
+
+TEST(RewriteFileSafely, StartsFromThePresentFileAndARefusalWritesNothing) {
+    TempFolder folder;
+    WriteBytes(folder / "Ana.dat", "uno\r\n");
+    std::vector<std::string> seen;
+    const auto append = [&](const CurrentFile& now) -> Rewrite {
+        seen.push_back(now.exists ? now.bytes : "(no existe)");
+        return {true, now.bytes + "más\r\n", ""};
+    };
+    ASSERT_TRUE(RewriteFileSafely(folder.path(), "Ana.dat", "PRUEBA", append).ok);
+    WriteBytes(folder / "Ana.dat", "cambiado por otro\r\n");  // changed meanwhile
+    ASSERT_TRUE(RewriteFileSafely(folder.path(), "Ana.dat", "PRUEBA", append).ok);
+    ASSERT_TRUE(RewriteFileSafely(folder.path(), "Nueva.dat", "PRUEBA", append).ok);
+    EXPECT_EQ(seen, (std::vector<std::string>{"uno\r\n", "cambiado por otro\r\n", "(no existe)"}));
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "cambiado por otro\r\nmás\r\n");
+    EXPECT_EQ(ReadBytes(folder / "Nueva.dat"), "más\r\n");
+
+    const FileWriteResult refused =
+        RewriteFileSafely(folder.path(), "Ana.dat", "PRUEBA", [](const CurrentFile&) {
+            return Rewrite{false, "x", "No, gracias."};
+        });
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, "No, gracias.");
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "cambiado por otro\r\nmás\r\n");
+    EXPECT_EQ(Names(folder.path()), (std::vector<std::string>{"Ana.dat", "Nueva.dat"}));
+}
+
+TEST(RewriteFileSafely, CreateNewNeverReplacesAFileThatAppeared) {
+    TempFolder folder;
+    const auto text = [](const CurrentFile&) { return Rewrite{true, "mío\r\n", ""}; };
+    ASSERT_TRUE(
+        RewriteFileSafely(folder.path(), "Ana.dat", "PRUEBA", text, RewriteMode::CreateNew).ok);
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "mío\r\n");
+
+    // Another writer puts its file there first: it stays, and this write says so.
+    WriteBytes(folder / "Ana.dat", "del otro\r\n");
+    const FileWriteResult second =
+        RewriteFileSafely(folder.path(), "Ana.dat", "PRUEBA", text, RewriteMode::CreateNew);
+    EXPECT_FALSE(second.ok);
+    EXPECT_EQ(second.message, "Ya existe el archivo «Ana.dat».");
+    EXPECT_EQ(ReadBytes(folder / "Ana.dat"), "del otro\r\n");
+    EXPECT_EQ(Names(folder.path()), std::vector<std::string>{"Ana.dat"});
+}
+
+TEST(RemoveOwnLeftovers, OnlyTheProgramsOwnOldTemporaryFiles) {
+    TempFolder folder;
+    const std::time_t now = std::time(nullptr);
+    const std::time_t old = now - 25 * 3600, young = now - 23 * 3600;
+    struct Row {
+        const char* name;
+        std::time_t mtime;
+        bool removed;
+    };
+    const Row rows[] = {
+        {".Ana.dat.NUEVAHORA.a1B2c3", old, true},
+        {".Ana.dat.NOTAS.Zz09aa", old, true},
+        {".José Pérez.dat.CARTA.QWERTY", old, true},
+        {".lugares.txt.LUGARES.000000", old, true},
+        {".Ana.dat.NOTAS.a1B2c3", young, false},  // a write may be going on
+        {".Ana.dat.PRUEBA.a1B2c3", old, false},   // not one of the program's tags
+        {".Ana.dat.NOTAS.a1B2c", old, false},     // five characters
+        {".Ana.dat.NOTAS.a1B2c!", old, false},    // not a letter or digit
+        {"Ana.dat.NOTAS.a1B2c3", old, false},     // no leading point
+        {"..NOTAS.a1B2c3", old, false},           // no file name
+        {"NUEVAHORA.tmp", old, false},
+        {"Ana.dat", old, false},
+    };
+    for (const Row& row : rows) {
+        WriteBytes(folder / row.name, "x");
+        const struct timespec times[2] = {{row.mtime, 0}, {row.mtime, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, (folder / row.name).c_str(), times, 0), 0) << row.name;
+    }
+    // A link or a folder of that name is never the program's.
+    ASSERT_EQ(::symlink("Ana.dat", (folder / ".Ana.dat.CARTA.link00").c_str()), 0);
+    ASSERT_EQ(::mkdir((folder / ".Ana.dat.CARTA.fold00").c_str(), 0755), 0);
+    const struct timespec oldTimes[2] = {{old, 0}, {old, 0}};
+    ::utimensat(AT_FDCWD, (folder / ".Ana.dat.CARTA.link00").c_str(), oldTimes,
+                AT_SYMLINK_NOFOLLOW);
+    ::utimensat(AT_FDCWD, (folder / ".Ana.dat.CARTA.fold00").c_str(), oldTimes, 0);
+
+    EXPECT_EQ(RemoveOwnLeftovers(folder.path(), now), 4);
+    for (const Row& row : rows) EXPECT_EQ(Exists(folder / row.name), !row.removed) << row.name;
+    EXPECT_TRUE(Exists(folder / ".Ana.dat.CARTA.link00"));
+    EXPECT_TRUE(Exists(folder / ".Ana.dat.CARTA.fold00"));
+    EXPECT_EQ(RemoveOwnLeftovers(folder.path(), now), 0);
+    EXPECT_EQ(RemoveOwnLeftovers(folder / "no-existe", now), 0);
 }
 
 }  // namespace

@@ -195,5 +195,64 @@ TEST(UserPlaces, AFailedWriteSaysSoAndChangesNothing) {
     EXPECT_NE(r.warnings[0].find("No se cargaron los lugares propios."), std::string::npos);
 }
 
+// A control character in a place would reach the terminal of --lugar or the window as it is
+// (ESC starts a terminal command); an exponent is no way to write degrees.
+TEST(ParseUserPlaces, ControlCharactersAndExponentsAreRefused) {
+    struct Row {
+        std::string line;
+        const char* why;
+    };
+    const Row rows[] = {
+        {"Villa\x1B[2JGesell\t\tArgentina\t-37.26\t-56.97\tAmerica/Argentina/Buenos_Aires",
+         "lleva caracteres de control"},
+        {"Villa Gesell\tBuenos\x07 Aires\tArgentina\t-37.26\t-56.97\tAmerica/Argentina/"
+         "Buenos_Aires",
+         "lleva caracteres de control"},
+        {"Villa Gesell\t\tArgentina\x7F\t-37.26\t-56.97\tAmerica/Argentina/Buenos_Aires",
+         "lleva caracteres de control"},
+        // U+009B, the one-character form of ESC [, in UTF-8.
+        {"Villa \xC2\x9B"
+         "2J\t\tArgentina\t-37.26\t-56.97\tAmerica/Argentina/Buenos_Aires",
+         "lleva caracteres de control"},
+        {"Villa Gesell\t\tArgentina\t-3726e-2\t-56.97\tAmerica/Argentina/Buenos_Aires",
+         "tiene una latitud «-3726e-2» que no es un número de -90 a 90"},
+        {"Villa Gesell\t\tArgentina\t-37.26\t1e2\tAmerica/Argentina/Buenos_Aires",
+         "tiene una longitud «1e2» que no es un número de -180 a 180"},
+        {"Villa Gesell\t\tArgentina\t-37.26\t-5E1\tAmerica/Argentina/Buenos_Aires",
+         "tiene una longitud «-5E1» que no es un número de -180 a 180"},
+        {"Villa Gesell\t\tArgentina\tinf\t-56.97\tAmerica/Argentina/Buenos_Aires",
+         "tiene una latitud «inf» que no es un número de -90 a 90"},
+        {"Villa Gesell\t\tArgentina\t0x10\t-56.97\tAmerica/Argentina/Buenos_Aires",
+         "tiene una latitud «0x10» que no es un número de -90 a 90"},
+    };
+    for (const Row& row : rows) {
+        const UserPlacesRead r = ParseUserPlaces(row.line + "\n", "lugares.txt");
+        EXPECT_TRUE(r.places.empty()) << row.line;
+        ASSERT_EQ(r.warnings.size(), 1u) << row.line;
+        EXPECT_EQ(r.warnings[0], std::string("El renglón 1 de «lugares.txt» ") + row.why +
+                                     "; no se usa como lugar.");
+    }
+    // The same place written plainly is read, with a comma as well as a point.
+    const UserPlacesRead good = ParseUserPlaces(
+        "Villa Gesell\t\tArgentina\t-37,26\t+56.97\tAmerica/Argentina/Buenos_Aires\n", "x");
+    ASSERT_EQ(good.places.size(), 1u);
+    EXPECT_DOUBLE_EQ(good.places[0].latitudeDeg, -37.26);
+    EXPECT_DOUBLE_EQ(good.places[0].longitudeDeg, 56.97);
+}
+
+TEST(CheckUserPlace, ControlCharactersAreRefusedBeforeAnythingIsWritten) {
+    TempFolder folder;
+    for (const std::string& bad :
+         {std::string("Villa\x1B[31m"), std::string("Villa\x01"), std::string("Villa \xC2\x85")}) {
+        Place p = VillaGesell();
+        p.name = bad;
+        EXPECT_EQ(CheckUserPlace(p),
+                  "El nombre, la región, el país y la zona del lugar no pueden llevar "
+                  "caracteres de control.");
+        EXPECT_FALSE(SaveUserPlace(folder.path(), p).ok);
+        EXPECT_FALSE(Exists(folder / kUserPlacesFileName));
+    }
+}
+
 }  // namespace
 }  // namespace natalis

@@ -7,11 +7,11 @@
 #include <optional>
 #include <string>
 
-#include "tests/ui/ScriptedDialogs.h"
-#include "app/session/GuardarNuevaCarta.h"
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
+#include "app/session/GuardarNuevaCarta.h"
 #include "tests/app/TempFolder.h"
+#include "tests/ui/ScriptedDialogs.h"
 
 namespace natalis {
 namespace {
@@ -138,9 +138,14 @@ TEST_F(GuardarNuevaCartaTest, FailedWriteIsReportedAndNothingIsSaved) {
     dialogs.QueueInput("Ana");
     EXPECT_FALSE(Save().has_value());
     ASSERT_EQ(dialogs.asked.size(), 2u);
-    EXPECT_EQ(dialogs.asked[1].prompt,
+    // The temporary file's name ends in six random characters.
+    std::string prompt = dialogs.asked[1].prompt;
+    const std::size_t tag = prompt.find(".CARTA.");
+    ASSERT_NE(tag, std::string::npos) << prompt;
+    prompt.replace(tag + 7, 6, "??????");
+    EXPECT_EQ(prompt,
               "No se pudo guardar «Ana.dat»: no se pudo crear el archivo temporal "
-              "«.Ana.dat.tmp» (la carpeta no existe). No se ha guardado nada.");
+              "«.Ana.dat.CARTA.??????» (la carpeta no existe). No se ha guardado nada.");
     EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Critical);
     EXPECT_EQ(dialogs.asked[1].title, kTitle);
 }
@@ -176,6 +181,84 @@ TEST_F(GuardarNuevaCartaTest, NotesOnlyForANewChartWithChangedNotes) {
             EXPECT_EQ(bytes.substr(bytes.size() - 11), "NOTAS:\r\n \r\n") << name;
         }
     }
+}
+
+// ---- Replacing a chart keeps what the form does not show ---------------------------------
+
+// The file saved for rec, with notes after it, as an earlier save and later edits left it.
+std::string SavedWithNotes(const NatalRecord& r, const std::string& notes) {
+    return Utf8ToCp1252(ChartFileText(r, nullptr)).bytes + notes;
+}
+
+TEST_F(GuardarNuevaCartaTest, ReplacingKeepsTheNotesOfTheFile) {
+    const std::string notes = "Se cas\xF3 en 1995.\r\n5 hermanos\r\n";
+    WriteBytes(folder / "Ana Gómez.dat", SavedWithNotes(rec, notes));
+    rec.Place = Utf8CutOrPad("La Plata", 30);  // corrected in the form
+    dialogs.QueueInput("Ana Gómez");
+    dialogs.QueueAnswer(MsgAnswer::Yes);  // replace
+    ASSERT_EQ(Save().value_or(""), "Ana Gómez.dat");
+    EXPECT_EQ(ReadBytes(folder / "Ana Gómez.dat"), SavedWithNotes(rec, notes));
+    EXPECT_EQ(Load("Ana Gómez.dat").Place, Utf8CutOrPad("La Plata", 30));
+    EXPECT_TRUE(flags.NewChartSaved);
+    // Only the name, the replace question and the confirmation were asked.
+    EXPECT_EQ(dialogs.asked.size(), 3u);
+}
+
+TEST_F(GuardarNuevaCartaTest, ReplacingKeepsTheZoneSourceLineWhenTheZoneIsTheSame) {
+    rec.ZoneFrom.zone = "America/Argentina/Buenos_Aires";
+    rec.ZoneFrom.offsetSeconds = -3 * 3600;
+    rec.ZoneFrom.abbreviation = "-03";
+    WriteBytes(folder / "Ana Gómez.dat", SavedWithNotes(rec, "nota\r\n"));
+    const std::string before = ReadBytes(folder / "Ana Gómez.dat");
+    dialogs.QueueInput("Ana Gómez");
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    ASSERT_TRUE(Save().has_value());
+    EXPECT_EQ(ReadBytes(folder / "Ana Gómez.dat"), before);  // nothing lost, nothing added
+    EXPECT_EQ(Load("Ana Gómez.dat").ZoneFrom.zone, "America/Argentina/Buenos_Aires");
+}
+
+TEST_F(GuardarNuevaCartaTest, AnotherBirthTimeInTheFileIsReplacedOnlyWhenTheUserSaysSo) {
+    // The file got 14:30:00 with "Guardar nueva hora"; the form still has 09:07:30.
+    NatalRecord onDisk = rec;
+    onDisk.HourText = "14", onDisk.MinuteText = "30", onDisk.SecondText = "00";
+    onDisk.NatalHour = 14.5f;
+    rec.NatalHour = static_cast<float>(9 + 7 / 60.0 + 30 / 3600.0);
+    const std::string file = SavedWithNotes(onDisk, "nota\r\n");
+    WriteBytes(folder / "Ana Gómez.dat", file);
+
+    dialogs.QueueInput("Ana Gómez");
+    dialogs.QueueAnswer(MsgAnswer::Yes);  // replace
+    dialogs.QueueAnswer(MsgAnswer::No);   // but not with the form's time
+    EXPECT_FALSE(Save().has_value());
+    ASSERT_EQ(dialogs.asked.size(), 3u);
+    EXPECT_EQ(dialogs.asked[2].prompt,
+              "La carta «Ana Gómez.dat» tiene en el disco la hora natal 14:30:00, y esta ficha "
+              "09:07:30. ¿Reemplazarla con la hora 09:07:30?");
+    EXPECT_EQ(dialogs.asked[2].defaultButton, MsgAnswer::No);
+    EXPECT_EQ(ReadBytes(folder / "Ana Gómez.dat"), file);
+    EXPECT_FALSE(flags.NewChartSaved);
+
+    dialogs.QueueInput("Ana Gómez");
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    ASSERT_TRUE(Save().has_value());
+    EXPECT_EQ(Load("Ana Gómez.dat").TimeText, "09:07:30");
+    EXPECT_EQ(ReadBytes(folder / "Ana Gómez.dat"), SavedWithNotes(rec, "nota\r\n"));
+}
+
+TEST_F(GuardarNuevaCartaTest, TextThatCannotBeKeptIsNamedBeforeReplacing) {
+    // A hand-written file with text after its data and no "NOTAS:" line.
+    const std::string file = "1: Ana G\xF3mez\r\n5: 09.0730\r\n9: Buenos Aires\r\nApuntes\r\n";
+    WriteBytes(folder / "Ana Gómez.dat", file);
+    dialogs.QueueInput("Ana Gómez");
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    dialogs.QueueAnswer(MsgAnswer::No);
+    EXPECT_FALSE(Save().has_value());
+    ASSERT_EQ(dialogs.asked.size(), 3u);
+    EXPECT_EQ(dialogs.asked[2].prompt,
+              "«Ana Gómez.dat» no tiene el renglón «NOTAS:», y el texto que sigue a sus datos "
+              "natales se perderá. ¿Reemplazarlo de todos modos?");
+    EXPECT_EQ(ReadBytes(folder / "Ana Gómez.dat"), file);
 }
 
 }  // namespace

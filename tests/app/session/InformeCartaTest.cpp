@@ -11,6 +11,7 @@
 #include "chart/Aspects.h"
 #include "chart/ListadoNatal.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/Retorno.h"
 #include "tests/app/FakeClock.h"
 
 namespace natalis {
@@ -89,18 +90,48 @@ TEST_F(Report, TransitOnDisplayAddsItsBlockOnlyOnce) {
     EXPECT_EQ(informe.secciones[2].front(), "  TRANSITOS");
 }
 
-TEST(ReportPredictiveListing, IsWhatListaHoldsBeyondTheNatalAspects) {
-    const Lineas natal = {"ASPECTOS", "SOL", "  Conj LUN"};
-    const struct {
-        Lineas lista, esperada;
-    } casos[] = {
-        {natal, {}},                                                                // natal alone
-        {{"ASPECTOS", "SOL", "  Conj LUN", "TRANSITOS", "x"}, {"TRANSITOS", "x"}},  // appended
-        {{"PROGRESION", "SOL prog"}, {"PROGRESION", "SOL prog"}},  // another listing
-        {{"ASPECTOS", "SOL"}, {"ASPECTOS", "SOL"}},                // shorter: not the natal
-        {{}, {}},
+// The report's last section is what the rings on display wrote into Lista, as the session
+// records it when it writes Lista (not by comparing lines): nothing for the natal chart
+// alone, the block after the natal aspects for a transit or a return, the whole listing
+// once a progression has replaced Lista.
+TEST_F(Report, PredictiveListingFollowsTheRingsOnDisplay) {
+    const Lineas aspectos = ListarAspectos(s.tables.natal);
+    const auto tras = [&](const Lineas& lista) {
+        return Lineas(lista.begin() + static_cast<long>(aspectos.size()), lista.end());
     };
-    for (const auto& c : casos) EXPECT_EQ(ListaPredictiva(c.lista, natal), c.esperada);
+    using A = std::vector<TipoAnillo>;
+    EXPECT_EQ(s.Anillos(), (A{TipoAnillo::Natal}));
+    EXPECT_EQ(s.ListaPredictiva(), Lineas{});
+
+    Transitar();
+    EXPECT_EQ(s.Anillos(), (A{TipoAnillo::Natal, TipoAnillo::Transito}));
+    EXPECT_EQ(s.ListaPredictiva(), tras(s.Lista));
+    EXPECT_EQ(s.ListaPredictiva().front(), "  TRANSITOS");
+
+    s.SoloNatal(nullptr);
+    EXPECT_EQ(s.Anillos(), (A{TipoAnillo::Natal}));
+    EXPECT_EQ(s.ListaPredictiva(), Lineas{});
+
+    std::string fecha = "1 1 2030";
+    ASSERT_EQ(s.Retornar(nullptr, TipoRetorno::Solar, fecha).retorno.estado,
+              RetornoCalculoEstado::Calculado);
+    EXPECT_EQ(s.Anillos(), (A{TipoAnillo::Natal, TipoAnillo::Retorno}));
+    EXPECT_EQ(s.ListaPredictiva(), tras(s.Lista));
+
+    Progresar();
+    EXPECT_EQ(s.Anillos(), (A{TipoAnillo::Natal, TipoAnillo::Progresion}));
+    EXPECT_EQ(s.ListaPredictiva(), s.Lista);
+
+    // A transit over the progression: the progression's listing with the transits after it.
+    Transitar();
+    EXPECT_EQ(s.Anillos(), (A{TipoAnillo::Natal, TipoAnillo::Progresion, TipoAnillo::Transito}));
+    EXPECT_EQ(s.ListaPredictiva(), s.Lista);
+    EXPECT_EQ(s.ListaPredictiva().front(), "PROGRESION");
+
+    // A new natal computation shows the natal chart alone again.
+    s.MostrarNatal(nullptr);
+    EXPECT_EQ(s.Anillos(), (A{TipoAnillo::Natal}));
+    EXPECT_EQ(s.ListaPredictiva(), Lineas{});
 }
 
 }  // namespace

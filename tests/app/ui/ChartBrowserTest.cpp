@@ -11,6 +11,7 @@
 #include <QTest>
 #include <thread>
 
+#include "app/model/FiltroCartas.h"
 #include "app/ui/ChartBrowser.h"
 #include "tests/ui/ChartFolder.h"
 
@@ -127,6 +128,8 @@ TEST_F(Browser, SortsByEveryColumn) {
 }
 
 TEST_F(Browser, FilterNarrowsAsOneTypesWithoutCaseOrAccents) {
+    while (browser.Model()->ReadAhead(100)) {
+    }
     QLineEdit* filter = browser.Filter();
     filter->setFocus();
     struct Row {
@@ -152,6 +155,39 @@ TEST_F(Browser, FilterNarrowsAsOneTypesWithoutCaseOrAccents) {
     }
 }
 
+// Typing never waits for the files to be read: a file not read yet is matched by its name
+// alone, and the rows shown are refined as the idle read-ahead reads the files.
+TEST_F(Browser, FilterUsesWhatIsReadAndRefinesAsFilesAreRead) {
+    ChartListModel* model = browser.Model();
+    browser.Filter()->setText("alv");  // only Carla Álvarez's name holds it
+    EXPECT_TRUE(browser.List()->FileNames().isEmpty());
+    for (int row = 0; row < model->rowCount(); ++row)
+        EXPECT_FALSE(model->IsRead(row)) << row;  // the filter read nothing
+    browser.Filter()->setText("rot");             // a file name: shown at once
+    EXPECT_EQ(browser.List()->FileNames(), QStringList{"roto.dat"});
+    browser.Filter()->setText("alv");
+    QTRY_COMPARE_WITH_TIMEOUT(browser.List()->FileNames(), QStringList{"carla.dat"}, 5000);
+    browser.Filter()->setText("madrid 2001");
+    EXPECT_EQ(browser.List()->FileNames(), QStringList{"carla.dat"});
+}
+
+TEST(ChartListModel, ReadAheadTellsWhenAFileReadMatchesBeyondItsName) {
+    ChartFolder folder;
+    ASSERT_TRUE(folder.dir.isValid());
+    folder.Write("a.dat", ChartText("Ana"));
+    folder.Write("b.dat", ChartText("Bruno"));
+    ChartListModel model;
+    model.SetFolder(folder.Path());
+    const std::string filtro = PlegarTexto("bruno");
+    EXPECT_FALSE(model.Matches(1, filtro));  // not read: "b.dat" alone
+    bool newMatches = false;
+    EXPECT_TRUE(model.ReadAhead(1, filtro, &newMatches));
+    EXPECT_FALSE(newMatches);  // "a.dat", Ana
+    EXPECT_FALSE(model.ReadAhead(1, filtro, &newMatches));
+    EXPECT_TRUE(newMatches);
+    EXPECT_TRUE(model.Matches(1, filtro));
+}
+
 // After each keystroke the first match is current, so Enter chooses it.
 TEST_F(Browser, EnterInTheFilterChoosesTheFirstMatch) {
     QSignalSpy chosen(&browser, &ChartBrowser::chosen);
@@ -164,6 +200,40 @@ TEST_F(Browser, EnterInTheFilterChoosesTheFirstMatch) {
     browser.List()->setCurrentRow(0);
     QTest::keyClick(browser.Filter(), Qt::Key_Down);
     EXPECT_EQ(browser.List()->CurrentFile(), "Bruno.dat");
+}
+
+// With a chart loaded before (its row current and highlighted), Enter after filtering chooses
+// the match highlighted, never a row the filter hid nor one that is current unhighlighted.
+TEST_F(Browser, EnterInAFilteredListChoosesTheHighlightedMatch) {
+    struct Row {
+        const char* loaded;  // current before typing
+        const char* typed;
+        const char* chosen;
+    };
+    const Row rows[] = {
+        {"Bruno.dat", "car", "carla.dat"},   // the loaded chart filtered out
+        {"roto.dat", "ana", "ana.dat"},      // the last row filtered out
+        {"ana.dat", "madrid", "carla.dat"},  // a match by place
+        {"carla.dat", "car", "carla.dat"},   // the loaded chart still a match stays
+    };
+    for (const Row& r : rows) {
+        browser.Filter()->clear();
+        ASSERT_TRUE(browser.List()->SelectFile(r.loaded)) << r.loaded;
+        QSignalSpy chosen(&browser, &ChartBrowser::chosen);
+        QString atEnter;
+        QObject::connect(&browser, &ChartBrowser::chosen, &browser,
+                         [&] { atEnter = browser.List()->CurrentFile(); });
+        browser.Filter()->setFocus();
+        QTest::keyClicks(browser.Filter(), r.typed);
+        const QModelIndex current = browser.List()->currentIndex();
+        ASSERT_TRUE(current.isValid()) << r.typed;
+        EXPECT_TRUE(browser.List()->selectionModel()->isRowSelected(current.row(), QModelIndex()))
+            << r.typed;
+        QTest::keyClick(browser.Filter(), Qt::Key_Return);
+        EXPECT_EQ(chosen.count(), 1) << r.typed;
+        EXPECT_EQ(atEnter, r.chosen) << r.loaded << " " << r.typed;
+        QObject::disconnect(&browser, &ChartBrowser::chosen, &browser, nullptr);
+    }
 }
 
 TEST_F(Browser, TypingInTheListTypesIntoTheFilter) {

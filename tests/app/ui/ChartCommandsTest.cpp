@@ -1,11 +1,13 @@
 // The chart library driven through the main window offscreen: new charts typed, saved and
 // read back, the entry form on a chart's data, the house system, a tried birth time written
 // into its file, deleting a file, and the notes window.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,7 +15,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/model/ChartFile.h"
@@ -25,6 +31,7 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/ui/FrmListaNat.h"
 #include "entry/ui/InputData.h"
+#include "predictive/ui/ControlPredictivo.h"
 #include "tests/app/FakeClock.h"
 #include "tests/app/FileSizeLimit.h"
 #include "tests/app/TempFolder.h"
@@ -208,8 +215,9 @@ TEST_F(Library, SavingUnderAnExistingNameAsksToReplaceOrRename) {
     dialogs.QueueInput("Ana");
     dialogs.QueueAnswer(MsgAnswer::Yes);
     Action("mnuGuardarFile")->trigger();
-    // Replaced whole: one chart, the new one, which is what loads.
-    EXPECT_EQ(File("Ana.dat"), Utf8ToCp1252(ChartFileText(State().DatosNatales, nullptr)).bytes);
+    // Replaced whole: one chart, the new one, which is what loads, with the old file's notes.
+    EXPECT_EQ(File("Ana.dat"),
+              Utf8ToCp1252(ChartFileText(State().DatosNatales, nullptr)).bytes + kNotes);
     Load("Ana.dat");
     EXPECT_EQ(State().DatosNatales.NatalName, " Ana");
     EXPECT_EQ(State().DatosNatales.FechaNatalTexto, "12 7 1985");
@@ -218,20 +226,23 @@ TEST_F(Library, SavingUnderAnExistingNameAsksToReplaceOrRename) {
 TEST_F(Library, NuevaCartaResetsTheProgressionStateAndEmptiesAnOpenForm) {
     Load("Ana.dat");
     State().pred.FechaProgTexto = "1 1 2000";
-    State().pred.AvisoOff = true;
-    State().pred.HoraSolarElegida = 2;
+    auto* predictivo = window->findChild<ControlPredictivo*>("ControlPredictivo");
+    ASSERT_NE(predictivo, nullptr);
+    predictivo->Check1()->click();  // "No repetir el aviso en esta carta."
+    ASSERT_TRUE(predictivo->AvisoOff());
+    State().HoraSolarElegida = 2;
     Action("FichaNatal")->trigger();
     EXPECT_EQ(commands->Ficha()->Caja(EntryField::TextHShs)->text(), "09");
     Action("mnuNuevaCarta")->trigger();
     EXPECT_EQ(commands->Ficha()->Caja(EntryField::TextHShs)->text(), "");
     EXPECT_EQ(commands->Ficha()->Caja(EntryField::TextNombre)->text(), "");
     EXPECT_EQ(State().pred.FechaProgTexto, "");
-    EXPECT_FALSE(State().pred.AvisoOff);
-    EXPECT_EQ(State().pred.HoraSolarElegida, 0);
+    EXPECT_FALSE(predictivo->AvisoOff());
+    EXPECT_EQ(State().HoraSolarElegida, 0);
     EXPECT_FALSE(window->fInputMain()->isVisible());
 }
 
-TEST_F(Library, NuevaCartaHidesTheFramesOfTheLastChartAndKeepsItsHemispheres) {
+TEST_F(Library, NuevaCartaHidesTheFramesOfTheLastChartAndChoosesNoHemisphere) {
     Load("Ana.dat");  // 34.36S 058.27W
     Action("TitlemnuHoraSolar")->trigger();
     auto* solar = window->findChild<QWidget*>("frameSOLAR");
@@ -258,8 +269,9 @@ TEST_F(Library, NuevaCartaHidesTheFramesOfTheLastChartAndKeepsItsHemispheres) {
 
     const FichaNatalTextos shown = commands->Ficha()->Textos();
     EXPECT_EQ(shown.TextLatGrad, "");
-    EXPECT_TRUE(shown.LatitudSur);  // the loaded chart's, not the designed " &Norte"
-    EXPECT_TRUE(shown.LongitudOeste);
+    // No hemisphere: neither the loaded chart's nor the designed " &Norte" and "&Oeste".
+    EXPECT_FALSE(shown.LatitudElegida);
+    EXPECT_FALSE(shown.LongitudElegida);
 }
 
 TEST_F(Library, FichaNatalPrefillsAndOnlyBringsAnOpenFormForward) {
@@ -333,9 +345,10 @@ TEST_F(Library, NewBirthTimeReplacesOnlyTheTimeLine) {
     EXPECT_EQ(File("Ana.dat"), expected);  // notes starting with 5 untouched
     EXPECT_FALSE(Exists(Path("NUEVAHORA.tmp")));
     EXPECT_FALSE(Action("mnuGuardarHora")->isVisible());
-    // The record is not read again: its time texts keep the file's old time until the
-    // chart is chosen again.
-    EXPECT_EQ(State().DatosNatales.TimeText, "09:07:30");
+    // The record's time texts give the time now in the file, so that the entry form opened
+    // on the chart shows (and a save keeps) that time.
+    EXPECT_EQ(State().DatosNatales.TimeText, "14:30:00");
+    EXPECT_EQ(State().DatosNatales.HourText, "14");
     EXPECT_FLOAT_EQ(State().DatosNatales.NatalHour, 14.5f);
     Load("Ana.dat");
     EXPECT_EQ(State().DatosNatales.TimeText, "14:30:00");
@@ -551,10 +564,11 @@ TEST_F(Library, FailedNotesWriteKeepsTheFileAndTheWindow) {
     Load("Ana.dat");
     OpenNotes();
     TypeInNotes("nota");
-    ASSERT_EQ(::mkdir(Path(".Ana.dat.tmp").c_str(), 0755), 0);
-    WriteBytes(Path(".Ana.dat.tmp/x"), "x");
     dialogs.QueueAnswer(MsgAnswer::Yes);
-    EXPECT_FALSE(commands->Anotar()->close());
+    {
+        const FileSizeLimit limit(100);  // the new text cannot be written whole
+        EXPECT_FALSE(commands->Anotar()->close());
+    }
     ASSERT_EQ(dialogs.asked.size(), 2u);
     EXPECT_EQ(dialogs.asked[1].title, "Guardar archivo");
     EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Critical);
@@ -649,6 +663,216 @@ TEST_F(Library, NotesOfANewChartAreSavedThroughTheNewChartPath) {
     EXPECT_TRUE(Listed(window->flistArchivos(), "Con notas.dat"));
     EXPECT_EQ(File("Ana.dat"), anaFile);
     EXPECT_FALSE(State().flags.NotesModified);
+}
+
+// ---- Nothing typed or saved is lost ----------------------------------------------------
+
+// Ficha Natal on a chart whose birth time was written with "Guardar nueva hora", OK,
+// "Guardar" under the same name, "Sí": the file keeps its notes and the new time.
+TEST_F(Library, ReplacingAChartKeepsItsNotesAndItsSavedBirthTime) {
+    Load("Ana.dat");
+    TryBirthTime("14 30 00");
+    Action("mnuGuardarHora")->trigger();
+    Action("FichaNatal")->trigger();
+    ASSERT_NE(commands->Ficha(), nullptr);
+    commands->Ficha()->CrearCarta()->click();
+    Flush();
+    ASSERT_TRUE(State().flags.NewChart);
+    dialogs.asked.clear();
+    dialogs.QueueInput("Ana");
+    dialogs.QueueAnswer(MsgAnswer::Yes);  // replace
+    Action("mnuGuardarFile")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 3u);  // name, replace, saved: nothing else to ask
+    EXPECT_EQ(dialogs.asked[2].icon, MsgIcon::Information);
+    const std::string saved = File("Ana.dat");
+    EXPECT_NE(saved.find("\r\n5: 14.3000\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(saved.substr(saved.size() - kNotes.size()), kNotes);
+    Load("Ana.dat");
+    EXPECT_EQ(State().DatosNatales.TimeText, "14:30:00");
+}
+
+// ANOTACIONES open, a new birth time written meanwhile, the notes saved with "Sí": the file
+// has both the notes and the new time.
+TEST_F(Library, SavingTheNotesKeepsABirthTimeSavedMeanwhile) {
+    Load("Ana.dat");
+    OpenNotes();
+    TypeInNotes("apunte");
+    TryBirthTime("14 30 00");
+    Action("mnuGuardarHora")->trigger();
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_TRUE(commands->Anotar()->close());
+    Flush();
+    std::string expected = anaFile + "apunte\r\n";
+    expected.replace(expected.find("5: 09.0730"), 10, "5: 14.3000");
+    EXPECT_EQ(File("Ana.dat"), expected);
+}
+
+// Another copy of the program saved the chart's notes after this window opened: saving here
+// would undo them, so it is refused and the window stays open with its text.
+TEST_F(Library, NotesChangedOnDiskSinceOpeningAreNotOverwritten) {
+    Load("Ana.dat");
+    OpenNotes();
+    TypeInNotes("mío");
+    const std::string other = anaFile + "de la otra copia\r\n";
+    folder.Write("Ana.dat", other);
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    EXPECT_FALSE(commands->Anotar()->close());
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[1].prompt,
+              "La carta «Ana.dat» cambió en el disco desde que se abrió en anotaciones, y este "
+              "texto desharía esos cambios: no se ha guardado. Copie lo que quiera conservar, "
+              "cierre la ventana sin guardar y ábrala de nuevo.");
+    EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Critical);
+    EXPECT_EQ(File("Ana.dat"), other);
+    ASSERT_NE(commands->Anotar(), nullptr);
+    EXPECT_NE(commands->Anotar()->TextoActual().find("mío"), std::string::npos);
+}
+
+// Each way of ending the program, with a chart or a birth time not yet saved: asked first,
+// Enter (No) keeps the program running; with nothing unsaved nothing is asked.
+TEST_F(Library, EndingAsksBeforeLosingUnsavedWork) {
+    int ended = 0;
+    window->SetEndProgram([&] { ++ended; });
+    // Ctrl+Q is "Salir" (the keyboard tests send the key itself).
+    EXPECT_EQ(Action("Fin")->shortcut(), QKeySequence("Ctrl+Q"));
+    struct Way {
+        const char* what;
+        std::function<bool()> end;  // false when the window refused to close
+    };
+    const Way ways[] = {
+        {"Salir",
+         [&] {
+             Action("Fin")->trigger();
+             return true;
+         }},
+        {"Escape in the chart list",
+         [&] {
+             window->mnuBuscarFiles_Click();
+             QTest::keyClick(window->flistArchivos(), Qt::Key_Escape);
+             return true;
+         }},
+        {"closing the window", [&] { return window->close(); }},
+    };
+    const std::string newChart = "La carta «José Gómez» no se ha guardado. ¿Salir sin guardar?";
+    const std::string newHour =
+        "La carta «Ana.dat» no se ha guardado: su nueva hora natal (14 30 00) no se escribió en "
+        "el archivo. ¿Salir sin guardar?";
+    for (const Way& way : ways) {
+        // A new chart not saved.
+        TypeNewChart(Madrid());
+        dialogs.asked.clear();
+        dialogs.QueueAnswer(MsgAnswer::No);
+        way.end();
+        ASSERT_EQ(dialogs.asked.size(), 1u) << way.what;
+        EXPECT_EQ(dialogs.asked[0].prompt, newChart) << way.what;
+        EXPECT_EQ(dialogs.asked[0].title, "Salir") << way.what;
+        EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo) << way.what;
+        EXPECT_EQ(dialogs.asked[0].defaultButton, MsgAnswer::No) << way.what;
+        EXPECT_EQ(ended, 0) << way.what;
+        EXPECT_TRUE(window->isVisible()) << way.what;
+
+        // A birth time tried and not written.
+        Load("Ana.dat");
+        TryBirthTime("14 30 00");
+        dialogs.asked.clear();
+        dialogs.QueueAnswer(MsgAnswer::No);
+        way.end();
+        ASSERT_EQ(dialogs.asked.size(), 1u) << way.what;
+        EXPECT_EQ(dialogs.asked[0].prompt, newHour) << way.what;
+        EXPECT_EQ(ended, 0) << way.what;
+
+        // Written: nothing to ask, the program ends.
+        Action("mnuGuardarHora")->trigger();
+        dialogs.asked.clear();
+        const bool closed = way.end();
+        EXPECT_TRUE(dialogs.asked.empty()) << way.what;
+        EXPECT_TRUE(ended == 1 || !window->isVisible()) << way.what;
+        EXPECT_TRUE(closed) << way.what;
+        ended = 0;
+        window->show();
+    }
+    // "Sí" ends the program without saving.
+    TypeNewChart(Madrid());
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    Action("Fin")->trigger();
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(Exists(Path("José Gómez.dat")));
+}
+
+TEST_F(Library, SavedNewChartEndsWithoutAQuestion) {
+    int ended = 0;
+    window->SetEndProgram([&] { ++ended; });
+    TypeNewChart(Madrid());
+    dialogs.QueueInput("José Gómez");
+    Action("mnuGuardarFile")->trigger();
+    ASSERT_TRUE(Exists(Path("José Gómez.dat")));
+    dialogs.asked.clear();
+    Action("Fin")->trigger();
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(Library, DeleteMovesTheFileToTheTrashAndSaysSo) {
+    std::vector<std::string> trashed;
+    commands->SetMoveToTrash([&](const std::string& path) {
+        trashed.push_back(path);
+        return QFile::moveToTrash(QString::fromStdString(path));
+    });
+    Load("Ana.dat");
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    Action("mnuKillFile")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[1].prompt, "«Ana.dat» se movió a la papelera.");
+    EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Information);
+    EXPECT_EQ(trashed, std::vector<std::string>{Path("Ana.dat")});
+    EXPECT_FALSE(Exists(Path("Ana.dat")));
+    EXPECT_FALSE(Listed(window->flistArchivos(), "Ana.dat"));
+    // In the desktop's trash (the test run's own data folder), whole.
+    const std::string trash = std::string(std::getenv("XDG_DATA_HOME")) + "/Trash/files/";
+    bool found = false;
+    for (const auto& e : std::filesystem::directory_iterator(trash)) {
+        if (e.path().filename().string().rfind("Ana", 0) == 0 && ReadBytes(e.path()) == anaFile)
+            found = true;
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(Library, WithoutATrashDeletingForGoodIsAskedAgain) {
+    commands->SetMoveToTrash([](const std::string&) { return false; });
+    Load("Ana.dat");
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    dialogs.QueueAnswer(MsgAnswer::No);  // keep it after all
+    Action("mnuKillFile")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[1].prompt,
+              "No se pudo mover «Ana.dat» a la papelera. ¿Borrarlo definitivamente del disco? "
+              "No se podrá recuperar.");
+    EXPECT_EQ(dialogs.asked[1].defaultButton, MsgAnswer::No);
+    EXPECT_EQ(File("Ana.dat"), anaFile);
+    EXPECT_TRUE(Listed(window->flistArchivos(), "Ana.dat"));
+
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    dialogs.QueueAnswer(MsgAnswer::Yes);
+    Action("mnuKillFile")->trigger();
+    EXPECT_FALSE(Exists(Path("Ana.dat")));
+    EXPECT_FALSE(Listed(window->flistArchivos(), "Ana.dat"));
+}
+
+// A temporary file a killed save left a day ago is removed at start; one of now, or of
+// another name, stays.
+TEST_F(Library, StartRemovesTheProgramsOldLeftovers) {
+    folder.Write(".Ana.dat.NOTAS.a1B2c3", "restos");
+    folder.Write(".Ana.dat.NOTAS.d4E5f6", "otra copia escribiendo");
+    folder.Write("NUEVAHORA.tmp", "ajeno");
+    const std::time_t old = std::time(nullptr) - 2 * 24 * 3600;
+    for (const char* name : {".Ana.dat.NOTAS.a1B2c3", "NUEVAHORA.tmp"}) {
+        const struct timespec times[2] = {{old, 0}, {old, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, Path(name).c_str(), times, 0), 0);
+    }
+    window->FormLoad();
+    EXPECT_FALSE(Exists(Path(".Ana.dat.NOTAS.a1B2c3")));
+    EXPECT_TRUE(Exists(Path(".Ana.dat.NOTAS.d4E5f6")));
+    EXPECT_TRUE(Exists(Path("NUEVAHORA.tmp")));
 }
 
 }  // namespace

@@ -15,9 +15,9 @@
 #include <sstream>
 
 #include "app/cli/Headless.h"
+#include "app/model/Version.h"
 #include "app/session/InformeCarta.h"
 #include "app/session/PaginasInforme.h"
-#include "app/model/Version.h"
 #include "app/ui/HeadlessPng.h"
 #include "app/ui/PintarInforme.h"
 #include "chart/Paleta.h"

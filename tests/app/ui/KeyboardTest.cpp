@@ -53,7 +53,7 @@ class Keyboard : public ::testing::Test {
         ASSERT_TRUE(window->flistArchivos()->SelectFile("Ana.dat"));
         QTest::keyClick(window->flistArchivos(), Qt::Key_Return);
         ASSERT_TRUE(window->State().flags.ChartLoaded);
-        // The listing takes the focus with the chart; Escape gives it back.
+        // The listing shows beside the chart; Escape in it closes it.
         QTest::keyClick(window->frmListaNat(), Qt::Key_Escape);
         Activate(window.get());
     }
@@ -99,10 +99,34 @@ TEST_F(Keyboard, AltAndALetterOpensEveryMenuBarEntry) {
                 if (other) other->close();
                 Activate(window.get());
             }
-            window->Hooks().resetPredictive();
+            window->ReiniciarPredictivo();
         }
     }
     EXPECT_EQ(letters.size(), 10u);
+}
+
+// After a chart is loaded the listing shows beside it while the main window keeps the
+// keyboard: F10 and Alt with a letter answer at once, and the listing stays up.
+TEST_F(Keyboard, TheMainWindowKeepsTheKeyboardAfterALoad) {
+    for (const char* file : {"Ana.dat", "Bruno.dat"}) {
+        SCOPED_TRACE(file);
+        window->mnuBuscarFiles_Click();
+        ASSERT_TRUE(window->flistArchivos()->SelectFile(file));
+        QTest::keyClick(window->flistArchivos(), Qt::Key_Return);
+        QApplication::processEvents();
+        ASSERT_TRUE(window->State().flags.ChartLoaded);
+        EXPECT_TRUE(window->frmListaNat()->isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), window.get());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        EXPECT_EQ(OpenPopup(), window->Menu("TitleMnuArchivo"));
+        ClosePopups();
+        EXPECT_TRUE(window->frmListaNat()->isVisible());
+    }
+    // Its own command still gives the listing the keyboard.
+    window->frmListaNat()->close();
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), window->frmListaNat());
 }
 
 TEST_F(Keyboard, F10OpensTheFirstMenu) {

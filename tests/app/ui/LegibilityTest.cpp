@@ -108,7 +108,7 @@ TEST_F(Legibility, NoCaptionWiderThanItsControl) {
         for (const Mode& m : Modes()) {
             SCOPED_TRACE(std::string(m.name) + " at " + std::to_string(size.width()) + "x" +
                          std::to_string(size.height()));
-            w->Hooks().resetPredictive();
+            w->ReiniciarPredictivo();
             m.open();
             Resize(size);
             int checked = 0;

@@ -288,8 +288,8 @@ TEST_F(EntryForm, OpeningWithAChartPrefillsItsDataAndSign) {
     EXPECT_TRUE(form->findChild<QRadioButton*>("Longit0")->isChecked());
 }
 
-TEST_F(EntryForm, EmptyingKeepsTheHemispheres) {
-    FillValid();
+TEST_F(EntryForm, EmptyingChoosesNoHemisphere) {
+    FillValid();  // south and west, as the chart shown before
     form->Vaciar();
     const FichaNatalTextos f = form->Textos();
     for (const std::string* text :
@@ -297,8 +297,67 @@ TEST_F(EntryForm, EmptyingKeepsTheHemispheres) {
           &f.TextHSseg, &f.TextHusoHoras, &f.TextHusoMinutos, &f.TextLatGrad, &f.TextLatMin,
           &f.TextLonGrad, &f.TextLonMin, &f.txtLugar})
         EXPECT_EQ(*text, "");
-    EXPECT_TRUE(f.LatitudSur);
-    EXPECT_TRUE(f.LongitudOeste);
+    EXPECT_FALSE(f.LatitudElegida);
+    EXPECT_FALSE(f.LongitudElegida);
+    for (const char* name : {"Latitud0", "Latitud1", "Longit0", "Longit1"})
+        EXPECT_FALSE(form->findChild<QRadioButton*>(name)->isChecked()) << name;
+}
+
+void Press(QWidget* w, int key);  // below
+
+// A new chart typed by keys after "NUEVA CARTA": the hemispheres must be chosen, and then
+// the chart takes the ones chosen, not the previous chart's.
+TEST_F(EntryForm, TypedCoordinatesNeedAHemisphereChosen) {
+    FillValid();
+    form->Vaciar();
+    const std::pair<EntryField, const char*> typed[] = {
+        {EntryField::TextDia, "10"},       {EntryField::TextMes, "6"},
+        {EntryField::TextAnno, "1985"},    {EntryField::TextHShs, "14"},
+        {EntryField::TextHusoHoras, "+2"}, {EntryField::TextLatGrad, "48"},
+        {EntryField::TextLatMin, "51"},    {EntryField::TextLonGrad, "2"},
+        {EntryField::TextLonMin, "21"},
+    };
+    for (const auto& [field, text] : typed) Type(form->Caja(field), text);
+    auto* norte = form->findChild<QRadioButton*>("Latitud0");
+    auto* este = form->findChild<QRadioButton*>("Longit0");
+
+    Press(form->Caja(EntryField::TextLonMin), Qt::Key_Return);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Elija Norte o Sur");
+    EXPECT_EQ(dialogs.asked[0].title, "Corregir Latitud");
+    EXPECT_EQ(QApplication::focusWidget(), norte);
+    EXPECT_EQ(accepted, 0);
+
+    norte->click();
+    Press(form->Caja(EntryField::TextLonMin), Qt::Key_Return);
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[1].prompt, "Elija Este u Oeste");
+    EXPECT_EQ(QApplication::focusWidget(), este);
+
+    este->click();
+    Press(form->Caja(EntryField::TextLonMin), Qt::Key_Return);
+    EXPECT_EQ(dialogs.asked.size(), 2u);
+    ASSERT_EQ(accepted, 1);
+    // Hand computation: 48 + 51/60 north, 2 + 21/60 east.
+    EXPECT_FLOAT_EQ(rec.LatitudeDeg, static_cast<float>(48 + 51 / 60.0));
+    EXPECT_FLOAT_EQ(rec.LongitudeDeg, static_cast<float>(2 + 21 / 60.0));
+    EXPECT_EQ(rec.LatText, "48.51N");
+    EXPECT_EQ(rec.LonText, "2.21E");
+}
+
+TEST_F(EntryForm, EmptyCoordinatesNeverDrawAChart) {
+    form->Vaciar();
+    for (const auto& [field, text] : {std::pair{EntryField::TextDia, "10"},
+                                      {EntryField::TextMes, "6"},
+                                      {EntryField::TextAnno, "1985"}})
+        Type(form->Caja(field), text);
+    Type(form->Caja(EntryField::txtLugar), "Villa Inventada");
+    Press(form->Caja(EntryField::txtLugar), Qt::Key_Return);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, "Falta el huso horario");
+    EXPECT_EQ(QApplication::focusWidget(), form->Caja(EntryField::TextHusoHoras));
+    EXPECT_EQ(accepted, 0);
+    EXPECT_FALSE(flags.ChartLoaded);
 }
 
 }  // namespace

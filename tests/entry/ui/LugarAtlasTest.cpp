@@ -232,6 +232,28 @@ TEST_F(FormWithAtlas, NuevaCartaForgetsTheChosenPlace) {
     EXPECT_EQ(Box(EntryField::TextHusoHoras)->text(), "");
 }
 
+TEST_F(FormWithAtlas, APlaceNotFoundIsNamedWhileTheCoordinatesAreEmpty) {
+    form->Vaciar();
+    for (const auto& [field, text] : {std::pair{EntryField::TextDia, "10"},
+                                      {EntryField::TextMes, "6"},
+                                      {EntryField::TextAnno, "1985"}})
+        Type(Box(field), text);
+    Type(Box(EntryField::txtLugar), "Qxzwv");
+    EXPECT_TRUE(form->Lugar()->Sugerencias().isEmpty());
+    EXPECT_FALSE(form->AceptarDatos());
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].prompt, LugarNoEncontrado("Qxzwv"));
+    EXPECT_EQ(dialogs.asked[0].title, "Corregir Lugar");
+    EXPECT_EQ(accepted, 0);
+
+    // A place found but not chosen is no "not found": the missing box is named.
+    Retype(Box(EntryField::txtLugar), "Madrid");
+    ASSERT_FALSE(form->Lugar()->Sugerencias().isEmpty());
+    EXPECT_FALSE(form->AceptarDatos());
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[1].prompt, "Falta el huso horario");
+}
+
 TEST(FormWithoutAtlas, WorksByHand) {
     NatalRecord rec;
     ChartFlags flags;

@@ -134,6 +134,35 @@ class Periodo : public ::testing::Test {
     ControlPeriodo* c = nullptr;
 };
 
+// The window opens centred over the main window, says that its times are universal time, and
+// Escape closes it; opened again it keeps where the user left it.
+TEST_F(Periodo, WindowOpensOverTheMainWindowAndEscapeClosesIt) {
+    w->move(40, 30);
+    w->resize(900, 640);
+    w->Action("mnuPeriodo")->trigger();
+    FrmPeriodo* f = c->Ventana();
+    ASSERT_NE(f, nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_TRUE(w->frameGeometry().contains(f->frameGeometry().center()));
+    EXPECT_LE((f->frameGeometry().center() - w->frameGeometry().center()).manhattanLength(), 4);
+    EXPECT_EQ(f->lblUT()->text().toStdString(),
+              "Las fechas y horas de Entrada, Exacto y Salida son de tiempo universal (UT).");
+    EXPECT_TRUE(f->lblUT()->isVisible());
+
+    f->txtDesde()->setFocus();
+    QTest::keyClick(f->txtDesde(), Qt::Key_Escape);
+    EXPECT_FALSE(f->isVisible());
+
+    f->move(f->pos() + QPoint(25, 15));
+    const QPoint moved = f->pos();
+    w->Action("mnuPeriodo")->trigger();
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->pos(), moved);
+    QTest::keyClick(f->Tabla(), Qt::Key_Escape);
+    EXPECT_FALSE(f->isVisible());
+}
+
 TEST_F(Periodo, MenuEntryFollowsTheReturnsAndOpensTheWindow) {
     QMenu* transitos = w->Menu("TitleMnuTransitos");
     ASSERT_NE(transitos, nullptr);

@@ -423,8 +423,8 @@ TEST_F(Predictivo, SolarDialogCaptionsAndProgresar) {
               (std::vector<std::string>{"PROGRESION", "HORA SOLAR", " Mediodía", "  "}));
     // Birth 09:07:30 and noon near 12:00 at Buenos Aires: about 43 years on.
     EXPECT_NEAR(w->State().pred.Edad, anio - 1970, 0.01);
-    EXPECT_FALSE(w->State().pred.UsarHoraSolar);
-    EXPECT_TRUE(w->State().pred.AvisoOff);
+    EXPECT_FALSE(w->State().pred.HoraSolar);
+    EXPECT_TRUE(c->AvisoOff());
     EXPECT_EQ(w->State().pred.Tecnica, TipoTecnica::Primaria);
     // The choice survives for a second run, and "Dar Fecha" leaves the labels in place.
     c->mnuTransito_Click(52);
@@ -512,7 +512,7 @@ TEST_F(Predictivo, EnterAndEscapeCloseTheWarning) {
         ASSERT_TRUE(c->Frame1()->isVisible());
         Key(c->Check1(), key);
         EXPECT_FALSE(c->Frame1()->isVisible());
-        EXPECT_FALSE(w->State().pred.AvisoOff);  // closing is not "No repetir"
+        EXPECT_FALSE(c->AvisoOff());  // closing is not "No repetir"
     }
     // The warning appears while the aspects list has the focus: Escape there closes it.
     Progresar(42, "5 3 2071");
