@@ -8,7 +8,7 @@ namespace natalis {
 
 namespace {
 
-enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso, Calendario };
+enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso, Calendario, Exportar };
 
 // What each command takes: how many files, and which options.
 struct Regla {
@@ -50,6 +50,10 @@ constexpr Regla kReglas[] = {
     // The chart file is optional and may come anywhere among the options.
     {"--calendario", 0, 1, false, false, false, Grupo::Calendario, false, Tema::Pantalla, false,
      false},
+    // The file to bring in; the charts go to the chart folder.
+    {"--importar", 1, 1, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    // The word naming the format (aaf, csv) comes before the output file.
+    {"--exportar", 1, 1, true, false, false, Grupo::Exportar, false, Tema::Pantalla, false, true},
     {"--carpeta", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     {"--version", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
     {"--help", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
@@ -70,6 +74,7 @@ constexpr struct {
     {Grupo::Huso, "--hora"},           {Grupo::Huso, "--longitud"},
     {Grupo::Calendario, "--desde"},    {Grupo::Calendario, "--hasta"},
     {Grupo::Calendario, "--orbe"},     {Grupo::Calendario, "--huso"},
+    {Grupo::Exportar, "--puntos"},
 };
 
 // Whether `a` is one of the options a command's rule answers for whatever group is open;
@@ -179,6 +184,9 @@ const char* UsageText() {
            " [--orbe GRADOS] [--huso ZONA]\n"
            "  natalis --lugar TEXTO [--folder CARPETA]\n"
            "  natalis --huso ZONA --fecha \"d m aaaa\" --hora \"hh mm ss\" [--longitud GRADOS]\n"
+           "  natalis --importar ARCHIVO [--folder CARPETA]\n"
+           "  natalis --exportar aaf|csv SALIDA [--folder CARPETA] [--puntos SOL,LUN,...]"
+           " [--houses P|K|R]\n"
            "  natalis --carpeta [--folder CARPETA]\n"
            "  natalis --version\n"
            "  natalis --help\n"
@@ -209,7 +217,8 @@ const char* UsageText() {
            " zodíaco y detalle. La Luna está vacía de curso desde su último aspecto (conjunción,"
            " sextil, cuadratura, trígono u oposición) al Sol o a los planetas de Mercurio a"
            " Plutón hasta que cambia de signo. Con ARCHIVO.dat, un Contacto es una lunación o"
-           " un eclipse a menos de --orbe grados (2 si no se indica) de un punto natal.\n";
+           " un eclipse a menos de --orbe grados (2 si no se indica) de un punto natal.\n"
+           "--importar lee archivos AAF, Quick*Chart, Morinus (.hor) y CSV.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -227,6 +236,13 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     o.transito = grupo == Grupo::Transito;
     o.retorno = grupo == Grupo::Retorno;
     size_t primerArchivo = 1;
+    if (grupo == Grupo::Exportar) {
+        if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
+        const auto formato = FormatoExportarPorNombre(args[1]);
+        if (!formato) return {std::nullopt, ValorNoValido(comando, args[1])};
+        o.formatoExportar = *formato;
+        primerArchivo = 2;
+    }
     if (o.retorno) {
         if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
         if (args[1] == "lunar") {
@@ -325,6 +341,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             } else {
                 (a == "--fecha" ? o.fechaHuso : o.horaHuso) = args[++i];
             }
+        } else if (grupo == Grupo::Exportar) {  // --puntos
+            o.puntos = args[++i];
         } else if (grupo == Grupo::Periodo) {
             std::string& valor = a == "--desde"   ? periodo.desde
                                  : a == "--hasta" ? periodo.hasta

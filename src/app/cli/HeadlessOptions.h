@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/session/ExportarColeccion.h"
 #include "app/session/PaginasInforme.h"
 #include "astro/Puntos.h"
 #include "astro/SistemaCasas.h"
@@ -62,7 +63,11 @@ struct OpcionesHeadless {
     // --huso: --fecha and --hora (both needed, checked when used), --longitud (east positive).
     std::string fechaHuso, horaHuso;
     std::optional<std::string> longitud;
-    // --folder, the chart folder, for the commands that use one (--lugar, --carpeta).
+    // --exportar aaf|csv: the format, and --puntos, the points of a CSV (as typed).
+    FormatoExportar formatoExportar = FormatoExportar::Aaf;
+    std::optional<std::string> puntos;
+    // --folder, the chart folder, for the commands that use one (--lugar, --carpeta,
+    // --importar, --exportar).
     std::optional<std::string> carpeta;
 };
 

@@ -6,6 +6,7 @@
 
 #include "app/cli/Headless.h"
 #include "app/cli/HeadlessAtlas.h"
+#include "app/cli/HeadlessIntercambio.h"
 #include "app/cli/HeadlessProgram.h"
 #include "app/model/ChartFolderSetup.h"
 
@@ -25,6 +26,7 @@ constexpr Comando kComandosTexto[] = {
     {"--lugar", HeadlessLugar},       {"--huso", HeadlessHuso},
     {"--carpeta", HeadlessCarpeta},   {"--version", HeadlessVersion},
     {"--help", HeadlessHelp},         {"--calendario", HeadlessCalendario},
+    {"--importar", HeadlessImportar}, {"--exportar", HeadlessExportar},
 };
 
 }  // namespace
