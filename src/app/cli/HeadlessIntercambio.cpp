@@ -54,9 +54,9 @@ int HeadlessExportar(const Args& args, std::ostream& out, std::ostream& err) {
     const auto o = LeerOpcionesOAvisar("--exportar", args, err);
     if (!o) return 2;
     std::vector<std::string> puntos = PuntosExportables();
-    if (o->puntos) {
+    if (o->puntosExportar) {
         std::string error;
-        const auto leidos = LeerPuntos(*o->puntos, error);
+        const auto leidos = LeerPuntos(*o->puntosExportar, error);
         if (!leidos) {
             err << error << "\n";
             return 2;

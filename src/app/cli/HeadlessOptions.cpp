@@ -286,6 +286,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             const auto s = CasasPorLetra(args[++i]);
             if (!s) return {std::nullopt, ValorNoValido(a, args[i])};
             o.casas = *s;
+        } else if (a == "--puntos" && grupo == Grupo::Exportar) {
+            o.puntosExportar = args[++i];  // the CSV's columns, read by the export
         } else if (a == "--puntos") {
             const auto p = PuntosPorLista(args[++i], nullptr);
             if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
@@ -341,8 +343,6 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             } else {
                 (a == "--fecha" ? o.fechaHuso : o.horaHuso) = args[++i];
             }
-        } else if (grupo == Grupo::Exportar) {  // --puntos
-            o.puntos = args[++i];
         } else if (grupo == Grupo::Periodo) {
             std::string& valor = a == "--desde"   ? periodo.desde
                                  : a == "--hasta" ? periodo.hasta

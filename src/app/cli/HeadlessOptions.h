@@ -65,7 +65,7 @@ struct OpcionesHeadless {
     std::optional<std::string> longitud;
     // --exportar aaf|csv: the format, and --puntos, the points of a CSV (as typed).
     FormatoExportar formatoExportar = FormatoExportar::Aaf;
-    std::optional<std::string> puntos;
+    std::optional<std::string> puntosExportar;
     // --folder, the chart folder, for the commands that use one (--lugar, --carpeta,
     // --importar, --exportar).
     std::optional<std::string> carpeta;
