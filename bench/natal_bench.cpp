@@ -110,6 +110,32 @@ void BM_NatalChart(benchmark::State& state) {
 }
 BENCHMARK(BM_NatalChart);
 
+// The same with every point of the table (Chiron, the asteroids, the true node, both
+// Liliths and the Vertex besides the twelve) and with a sidereal zodiac; each should stay
+// within twice the chart above.
+void NatalChartWith(benchmark::State& state, Zodiaco z) {
+    SwissEphemeris eph;
+    const NatalRecord rec = SampleRecord();
+    ChartTables t;
+    const std::vector<int> todos = *PuntosPorLista("todos", nullptr);
+    for (auto _ : state) {
+        t.natal.Puntos = todos;
+        t.natal.zodiaco = z;
+        CalcularNatal(rec, SistemaCasas::Placido, eph, t);
+        DistribuirGlifos(t.natal.PlanetaNatal);
+        std::vector<std::string> aspects = ListarAspectos(t.natal);
+        std::vector<std::string> listing = ListadoNatal(t.natal);
+        benchmark::DoNotOptimize(aspects);
+        benchmark::DoNotOptimize(listing);
+    }
+}
+void BM_NatalChartAllPoints(benchmark::State& state) { NatalChartWith(state, Zodiaco::Tropical); }
+BENCHMARK(BM_NatalChartAllPoints);
+void BM_NatalChartAllPointsSidereal(benchmark::State& state) {
+    NatalChartWith(state, Zodiaco::Lahiri);
+}
+BENCHMARK(BM_NatalChartAllPointsSidereal);
+
 // Reading one of the sample chart files from disk.
 void BM_ReadChartFile(benchmark::State& state) {
     const std::string folder = std::string(NATALIS_SOURCE_DIR) + "/charts/";

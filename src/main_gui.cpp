@@ -6,6 +6,7 @@
 #include "app/cli/HeadlessOptions.h"
 #include "app/cli/TextCommands.h"
 #include "app/ui/GuiMain.h"
+#include "app/ui/HeadlessMapa.h"
 #include "app/ui/HeadlessPng.h"
 
 namespace {
@@ -19,6 +20,7 @@ constexpr Imagen kImagenes[] = {
     {"--png", natalis::HeadlessPng},
     {"--svg", natalis::HeadlessSvg},
     {"--pdf", natalis::HeadlessPdf},
+    {"--mapa-tiempo", natalis::HeadlessMapaTiempo},
 };
 
 }  // namespace

@@ -19,12 +19,17 @@ constexpr double kFirstGregorianYear = 1583;
 // the year alone, so 15 Oct - 31 Dec 1582 are read as Julian dates. Valid for years
 // -3000..3000. Classic month-counting formula with March as the first month.
 double JulDay(double day, double month, double year) {
+    return JulDayEn(year >= kFirstGregorianYear ? Calendario::Gregoriano : Calendario::Juliano, day,
+                    month, year);
+}
+
+double JulDayEn(Calendario calendario, double day, double month, double year) {
     double y = year;
     if (month < 3) y -= 1;
     double m = month + 1;
     if (m < 4) m += 12;
     double jd = day + IntFloor(365.25 * (y + 4712)) + IntFloor(30.6 * m + 0.000001) - 63.5;
-    if (year >= kFirstGregorianYear) jd = jd - (IntFloor(y / 100) - IntFloor(y / 400)) + 2;
+    if (calendario == Calendario::Gregoriano) jd = jd - (IntFloor(y / 100) - IntFloor(y / 400)) + 2;
     return jd;
 }
 

@@ -9,6 +9,12 @@ namespace natalis {
 // astronomical numbering (year 0 exists). The day may carry a fraction.
 double JulDay(double day, double month, double year);
 
+enum class Calendario { Juliano, Gregoriano };
+
+// Julian day at 0 h, universal time, of a date of the given calendar, whatever the year
+// (proleptic): JulDay's formula without its switch, for dates whose calendar is stated.
+double JulDayEn(Calendario calendario, double day, double month, double year);
+
 // The last day of a month (1 to 12; 0 for any other) of a year, in the calendar JulDay reads
 // it: Julian leap years before 1583, Gregorian from 1583 on. Years -3000 to 3000,
 // astronomical numbering. December 1582 has its 31 Julian days, although JulDay reads its

@@ -1,11 +1,23 @@
 // The ephemeris seam: one function, CalcBody, as the rest of the program binds it.
 #pragma once
 #include <cstdint>
+#include <optional>
 
 namespace natalis {
 
 // Which theory answered the last calls: the data files, or the library's analytic fallback.
 enum class EphemerisSource { Files, Analytic };
+
+// The kind of an eclipse at its greatest phase. Solar: total, annular, partial, or hybrid
+// (annular along part of its track, total along the rest). Lunar: total, partial, or
+// penumbral (the Moon enters the Earth's penumbra only).
+enum class TipoEclipse { Total, Anular, Parcial, Hibrido, Penumbral };
+
+// An eclipse seen from anywhere on the Earth.
+struct EclipseGlobal {
+    double jdMaximo = 0;  // universal-time Julian day of the greatest eclipse
+    TipoEclipse tipo = TipoEclipse::Parcial;
+};
 
 // The bodies the ephemeris can be asked for, by the number CalcBody takes. The first ten are
 // 0 Sun ... 9 Pluto; the rest are there for points beyond the default set.
@@ -32,6 +44,19 @@ enum class Cuerpo : int32_t {
 };
 inline constexpr int32_t kNumCuerpos = static_cast<int32_t>(Cuerpo::LilithOsculadora) + 1;
 
+// The ayanamsas a sidereal zodiac can be measured with (the distance of its 0 Aries from the
+// equinox of date).
+enum class Ayanamsa : int32_t {
+    FaganBradley = 0,
+    Lahiri,
+    Raman,
+    Krishnamurti,
+    Yukteshwar,
+    J2000,
+    CentroGalactico0Sag,
+};
+inline constexpr int32_t kNumAyanamsas = static_cast<int32_t>(Ayanamsa::CentroGalactico0Sag) + 1;
+
 class Ephemeris {
   public:
     virtual ~Ephemeris() = default;
@@ -45,6 +70,17 @@ class Ephemeris {
     // seen to have failed.
     virtual double CalcBody(double jd, int32_t body, double* out) = 0;
     virtual EphemerisSource Source() const = 0;
+    // The first solar (solar true) or lunar eclipse whose greatest phase comes after the
+    // universal-time Julian day jd; nothing when the ephemeris has no eclipse theory or no
+    // answer there.
+    virtual std::optional<EclipseGlobal> SiguienteEclipse(bool solar, double jd) {
+        (void)solar;
+        (void)jd;
+        return std::nullopt;
+    }
+    // The ayanamsa a at the universal-time Julian day jd, degrees (with nutation, as the
+    // longitudes are of date). NaN from an ephemeris that has none.
+    virtual double ValorAyanamsa(double jd, Ayanamsa a);
 };
 
 }  // namespace natalis

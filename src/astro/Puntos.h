@@ -3,6 +3,7 @@
 // point table; the first twelve rows are the default set.
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ enum class ReglaPunto {
     Cuerpo,        // asked of the ephemeris for the row's body
     NodoMedio,     // the mean node polynomial (NodoMedio)
     ParteFortuna,  // Ascendant + Moon - Sun, for day and night births alike
+    Vertice,       // the Vertex, from the house computation (CasasBiblioteca)
 };
 
 struct PuntoDef {
@@ -40,6 +42,15 @@ inline constexpr PuntoDef kPuntos[] = {
     {"PLU", ';', 16, ReglaPunto::Cuerpo, Cuerpo::Pluton, true},
     {"NOD", 'A', 13, ReglaPunto::NodoMedio, Cuerpo::Sol, false},
     {"PF", ':', 13, ReglaPunto::ParteFortuna, Cuerpo::Sol, false},
+    {"QUI", 'z', 15, ReglaPunto::Cuerpo, Cuerpo::Quiron, true},
+    {"CER", 'x', 14, ReglaPunto::Cuerpo, Cuerpo::Ceres, true},
+    {"PAL", 'c', 14, ReglaPunto::Cuerpo, Cuerpo::Palas, true},
+    {"JUN", 'v', 14, ReglaPunto::Cuerpo, Cuerpo::Juno, true},
+    {"VES", 'b', 14, ReglaPunto::Cuerpo, Cuerpo::Vesta, true},
+    {"NDV", 'S', 13, ReglaPunto::Cuerpo, Cuerpo::NodoVerdadero, false},
+    {"LIL", 'n', 14, ReglaPunto::Cuerpo, Cuerpo::LilithMedia, false},
+    {"LIO", 'm', 14, ReglaPunto::Cuerpo, Cuerpo::LilithOsculadora, false},
+    {"VTX", 'X', 13, ReglaPunto::Vertice, Cuerpo::Sol, false},
 };
 
 inline constexpr int kNumPuntos = static_cast<int>(sizeof(kPuntos) / sizeof(kPuntos[0]));
@@ -52,5 +63,11 @@ const PuntoDef& FilaPunto(int r);
 std::vector<int> PuntosPorDefecto();
 // The row of a label ("SOL", "PF"), or -1.
 int PuntoPorEtiqueta(const std::string& etiqueta);
+// The rows a list names: labels separated by commas in any case ("qui,LIL"), each at most
+// once, in the table's order after the default set; "todos" is every row. Empty when a label
+// is unknown or repeated or the list ends in a comma; `mala` then holds what was refused.
+std::optional<std::vector<int>> PuntosPorLista(const std::string& lista, std::string* mala);
+// The note of a point the ephemeris could not give at the chart's instant.
+std::string NotaPuntoAusente(int r);
 
 }  // namespace natalis

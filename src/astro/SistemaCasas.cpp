@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "astro/CasasBiblioteca.h"
+
 namespace natalis {
 
 const SistemaCasasFila& FilaCasas(SistemaCasas s) {
@@ -24,7 +26,7 @@ std::optional<SistemaCasas> CasasPorLetra(const std::string& letra) {
 
 std::optional<SistemaCasas> CasasPorIndice(int indice) {
     for (const SistemaCasasFila& f : kSistemasCasas) {
-        if (f.indice == indice) return f.id;
+        if (EnMenuCasas(f) && f.indice == indice) return f.id;
     }
     return std::nullopt;
 }
@@ -38,10 +40,31 @@ ResultadoCasas CalcularCasas(SistemaCasas s, double armc, float latitudeDeg, flo
     const SistemaCasasFila& f = FilaCasas(s);
     ResultadoCasas r;
     r.sistema = s;
-    if (f.calcular(armc, latitudeDeg, obliquity, Cusp)) return r;
-    Porfirio(armc, latitudeDeg, obliquity, Cusp);
-    r.respaldoPorfirio = true;
+    if (f.calcular) {
+        if (!f.calcular(armc, latitudeDeg, obliquity, Cusp)) {
+            // The library's Porphyry starts from the Ascendant on the eastern horizon, so its
+            // cusps run forwards where the program's own Ascendant formula may not.
+            Cusp = CasasBiblioteca('O', armc, latitudeDeg, obliquity).cuspides;
+            r.respaldoPorfirio = true;
+        }
+    } else {
+        const CasasLibreria lib = CasasBiblioteca(f.letra, armc, latitudeDeg, obliquity);
+        Cusp = lib.cuspides;
+        r.respaldoPorfirio = lib.reemplazadas;
+    }
+    r.ordenInverso = !CuspidesEnOrden(Cusp);
     return r;
+}
+
+std::string NotaCasas(const ResultadoCasas& r) {
+    const std::string sistema = FilaCasas(r.sistema).caption;
+    if (r.respaldoPorfirio) {
+        return "Casas: " + sistema + " no tiene sentido a esta latitud; se usan casas de Porfirio.";
+    }
+    if (r.ordenInverso) {
+        return "Casas: a esta latitud las cúspides de " + sistema + " van en orden inverso.";
+    }
+    return {};
 }
 
 char LetraResultado(const ResultadoCasas& r) {

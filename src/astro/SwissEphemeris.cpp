@@ -1,4 +1,5 @@
-// Ephemeris over the Swiss Ephemeris C library. This file is the only caller of the library.
+// Ephemeris over the Swiss Ephemeris C library. This file and CasasBiblioteca.cpp (its house
+// routine, which needs no data file) are the only callers of the library.
 #include "astro/SwissEphemeris.h"
 
 #include <swephexp.h>
@@ -22,6 +23,27 @@ constexpr int32 kLibraryBody[] = {SE_SUN,       SE_MOON,      SE_MERCURY,   SE_V
                                   SE_JUNO,      SE_VESTA,     SE_MEAN_APOG, SE_OSCU_APOG};
 static_assert(sizeof(kLibraryBody) / sizeof(kLibraryBody[0]) == kNumCuerpos,
               "one library body per Cuerpo");
+
+// The kind bits the eclipse searches return, in the order they are told apart: a hybrid
+// eclipse also carries the annular and total bits on some versions, so it is tried first.
+struct TipoBits {
+    int32 bits;
+    TipoEclipse tipo;
+};
+constexpr TipoBits kTiposSolares[] = {{SE_ECL_ANNULAR_TOTAL, TipoEclipse::Hibrido},
+                                      {SE_ECL_TOTAL, TipoEclipse::Total},
+                                      {SE_ECL_ANNULAR, TipoEclipse::Anular},
+                                      {SE_ECL_PARTIAL, TipoEclipse::Parcial}};
+constexpr TipoBits kTiposLunares[] = {{SE_ECL_TOTAL, TipoEclipse::Total},
+                                      {SE_ECL_PARTIAL, TipoEclipse::Parcial},
+                                      {SE_ECL_PENUMBRAL, TipoEclipse::Penumbral}};
+
+// Each Ayanamsa of the program, in its order, in the library's numbering.
+constexpr int32 kLibraryAyanamsa[] = {SE_SIDM_FAGAN_BRADLEY, SE_SIDM_LAHIRI,     SE_SIDM_RAMAN,
+                                      SE_SIDM_KRISHNAMURTI,  SE_SIDM_YUKTESHWAR, SE_SIDM_J2000,
+                                      SE_SIDM_GALCENT_0SAG};
+static_assert(sizeof(kLibraryAyanamsa) / sizeof(kLibraryAyanamsa[0]) == kNumAyanamsas,
+              "one library ayanamsa per Ayanamsa");
 
 }  // namespace
 
@@ -51,6 +73,35 @@ double SwissEphemeris::CalcBody(double jd, int32_t body, double* out) {
     out[2] = xx[2];  // distance, AU
     out[3] = xx[3];  // daily motion in longitude, degrees/day
     return ret;
+}
+
+std::optional<EclipseGlobal> SwissEphemeris::SiguienteEclipse(bool solar, double jd) {
+    double tret[10] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    char serr[AS_MAXCH] = "";
+    // Any kind (0), forwards (backward 0); tret[0] is the instant of the greatest eclipse.
+    const int32 ret = solar ? swe_sol_eclipse_when_glob(jd, SEFLG_SWIEPH, 0, tret, 0, serr)
+                            : swe_lun_eclipse_when(jd, SEFLG_SWIEPH, 0, tret, 0, serr);
+    if (ret == ERR || ret == 0 || !(tret[0] > jd)) return std::nullopt;
+    const auto tipo = [&](const auto& tabla) -> std::optional<EclipseGlobal> {
+        for (const TipoBits& t : tabla) {
+            if (ret & t.bits) return EclipseGlobal{tret[0], t.tipo};
+        }
+        return std::nullopt;
+    };
+    return solar ? tipo(kTiposSolares) : tipo(kTiposLunares);
+}
+
+double SwissEphemeris::ValorAyanamsa(double jd, Ayanamsa a) {
+    const int32 i = static_cast<int32>(a);
+    if (i < 0 || i >= kNumAyanamsas) return std::numeric_limits<double>::quiet_NaN();
+    // The library keeps the sidereal mode per process; it is set before every query.
+    swe_set_sid_mode(kLibraryAyanamsa[i], 0, 0);
+    double aya = 0;
+    char serr[AS_MAXCH] = "";
+    if (swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &aya, serr) == ERR) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return aya;
 }
 
 EphemerisSource SwissEphemeris::Source() const {

@@ -13,6 +13,10 @@ class SwissEphemeris : public Ephemeris {
     explicit SwissEphemeris(const std::string& dataDir = NATALIS_EPHE_DIR);
     double CalcBody(double jd, int32_t body, double* out) override;
     EphemerisSource Source() const override;
+    // The library's global eclipse searches (swe_sol_eclipse_when_glob, swe_lun_eclipse_when)
+    // from the data files, going forwards.
+    std::optional<EclipseGlobal> SiguienteEclipse(bool solar, double jd) override;
+    double ValorAyanamsa(double jd, Ayanamsa a) override;
 
   private:
     bool filesUsed_ = true;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "astro/AngleMath.h"
+#include "chart/Orbes.h"
 
 namespace natalis {
 
@@ -110,6 +111,8 @@ std::vector<PuntoAspecto> PuntosAspectoNatal(const NatalTables& t, bool conAngul
             a.Lon = t.CuspideNatal[c].Lon;
             a.Grado = t.CuspideNatal[c].Grado;
             a.Id = -c;
+            // The angles of a chart are held still: a point's phase to them is its own motion's.
+            a.ConVel = true;
             puntos.push_back(a);
         }
     }
@@ -117,6 +120,10 @@ std::vector<PuntoAspecto> PuntosAspectoNatal(const NatalTables& t, bool conAngul
 }
 
 std::vector<std::string> ListarAspectos(const NatalTables& t) {
+    return ListarAspectosOrbes(t, Orbes::Clasicos);
+}
+
+std::vector<std::string> ListarAspectosOrbes(const NatalTables& t, Orbes orbes) {
     const CuspideRec& mc = t.CuspideNatal[10];
     const CuspideRec& asc = t.CuspideNatal[1];
     std::vector<std::string> lines = {
@@ -125,7 +132,8 @@ std::vector<std::string> ListarAspectos(const NatalTables& t) {
     // Partners: the other aspecting points, then the Midheaven, then the Ascendant.
     const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
     const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
-    const std::vector<AspectoHallado> hallados = BuscarAspectos(puntos, socios, ReglaNatal);
+    const std::vector<AspectoHallado> hallados =
+        BuscarAspectos(puntos, socios, ReglaOrbesNatal(t, orbes));
     size_t h = 0;
     for (size_t i = 0; i < puntos.size(); ++i) {
         const PuntoNatal& p = t.PlanetaNatal[puntos[i].Id];
@@ -134,7 +142,9 @@ std::vector<std::string> ListarAspectos(const NatalTables& t) {
             const int id = socios[hallados[h].b].Id;
             const std::string& texto =
                 id > 0 ? t.PlanetaNatal[id].Texto : t.CuspideNatal[-id].Texto;
-            lines.push_back(std::string("  ") + TablaAspectos[hallados[h].k].Nombre + " " + texto);
+            // The program's own set lists the aspect as it always has; another set adds the orb.
+            lines.push_back(std::string("  ") + TablaAspectos[hallados[h].k].Nombre + " " + texto +
+                            (orbes == Orbes::Clasicos ? "" : TextoOrbe(hallados[h])));
         }
         lines.push_back(kGap);
     }

@@ -2,10 +2,12 @@
 #include "chart/CalcularNatal.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
+#include "astro/CasasBiblioteca.h"
 #include "astro/Houses.h"
 #include "astro/NumberText.h"
 #include "astro/Planets.h"
@@ -84,6 +86,13 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
     n.Obliquity = static_cast<float>(obliquity);
 
     n.Casas = CalcularCasas(casas, armc, rec.LatitudeDeg, n.Obliquity, t.Cusp);
+    // The house routines work from the sidereal time and give tropical cusps; a sidereal
+    // chart's cusps are moved back by the ayanamsa like every other longitude.
+    const double ayanamsa = AyanamsaDe(eph, n.NatalJD, n.zodiaco);
+    if (n.zodiaco != Zodiaco::Tropical) {
+        for (int i = 1; i <= 12; ++i)
+            t.Cusp[i] = static_cast<float>(UnaVuelta(t.Cusp[i] - ayanamsa));
+    }
     LlenarCuspides(t.Cusp, armc, n);
 
     // Rows the table does not have are dropped rather than read past its end.
@@ -98,8 +107,10 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
             extra.push_back(d.CuerpoId);
     }
     const std::vector<PlanetRec> extraPos = PosicionesCuerpos(n.NatalJD, eph, extra, n.zodiaco);
-
     const double T = (n.NatalJD0 - kJD1900 + u / 24.0) / kDiasPorSiglo;
+    const auto reducir = [&](double lon) { return static_cast<float>(UnaVuelta(lon - ayanamsa)); };
+
+    n.Notas.clear();
     n.PlanetaNatal.assign(n.Puntos.size() + 1, PuntoNatal{});
     size_t e = 0;
     for (size_t k = 0; k < n.Puntos.size(); ++k) {
@@ -118,7 +129,17 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
                 break;
             case ReglaPunto::NodoMedio:
                 // Its motion is not computed and reads 0.
-                p = PuntoEnLongitud(r, NodoMedio(T), 0);
+                p = PuntoEnLongitud(
+                    r, n.zodiaco == Zodiaco::Tropical ? NodoMedio(T) : reducir(NodoMedio(T)), 0);
+                break;
+            case ReglaPunto::Vertice:
+                // The library's Vertex for the chart's ARMC, latitude and obliquity; its
+                // motion is not computed and reads 0.
+                p = PuntoEnLongitud(
+                    r,
+                    reducir(
+                        CasasBiblioteca('E', n.NatalARMC, rec.LatitudeDeg, n.Obliquity).vertice),
+                    0);
                 break;
             case ReglaPunto::ParteFortuna: {
                 // Its degree is taken after one more reduction; its motion stays 0.
@@ -128,6 +149,15 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
                 break;
             }
         }
+    }
+    // A point beyond the default set the ephemeris could not give (NaN) is left out with a
+    // note, never shown at a wrong place; the default points' NaN is the computation's error
+    // (ErrorCalculoNatal).
+    for (size_t k = n.Puntos.size(); k-- > 0;) {
+        if (n.Puntos[k] < kPuntosPorDefecto || std::isfinite(n.PlanetaNatal[k + 1].Lon)) continue;
+        n.Notas.insert(n.Notas.begin(), NotaPuntoAusente(n.Puntos[k]));
+        n.Puntos.erase(n.Puntos.begin() + static_cast<long>(k));
+        n.PlanetaNatal.erase(n.PlanetaNatal.begin() + static_cast<long>(k) + 1);
     }
 }
 

@@ -14,6 +14,11 @@ std::vector<std::string> ListadoNatal(const NatalTables& t) {
     lines.push_back("");
     for (int i = 1; i <= 12; ++i) lines.push_back(t.CuspideNatal[i].Texto);
     if (t.Casas.respaldoPorfirio) lines.push_back(kLineaCasasPorfirio);
+    // What the default chart never has: cusps running backwards, points refused, a sidereal
+    // zodiac.
+    if (t.Casas.ordenInverso && !t.Casas.respaldoPorfirio) lines.push_back(NotaCasas(t.Casas));
+    for (const std::string& nota : t.Notas) lines.push_back(nota);
+    if (t.zodiaco != Zodiaco::Tropical) lines.push_back("Zodiaco: " + CaptionZodiaco(t.zodiaco));
     lines.push_back("");
     return lines;
 }

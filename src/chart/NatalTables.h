@@ -42,6 +42,9 @@ struct NatalTables {
     double NatalARMC = 0;
     float Obliquity = 0;
     ResultadoCasas Casas;  // the system asked for, and whether it fell back to Porphyry
+    // Points asked for that the ephemeris could not give at this instant, by note ("Quirón:
+    // fuera del rango de las efemérides"); such a point is left out of Puntos.
+    std::vector<std::string> Notas;
 };
 
 // The chart state of the main window: the last computation's global tables plus the natal

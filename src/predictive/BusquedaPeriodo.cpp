@@ -186,6 +186,11 @@ void BuscarMovil(PuntoMovil& p, const std::vector<Objetivo>& objetivos,
                  std::vector<AspectoPeriodo>& aspectos) {
     std::vector<Evento> eventos;
     std::vector<Nudo> tramo = Recorrido(p, desde, hasta);
+    // Room for every place crossed on the way, so that the Moon's events of a century (about
+    // a million) are not moved while they grow.
+    double camino = 0;
+    for (size_t i = 1; i < tramo.size(); ++i) camino += std::fabs(tramo[i].U - tramo[i - 1].U);
+    eventos.reserve(static_cast<size_t>(niveles.size() * (camino / 360.0 + 1)));
     Cruces(p, tramo, niveles, eventos);
     double lo = desde, hi = hasta;
     double lonLo = UnaVuelta(tramo.front().U), lonHi = UnaVuelta(tramo.back().U);
@@ -230,14 +235,17 @@ void BuscarMovil(PuntoMovil& p, const std::vector<Objetivo>& objetivos,
     std::sort(eventos.begin(), eventos.end(), [](const Evento& a, const Evento& b) {
         return a.objetivo != b.objetivo ? a.objetivo < b.objetivo : a.t < b.t;
     });
+    aspectos.reserve(aspectos.size() +
+                     std::count_if(eventos.begin(), eventos.end(),
+                                   [](const Evento& e) { return e.tipo == Tipo::Exacto; }));
     // For each exact pass: the nearest orb boundary before and after it, of the same target.
     for (size_t i = 0; i < eventos.size(); ++i) {
         const Evento& e = eventos[i];
         if (e.tipo != Tipo::Exacto) continue;
         AspectoPeriodo a;
-        a.movil = p.punto;
-        a.natal = objetivos[e.objetivo].natal;
-        a.aspecto = objetivos[e.objetivo].aspecto;
+        a.movil = static_cast<int16_t>(p.punto);
+        a.natal = static_cast<int16_t>(objetivos[e.objetivo].natal);
+        a.aspecto = static_cast<int16_t>(objetivos[e.objetivo].aspecto);
         a.jdExacto = e.t;
         for (size_t j = i; j-- > 0 && eventos[j].objetivo == e.objetivo;) {
             if (eventos[j].tipo == Tipo::Borde) {
@@ -270,9 +278,21 @@ std::vector<AspectoPeriodo> BuscarAspectosPeriodo(std::vector<PuntoMovil>& movil
     std::vector<Objetivo> objetivos;
     std::vector<Nivel> niveles;
     Objetivos(natal, orbeDeg, objetivos, niveles);
+    // Each point's hits in a vector of their own, sized to its exact passes, joined at the end
+    // into one of the exact size, each freed once copied: a single growing vector would hold
+    // up to three times the hits while it moves them.
+    std::vector<std::vector<AspectoPeriodo>> porMovil;
+    size_t total = 0;
     for (PuntoMovil& p : moviles) {
         if (!p.posicion || !(p.pasoDias > 0)) continue;
-        BuscarMovil(p, objetivos, niveles, jdDesde, jdHasta, orbeDeg, aspectos);
+        porMovil.emplace_back();
+        BuscarMovil(p, objetivos, niveles, jdDesde, jdHasta, orbeDeg, porMovil.back());
+        total += porMovil.back().size();
+    }
+    aspectos.reserve(total);
+    for (std::vector<AspectoPeriodo>& v : porMovil) {
+        aspectos.insert(aspectos.end(), v.begin(), v.end());
+        std::vector<AspectoPeriodo>().swap(v);
     }
     std::sort(aspectos.begin(), aspectos.end(),
               [](const AspectoPeriodo& a, const AspectoPeriodo& b) {

@@ -2,6 +2,7 @@
 // sixteen natal points of the listings over a period, with the instants it enters the orb,
 // is exact and leaves the orb.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -19,10 +20,11 @@ constexpr double kOrbeMaximoPeriodo = 10;
 constexpr double kAlcanceMaximoDias = 200 * 365.25;
 
 // One exact pass of a moving point over an aspect to a natal point.
+// Small numbers are kept small: a century of transits holds about half a million hits.
 struct AspectoPeriodo {
-    int movil = 0;        // the moving point's label number (PuntoMovil::punto, 1..16)
-    int aspecto = 0;      // index in TablaAspectos (0 Smsx ... 8 Quin)
-    int natal = 0;        // natal point 1..16 (bodies 1..10, cusps 10, 1, 8, 9, 11, 12)
+    int16_t movil = 0;    // the moving point's label number (PuntoMovil::punto, 1..16)
+    int16_t aspecto = 0;  // index in TablaAspectos (0 Smsx ... 8 Quin)
+    int16_t natal = 0;    // natal point 1..16 (bodies 1..10, cusps 10, 1, 8, 9, 11, 12)
     double jdExacto = 0;  // universal-time Julian day at which the separation is exact
     // The last instant before jdExacto and the first after it at which the separation is the
     // orb away from exact. Empty when the point stays within orb for more than

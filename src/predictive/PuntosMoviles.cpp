@@ -2,6 +2,8 @@
 #include "predictive/PuntosMoviles.h"
 
 #include <cmath>
+#include <memory>
+#include <unordered_map>
 
 #include "astro/AngleMath.h"
 #include "chart/CalcularNatal.h"
@@ -55,17 +57,48 @@ PuntoMovil SecundariaDe(int cuerpo, const NatalTables& natal, double horaUT, Eph
     return p;
 }
 
-PuntoMovil ArcoSolarDe(int punto, const NatalTables& natal, double horaUT, Ephemeris& eph) {
+namespace {
+
+// The solar arc at the dates asked for, shared by the directed points of one search: they
+// are sampled at the same dates, so the Sun is asked once per date instead of once per
+// point.
+class ArcosCompartidos {
+  public:
+    ArcosCompartidos(const NatalTables& natal, double horaUT, Ephemeris& eph)
+        : natal_(natal), horaUT_(horaUT), eph_(eph) {}
+    PosicionMovil Arco(double jd) {
+        const auto it = arcos_.find(jd);
+        if (it != arcos_.end()) return it->second;
+        PosicionMovil a;
+        a.lonDeg = ArcoSolar(jd, natal_, horaUT_, eph_, &a.velDegPorDia);
+        arcos_.emplace(jd, a);
+        return a;
+    }
+
+  private:
+    const NatalTables& natal_;
+    double horaUT_;
+    Ephemeris& eph_;
+    std::unordered_map<double, PosicionMovil> arcos_;  // date -> arc and its rate
+};
+
+PuntoMovil DirigidoPorArco(int punto, const NatalTables& natal,
+                           std::shared_ptr<ArcosCompartidos> arcos) {
     PuntoMovil p;
     p.punto = punto;
     p.pasoDias = kPasoArcoSolarDias;
     const double lonNatal = PuntoNatalListado(natal, punto).Lon;
-    p.posicion = [&eph, &natal, horaUT, lonNatal](double jd) {
-        double vel = 0;
-        const double arco = ArcoSolar(jd, natal, horaUT, eph, &vel);
-        return PosicionMovil{UnaVuelta(lonNatal + arco), vel};
+    p.posicion = [arcos, lonNatal](double jd) {
+        const PosicionMovil a = arcos->Arco(jd);
+        return PosicionMovil{UnaVuelta(lonNatal + a.lonDeg), a.velDegPorDia};
     };
     return p;
+}
+
+}  // namespace
+
+PuntoMovil ArcoSolarDe(int punto, const NatalTables& natal, double horaUT, Ephemeris& eph) {
+    return DirigidoPorArco(punto, natal, std::make_shared<ArcosCompartidos>(natal, horaUT, eph));
 }
 
 std::vector<PuntoMovil> PuntosMoviles(TecnicaPeriodo tecnica, const NatalTables& natal,
@@ -73,8 +106,9 @@ std::vector<PuntoMovil> PuntosMoviles(TecnicaPeriodo tecnica, const NatalTables&
     std::vector<PuntoMovil> puntos;
     const MovilPeriodo movil = FilaTecnicaPeriodo(tecnica).movil;
     if (movil == MovilPeriodo::PuntosArcoSolar) {
+        const auto arcos = std::make_shared<ArcosCompartidos>(natal, horaUT, eph);
         const int n = static_cast<int>(PuntosNatalesListado(natal).size());
-        for (int p = 1; p <= n; ++p) puntos.push_back(ArcoSolarDe(p, natal, horaUT, eph));
+        for (int p = 1; p <= n; ++p) puntos.push_back(DirigidoPorArco(p, natal, arcos));
         return puntos;
     }
     for (int c = 1; c <= 10; ++c) {

@@ -67,15 +67,17 @@ TEST(SistemaCasas, PolarFallbackIsAFlagAndGivesPorphyryCusps) {
 }
 
 // Rows are found by their letter in either case and their menu index; a letter no row has is
-// refused, never taken for Placidus, and 'O' names no system one can ask for.
+// refused, never taken for Placidus.
 TEST(SistemaCasas, LettersOfTheRowsAndUnknownLettersRefused) {
     for (const SistemaCasasFila& f : kSistemasCasas) {
         EXPECT_EQ(CasasPorLetra(std::string(1, f.letra)), f.id);
         EXPECT_EQ(CasasPorLetra(std::string(1, static_cast<char>(std::tolower(f.letra)))), f.id);
-        EXPECT_EQ(CasasPorIndice(f.indice), f.id);
+        // Only the menu's rows have a menu index.
+        if (EnMenuCasas(f)) EXPECT_EQ(CasasPorIndice(f.indice), f.id);
         EXPECT_EQ(LetraCasas(f.id), std::string(1, f.letra));
     }
-    for (const char* letra : {"X", "O", "", "PP", " ", "1"})
+    EXPECT_FALSE(CasasPorIndice(-1).has_value());
+    for (const char* letra : {"Z", "G", "", "PP", " ", "1"})
         EXPECT_FALSE(CasasPorLetra(letra).has_value()) << letra;
 }
 

@@ -146,7 +146,7 @@ TEST(CalcularNatal, HouseSystemActuallyUsed) {
         const char* asked;
         float lat;
         char used;
-    } cases[] = {{"P", 40, 'P'}, {"k", 40, 'K'}, {"R", 40, 'R'},  {"X", 40, 'P'},
+    } cases[] = {{"P", 40, 'P'}, {"k", 40, 'K'}, {"R", 40, 'R'},  {"Z", 40, 'P'},
                  {"", 40, 'P'},  {"P", 70, 'O'}, {"K", -70, 'O'}, {"R", 70, 'R'}};
     for (const auto& c : cases) {
         NatalRecord r = J2000Record();

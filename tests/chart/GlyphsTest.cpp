@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "astro/Puntos.h"
 #include "chart/Glyphs.h"
 
 namespace natalis {
@@ -17,7 +18,7 @@ TEST(Glyphs, SignAndPointCharacters) {
 TEST(Glyphs, PastTheEndIsEmpty) {
     EXPECT_EQ(GlifoSigno(13), "U");  // the sign string's unused thirteenth character
     EXPECT_EQ(GlifoSigno(14), "");
-    EXPECT_EQ(GlifoPlaneta(13), "");
+    EXPECT_EQ(GlifoPlaneta(kNumPuntos + 1), "");
     EXPECT_EQ(GlifoSigno(0), "");
     EXPECT_EQ(GlifoPlaneta(-1), "");
 }
@@ -27,7 +28,7 @@ TEST(Glyphs, NatalWheelSizes) {
     const double sizes[] = {16, 14, 16, 16, 16, 15, 18, 16, 14, 16, 13, 13};
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(TamanoGlifoPlaneta(i), sizes[i - 1]) << i;
     EXPECT_EQ(TamanoGlifoPlaneta(0), 0);
-    EXPECT_EQ(TamanoGlifoPlaneta(13), 0);
+    EXPECT_EQ(TamanoGlifoPlaneta(kNumPuntos + 1), 0);
 }
 
 }  // namespace

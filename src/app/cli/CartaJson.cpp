@@ -5,6 +5,8 @@
 #include "app/cli/JsonText.h"
 #include "app/cli/ZoneSourceJson.h"
 #include "app/model/Cp1252.h"
+#include "astro/SistemaCasas.h"
+#include "astro/Zodiaco.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
 
@@ -16,7 +18,8 @@ std::string PointJson(int i, const PuntoNatal& p) {
     return "{\"label\": " + JsonString(TrimBlanks(EtiquetaPlaneta(i))) +
            ", \"lon\": " + JsonNumber(p.Lon) + ", \"vel\": " + JsonNumber(p.Vel) +
            ", \"grado\": " + std::to_string(p.Grado) + ", \"texto\": " + JsonString(p.Texto) +
-           ", \"posGrafica\": " + std::to_string(p.PosGrafica) + "}";
+           ", \"posGrafica\": " + std::to_string(p.PosGrafica) +
+           ", \"speed\": " + JsonNumber(p.Vel) + "}";
 }
 
 std::string CuspJson(const CuspideRec& c) {
@@ -24,14 +27,18 @@ std::string CuspJson(const CuspideRec& c) {
            ", \"texto\": " + JsonString(c.Texto) + "}";
 }
 
-std::string AspectJson(const std::string& from, const std::string& to, int k) {
+// "orb": |separation - the aspect's angle|, degrees; "applying": the separation is moving
+// towards the exact angle at the two points' speeds (the angles held still).
+std::string AspectJson(const std::string& from, const std::string& to, const AspectoHallado& h) {
     return "{\"from\": " + JsonString(from) + ", \"to\": " + JsonString(to) +
-           ", \"aspect\": " + JsonString(TablaAspectos[k].Nombre) + "}";
+           ", \"aspect\": " + JsonString(TablaAspectos[h.k].Nombre) +
+           ", \"orb\": " + JsonNumber(h.orbe) +
+           ", \"applying\": " + (h.fase == FaseAspecto::Aplicativo ? "true" : "false") + "}";
 }
 
 // Each unordered pair of planets once, then each planet with the Midheaven and the
 // Ascendant, in the order of the aspects list.
-std::vector<std::string> AspectsJson(const NatalTables& t) {
+std::vector<std::string> AspectsJson(const NatalTables& t, Orbes orbes) {
     std::vector<std::string> items;
     const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
     const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
@@ -40,8 +47,8 @@ std::vector<std::string> AspectsJson(const NatalTables& t) {
                       : std::string(id == -10 ? "MC" : "ASC");
     };
     for (const AspectoHallado& h :
-         BuscarAspectos(puntos, socios, ReglaNatal, ParesAspecto::UnaVez)) {
-        items.push_back(AspectJson(label(puntos[h.a].Id), label(socios[h.b].Id), h.k));
+         BuscarAspectos(puntos, socios, ReglaOrbesNatal(t, orbes), ParesAspecto::UnaVez)) {
+        items.push_back(AspectJson(label(puntos[h.a].Id), label(socios[h.b].Id), h));
     }
     return items;
 }
@@ -74,12 +81,18 @@ std::string ObjetoJson(const std::vector<MiembroJson>& miembros) {
 }
 
 std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& nombre,
-                                       const NatalRecord* rec, EphemerisSource source) {
+                                       const NatalRecord* rec, EphemerisSource source,
+                                       Orbes orbes) {
     std::vector<std::string> points, cusps;
     for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
         points.push_back(PointJson(t.Puntos[i - 1] + 1, t.PlanetaNatal[i]));
     }
     for (int i = 0; i <= 12; ++i) cusps.push_back(CuspJson(t.CuspideNatal[i]));
+    std::vector<std::string> notas;
+    if (const std::string casas = NotaCasas(t.Casas); !casas.empty()) {
+        notas.push_back(JsonString(casas));
+    }
+    for (const std::string& nota : t.Notas) notas.push_back(JsonString(nota));
     return {
         Valor("name", JsonString(TrimBlanks(nombre))),
         Valor("place", JsonString(rec ? TrimBlanks(rec->Place) : std::string())),
@@ -90,8 +103,10 @@ std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& 
         Valor("ephemeris", JsonString(source == EphemerisSource::Files ? "files" : "analytic")),
         Arreglo("points", std::move(points)),
         Arreglo("cusps", std::move(cusps)),
-        Arreglo("aspects", AspectsJson(t)),
+        Arreglo("aspects", AspectsJson(t, orbes)),
         Valor("zoneSource", rec ? ZoneSourceJson(*rec) : "null"),
+        Valor("zodiac", JsonString(FilaZodiaco(t.zodiaco).nombre)),
+        Arreglo("notes", std::move(notas)),
     };
 }
 

@@ -7,6 +7,7 @@
 #include "app/model/NatalRecord.h"
 #include "astro/Ephemeris.h"
 #include "chart/NatalTables.h"
+#include "chart/Orbes.h"
 
 namespace natalis {
 
@@ -22,8 +23,10 @@ struct MiembroJson {
 std::string ObjetoJson(const std::vector<MiembroJson>& miembros);
 
 // The members of a chart: name, place, jd, armc, obliquity, houseSystem, ephemeris, points,
-// cusps, aspects, zoneSource (null when the chart has no record).
+// cusps, aspects (with their orbs by the orb set), zoneSource (null when the chart has no
+// record), zodiac, notes.
 std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& nombre,
-                                       const NatalRecord* rec, EphemerisSource source);
+                                       const NatalRecord* rec, EphemerisSource source,
+                                       Orbes orbes = Orbes::Clasicos);
 
 }  // namespace natalis

@@ -37,6 +37,10 @@ int HeadlessDavison(const Args& args, std::ostream& out, std::ostream& err);
 // without it), listed or as JSON: what --retorno prints with --lugar or --json.
 int RetornoComoCarta(const OpcionesHeadless& o, ChartSession& sesion, double jd, Ephemeris& eph,
                      std::ostream& out, std::ostream& err);
+// natalis --calendario --desde "d m aaaa" --hasta "d m aaaa" [FILE.dat] [--orbe GRADOS]
+//         [--huso ZONA]: the calendar of the sky, one event a line (CamposEventoCielo); with a
+//         file, its zone's clock and its contacts.
+int HeadlessCalendario(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --help: the usage text on standard output.
 int HeadlessHelp(const Args& args, std::ostream& out, std::ostream& err);
 

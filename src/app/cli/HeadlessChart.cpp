@@ -13,6 +13,9 @@ bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartS
         return false;
     }
     sesion.HouseSystem = o.casas;
+    sesion.Puntos = o.puntos;
+    sesion.zodiaco = o.zodiaco;
+    sesion.orbes = o.orbes;
     if (const auto error = sesion.MostrarNatal(s)) {
         err << *error << "\n";
         return false;

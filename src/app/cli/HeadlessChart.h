@@ -4,9 +4,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/session/ChartSession.h"
 #include "app/cli/HeadlessOptions.h"
 #include "app/model/Clock.h"
+#include "app/session/ChartSession.h"
 #include "chart/Surface.h"
 
 namespace natalis {

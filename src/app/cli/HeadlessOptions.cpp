@@ -8,7 +8,7 @@ namespace natalis {
 
 namespace {
 
-enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso };
+enum class Grupo { Ninguno, Progresion, Transito, Retorno, Periodo, Huso, Calendario, Exportar };
 
 // What each command takes: how many files, and which options.
 struct Regla {
@@ -49,6 +49,15 @@ constexpr Regla kReglas[] = {
     {"--lugar", 1, 1, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     // The zone, then --fecha, --hora and --longitud.
     {"--huso", 1, 1, false, false, false, Grupo::Huso, false, Tema::Pantalla, false, false},
+    // The chart, the period search's options, and the picture written (.svg or .pdf).
+    {"--mapa-tiempo", 2, 2, false, false, false, Grupo::Periodo, true, Tema::Papel, true, false},
+    // The chart file is optional and may come anywhere among the options.
+    {"--calendario", 0, 1, false, false, false, Grupo::Calendario, false, Tema::Pantalla, false,
+     false},
+    // The file to bring in; the charts go to the chart folder.
+    {"--importar", 1, 1, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
+    // The word naming the format (aaf, csv) comes before the output file.
+    {"--exportar", 1, 1, true, false, false, Grupo::Exportar, false, Tema::Pantalla, false, true},
     {"--carpeta", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
     {"--version", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
     {"--help", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
@@ -74,18 +83,32 @@ constexpr struct {
     {Grupo::Periodo, "--hasta"},       {Grupo::Periodo, "--orbe"},
     {Grupo::Periodo, "--tecnica"},     {Grupo::Huso, "--fecha"},
     {Grupo::Huso, "--hora"},           {Grupo::Huso, "--longitud"},
+    {Grupo::Calendario, "--desde"},    {Grupo::Calendario, "--hasta"},
+    {Grupo::Calendario, "--orbe"},     {Grupo::Calendario, "--huso"},
+    {Grupo::Exportar, "--puntos"},
 };
 
 // Whether `a` is one of the options a command's rule answers for whatever group is open;
 // then `admitida` says whether the command r takes it.
 bool OpcionDeLaOrden(const Regla& r, const std::string& a, bool& admitida) {
     const std::pair<const char*, bool> opciones[] = {
-        {"--houses", r.casas},    {"--size", r.tamano},
-        {"--tema", r.tema},       {"--papel", r.papel},
-        {"--folder", r.carpeta},  {"--progress", r.anillos},
-        {"--transit", r.anillos}, {"--simple", r.papel},
-        {"--json", r.json},       {"--lugar-medio", r.lugarMedio},
+        {"--houses", r.casas},
+        {"--size", r.tamano},
+        {"--tema", r.tema},
+        {"--papel", r.papel},
+        {"--folder", r.carpeta},
+        {"--progress", r.anillos},
+        {"--transit", r.anillos},
+        {"--simple", r.papel},
+        {"--puntos", r.casas},
+        {"--zodiaco", r.casas},
+        {"--ayanamsa", r.casas},
+        {"--orbes", r.casas},
+        {"--json", r.json},
+        {"--lugar-medio", r.lugarMedio},
         {"--lugar", r.lugar},
+        // The Moon's rows of the time map.
+        {"--con-luna", std::string(r.comando) == "--mapa-tiempo"},
     };
     for (const auto& [nombre, si] : opciones) {
         if (a == nombre) {
@@ -156,8 +179,8 @@ LecturaOpciones Uso() { return {std::nullopt, UsageText()}; }
 const char* UsageText() {
     return "Uso:\n"
            "  natalis [--folder CARPETA]\n"
-           "  natalis --listing ARCHIVO.dat [--houses P|K|R]\n"
-           "  natalis --json ARCHIVO.dat [--houses P|K|R]\n"
+           "  natalis --listing ARCHIVO.dat [OPCIONES DE CARTA]\n"
+           "  natalis --json ARCHIVO.dat [OPCIONES DE CARTA]\n"
            "  natalis --png ARCHIVO.dat SALIDA.png [--size ANCHOxALTO] [--tema pantalla|papel]\n"
            "  natalis --svg ARCHIVO.dat SALIDA.svg [--size ANCHOxALTO] [--tema pantalla|papel]\n"
            "  natalis --pdf ARCHIVO.dat SALIDA.pdf [--papel a4|carta] [--tema papel|pantalla]"
@@ -165,7 +188,7 @@ const char* UsageText() {
            "  natalis --progress ARCHIVO.dat --tecnica TÉCNICA --fecha \"d m aaaa\" [--conversa]"
            " [--asc-en-arco]\n"
            "  natalis --transit ARCHIVO.dat --fecha \"d m aaaa\" --hora \"hh mm\"\n"
-           "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [--houses P|K|R]"
+           "  natalis --retorno solar|lunar ARCHIVO.dat --fecha \"d m aaaa\" [OPCIONES DE CARTA]"
            " [--lugar TEXTO] [--json]\n"
            "  natalis --sinastria A.dat B.dat [--houses P|K|R] [--json]\n"
            "  natalis --compuesta A.dat B.dat [--houses P|K|R] [--json]\n"
@@ -173,18 +196,48 @@ const char* UsageText() {
            " [--json]\n"
            "  natalis --periodo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
            " [--orbe GRADOS] [--tecnica \"Transitos\"|\"Secundaria\"|\"Arco Solar\"]\n"
+           "  natalis --mapa-tiempo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
+           " SALIDA.svg|SALIDA.pdf [--orbe GRADOS] [--tecnica TÉCNICA] [--con-luna]"
+           " [--tema papel|pantalla] [--papel a4|carta]\n"
+           "  natalis --calendario --desde \"d m aaaa\" --hasta \"d m aaaa\" [ARCHIVO.dat]"
+           " [--orbe GRADOS] [--huso ZONA]\n"
            "  natalis --lugar TEXTO [--folder CARPETA]\n"
            "  natalis --huso ZONA --fecha \"d m aaaa\" --hora \"hh mm ss\" [--longitud GRADOS]\n"
+           "  natalis --importar ARCHIVO [--folder CARPETA]\n"
+           "  natalis --exportar aaf|csv SALIDA [--folder CARPETA] [--puntos SOL,LUN,...]"
+           " [--houses P|K|R]\n"
            "  natalis --carpeta [--folder CARPETA]\n"
            "  natalis --version\n"
            "  natalis --help\n"
-           "Casas: P Plácido, K Koch, R Regiomontano.\n"
+           "Opciones de carta: --houses LETRA, --puntos LISTA|todos, --zodiaco"
+           " tropical|sideral, --ayanamsa NOMBRE, --orbes clasicos|amplios|predictivos.\n"
+           "Casas: P Plácido, K Koch, R Regiomontano, C Campanus, E Iguales desde el Ascendente,"
+           " W Signos enteros, O Porfirio, T Topocéntrico, B Alcabitius, M Morinus,"
+           " X Meridiano, H Horizonte, D Iguales desde el MC.\n"
+           "--puntos: SOL a PLU, NOD y PF siempre; además QUI Quirón, CER Ceres, PAL Palas,"
+           " JUN Juno, VES Vesta, NDV nodo verdadero, LIL Lilith media, LIO Lilith osculadora,"
+           " VTX Vértice, separados por comas, o todos.\n"
+           "--zodiaco: tropical (si no se indica) o sideral; --ayanamsa (con sideral, lahiri si"
+           " no se indica): fagan-bradley, lahiri, raman, krishnamurti, yukteshwar, j2000,"
+           " centro-galactico.\n"
+           "--orbes: clasicos (si no se indica; 7° por el factor de cada aspecto), amplios (más"
+           " para el Sol y la Luna) o predictivos; con amplios o predictivos cada aspecto del"
+           " listado lleva su orbe y a (aplicativo) o s (separativo).\n"
            "--listing y --json aceptan varios archivos; --png, --svg y --pdf aceptan también"
-           " --houses, y --progress y --transit con sus opciones.\n"
+           " las opciones de carta, y --progress y --transit con sus opciones.\n"
            "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
            " si no se indica).\n"
            "--papel: a4 (si no se indica) o carta.\n"
-           "--simple: el PDF con la rueda y los listados de la ventana, en lugar del informe.\n";
+           "--simple: el PDF con la rueda y los listados de la ventana, en lugar del informe.\n"
+           "--calendario escribe una línea por evento, con columnas separadas por tabuladores:"
+           " instante UT, instante en el huso (el de la carta, el de --huso o UT), huso, evento"
+           " (Luna nueva, Luna llena, Eclipse solar, Eclipse lunar, Ingreso, Estación"
+           " retrógrada, Estación directa, Luna vacía de curso, Contacto), punto, lugar en el"
+           " zodíaco y detalle. La Luna está vacía de curso desde su último aspecto (conjunción,"
+           " sextil, cuadratura, trígono u oposición) al Sol o a los planetas de Mercurio a"
+           " Plutón hasta que cambia de signo. Con ARCHIVO.dat, un Contacto es una lunación o"
+           " un eclipse a menos de --orbe grados (2 si no se indica) de un punto natal.\n"
+           "--importar lee archivos AAF, Quick*Chart, Morinus (.hor) y CSV.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -202,6 +255,13 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     o.transito = grupo == Grupo::Transito;
     o.retorno = grupo == Grupo::Retorno;
     size_t primerArchivo = 1;
+    if (grupo == Grupo::Exportar) {
+        if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
+        const auto formato = FormatoExportarPorNombre(args[1]);
+        if (!formato) return {std::nullopt, ValorNoValido(comando, args[1])};
+        o.formatoExportar = *formato;
+        primerArchivo = 2;
+    }
     if (o.retorno) {
         if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
         if (args[1] == "lunar") {
@@ -214,13 +274,18 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     o.periodo = grupo == Grupo::Periodo;
     ConsultaPeriodo& periodo = o.consultaPeriodo;
     bool tecnicaDada = false;
+    bool sideral = false;
+    std::optional<Zodiaco> ayanamsa;
     // The options met so far: a command's own by name, a group's by name and group.
     std::set<std::pair<std::string, Grupo>> vistas;
     for (size_t i = primerArchivo; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a.rfind("--", 0) != 0) {
             // Files come first, before any option.
-            if (a.empty() || o.archivos.size() + primerArchivo != i) return Uso();
+            if (a.empty() || (grupo != Grupo::Calendario && comando != "--mapa-tiempo" &&
+                              o.archivos.size() + primerArchivo != i)) {
+                return Uso();
+            }
             o.archivos.push_back(a);
             continue;
         }
@@ -233,13 +298,31 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             return {std::nullopt, Rechazo("La opción " + a + " está repetida.")};
         }
         const bool sinValor = a == "--progress" || a == "--transit" || a == "--conversa" ||
-                              a == "--asc-en-arco" || a == "--simple" || a == "--json";
+                              a == "--asc-en-arco" || a == "--simple" || a == "--json" ||
+                              a == "--con-luna";
         if (!sinValor && i + 1 >= args.size()) return Uso();
 
         if (a == "--houses") {
             const auto s = CasasPorLetra(args[++i]);
             if (!s) return {std::nullopt, ValorNoValido(a, args[i])};
             o.casas = *s;
+        } else if (a == "--puntos" && grupo == Grupo::Exportar) {
+            o.puntosExportar = args[++i];  // the CSV's columns, read by the export
+        } else if (a == "--puntos") {
+            const auto p = PuntosPorLista(args[++i], nullptr);
+            if (!p) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.puntos = *p;
+        } else if (a == "--orbes") {
+            const auto orbes = OrbesPorNombre(args[++i]);
+            if (!orbes) return {std::nullopt, ValorNoValido(a, args[i])};
+            o.orbes = *orbes;
+        } else if (a == "--zodiaco") {
+            const std::string& z = args[++i];
+            if (z != "tropical" && z != "sideral") return {std::nullopt, ValorNoValido(a, z)};
+            sideral = z == "sideral";
+        } else if (a == "--ayanamsa") {
+            ayanamsa = ZodiacoSideral(args[++i]);
+            if (!ayanamsa) return {std::nullopt, ValorNoValido(a, args[i])};
         } else if (a == "--size") {
             if (!LeerTamano(args[++i], o.ancho, o.alto)) {
                 return {std::nullopt, ValorNoValido(a, args[i])};
@@ -272,6 +355,8 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
         } else if (a == "--transit") {
             o.transito = true;
             grupo = Grupo::Transito;
+        } else if (a == "--con-luna") {
+            o.conLuna = true;
         } else if (a == "--conversa") {
             o.conversa = true;
         } else if (a == "--asc-en-arco") {
@@ -293,6 +378,13 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
                                  : a == "--orbe"  ? periodo.orbe
                                                   : periodo.tecnica;
             valor = args[++i];
+        } else if (grupo == Grupo::Calendario) {
+            ConsultaCalendario& c = o.consultaCalendario;
+            std::string& valor = a == "--desde"   ? c.desde
+                                 : a == "--hasta" ? c.hasta
+                                 : a == "--orbe"  ? c.orbe
+                                                  : c.huso;
+            valor = args[++i];
         } else if (a == "--fecha") {
             (grupo == Grupo::Progresion ? o.fechaProg
              : grupo == Grupo::Transito ? o.fechaTrans
@@ -301,6 +393,9 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             o.horaTrans = args[++i];
         }
     }
+    // An ayanamsa means nothing in the tropical zodiac.
+    if (ayanamsa && !sideral) return Uso();
+    if (sideral) o.zodiaco = ayanamsa.value_or(Zodiaco::Lahiri);
     if (o.archivos.size() < regla->minArchivos || o.archivos.size() > regla->maxArchivos) {
         return Uso();
     }
@@ -308,6 +403,11 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
     if (o.transito && (o.fechaTrans.empty() || o.horaTrans.empty())) return Uso();
     if (o.retorno && o.fechaRetorno.empty()) return Uso();
     if (o.periodo && (periodo.desde.empty() || periodo.hasta.empty())) return Uso();
+    o.calendario = grupo == Grupo::Calendario;
+    if (o.calendario &&
+        (o.consultaCalendario.desde.empty() || o.consultaCalendario.hasta.empty())) {
+        return Uso();
+    }
     if (grupo == Grupo::Huso && (o.fechaHuso.empty() || o.horaHuso.empty())) return Uso();
     // Primary directions are direct only.
     if (FilaTecnica(o.tecnica).soloDirecta) o.conversa = false;

@@ -5,10 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "app/session/ExportarColeccion.h"
 #include "app/session/PaginasInforme.h"
+#include "astro/Puntos.h"
 #include "astro/SistemaCasas.h"
+#include "astro/Zodiaco.h"
 #include "chart/Davison.h"
+#include "chart/Orbes.h"
 #include "chart/Paleta.h"
+#include "predictive/ConsultaCalendario.h"
 #include "predictive/ConsultaPeriodo.h"
 #include "predictive/Retorno.h"
 #include "predictive/Tecnicas.h"
@@ -25,10 +30,15 @@ struct OpcionesHeadless {
     // the place searched for (--lugar) or the zone (--huso).
     std::vector<std::string> archivos;
     SistemaCasas casas = SistemaCasas::Placido;
-    int ancho = 958, alto = 677;  // --size, in pixels
-    Tema tema = Tema::Pantalla;   // --tema: "papel" unless given for --pdf
-    Papel papel = Papel::A4;      // --papel, for --pdf
-    bool simple = false;          // --simple, for --pdf: the wheel and the window's listings
+    // --puntos: the rows of the point table (the default set, and those named); --zodiaco and
+    // --ayanamsa: the zodiac (sidereal needs an ayanamsa, Lahiri when none is given).
+    std::vector<int> puntos = PuntosPorDefecto();
+    Zodiaco zodiaco = Zodiaco::Tropical;
+    Orbes orbes = Orbes::Clasicos;  // --orbes
+    int ancho = 958, alto = 677;    // --size, in pixels
+    Tema tema = Tema::Pantalla;     // --tema: "papel" unless given for --pdf
+    Papel papel = Papel::A4;        // --papel, for --pdf
+    bool simple = false;            // --simple, for --pdf: the wheel and the window's listings
     // --progress group: --tecnica, --fecha, --conversa, --asc-en-arco.
     bool progresion = false;
     TipoTecnica tecnica = TipoTecnica::Primaria;
@@ -45,6 +55,12 @@ struct OpcionesHeadless {
     // checked by RevisarConsultaPeriodo.
     bool periodo = false;
     ConsultaPeriodo consultaPeriodo;
+    // --mapa-tiempo: the period search's options, and --con-luna for the Moon's rows.
+    bool conLuna = false;
+    // --calendario: --desde and --hasta (both needed), --orbe, --huso; checked by
+    // RevisarConsultaCalendario.
+    bool calendario = false;
+    ConsultaCalendario consultaCalendario;
     // --huso: --fecha and --hora (both needed, checked when used), --longitud (east positive).
     std::string fechaHuso, horaHuso;
     std::optional<std::string> longitud;
@@ -55,7 +71,11 @@ struct OpcionesHeadless {
     LugarMedio lugarMedio = LugarMedio::Circulo;
     // --lugar TEXTO, for --retorno: the atlas place the return is cast for.
     std::optional<std::string> lugar;
-    // --folder, the chart folder, for the commands that use one (--lugar, --carpeta).
+    // --exportar aaf|csv: the format, and --puntos, the points of a CSV (as typed).
+    FormatoExportar formatoExportar = FormatoExportar::Aaf;
+    std::optional<std::string> puntosExportar;
+    // --folder, the chart folder, for the commands that use one (--lugar, --carpeta,
+    // --importar, --exportar).
     std::optional<std::string> carpeta;
 };
 

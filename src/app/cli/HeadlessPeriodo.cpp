@@ -1,11 +1,9 @@
 // The headless period search: every aspect of a technique's moving points to the natal
 // points over a period, one hit a line.
-#include <sstream>
-
-#include "app/session/ChartSession.h"
 #include "app/cli/Headless.h"
 #include "app/cli/HeadlessChart.h"
 #include "app/model/SystemClock.h"
+#include "app/session/ChartSession.h"
 #include "astro/SwissEphemeris.h"
 #include "predictive/ConsultaPeriodo.h"
 
@@ -28,11 +26,11 @@ int HeadlessPeriodo(const Args& args, std::ostream& out, std::ostream& err) {
     const std::string aviso = sesion.AvisoCasas();
     if (!aviso.empty()) err << aviso << "\n";
 
-    std::ostringstream texto;
+    // Nothing can fail once the search is done, so the lines go out as they are written
+    // instead of through a copy of them all (a century of transits is some 27 MB of text).
     for (const AspectoPeriodo& a : sesion.AspectosDelPeriodo(*revisado.pedido)) {
-        texto << LineaAspectoPeriodo(a) << "\n";
+        out << LineaAspectoPeriodo(a) << '\n';
     }
-    out << texto.str();
     return 0;
 }
 

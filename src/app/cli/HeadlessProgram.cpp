@@ -1,7 +1,7 @@
 #include "app/cli/HeadlessProgram.h"
 
-#include "app/model/Version.h"
 #include "app/model/ChartFolderSetup.h"
+#include "app/model/Version.h"
 
 namespace natalis {
 

@@ -9,6 +9,7 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
+#include "chart/Orbes.h"
 
 namespace natalis {
 
@@ -17,7 +18,7 @@ namespace {
 std::string ListingText(const ChartSession& s) {
     std::vector<std::string> lines = s.ListadoNatalLineas();
     lines.pop_back();  // the window's closing empty line: the aspects follow directly
-    const std::vector<std::string> aspects = ListarAspectos(s.tables.natal);
+    const std::vector<std::string> aspects = ListarAspectosOrbes(s.tables.natal, s.orbes);
     lines.insert(lines.end(), aspects.begin(), aspects.end());
     std::ostringstream text;
     for (const std::string& line : lines) text << line << "\n";
@@ -27,7 +28,7 @@ std::string ListingText(const ChartSession& s) {
 std::string JsonText(const ChartSession& s, EphemerisSource source) {
     // One object a line (JSON Lines), so several charts can be read one at a time.
     return ObjetoJson(
-        MiembrosCarta(s.tables.natal, s.DatosNatales.NatalName, &s.DatosNatales, source));
+        MiembrosCarta(s.tables.natal, s.DatosNatales.NatalName, &s.DatosNatales, source, s.orbes));
 }
 
 // The natal commands: each file computed in a session of its own with the one ephemeris, its

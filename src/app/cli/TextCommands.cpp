@@ -6,6 +6,7 @@
 
 #include "app/cli/Headless.h"
 #include "app/cli/HeadlessAtlas.h"
+#include "app/cli/HeadlessIntercambio.h"
 #include "app/cli/HeadlessProgram.h"
 #include "app/model/ChartFolderSetup.h"
 
@@ -24,8 +25,10 @@ constexpr Comando kComandosTexto[] = {
     {"--periodo", HeadlessPeriodo},     {"--retorno", HeadlessRetorno},
     {"--lugar", HeadlessLugar},         {"--huso", HeadlessHuso},
     {"--carpeta", HeadlessCarpeta},     {"--version", HeadlessVersion},
-    {"--help", HeadlessHelp},           {"--sinastria", HeadlessSinastria},
-    {"--compuesta", HeadlessCompuesta}, {"--davison", HeadlessDavison},
+    {"--help", HeadlessHelp},           {"--calendario", HeadlessCalendario},
+    {"--importar", HeadlessImportar},   {"--exportar", HeadlessExportar},
+    {"--sinastria", HeadlessSinastria}, {"--compuesta", HeadlessCompuesta},
+    {"--davison", HeadlessDavison},
 };
 
 }  // namespace

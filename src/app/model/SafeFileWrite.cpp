@@ -23,6 +23,7 @@ const char kTagNuevaHora[] = "NUEVAHORA";
 const char kTagNotas[] = "NOTAS";
 const char kTagCarta[] = "CARTA";
 const char kTagLugares[] = "LUGARES";
+const char kTagColeccion[] = "COLECCION";
 
 std::string SystemErrorReason(int error) {
     switch (error) {
@@ -106,7 +107,7 @@ int FollowLinks(std::string& path) {
 
 constexpr std::size_t kRandomChars = 6;
 constexpr char kNameChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-const char* const kOwnTags[] = {kTagNuevaHora, kTagNotas, kTagCarta, kTagLugares};
+const char* const kOwnTags[] = {kTagNuevaHora, kTagNotas, kTagCarta, kTagLugares, kTagColeccion};
 
 // The name of a temporary file of its own: "." name "." tag "." and six random characters,
 // the name cut (at a character) so that the whole fits the system's limit of a file name.

@@ -31,6 +31,7 @@ extern const char kTagNuevaHora[];  // "NUEVAHORA": a new birth time written int
 extern const char kTagNotas[];      // "NOTAS": the notes window's text
 extern const char kTagCarta[];      // "CARTA": a chart saved with "Guardar"
 extern const char kTagLugares[];    // "LUGARES": the user's places file
+extern const char kTagColeccion[];  // "COLECCION": a chart collection exported to one file
 
 // folder and name joined with one "/" (folder may already end with one; empty means the
 // current folder).

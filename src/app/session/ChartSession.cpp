@@ -55,6 +55,8 @@ void ChartSession::Accept() {
 }
 
 std::optional<std::string> ChartSession::CalcularNatal() {
+    tables.natal.Puntos = Puntos;
+    tables.natal.zodiaco = zodiaco;
     natalis::CalcularNatal(DatosNatales, HouseSystem, eph_, tables);
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
@@ -64,7 +66,7 @@ std::optional<std::string> ChartSession::CalcularNatal() {
     } else {
         cartas_.front() = std::move(natal);
     }
-    Lista = ListarAspectos(tables.natal);
+    Lista = ListarAspectosOrbes(tables.natal, orbes);
     lineasNatales_ = Lista.size();
     anillos_ = {TipoAnillo::Natal};
     JdTransito.reset();
@@ -85,7 +87,7 @@ void ChartSession::SoloNatal(Surface* s) {
     pred.HayProgresion = false;
     JdTransito.reset();
     if (s) DibujarNatal(*s);
-    Lista = ListarAspectos(tables.natal);
+    Lista = ListarAspectosOrbes(tables.natal, orbes);
     lineasNatales_ = Lista.size();
     anillos_ = {TipoAnillo::Natal};
 }
@@ -204,7 +206,10 @@ std::vector<std::string> ChartSession::ListadoNatalLineas() const {
 std::string ChartSession::AvisoCasas() const { return AvisoCasasPorfirio(tables.natal.Casas); }
 
 std::string ChartSession::CasasCaption() const {
-    return CaptionCasas(HouseSystem, flags.ChartLoaded && tables.natal.Casas.respaldoPorfirio);
+    const std::string casas =
+        CaptionCasas(HouseSystem, flags.ChartLoaded && tables.natal.Casas.respaldoPorfirio);
+    const std::string zod = CaptionZodiaco(zodiaco);
+    return zod.empty() ? casas : casas + "    " + zod;
 }
 
 const std::vector<AspectoPeriodo>& ChartSession::AspectosDelPeriodo(const PeriodoPedido& p) {

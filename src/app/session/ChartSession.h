@@ -19,11 +19,14 @@
 #include "astro/SistemaCasas.h"
 #include "chart/Carta.h"
 #include "chart/NatalTables.h"
+#include "chart/Orbes.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
 #include "predictive/BusquedaPeriodo.h"
 #include "predictive/CalcularProgresion.h"
+#include "predictive/ConsultaCalendario.h"
 #include "predictive/ConsultaPeriodo.h"
+#include "predictive/MapaTiempo.h"
 #include "predictive/PasoTiempo.h"
 #include "predictive/PredictiveState.h"
 #include "predictive/Retorno.h"
@@ -56,6 +59,10 @@ struct PasoSesion {
     ProgresionResultado progresion;  // when a progression was stepped
 };
 
+// The present instant as a universal-time Julian day, from the clock's local date and time
+// and its offset. (ChartSessionCalendario.cpp)
+double JdAhora(const Clock& clock);
+
 // The rings the wheel shows: the natal chart, and over it a progression and a transit ring
 // (a transit, or the bodies of a solar or lunar return).
 enum class TipoAnillo { Natal, Progresion, Transito, Retorno };
@@ -73,6 +80,11 @@ class ChartSession {
     NatalRecord DatosNatales;
     ChartFlags flags;
     SistemaCasas HouseSystem = SistemaCasas::Placido;  // survives loading another chart
+    // The points and the zodiac of the natal chart (by default the twelve points, tropical);
+    // they survive loading another chart.
+    std::vector<int> Puntos = PuntosPorDefecto();
+    Zodiaco zodiaco = Zodiaco::Tropical;
+    Orbes orbes = Orbes::Clasicos;  // the natal aspects' orb set
     ChartTables tables;
     WheelGeometry wheel;  // written by every wheel drawing, read by the rings
     PredictiveState pred;
@@ -184,6 +196,20 @@ class ChartSession {
     // instant on the birth zone's clock, which stays the progression's date only when it is
     // computed. (ChartSessionPaso.cpp)
     PasoSesion MostrarAspectoPeriodo(Surface* s, const AspectoPeriodo& hit);
+
+    // The calendar of the sky over the period (CalendarioCielo); with the contacts of its
+    // lunations and eclipses to the natal chart last computed when conCarta. Nothing in the
+    // session changes. (ChartSessionCalendario.cpp)
+    std::vector<EventoCielo> CalendarioDelPeriodo(const CalendarioPedido& p, bool conCarta);
+    // The clock of the calendar's local instants: the chosen zone, else the chart's when
+    // conCarta, else UT.
+    RelojCalendario RelojDelCalendario(const CalendarioPedido& p, bool conCarta) const;
+
+    // The time map of the period search's hits (AspectosDelPeriodo, ArmarMapaTiempo), the
+    // Moon's rows only when conLuna. (ChartSessionCalendario.cpp)
+    MapaTiempo MapaDelPeriodo(const PeriodoPedido& p, bool conLuna = false);
+    // The map's title: the chart's name, the technique and the period.
+    std::string TituloMapa(const PeriodoPedido& p) const;
 
     // The natal listing window's lines, and the warning when the houses fell back to Porphyry
     // (empty otherwise).

@@ -258,12 +258,18 @@ std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
     const bool progresion = s.pred.HayProgresion;
     const bool transito = s.JdTransito.has_value();
     if (!progresion && !transito) return {};
+    // A return is drawn as a transit ring of its own instant; the legend names it.
+    const std::vector<TipoAnillo>& anillos = s.Anillos();
+    const bool retorno =
+        std::find(anillos.begin(), anillos.end(), TipoAnillo::Retorno) != anillos.end();
+    const char* exterior = retorno ? "Retorno" : "Tránsito";
     BloqueInforme rueda;
     rueda.tipo = BloqueInforme::Tipo::Rueda;
     rueda.dibujo = DibujoRueda::Anillos;
-    rueda.titulo = progresion && transito ? "Progresión y tránsito"
-                   : progresion           ? "Progresión"
-                                          : "Tránsito";
+    rueda.titulo = progresion && transito
+                       ? std::string("Progresión y ") + (retorno ? "retorno" : "tránsito")
+                   : progresion ? std::string("Progresión")
+                                : std::string(exterior);
     rueda.lineas.push_back("Círculo interior: la carta natal (planetas en ocre).");
     if (progresion) {
         rueda.lineas.push_back(std::string(transito ? "Anillo medio" : "Anillo exterior") +
@@ -274,14 +280,17 @@ std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
         std::string cuando = s.FechaEnPantalla();
         const std::string prefijo = "Tránsito ";
         if (cuando.rfind(prefijo, 0) == 0) cuando = cuando.substr(prefijo.size());
-        rueda.lineas.push_back("Anillo exterior: los planetas en tránsito el " + cuando +
+        rueda.lineas.push_back(std::string("Anillo exterior: los planetas ") +
+                               (retorno ? "del retorno, el " : "en tránsito el ") + cuando +
                                " (en azul).");
     }
     std::vector<BloqueInforme> bloques = {rueda};
-    BloqueInforme listado = Tabla(progresion && transito ? "Listado de la progresión y el tránsito"
-                                  : progresion           ? "Listado de la progresión"
-                                                         : "Listado del tránsito",
-                                  {{"", 0}});
+    BloqueInforme listado = Tabla(
+        progresion && transito
+            ? std::string("Listado de la progresión y el ") + (retorno ? "retorno" : "tránsito")
+        : progresion ? std::string("Listado de la progresión")
+                     : std::string("Listado del ") + (retorno ? "retorno" : "tránsito"),
+        {{"", 0}});
     for (const std::string& l : s.ListaPredictiva()) {
         if (l.find_first_not_of(" \u2014") == std::string::npos) continue;  // rules and blanks
         listado.tabla.filas.push_back({EnPalabras(l)});

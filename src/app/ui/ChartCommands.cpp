@@ -35,6 +35,7 @@ ChartCommands::ChartCommands(CuadroGral& w)
     connect(w_.Action("mnuKillFile"), &QAction::triggered, this, [this] { mnuKillFile_Click(); });
     connect(w_.Action("mnuAnotar"), &QAction::triggered, this, [this] { mnuAnotar_Click(); });
     for (const SistemaCasasFila& item : kSistemasCasas) {
+        if (!EnMenuCasas(item)) continue;
         const int index = item.indice;
         connect(w_.MnuHsys(index), &QAction::triggered, this,
                 [this, index] { MnuHsys_Click(index); });
@@ -157,6 +158,7 @@ void ChartCommands::mnuGuardarHora_Click() {
 void ChartCommands::MnuHsys_Click(int index) {
     st_.HouseSystem = CasasPorIndice(index).value_or(SistemaCasas::Placido);
     for (const SistemaCasasFila& item : kSistemasCasas) {
+        if (!EnMenuCasas(item)) continue;
         w_.MnuHsys(item.indice)->setChecked(item.indice == index);
     }
     w_.Lista()->clear();

@@ -21,6 +21,7 @@
 #include "app/session/SalirSinGuardar.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
+#include "app/ui/ColeccionCommands.h"
 #include "app/ui/ExportCommands.h"
 #include "app/ui/ScreenPlacement.h"
 #include "astro/SistemaCasas.h"
@@ -62,6 +63,10 @@ constexpr MenuRow kMenus[] = {
     {"barraExportar", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
     {"mnuImprimir", 0, "Imprimir…", "TitleMnuArchivo", false, Start::Disabled, false},
     {"mnuExportar", 0, "Exportar…", "TitleMnuArchivo", false, Start::Disabled, false},
+    {"barraColeccion", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"mnuImportar", 0, "Importar…", "TitleMnuArchivo", false, Start::Enabled, false},
+    {"mnuExportarColeccion", 0, "Exportar colección…", "TitleMnuArchivo", false, Start::Enabled,
+     false},
     {"barraAcerca", 0, "-", "TitleMnuArchivo", false, Start::Enabled, false},
     {"mnuAcerca", 0, "Acerca de Natalis", "TitleMnuArchivo", false, Start::Enabled, false},
     {"mnuNuevaCarta", 0, "   NUEVA CARTA", nullptr, false, Start::Enabled, false},
@@ -131,6 +136,7 @@ std::vector<MenuRow> MenuRows() {
         rows.push_back(row);
         if (std::string(row.name) == "TitleMnuCasas") {
             for (const SistemaCasasFila& f : kSistemasCasas) {
+                if (!EnMenuCasas(f)) continue;
                 rows.push_back({"MnuHsys", f.indice, f.caption, row.name, false, Start::Enabled,
                                 f.id == SistemaCasas::Placido});
             }
@@ -179,6 +185,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     predictivo_ = new ControlPredictivo(*this);
     commands_ = new ChartCommands(*this);
     export_ = new ExportCommands(*this);
+    coleccion_ = new ColeccionCommands(*this);
     periodo_ = new ControlPeriodo(*this);
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }

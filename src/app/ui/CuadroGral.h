@@ -31,6 +31,7 @@ class ChartView;
 class ControlPeriodo;
 class ControlPredictivo;
 class ExportCommands;
+class ColeccionCommands;
 class FrmListaNat;
 
 // What the windows added by other commands plug into the main window. Each hook may be
@@ -170,6 +171,7 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     ControlPredictivo* predictivo_ = nullptr;
     ChartCommands* commands_ = nullptr;
     ExportCommands* export_ = nullptr;
+    ColeccionCommands* coleccion_ = nullptr;
     ControlPeriodo* periodo_ = nullptr;
     ChartView* view_ = nullptr;
     ChartBrowser* browser_ = nullptr;

@@ -100,6 +100,11 @@ TEST_F(HeadlessNatal, PorphyryFallbackIsAnnouncedAndNamed) {
     EXPECT_EQ(koch.err,
               "Aviso: Koch no tiene sentido a esta latitud; se usan casas de Porfirio.\n");
     EXPECT_NE(koch.out.find("\"houseSystem\": \"O\""), std::string::npos);
+    // The fallback is a note of the JSON too.
+    EXPECT_NE(koch.out.find("\"notes\": [\"Casas: Koch no tiene sentido a esta latitud; se usan"
+                            " casas de Porfirio.\"]}\n"),
+              std::string::npos)
+        << koch.out;
 }
 
 TEST_F(HeadlessNatal, JsonHoldsTheTablesInFullPrecision) {
@@ -271,7 +276,7 @@ TEST_F(HeadlessNatal, MissingOrWrongOptionGivesTheUsage) {
         }
     }
     // A value out of its range is named, with the usage after it.
-    for (const char* value : {"X", "PK", ""}) {
+    for (const char* value : {"Z", "PK", ""}) {
         for (auto command : {HeadlessListing, HeadlessJson}) {
             const Outcome r = Invoke(command, {"--listing", dir / "Prueba.dat", "--houses", value});
             EXPECT_EQ(r.code, 2) << value;
@@ -282,8 +287,12 @@ TEST_F(HeadlessNatal, MissingOrWrongOptionGivesTheUsage) {
     }
     const std::string usage = UsageText();
     EXPECT_EQ(usage.rfind("Uso:\n", 0), 0u);
-    EXPECT_NE(usage.find("--listing ARCHIVO.dat [--houses P|K|R]"), std::string::npos);
-    EXPECT_NE(usage.find("--json ARCHIVO.dat [--houses P|K|R]"), std::string::npos);
+    EXPECT_NE(usage.find("--listing ARCHIVO.dat [OPCIONES DE CARTA]"), std::string::npos);
+    EXPECT_NE(usage.find("--json ARCHIVO.dat [OPCIONES DE CARTA]"), std::string::npos);
+    EXPECT_NE(
+        usage.find("Opciones de carta: --houses LETRA, --puntos LISTA|todos, --zodiaco"
+                   " tropical|sideral, --ayanamsa NOMBRE, --orbes clasicos|amplios|predictivos."),
+        std::string::npos);
 }
 
 TEST(HeadlessNatalSamples, EverySampleChartListsAndHasAnAspectsBlock) {

@@ -136,8 +136,8 @@ TEST(HeadlessRetorno, WrongOptionsPrintTheUsageAndNothingElse) {
          "Valor no válido para --retorno: «anual»\n"},
         {{"--retorno", "Solar", kCarta, "--fecha", "1 1 2030"},
          "Valor no válido para --retorno: «Solar»\n"},
-        {{"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--houses", "X"},
-         "Valor no válido para --houses: «X»\n"},
+        {{"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--houses", "Z"},
+         "Valor no válido para --houses: «Z»\n"},
         // An option the return does not use is named too.
         {{"--retorno", "lunar", kCarta, "--fecha", "1 1 2030", "--hora", "12 00"},
          "La opción --hora no se usa con --retorno.\n"},

@@ -51,7 +51,8 @@ JsonLines Json(const TempFolder& dir, const NatalRecord& r) {
     for (char c : text) j.lines += c == '\n';
     const size_t zone = text.find("\"zoneSource\": ");
     const size_t aspects = text.rfind("\"aspects\": ", zone);
-    const size_t end = text.rfind("}\n");
+    // The zodiac and the notes come after it.
+    const size_t end = text.find(", \"zodiac\": ", zone);
     if (zone == std::string::npos || aspects == std::string::npos || end == std::string::npos ||
         end < zone)
         return j;

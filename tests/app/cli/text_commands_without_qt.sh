@@ -47,6 +47,12 @@ check huso 0 --huso Europe/Madrid --fecha "27 10 2024" --hora "02 30 00"
 check carpeta 0 --carpeta --folder "$tmp"
 check version 0 --version
 check help 0 --help
+# The collection out and back in, between folders of its own.
+mkdir "$tmp/coleccion" "$tmp/importadas"
+cp "$chart" "$tmp/coleccion/"
+check exportar 0 --exportar aaf "$tmp/coleccion.aaf" --folder "$tmp/coleccion"
+check importar 0 --importar "$tmp/coleccion.aaf" --folder "$tmp/importadas"
+[ "$(ls "$tmp/importadas" | grep -c '\.dat$')" -ge 1 ] || fail "--importar no escribió ninguna carta"
 # Refusals too: the message and the exit code without Qt.
 check missing 2 --listing "$tmp/no-existe.dat"
 check repeated 2 --listing "$chart" --houses K --houses P

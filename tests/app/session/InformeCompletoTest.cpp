@@ -183,6 +183,22 @@ TEST_F(FullReport, PredictiveBlocksOnlyWithARingOnDisplay) {
     }
 }
 
+// A return is drawn as a ring of its own instant: the legend and the listing's title name it
+// a return, not a transit.
+TEST_F(FullReport, AReturnOnDisplayIsNamedAReturn) {
+    std::string fecha = "1 1 2027";
+    ASSERT_EQ(s.Retornar(nullptr, TipoRetorno::Solar, fecha).retorno.estado,
+              RetornoCalculoEstado::Calculado);
+    const InformeCompleto i = ArmarInformeCompleto(s);
+    EXPECT_EQ(Titulado(i, "Tránsito"), nullptr);
+    const BloqueInforme* rueda = Titulado(i, "Retorno");
+    ASSERT_TRUE(rueda);
+    ASSERT_EQ(rueda->lineas.size(), 2u);
+    EXPECT_EQ(rueda->lineas[1].rfind("Anillo exterior: los planetas del retorno, el ", 0), 0u)
+        << rueda->lineas[1];
+    EXPECT_TRUE(Titulado(i, "Listado del retorno"));
+}
+
 // ---- Pages ----
 
 BloqueInforme Texto(size_t lineas) {

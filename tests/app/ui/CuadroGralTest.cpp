@@ -138,7 +138,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
     const Sub subs[] = {
         {"TitleMnuArchivo",
          {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir", "-",
-          "Imprimir…", "Exportar…", "-", "Acerca de Natalis"}},
+          "Imprimir…", "Exportar…", "-", "Importar…", "Exportar colección…", "-",
+          "Acerca de Natalis"}},
         {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
