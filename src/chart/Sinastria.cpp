@@ -8,14 +8,6 @@
 
 namespace natalis {
 
-int CasaDeLongitud(double lon, const std::array<CuspideRec, 14>& cusps) {
-    for (int i = 1; i <= 12; ++i) {
-        const double desde = cusps[i].Lon, hasta = cusps[i % 12 + 1].Lon;
-        if (UnaVuelta(lon - desde) < UnaVuelta(hasta - desde)) return i;
-    }
-    return 12;  // only when the cusps coincide; never for a computed chart
-}
-
 namespace {
 
 std::vector<int> Casas(const NatalTables& puntos, const NatalTables& casas) {

@@ -7,12 +7,9 @@
 
 #include "chart/Aspects.h"
 #include "chart/Carta.h"
+#include "chart/NombresCarta.h"  // CasaDeLongitud
 
 namespace natalis {
-
-// The house (1..12) of cusps(1..12) that lon (degrees) falls in: from a cusp, included, up to
-// the next one, measured forwards round the zodiac.
-int CasaDeLongitud(double lon, const std::array<CuspideRec, 14>& cusps);
 
 struct Sinastria {
     // The points of each chart as the aspect routine saw them: the aspecting points, then the
