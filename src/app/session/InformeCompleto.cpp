@@ -7,6 +7,7 @@
 #include "app/session/InformeCarta.h"
 #include "astro/AngleMath.h"
 #include "astro/TextTrim.h"
+#include "astro/Zodiaco.h"
 #include "chart/Aspects.h"
 #include "chart/Glyphs.h"
 #include "chart/NombresCarta.h"
@@ -27,12 +28,10 @@ std::string Orbe(double grados) {
     return std::to_string(g) + "° " + (m < 10 ? "0" : "") + std::to_string(m) + "'";
 }
 
+// "tropical", or "sideral (Lahiri)" with the ayanamsa's name.
 std::string NombreZodiaco(Zodiaco z) {
-    switch (z) {
-        case Zodiaco::Tropical:
-            return "tropical";
-    }
-    return std::string();
+    if (z == Zodiaco::Tropical) return "tropical";
+    return std::string("sideral (") + FilaZodiaco(z).caption + ")";
 }
 
 // The time's zone and where it came from: the zone database's reading, or typed by hand.
