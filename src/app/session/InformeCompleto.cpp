@@ -6,6 +6,7 @@
 
 #include "app/session/InformeCarta.h"
 #include "astro/AngleMath.h"
+#include "astro/SistemaCasas.h"
 #include "astro/TextTrim.h"
 #include "astro/Zodiaco.h"
 #include "chart/Aspects.h"
@@ -59,7 +60,10 @@ BloqueInforme Datos(const ChartSession& s) {
     const std::string lugar = TrimBlanks(r.Place);
     b.lineas.push_back("Lugar: " + (lugar.empty() ? std::string("sin nombre") : lugar) +
                        ", latitud " + r.LatText + ", longitud " + r.LonText);
-    b.lineas.push_back("Casas: " + s.CasasCaption() +
+    // The house system alone: the wheel's caption also names a sidereal zodiac, said here
+    // after it.
+    const bool respaldo = s.flags.ChartLoaded && s.tables.natal.Casas.respaldoPorfirio;
+    b.lineas.push_back("Casas: " + CaptionCasas(s.HouseSystem, respaldo) +
                        "    Zodíaco: " + NombreZodiaco(s.tables.natal.zodiaco));
     return b;
 }
