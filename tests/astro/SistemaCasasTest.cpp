@@ -73,7 +73,9 @@ TEST(SistemaCasas, LettersOfTheRowsAndUnknownLettersRefused) {
         EXPECT_EQ(CasasPorLetra(std::string(1, f.letra)), f.id);
         EXPECT_EQ(CasasPorLetra(std::string(1, static_cast<char>(std::tolower(f.letra)))), f.id);
         // Only the menu's rows have a menu index.
-        if (EnMenuCasas(f)) EXPECT_EQ(CasasPorIndice(f.indice), f.id);
+        if (EnMenuCasas(f)) {
+            EXPECT_EQ(CasasPorIndice(f.indice), f.id);
+        }
         EXPECT_EQ(LetraCasas(f.id), std::string(1, f.letra));
     }
     EXPECT_FALSE(CasasPorIndice(-1).has_value());

@@ -6,7 +6,9 @@
 
 #include "app/session/InformeCarta.h"
 #include "astro/AngleMath.h"
+#include "astro/SistemaCasas.h"
 #include "astro/TextTrim.h"
+#include "astro/Zodiaco.h"
 #include "chart/Aspects.h"
 #include "chart/Glyphs.h"
 #include "chart/NombresCarta.h"
@@ -27,12 +29,10 @@ std::string Orbe(double grados) {
     return std::to_string(g) + "° " + (m < 10 ? "0" : "") + std::to_string(m) + "'";
 }
 
+// "tropical", or "sideral (Lahiri)" with the ayanamsa's name.
 std::string NombreZodiaco(Zodiaco z) {
-    switch (z) {
-        case Zodiaco::Tropical:
-            return "tropical";
-    }
-    return std::string();
+    if (z == Zodiaco::Tropical) return "tropical";
+    return std::string("sideral (") + FilaZodiaco(z).caption + ")";
 }
 
 // The time's zone and where it came from: the zone database's reading, or typed by hand.
@@ -60,7 +60,10 @@ BloqueInforme Datos(const ChartSession& s) {
     const std::string lugar = TrimBlanks(r.Place);
     b.lineas.push_back("Lugar: " + (lugar.empty() ? std::string("sin nombre") : lugar) +
                        ", latitud " + r.LatText + ", longitud " + r.LonText);
-    b.lineas.push_back("Casas: " + s.CasasCaption() +
+    // The house system alone: the wheel's caption also names a sidereal zodiac, said here
+    // after it.
+    const bool respaldo = s.flags.ChartLoaded && s.tables.natal.Casas.respaldoPorfirio;
+    b.lineas.push_back("Casas: " + CaptionCasas(s.HouseSystem, respaldo) +
                        "    Zodíaco: " + NombreZodiaco(s.tables.natal.zodiaco));
     return b;
 }

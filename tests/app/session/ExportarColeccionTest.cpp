@@ -90,7 +90,7 @@ TEST(ExportarColeccion, PointsAndRefusedCharts) {
     EXPECT_FALSE(LeerPuntos("SOL,XYZ", error));
     EXPECT_EQ(error,
               "El punto «XYZ» no se conoce; los puntos son SOL, LUN, MER, VEN, MAR, JUP, SAT, "
-              "URA, NEP, PLU, NOD, PF, ASC, MC.");
+              "URA, NEP, PLU, NOD, PF, QUI, CER, PAL, JUN, VES, NDV, LIL, LIO, VTX, ASC, MC.");
     TempFolder origen;
     WriteBytes(origen / "Mala.dat", "1: Mala\r\n2: 40\r\n");
     const CartasDeCarpeta cartas = LeerCarpeta(origen.path());

@@ -58,6 +58,15 @@ TEST_F(FullReport, PageOneHoldsTheDataOnceThenTheWheelAndThePoints) {
     EXPECT_EQ(datos, 1);
 }
 
+// A sidereal chart's data line names the zodiac and its ayanamsa.
+TEST_F(FullReport, SiderealChartNamesItsAyanamsa) {
+    s.zodiaco = Zodiaco::Lahiri;
+    s.MostrarNatal(nullptr);
+    const InformeCompleto i = ArmarInformeCompleto(s);
+    ASSERT_FALSE(i.bloques.empty());
+    EXPECT_EQ(i.bloques[0].lineas.back(), "Casas: Plácido    Zodíaco: sideral (Lahiri)");
+}
+
 TEST_F(FullReport, EveryPointRowComesFromTheChartsOwnListingText) {
     const InformeCompleto i = ArmarInformeCompleto(s);
     const BloqueInforme* puntos = Titulado(i, "Posiciones");
