@@ -20,7 +20,8 @@ flags=(-std=c++17 -O1 -g -Wall -Wextra -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=undefined -DUSE_OS_TZDB=1 -Isrc -I.)
 # What every target links: the chart file's reader and writer and what they use.
 common=(src/app/model/ChartFileReader.cpp src/app/model/ChartFileWriter.cpp
-        src/app/model/ChartFormats.cpp src/app/model/Cp1252.cpp src/app/model/SafeFileWrite.cpp
+        src/app/model/ChartFormats.cpp src/app/model/Cp1252.cpp src/app/model/Notas.cpp
+        src/app/model/NuevaHora.cpp src/app/model/SafeFileWrite.cpp
         src/app/model/ZoneSourceLine.cpp src/astro/Calendar.cpp src/astro/DateTimeParse.cpp
         src/astro/NumberText.cpp src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
 # The exchange readers and what they use besides.
