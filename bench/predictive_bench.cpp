@@ -7,10 +7,10 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/session/ChartSession.h"
 #include "app/cli/Headless.h"
 #include "app/model/ChartFile.h"
 #include "app/model/SystemClock.h"
+#include "app/session/ChartSession.h"
 #include "astro/Calendar.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/session/AcercaDe.h"
 #include "app/model/Version.h"
+#include "app/session/AcercaDe.h"
 
 namespace natalis {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/session/PaginasInforme.h"
 #include "app/model/Version.h"
+#include "app/session/PaginasInforme.h"
 
 namespace natalis {
 namespace {
