@@ -43,20 +43,6 @@ std::string EtiquetaPuntoAspecto(const NatalTables& t, const PuntoAspecto& p) {
     return e;
 }
 
-const char* TextoFase(FaseAspecto f) {
-    switch (f) {
-        case FaseAspecto::Aplicativo:
-            return "aplicativo";
-        case FaseAspecto::Separativo:
-            return "separativo";
-        case FaseAspecto::Exacto:
-            return "exacto";
-        case FaseAspecto::Desconocida:
-            break;
-    }
-    return "";
-}
-
 std::string TextoOrbe(double orbeDeg) {
     long minutos = std::lround(orbeDeg * 60);
     std::string m = std::to_string(minutos % 60);

@@ -8,6 +8,7 @@
 #include "chart/Aspects.h"
 #include "chart/Carta.h"
 #include "chart/NombresCarta.h"  // CasaDeLongitud
+#include "chart/TextoFase.h"
 
 namespace natalis {
 
@@ -30,9 +31,6 @@ Sinastria CalcularSinastria(const NatalTables& a, const NatalTables& b);
 
 // The label of a point of either set ("SOL", "MC", "ASC").
 std::string EtiquetaPuntoAspecto(const NatalTables& t, const PuntoAspecto& p);
-
-// "aplicativo", "separativo", "exacto", or "" when unknown.
-const char* TextoFase(FaseAspecto f);
 
 // The orb in degrees and minutes: "1°42'".
 std::string TextoOrbe(double orbeDeg);

@@ -12,6 +12,7 @@
 #include "chart/Aspects.h"
 #include "chart/Glyphs.h"
 #include "chart/NombresCarta.h"
+#include "chart/TextoFase.h"
 #include "predictive/Tecnicas.h"
 
 namespace natalis {
@@ -128,18 +129,10 @@ Nombrado Nombrar(const NatalTables& t, int id) {
     return {GlifoPlaneta(fila + 1), LetraCelda::Glifo, NombrePunto(FilaPunto(fila).Etiqueta)};
 }
 
-std::string TextoFase(FaseAspecto f) {
-    switch (f) {
-        case FaseAspecto::Aplicativo:
-            return "aplicativo";
-        case FaseAspecto::Separativo:
-            return "separativo";
-        case FaseAspecto::Exacto:
-            return "exacto";
-        case FaseAspecto::Desconocida:
-            break;
-    }
-    return "—";
+// The phase in words; a dash where the chart holds no speeds (the angles).
+std::string FaseEnPalabras(FaseAspecto f) {
+    const std::string texto = TextoFase(f);
+    return texto.empty() ? "—" : texto;
 }
 
 // Every pair of the natal aspects list once: each aspecting point with those after it and
@@ -195,7 +188,7 @@ BloqueInforme ListaAspectos(const NatalTables& t, const std::vector<PuntoAspecto
         b.tabla.filas.push_back({a.letra == LetraCelda::Glifo ? a.glifo : "", a.nombre,
                                  GlifoAspecto(h.k), NombreAspecto(h.k),
                                  c.letra == LetraCelda::Glifo ? c.glifo : "", c.nombre,
-                                 Orbe(h.orbe), TextoFase(h.fase)});
+                                 Orbe(h.orbe), FaseEnPalabras(h.fase)});
     }
     return b;
 }
