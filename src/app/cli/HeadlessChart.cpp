@@ -52,4 +52,18 @@ bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartS
     return true;
 }
 
+std::optional<PeriodoPedido> PeriodoConCarta(const OpcionesHeadless& o, ChartSession& sesion,
+                                             const Clock& clock, std::ostream& err) {
+    const PeriodoRevisado revisado = RevisarConsultaPeriodo(o.consultaPeriodo);
+    if (!revisado.pedido) {
+        err << revisado.mensaje << "\n";
+        return std::nullopt;
+    }
+    CartaHeadless carta;
+    if (!EjecutarCarta(o, o.archivos[0], sesion, clock, nullptr, err, carta)) return std::nullopt;
+    const std::string aviso = sesion.AvisoCasas();
+    if (!aviso.empty()) err << aviso << "\n";
+    return revisado.pedido;
+}
+
 }  // namespace natalis

@@ -1,6 +1,7 @@
 // The one pipeline of the headless commands: read a chart file, compute and (when a surface is
 // given) draw it as the window does, then the progression and the transit the options ask for.
 #pragma once
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "app/model/Clock.h"
 #include "app/session/ChartSession.h"
 #include "chart/Surface.h"
+#include "predictive/ConsultaPeriodo.h"
 
 namespace natalis {
 
@@ -22,5 +24,11 @@ struct CartaHeadless {
 // computed first and drawn under the transit ring.
 bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartSession& sesion,
                    const Clock& clock, Surface* s, std::ostream& err, CartaHeadless& resultado);
+
+// The period of o checked, and the chart of its first file computed into the session (the
+// houses' warning, if any, on err): what the period search and the time map start from.
+// Nothing, with the message on err, when the period or the chart is refused.
+std::optional<PeriodoPedido> PeriodoConCarta(const OpcionesHeadless& o, ChartSession& sesion,
+                                             const Clock& clock, std::ostream& err);
 
 }  // namespace natalis

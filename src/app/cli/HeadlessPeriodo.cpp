@@ -13,22 +13,15 @@ int HeadlessPeriodo(const Args& args, std::ostream& out, std::ostream& err) {
     const auto opciones = LeerOpcionesOAvisar("--periodo", args, err);
     if (!opciones) return 2;
     const OpcionesHeadless& o = *opciones;
-    const PeriodoRevisado revisado = RevisarConsultaPeriodo(o.consultaPeriodo);
-    if (!revisado.pedido) {
-        err << revisado.mensaje << "\n";
-        return 2;
-    }
     SwissEphemeris eph;
     SystemClock clock;
     ChartSession sesion(eph);
-    CartaHeadless carta;
-    if (!EjecutarCarta(o, o.archivos[0], sesion, clock, nullptr, err, carta)) return 2;
-    const std::string aviso = sesion.AvisoCasas();
-    if (!aviso.empty()) err << aviso << "\n";
+    const std::optional<PeriodoPedido> pedido = PeriodoConCarta(o, sesion, clock, err);
+    if (!pedido) return 2;
 
     // Nothing can fail once the search is done, so the lines go out as they are written
     // instead of through a copy of them all (a century of transits is some 27 MB of text).
-    for (const AspectoPeriodo& a : sesion.AspectosDelPeriodo(*revisado.pedido)) {
+    for (const AspectoPeriodo& a : sesion.AspectosDelPeriodo(*pedido)) {
         out << LineaAspectoPeriodo(a) << '\n';
     }
     return 0;

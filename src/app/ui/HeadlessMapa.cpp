@@ -30,21 +30,14 @@ int HeadlessMapaTiempo(const Args& args, std::ostream&, std::ostream& err) {
         err << "El mapa de tiempo se escribe en un archivo .svg o .pdf: «" << salida << "»\n";
         return 2;
     }
-    const PeriodoRevisado revisado = RevisarConsultaPeriodo(o.consultaPeriodo);
-    if (!revisado.pedido) {
-        err << revisado.mensaje << "\n";
-        return 2;
-    }
     SwissEphemeris eph;
     SystemClock clock;
     ChartSession sesion(eph);
-    CartaHeadless carta;
-    if (!EjecutarCarta(o, o.archivos[0], sesion, clock, nullptr, err, carta)) return 2;
-    const std::string aviso = sesion.AvisoCasas();
-    if (!aviso.empty()) err << aviso << "\n";
+    const std::optional<PeriodoPedido> pedido = PeriodoConCarta(o, sesion, clock, err);
+    if (!pedido) return 2;
 
-    const MapaTiempo mapa = sesion.MapaDelPeriodo(*revisado.pedido, o.conLuna);
-    const std::string titulo = sesion.TituloMapa(*revisado.pedido);
+    const MapaTiempo mapa = sesion.MapaDelPeriodo(*pedido, o.conLuna);
+    const std::string titulo = sesion.TituloMapa(*pedido);
     std::vector<RecordingSurface> paginas(PaginasMapa(mapa));
     for (size_t k = 0; k < paginas.size(); ++k) {
         DibujarMapaTiempo(mapa, static_cast<int>(k), titulo, JdAhora(clock), paginas[k]);
