@@ -26,6 +26,9 @@ struct Cp1252Text {
 // means the file would not hold what the user typed.
 Cp1252Text Utf8ToCp1252(std::string_view utf8);
 
+// Appends the character c (a Unicode code point up to U+10FFFF) to out in UTF-8.
+void AppendUtf8(std::string& out, char32_t c);
+
 // Number of characters of a UTF-8 text (a malformed byte counts as one character).
 std::size_t Utf8Length(std::string_view utf8);
 

@@ -210,24 +210,6 @@ class Lector {
         }
     }
 
-    static void Utf8De(uint32_t c, std::string& out) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-
     static std::optional<uint32_t> Hex(std::string_view h) {
         uint32_t x = 0;
         for (char c : h) {
@@ -252,13 +234,13 @@ class Lector {
                                                                                      : 0)
                                                                 : 0;
             if (n == 0) {
-                Utf8De(b, out);
+                AppendUtf8(out, b);
                 continue;
             }
             if (k + 2 + n > l.size()) return std::nullopt;
             const auto c = Hex(std::string_view(l).substr(k + 2, n));
             if (!c || *c > 0x10FFFF || (*c >= 0xD800 && *c < 0xE000)) return std::nullopt;
-            Utf8De(*c, out);
+            AppendUtf8(out, *c);
             k += 1 + n;
         }
         return out;
