@@ -67,11 +67,6 @@ std::string EtiquetaPlaneta(int i) {
     return label;
 }
 
-void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephemeris& eph,
-                   ChartTables& t) {
-    CalcularNatal(rec, CasasPorLetra(HouseSystem).value_or(SistemaCasas::Placido), eph, t);
-}
-
 void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, ChartTables& t) {
     NatalTables& n = t.natal;
     const float u = rec.NatalHour + rec.ZoneHours;  // universal time of birth, hours

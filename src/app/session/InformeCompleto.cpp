@@ -252,7 +252,7 @@ std::vector<BloqueInforme> Balances(const NatalTables& t) {
 // The wheel with its rings, its legend, and the listing in full words.
 std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
     const bool progresion = s.pred.HayProgresion;
-    const bool transito = s.JdTransito.has_value();
+    const bool transito = s.JdTransito().has_value();
     if (!progresion && !transito) return {};
     // A return is drawn as a transit ring of its own instant; the legend names it.
     const std::vector<TipoAnillo>& anillos = s.Anillos();

@@ -75,7 +75,7 @@ TEST(ExportarColeccion, CsvCarriesThePositionsAskedFor) {
     EXPECT_EQ(cabecera.substr(cabecera.size() - 7), ",LUN,MC");
     // The first chart's Moon and Midheaven, as the natal computation gives them.
     ChartTables t;
-    CalcularNatal(cartas.cartas[0].registro, "K", eph, t);
+    CalcularNatal(cartas.cartas[0].registro, SistemaCasas::Koch, eph, t);
     char esperado[64];
     std::snprintf(esperado, sizeof esperado, ",%.6f,%.6f\r\n", t.natal.PlanetaNatal[2].Lon,
                   t.natal.CuspideNatal[10].Lon);

@@ -106,8 +106,7 @@ class MainWindow : public ::testing::Test {
     // The natal tables of the window's own record, computed apart from the window.
     NatalTables Expected() {
         ChartTables t;
-        CalcularNatal(window->State().DatosNatales, LetraCasas(window->State().HouseSystem), real,
-                      t);
+        CalcularNatal(window->State().DatosNatales, window->State().HouseSystem, real, t);
         DistribuirGlifos(t.natal.PlanetaNatal);
         return t.natal;
     }
