@@ -21,6 +21,10 @@ constexpr NombreDe kNombresPuntos[] = {
     {"SAT", "Saturno"},    {"URA", "Urano"},      {"NEP", "Neptuno"},
     {"PLU", "Plutón"},     {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"},
     {"ASC", "Ascendente"}, {"MC", "Medio Cielo"},
+    // The points beyond the default set.
+    {"QUI", "Quirón"},     {"CER", "Ceres"},      {"PAL", "Palas"},
+    {"JUN", "Juno"},       {"VES", "Vesta"},      {"NDV", "Nodo verdadero"},
+    {"LIL", "Lilith media"}, {"LIO", "Lilith osculadora"}, {"VTX", "Vértice"},
 };
 
 constexpr const char* kSignos[12] = {"Aries",     "Tauro",       "Géminis", "Cáncer",

@@ -97,7 +97,9 @@ TEST(NombresCarta, PointsByLabelAndANewLabelAsItIs) {
         const char* nombre;
     } casos[] = {
         {"SOL", "Sol"},    {"LUN", "Luna"},       {"MER", "Mercurio"},           {"JUP", "Júpiter"},
-        {"PLU", "Plutón"}, {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"}, {"XYZ", "XYZ"}};
+        {"PLU", "Plutón"}, {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"}, {"XYZ", "XYZ"},
+        {"QUI", "Quirón"}, {"NDV", "Nodo verdadero"}, {"LIO", "Lilith osculadora"},
+        {"VTX", "Vértice"}};
     for (const auto& c : casos) EXPECT_EQ(NombrePunto(c.etiqueta), c.nombre);
 }
 
