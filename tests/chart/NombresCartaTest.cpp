@@ -95,11 +95,18 @@ TEST(NombresCarta, PointsByLabelAndANewLabelAsItIs) {
     const struct {
         const char* etiqueta;
         const char* nombre;
-    } casos[] = {
-        {"SOL", "Sol"},    {"LUN", "Luna"},       {"MER", "Mercurio"},           {"JUP", "Júpiter"},
-        {"PLU", "Plutón"}, {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"}, {"XYZ", "XYZ"},
-        {"QUI", "Quirón"}, {"NDV", "Nodo verdadero"}, {"LIO", "Lilith osculadora"},
-        {"VTX", "Vértice"}};
+    } casos[] = {{"SOL", "Sol"},
+                 {"LUN", "Luna"},
+                 {"MER", "Mercurio"},
+                 {"JUP", "Júpiter"},
+                 {"PLU", "Plutón"},
+                 {"NOD", "Nodo Norte"},
+                 {"PF", "Parte de la Fortuna"},
+                 {"XYZ", "XYZ"},
+                 {"QUI", "Quirón"},
+                 {"NDV", "Nodo verdadero"},
+                 {"LIO", "Lilith osculadora"},
+                 {"VTX", "Vértice"}};
     for (const auto& c : casos) EXPECT_EQ(NombrePunto(c.etiqueta), c.nombre);
 }
 

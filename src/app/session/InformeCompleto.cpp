@@ -314,8 +314,7 @@ InformeCompleto ArmarInformeCompleto(const ChartSession& s) {
     informe.bloques.push_back(Puntos(t));
     informe.bloques.push_back(Cuspides(t, s.CasasCaption()));
     const std::vector<PuntoAspecto> todos = PuntosAspectoNatal(t, true);
-    const std::vector<AspectoHallado> hallados =
-        AspectosUnaVez(todos, ReglaOrbesNatal(t, s.orbes));
+    const std::vector<AspectoHallado> hallados = AspectosUnaVez(todos, ReglaOrbesNatal(t, s.orbes));
     informe.bloques.push_back(Rejilla(t, todos, hallados));
     informe.bloques.push_back(ListaAspectos(t, todos, hallados));
     for (BloqueInforme& b : Balances(t)) informe.bloques.push_back(std::move(b));

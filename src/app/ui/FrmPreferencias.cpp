@@ -56,10 +56,12 @@ FrmPreferencias::FrmPreferencias(QWidget* parent) : QDialog(parent) {
     }
     zodiaco_ = new QComboBox(this);
     zodiaco_->setObjectName("zodiaco");
-    for (const ZodiacoFila& f : kZodiacos) zodiaco_->addItem(CaptionEnLista(f), static_cast<int>(f.id));
+    for (const ZodiacoFila& f : kZodiacos)
+        zodiaco_->addItem(CaptionEnLista(f), static_cast<int>(f.id));
     orbes_ = new QComboBox(this);
     orbes_->setObjectName("orbes");
-    for (const OrbesFila& f : kOrbes) orbes_->addItem(QString::fromUtf8(f.caption), static_cast<int>(f.id));
+    for (const OrbesFila& f : kOrbes)
+        orbes_->addItem(QString::fromUtf8(f.caption), static_cast<int>(f.id));
 
     auto* listas = new QFormLayout;
     listas->addRow(QStringLiteral("Sistema de casas:"), casas_);
@@ -113,7 +115,7 @@ Preferencias FrmPreferencias::Elegidas() const {
         if (puntos_.at(FilaPunto(r).Etiqueta)->isChecked()) p.puntos.push_back(r);
     }
     p.casas = static_cast<SistemaCasas>(casas_->currentData().toInt());
-    p.zodiaco = static_cast<Zodiaco>(zodiaco_->currentData().toInt());
+    p.zodiaco = static_cast<natalis::Zodiaco>(zodiaco_->currentData().toInt());
     p.orbes = static_cast<natalis::Orbes>(orbes_->currentData().toInt());
     return p;
 }

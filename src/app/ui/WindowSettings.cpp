@@ -8,10 +8,10 @@ namespace natalis {
 namespace {
 const char kGeometry[] = "ventana/geometria";
 const char kFolder[] = "cartas/carpeta";
-const char kPuntos[] = "preferencias/puntos";
-const char kCasas[] = "preferencias/casas";
-const char kZodiaco[] = "preferencias/zodiaco";
-const char kOrbes[] = "preferencias/orbes";
+const char kClavePuntos[] = "preferencias/puntos";
+const char kClaveCasas[] = "preferencias/casas";
+const char kClaveZodiaco[] = "preferencias/zodiaco";
+const char kClaveOrbes[] = "preferencias/orbes";
 
 // A value kept as text. The settings file reads a line with commas written by hand as a list:
 // it is joined again. Anything else reads as no text.
@@ -41,16 +41,16 @@ void WindowSettings::SetFolder(const std::string& folder) {
 namespace natalis {
 
 Preferencias WindowSettings::Preferencias() const {
-    return PreferenciasDeTextos({Texto(settings_, kPuntos), Texto(settings_, kCasas),
-                                 Texto(settings_, kZodiaco), Texto(settings_, kOrbes)});
+    return PreferenciasDeTextos({Texto(settings_, kClavePuntos), Texto(settings_, kClaveCasas),
+                                 Texto(settings_, kClaveZodiaco), Texto(settings_, kClaveOrbes)});
 }
 
 void WindowSettings::SetPreferencias(const natalis::Preferencias& p) {
     const TextosPreferencias t = TextosDePreferencias(p);
-    settings_.setValue(kPuntos, QString::fromStdString(t.puntos));
-    settings_.setValue(kCasas, QString::fromStdString(t.casas));
-    settings_.setValue(kZodiaco, QString::fromStdString(t.zodiaco));
-    settings_.setValue(kOrbes, QString::fromStdString(t.orbes));
+    settings_.setValue(kClavePuntos, QString::fromStdString(t.puntos));
+    settings_.setValue(kClaveCasas, QString::fromStdString(t.casas));
+    settings_.setValue(kClaveZodiaco, QString::fromStdString(t.zodiaco));
+    settings_.setValue(kClaveOrbes, QString::fromStdString(t.orbes));
 }
 
 void WindowSettings::Sync() { settings_.sync(); }

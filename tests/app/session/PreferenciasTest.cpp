@@ -260,9 +260,9 @@ TEST(DibujarRejilla, DrawsEachGlyphOnTheDiagonalAndEachCellsSymbolAndOrb) {
             EXPECT_EQ(op.face, "Arial");
         }
     }
-    EXPECT_EQ(textos, (std::vector<std::string>{"Rejilla de aspectos (símbolo y orbe)",
-                                                "Orbes: Amplios", "a", "X", "1° 05'", "s", "Y",
-                                                "0° 30'", "Asc"}));
+    EXPECT_EQ(textos,
+              (std::vector<std::string>{"Rejilla de aspectos (símbolo y orbe)", "Orbes: Amplios",
+                                        "a", "X", "1° 05'", "s", "Y", "0° 30'", "Asc"}));
     EXPECT_EQ(lineas, 4 * 6);  // four sides of each of the triangle's six cells
     // Every cell stays inside the drawing, at the largest size and with seventeen points.
     for (size_t n : {size_t{3}, size_t{17}, size_t{30}}) {

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -20,6 +22,7 @@
 #include "app/cli/Headless.h"
 #include "app/cli/HeadlessChart.h"
 #include "app/session/InformeCompleto.h"
+#include "app/ui/ChartBrowser.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/FrmPreferencias.h"
 #include "app/ui/FrmRejilla.h"
@@ -34,6 +37,7 @@
 #include "chart/NombresCarta.h"
 #include "chart/RecordingSurface.h"
 #include "chart/ui/FrmListaNat.h"
+#include "chart/ui/QtSurface.h"
 #include "tests/app/FakeClock.h"
 #include "tests/app/cli/HeadlessRun.h"
 #include "tests/ui/ChartFolder.h"
@@ -289,13 +293,13 @@ TEST_F(Preferences, AllPointsAndWholeSignsAsTheCommandLine) {
         EXPECT_TRUE(hallada) << etiqueta;
     }
 
-    // The command line's wheel, drawn by its own pipeline.
+    // The command line's wheel, drawn by its own pipeline on the surface its images use.
     const auto o = LeerOpcionesOAvisar(
         "--png", {"--png", folder.Path() + kCarta, "x.png", "--puntos", "todos", "--houses", "W"},
         std::cerr);
     ASSERT_TRUE(o);
     ChartSession sesion(eph);
-    RecordingSurface rueda;
+    QtSurface rueda;
     CartaHeadless r;
     std::ostringstream err;
     ASSERT_TRUE(EjecutarCarta(*o, o->archivos[0], sesion, clock, &rueda, err, r)) << err.str();
@@ -347,8 +351,8 @@ TEST_F(Preferences, AnotherOrbSetListsOrbsAndPhasesAsTheCommandLine) {
               Linea({"--orbes", "amplios", "--zodiaco", "sideral", "--ayanamsa", "raman"}));
     int conFase = 0;
     for (const std::string& l : Items(w.Lista())) {
-        const bool fase = l.size() > 2 && (l.substr(l.size() - 2) == " a" ||
-                                           l.substr(l.size() - 2) == " s");
+        const bool fase =
+            l.size() > 2 && (l.substr(l.size() - 2) == " a" || l.substr(l.size() - 2) == " s");
         conFase += fase;
     }
     EXPECT_GT(conFase, 0);
