@@ -16,29 +16,18 @@ struct NombreDe {
 // Points by their label; the cusp labels of the listings are here too, so a listing line
 // reads in full words.
 constexpr NombreDe kNombresPuntos[] = {
-    {"SOL", "Sol"},
-    {"LUN", "Luna"},
-    {"MER", "Mercurio"},
-    {"VEN", "Venus"},
-    {"MAR", "Marte"},
-    {"JUP", "Júpiter"},
-    {"SAT", "Saturno"},
-    {"URA", "Urano"},
-    {"NEP", "Neptuno"},
-    {"PLU", "Plutón"},
-    {"NOD", "Nodo Norte"},
-    {"PF", "Parte de la Fortuna"},
-    {"ASC", "Ascendente"},
-    {"MC", "Medio Cielo"},
-    // The points beyond the default set.
-    {"QUI", "Quirón"},
-    {"CER", "Ceres"},
-    {"PAL", "Palas"},
-    {"JUN", "Juno"},
-    {"VES", "Vesta"},
-    {"NDV", "Nodo verdadero"},
-    {"LIL", "Lilith media"},
-    {"LIO", "Lilith osculadora"},
+    {"SOL", "Sol"},        {"LUN", "Luna"},       {"MER", "Mercurio"},
+    {"VEN", "Venus"},      {"MAR", "Marte"},      {"JUP", "Júpiter"},
+    {"SAT", "Saturno"},    {"URA", "Urano"},      {"NEP", "Neptuno"},
+    {"PLU", "Plutón"},     {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"},
+    {"ASC", "Ascendente"}, {"MC", "Medio Cielo"},
+};
+// The points beyond the default set.
+constexpr NombreDe kNombresPuntosNuevos[] = {
+    {"QUI", "Quirón"},       {"CER", "Ceres"},
+    {"PAL", "Palas"},        {"JUN", "Juno"},
+    {"VES", "Vesta"},        {"NDV", "Nodo verdadero"},
+    {"LIL", "Lilith media"}, {"LIO", "Lilith osculadora"},
     {"VTX", "Vértice"},
 };
 
@@ -77,6 +66,9 @@ const char* const kNombresModalidades[3] = {"Cardinal", "Fija", "Mutable"};
 
 std::string NombrePunto(const std::string& etiqueta) {
     for (const NombreDe& n : kNombresPuntos) {
+        if (etiqueta == n.codigo) return n.nombre;
+    }
+    for (const NombreDe& n : kNombresPuntosNuevos) {
         if (etiqueta == n.codigo) return n.nombre;
     }
     return etiqueta;
