@@ -18,9 +18,11 @@ void Texto(Surface& s, double x, double y, const std::string& texto) {
 }  // namespace
 
 MedidasRejilla MedirRejilla(size_t puntos) {
-    MedidasRejilla m{kRejillaX0, kRejillaY0, kLadoMaximo};
+    MedidasRejilla m{kRejillaX0, kRejillaY0, 1.5 * kAltoMaximo, kAltoMaximo};
     if (puntos > 0) {
-        m.lado = std::min(kLadoMaximo, (kRejillaFondo - kRejillaY0) / static_cast<double>(puntos));
+        const double n = static_cast<double>(puntos);
+        m.alto = std::min(kAltoMaximo, (kRejillaFondo - kRejillaY0) / n);
+        m.ancho = std::min(1.5 * m.alto, (kRejillaDerecha - kRejillaX0) / n);
     }
     return m;
 }
@@ -38,30 +40,30 @@ void DibujarRejilla(Surface& s, const RejillaAspectos& r, const std::string& orb
 
     const size_t n = r.glifos.size();
     const MedidasRejilla m = MedirRejilla(n);
-    // Font sizes follow the cell: at the largest cell a glyph of 15 points, the symbol of 11
-    // and the orb of 7 (points at the designed size; the surface scales them).
-    const double escala = m.lado / kLadoMaximo;
+    // Font sizes follow the cell's height (a unit is 7.2 points at the designed size): the
+    // point's glyph takes a little over half of it, the symbol and the orb under it share it.
+    const double pt = 7.2 * m.alto;
     for (size_t i = 0; i < n; ++i) {
-        const double y = m.y0 + static_cast<double>(i) * m.lado;
+        const double y = m.y0 + static_cast<double>(i) * m.alto;
         for (size_t j = 0; j <= i; ++j) {
-            const double x = m.x0 + static_cast<double>(j) * m.lado;
-            s.Line(x, y, false, x + m.lado, y, false, kRaya);
-            s.Line(x, y + m.lado, false, x + m.lado, y + m.lado, false, kRaya);
-            s.Line(x, y, false, x, y + m.lado, false, kRaya);
-            s.Line(x + m.lado, y, false, x + m.lado, y + m.lado, false, kRaya);
+            const double x = m.x0 + static_cast<double>(j) * m.ancho;
+            s.Line(x, y, false, x + m.ancho, y, false, kRaya);
+            s.Line(x, y + m.alto, false, x + m.ancho, y + m.alto, false, kRaya);
+            s.Line(x, y, false, x, y + m.alto, false, kRaya);
+            s.Line(x + m.ancho, y, false, x + m.ancho, y + m.alto, false, kRaya);
             if (j == i) {
                 const bool glifo = r.letras[i] == LetraCelda::Glifo;
-                s.SetFont(glifo ? kCaraGlifos : kCaraTexto, (glifo ? 15 : 9) * escala, false);
+                s.SetFont(glifo ? kCaraGlifos : kCaraTexto, (glifo ? 0.55 : 0.35) * pt, false);
                 s.SetForeColor(QBColor(14));
-                Texto(s, x + 0.15 * m.lado, y + 0.1 * m.lado, r.glifos[i]);
+                Texto(s, x + 0.3 * m.ancho, y + (glifo ? 0.1 : 0.25) * m.alto, r.glifos[i]);
                 continue;
             }
             if (r.simbolo[i][j].empty()) continue;
             s.SetForeColor(QBColor(15));
-            s.SetFont(kCaraTexto, 11 * escala, false);
-            Texto(s, x + 0.25 * m.lado, y + 0.02 * m.lado, r.simbolo[i][j]);
-            s.SetFont(kCaraTexto, 7 * escala, false);
-            Texto(s, x + 0.08 * m.lado, y + 0.55 * m.lado, r.orbe[i][j]);
+            s.SetFont(kCaraTexto, 0.38 * pt, false);
+            Texto(s, x + 0.35 * m.ancho, y + 0.02 * m.alto, r.simbolo[i][j]);
+            s.SetFont(kCaraTexto, 0.3 * pt, false);
+            Texto(s, x + 0.1 * m.ancho, y + 0.52 * m.alto, r.orbe[i][j]);
         }
     }
 }

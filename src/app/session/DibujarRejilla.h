@@ -10,14 +10,14 @@
 namespace natalis {
 
 // The grid's place on the surface, in its units (0..100 across, 0..70 down): the title at
-// the top left, the triangle under it, its cells square and as large as the height allows
-// up to kLadoMaximo.
+// the top left, the triangle under it. Its cells are as large as the room allows, at most
+// kAltoMaximo high and half as wide again as high, so an orb fits under its symbol.
 struct MedidasRejilla {
-    double x0 = 0, y0 = 0;  // top-left corner of the first cell
-    double lado = 0;        // side of a cell
+    double x0 = 0, y0 = 0;       // top-left corner of the first cell
+    double ancho = 0, alto = 0;  // a cell's width and height
 };
-constexpr double kRejillaX0 = 2, kRejillaY0 = 6, kRejillaFondo = 69;
-constexpr double kLadoMaximo = 6;
+constexpr double kRejillaX0 = 2, kRejillaY0 = 6, kRejillaDerecha = 98, kRejillaFondo = 69;
+constexpr double kAltoMaximo = 5;
 MedidasRejilla MedirRejilla(size_t puntos);
 
 // Clears s and draws the title (the grid's own and the orb set's caption) and the grid.

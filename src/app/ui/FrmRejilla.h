@@ -13,9 +13,9 @@ class ChartView;
 class FrmRejilla : public QWidget {
     Q_OBJECT
   public:
-    // The designed client size: the drawing's 100 x 70 units at 7 pixels each.
-    static constexpr int kWidth = 700;
-    static constexpr int kHeight = 490;
+    // The designed client size: the drawing's 100 x 70 units at 8.4 pixels each.
+    static constexpr int kWidth = 840;
+    static constexpr int kHeight = 588;
 
     explicit FrmRejilla(QWidget* parent = nullptr);
 

@@ -267,8 +267,9 @@ TEST(DibujarRejilla, DrawsEachGlyphOnTheDiagonalAndEachCellsSymbolAndOrb) {
     // Every cell stays inside the drawing, at the largest size and with seventeen points.
     for (size_t n : {size_t{3}, size_t{17}, size_t{30}}) {
         const MedidasRejilla m = MedirRejilla(n);
-        EXPECT_LE(m.y0 + static_cast<double>(n) * m.lado, 70.0) << n;
-        EXPECT_LE(m.x0 + static_cast<double>(n) * m.lado, 100.0) << n;
+        EXPECT_LE(m.y0 + static_cast<double>(n) * m.alto, 70.0) << n;
+        EXPECT_LE(m.x0 + static_cast<double>(n) * m.ancho, 100.0) << n;
+        EXPECT_GT(m.alto, 0.0);
     }
 }
 
