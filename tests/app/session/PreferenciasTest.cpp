@@ -273,5 +273,63 @@ TEST(DibujarRejilla, DrawsEachGlyphOnTheDiagonalAndEachCellsSymbolAndOrb) {
     }
 }
 
+// The wheel's aspect lines follow the chosen orbs: one visible line for each point and each
+// partner (the other points, MC, Ascendant) in an aspect that is drawn (not the conjunction
+// nor the semisextile), counted here from the longitudes.
+TEST(RuedaConOrbes, TheWheelsAspectLinesAreThoseOfTheOrbSet) {
+    SwissEphemeris eph;
+    std::vector<int> lineas;
+    for (Orbes o : {Orbes::Clasicos, Orbes::Amplios, Orbes::Predictivos}) {
+        SCOPED_TRACE(FilaOrbes(o).nombre);
+        ChartSession s(eph);
+        ASSERT_TRUE(s.Load(kCharts, "Hiroshi_Tanaka.dat").ok);
+        s.orbes = o;
+        RecordingSurface rueda;
+        ASSERT_FALSE(s.MostrarNatal(&rueda));
+        const NatalTables& t = s.tables.natal;
+        struct P {
+            double lon;
+            bool luminaria, angulo;
+        };
+        std::vector<P> puntos;
+        for (size_t i = 1; i < t.PlanetaNatal.size(); ++i) {
+            const PuntoDef& d = FilaPunto(t.Puntos[i - 1]);
+            if (!d.Aspecta) continue;
+            const std::string e = d.Etiqueta;
+            puntos.push_back({t.PlanetaNatal[i].Lon, e == "SOL" || e == "LUN", false});
+        }
+        std::vector<P> socios = puntos;
+        for (int c : {10, 1})
+            socios.push_back({t.CuspideNatal[static_cast<size_t>(c)].Lon, false, true});
+        int esperadas = 0;
+        for (size_t i = 0; i < puntos.size(); ++i) {
+            for (size_t j = 0; j < socios.size(); ++j) {
+                if (i == j) continue;
+                double sep = std::fabs(puntos[i].lon - socios[j].lon);
+                if (sep > 180) sep = 360 - sep;
+                for (int a = 0; a < 9; ++a) {
+                    if (std::fabs(sep - kAngulos[a]) <=
+                        Orbe(o, a, puntos[i].luminaria || socios[j].luminaria)) {
+                        esperadas += kAngulos[a] != 0 && kAngulos[a] != 30;
+                        break;
+                    }
+                }
+            }
+        }
+        int dibujadas = 0;
+        for (const DrawOp& op : rueda.Ops()) {
+            dibujadas +=
+                op.kind == DrawOp::Kind::Line && op.lineStyle != LineStyle::Invisible &&
+                (op.color == QBColor(11) || op.color == QBColor(12) || op.color == QBColor(13));
+        }
+        EXPECT_EQ(dibujadas, esperadas);
+        lineas.push_back(dibujadas);
+    }
+    // The wider set draws more lines than the program's own, the narrow one fewer.
+    ASSERT_EQ(lineas.size(), 3u);
+    EXPECT_GT(lineas[1], lineas[0]);
+    EXPECT_LT(lineas[2], lineas[0]);
+}
+
 }  // namespace
 }  // namespace natalis
