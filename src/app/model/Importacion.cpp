@@ -6,14 +6,17 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 
 #include "app/model/ChartFile.h"
 #include "app/model/Cp1252.h"
 #include "app/model/FileBytes.h"
+#include "app/model/NewFilesBatch.h"
 #include "app/model/SafeFileWrite.h"
 #include "astro/TextTrim.h"
 
@@ -64,22 +67,33 @@ std::string TextoDeCarta(const CartaLeida& c) { return ChartFileText(*c.registro
 std::string BytesDeCarta(const std::string& texto) { return Utf8ToCp1252(texto).bytes; }
 
 // The journal of an interrupted import: for each chart (by its place in the file), the last
-// file it was going to. Lines are "índice TAB archivo"; a torn last line is ignored.
-std::map<std::size_t, std::string> LeerDiario(const std::string& folder,
-                                              const std::string& diario) {
+// file it was going to, and the temporary files it had written. Lines are "índice TAB
+// archivo" and "t TAB temporal"; a torn last line is ignored.
+struct Anotaciones {
     std::map<std::size_t, std::string> destinos;
+    std::vector<std::string> temporales;
+};
+const char kTemporal[] = "t";
+
+Anotaciones LeerDiario(const std::string& folder, const std::string& diario) {
+    Anotaciones a;
     const FileReadResult leido = ReadFileBytes(folder, diario);
-    if (!leido.ok) return destinos;
+    if (!leido.ok) return a;
     std::size_t inicio = 0;
     for (std::size_t fin; (fin = leido.bytes.find('\n', inicio)) != std::string::npos;
          inicio = fin + 1) {
         const std::string renglon = leido.bytes.substr(inicio, fin - inicio);
         const std::size_t tab = renglon.find('\t');
-        const std::optional<long> indice = EnteroExacto(renglon.substr(0, tab));
-        if (tab == std::string::npos || !indice || *indice < 0) continue;
-        destinos[static_cast<std::size_t>(*indice)] = renglon.substr(tab + 1);
+        if (tab == std::string::npos) continue;
+        const std::string clave = renglon.substr(0, tab), valor = renglon.substr(tab + 1);
+        if (clave == kTemporal) {
+            a.temporales.push_back(valor);
+            continue;
+        }
+        const std::optional<long> indice = EnteroExacto(clave);
+        if (indice && *indice >= 0) a.destinos[static_cast<std::size_t>(*indice)] = valor;
     }
-    return destinos;
+    return a;
 }
 
 // Whether folder/archivo holds exactly bytes.
@@ -97,7 +111,7 @@ struct Destino {
 };
 std::vector<Destino> Destinos(const Lectura& lectura, const std::string& folder) {
     const std::map<std::size_t, std::string> diario =
-        LeerDiario(folder, DiarioImportacion(lectura));
+        LeerDiario(folder, DiarioImportacion(lectura)).destinos;
     std::vector<Destino> destinos(lectura.cartas.size());
     std::set<std::string> tomados;
     for (std::size_t i = 0; i < lectura.cartas.size(); ++i) {
@@ -215,60 +229,108 @@ class Diario {
     }
     Diario(const Diario&) = delete;
     Diario& operator=(const Diario&) = delete;
-    // Notes that chart indice is about to be written as archivo; one write, so a line is
+    // Notes that chart indice is about to take the name archivo; one write, so a line is
     // there whole or torn at the end only.
     void Anotar(std::size_t indice, const std::string& archivo) {
-        if (fd_ < 0) return;
-        const std::string renglon = std::to_string(indice) + "\t" + archivo + "\n";
-        [[maybe_unused]] const ssize_t n = ::write(fd_, renglon.data(), renglon.size());
+        Renglon(std::to_string(indice) + "\t" + archivo + "\n");
+    }
+    // Notes a temporary file of this import, for a run after an interruption to remove.
+    void AnotarTemporal(const std::string& temporal) {
+        Renglon(std::string(kTemporal) + "\t" + temporal + "\n");
     }
 
   private:
+    void Renglon(const std::string& renglon) {
+        if (fd_ < 0) return;
+        [[maybe_unused]] const ssize_t n = ::write(fd_, renglon.data(), renglon.size());
+    }
+
     std::string ruta_;
     int fd_;
 };
 
 }  // namespace
 
-std::vector<CartaImportada> ImportarCartas(const Lectura& lectura, const std::string& folder) {
+std::vector<CartaImportada> ImportarCartas(const Lectura& lectura, const std::string& folder,
+                                           const std::function<void(std::size_t)>& avance) {
     std::vector<CartaImportada> hechas;
     const std::string nombreDiario = DiarioImportacion(lectura);
-    const std::map<std::size_t, std::string> anotados = LeerDiario(folder, nombreDiario);
+    const Anotaciones anotados = LeerDiario(folder, nombreDiario);
+    // The temporary files of the interrupted run: its own, named in its journal.
+    for (const std::string& t : anotados.temporales)
+        if (t.find('/') == std::string::npos && t.rfind(".", 0) == 0)
+            ::unlink(JoinPath(folder, t).c_str());
     Diario diario(folder, nombreDiario);
+    // Every chart is first written whole to a temporary file, all are flushed to disk at
+    // once, and only then does each take its name.
+    NewFilesBatch lote(folder, kTagCarta);
+    struct PorNombrar {
+        std::size_t hecha;  // in hechas
+        std::string base;
+    };
+    std::vector<PorNombrar> porNombrar;  // in the order staged
+    std::size_t terminadas = 0;
     for (std::size_t i = 0; i < lectura.cartas.size(); ++i) {
         const CartaLeida& c = lectura.cartas[i];
-        CartaImportada hecha{c.origen, c.nombre, "", c.rechazo, c.avisos};
-        if (!c.registro) {
-            hechas.push_back(hecha);
-            continue;
-        }
-        const std::string texto = TextoDeCarta(c);
-        const auto anotado = anotados.find(i);
-        if (anotado != anotados.end() &&
-            TieneExactamente(folder, anotado->second, BytesDeCarta(texto))) {
+        hechas.push_back({c.origen, c.nombre, "", c.rechazo, c.avisos});
+        CartaImportada& hecha = hechas.back();
+        if (!c.registro) continue;
+        const Cp1252Text bytes = Utf8ToCp1252(TextoDeCarta(c));
+        const auto anotado = anotados.destinos.find(i);
+        if (anotado != anotados.destinos.end() &&
+            TieneExactamente(folder, anotado->second, bytes.bytes)) {
             hecha.archivo = anotado->second;
             hecha.yaEstaba = true;
-            hechas.push_back(hecha);
+            if (avance) avance(++terminadas);
             continue;
         }
         const std::string base = NombreBase(c.registro->NatalName);
-        WriteResult escrito;
+        if (!bytes.unstorable.empty()) {
+            hecha.rechazo = "no se pudo escribir: " + UnstorableQuestion(bytes.unstorable);
+            continue;
+        }
+        if (const auto problema = ChartFileNameProblem(NombreNumerado(base, 1))) {
+            hecha.rechazo = "no se pudo escribir: " + *problema;
+            continue;
+        }
+        const FileWriteResult escrito = lote.Stage(NombreNumerado(base, 1), bytes.bytes);
+        if (!escrito.ok) {
+            hecha.rechazo = "no se pudo escribir: " + escrito.message;
+            continue;
+        }
+        diario.AnotarTemporal(lote.TempName(porNombrar.size()));
+        porNombrar.push_back({hechas.size() - 1, base});
+    }
+    if (porNombrar.empty()) return hechas;
+    if (const FileWriteResult guardado = lote.Flush(); !guardado.ok) {
+        for (const PorNombrar& p : porNombrar)
+            hechas[p.hecha].rechazo = "no se pudo escribir: " + guardado.message;
+        return hechas;
+    }
+    for (std::size_t k = 0; k < porNombrar.size(); ++k) {
+        CartaImportada& hecha = hechas[porNombrar[k].hecha];
+        std::string problema;
         for (int n = 1; n < kNumerosProbados; ++n) {
-            const std::string archivo = NombreNumerado(base, n);
-            if (ChartFileExists(folder, archivo)) {
-                escrito = {
-                    WriteStatus::AlreadyExists, "Ya existe el archivo «" + archivo + "».", {}};
-                continue;
+            const std::string archivo = NombreNumerado(porNombrar[k].base, n);
+            problema = "Ya existe el archivo «" + archivo + "».";
+            if (ChartFileExists(folder, archivo)) continue;
+            diario.Anotar(porNombrar[k].hecha, archivo);
+            const int error = lote.PutInPlace(k, archivo);
+            if (error == EEXIST) continue;
+            if (error == 0) {
+                hecha.archivo = archivo;
+                problema.clear();
+            } else {
+                problema = "No se pudo guardar «" + archivo +
+                           "»: no se pudo poner el archivo nuevo en su lugar (" +
+                           SystemErrorReason(error) + "). No se ha guardado nada.";
             }
-            diario.Anotar(i, archivo);
-            escrito = WriteNewChartFile(folder, archivo, texto, WriteOptions{});
-            if (escrito.status == WriteStatus::AlreadyExists) continue;
-            if (escrito.ok()) hecha.archivo = archivo;
             break;
         }
-        if (!escrito.ok()) hecha.rechazo = "no se pudo escribir: " + escrito.message;
-        hechas.push_back(hecha);
+        if (!problema.empty()) hecha.rechazo = "no se pudo escribir: " + problema;
+        if (avance && hecha.archivo.size()) avance(++terminadas);
     }
+    lote.SyncFolder();
     return hechas;
 }
 

@@ -1,6 +1,7 @@
 // Bringing in the charts of another program's file: which format it is, what would come in
 // (the preview), and writing each accepted chart as a new chart file of the folder.
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,8 +41,7 @@ struct CartaImportada {
 
 // Writes each accepted chart of lectura as a new chart file of folder, with its notes and
 // its zone source line: named after the chart, with " (2)", " (3)" ... when that name is
-// taken, never over an existing file. Each file is written whole through a temporary file,
-// so an interrupted import leaves no half-written chart.
+// taken, never over an existing file.
 //
 // While it runs, a hidden journal in folder (".natalis-importacion-" and a digest of the
 // charts) names the file each chart is going to; it is removed when the import ends. An
@@ -49,7 +49,12 @@ struct CartaImportada {
 // there: a chart whose journaled file holds exactly what it would write is reported as
 // already there (yaEstaba), and the rest are written. Once an import has ended, importing
 // the same charts again writes them again, under new names.
-std::vector<CartaImportada> ImportarCartas(const Lectura& lectura, const std::string& folder);
+//
+// The charts are written together: each whole to a temporary file, all of them flushed to
+// disk at once, and then each given its name (so a crash or a kill leaves every chart file
+// whole or absent). avance, when given, is told after each chart in place how many are.
+std::vector<CartaImportada> ImportarCartas(const Lectura& lectura, const std::string& folder,
+                                           const std::function<void(std::size_t)>& avance = {});
 
 // The journal's file name for lectura's charts.
 std::string DiarioImportacion(const Lectura& lectura);
