@@ -84,6 +84,9 @@ constexpr MenuRow kMenus[] = {
     {"mnuRetornoSolar", 0, "Retorno solar", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuRetornoLunar", 0, "Retorno lunar", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuPeriodo", 0, "Aspectos del período…", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuCalendario", 0, "Calendario del cielo…", "TitleMnuTransitos", false, Start::Enabled,
+     false},
+    {"mnuMapaTiempo", 0, "Mapa del tiempo…", "TitleMnuTransitos", false, Start::Enabled, false},
     {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
 };

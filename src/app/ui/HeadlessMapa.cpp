@@ -5,7 +5,7 @@
 #include "app/cli/HeadlessChart.h"
 #include "app/model/SystemClock.h"
 #include "app/session/ChartSession.h"
-#include "app/ui/ExportarMapa.h"
+#include "predictive/ui/ExportarMapa.h"
 #include "app/ui/HeadlessPng.h"
 #include "astro/SwissEphemeris.h"
 

@@ -12,6 +12,7 @@
 #include "app/model/Dialogs.h"
 #include "astro/InstanteCivil.h"
 #include "chart/ui/ChartView.h"
+#include "predictive/ui/ControlCalendario.h"
 #include "predictive/ui/FrmPeriodo.h"
 #include "predictive/ui/PuertoVentana.h"
 
@@ -60,6 +61,9 @@ ControlPeriodo::ControlPeriodo(PuertoVentana& w) : QObject(w.Ventana()), w_(w), 
     // whichever command drew.
     connect(w_.ListaAspectos()->model(), &QAbstractItemModel::modelReset, this,
             [this] { ActualizarPasos(); });
+    // It shows through this controller, and goes with it.
+    calendario_ = new ControlCalendario(w_, [this](const PasoSesion& r) { Mostrar(r); });
+    calendario_->setParent(this);
 }
 
 void ControlPeriodo::BuildPasos() {
