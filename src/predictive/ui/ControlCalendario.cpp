@@ -59,9 +59,8 @@ ControlCalendario::ControlCalendario(PuertoVentana& w, Mostrar mostrar)
     elegir_ = [this](const QString& sugerido,
                      const QStringList& filtros) -> std::optional<ArchivoElegido> {
         QString filtro = filtros.front();
-        const QString ruta =
-            QFileDialog::getSaveFileName(mapa_, QString::fromUtf8(kTituloExportar), sugerido,
-                                         filtros.join(";;"), &filtro);
+        const QString ruta = QFileDialog::getSaveFileName(mapa_, QString::fromUtf8(kTituloExportar),
+                                                          sugerido, filtros.join(";;"), &filtro);
         if (ruta.isEmpty()) return std::nullopt;
         return ArchivoElegido{ruta, filtro};
     };
@@ -153,8 +152,8 @@ void ControlCalendario::Exportar() {
     // The chart's name with "_mapa", in the chart folder.
     QString nombre = QFileInfo(QString::fromStdString(st_.flags.ChartFileName)).completeBaseName();
     nombre = nombre.isEmpty() ? QStringLiteral("mapa") : nombre + QStringLiteral("_mapa");
-    const QString sugerido = QString::fromStdString(st_.flags.ProgramFolder) + nombre + "." +
-                             kFormatosMapa[0].extension;
+    const QString sugerido =
+        QString::fromStdString(st_.flags.ProgramFolder) + nombre + "." + kFormatosMapa[0].extension;
     const std::optional<ArchivoElegido> elegido = elegir_(sugerido, Filtros());
     if (!elegido) return;
     const std::string error = ExportarA(elegido->ruta, elegido->filtro);
@@ -173,8 +172,7 @@ std::string ControlCalendario::ExportarA(const QString& ruta, const QString& fil
     const std::string path = destino.toStdString();
     // The command's defaults: the paper palette, an A4 sheet a page.
     return f.svg ? EscribirMapaSvg(mapa_->Paginas(), Tema::Papel, mapa_->Titulo(), path)
-                 : EscribirMapaPdf(mapa_->Paginas(), Papel::A4, Tema::Papel, mapa_->Titulo(),
-                                   path);
+                 : EscribirMapaPdf(mapa_->Paginas(), Papel::A4, Tema::Papel, mapa_->Titulo(), path);
 }
 
 }  // namespace natalis

@@ -34,8 +34,8 @@ const QString kColorExactoPapel = "#7a5a00";          // the exact ticks in the 
 // The rows of the command's lines without the Moon, each with its exact instants inside the
 // period (UT Julian days).
 std::map<std::string, std::vector<double>> FilasEsperadas() {
-    const Outcome o = Invoke(HeadlessPeriodo,
-                             {"--periodo", kCarta, "--desde", kDesde, "--hasta", kHasta});
+    const Outcome o =
+        Invoke(HeadlessPeriodo, {"--periodo", kCarta, "--desde", kDesde, "--hasta", kHasta});
     EXPECT_EQ(o.code, 0) << o.err;
     const PeriodoRevisado r = RevisarConsultaPeriodo({kDesde, kHasta, "1", "Transitos"});
     EXPECT_TRUE(r.pedido);
@@ -114,7 +114,8 @@ TEST_F(Archivo, SvgHasOneRowPerLineRowAndTicksAtTheExactInstants) {
 
     const auto esperadas = FilasEsperadas();
     ASSERT_GT(esperadas.size(), 24u);  // more than a page
-    const int paginas = static_cast<int>((esperadas.size() + kFilasPorPagina - 1) / kFilasPorPagina);
+    const int paginas =
+        static_cast<int>((esperadas.size() + kFilasPorPagina - 1) / kFilasPorPagina);
     EXPECT_EQ(viewBox.toStdString(),
               "0 0 " + std::to_string(kAnchoPagina) + " " + std::to_string(kAltoPagina * paginas));
 
@@ -171,7 +172,8 @@ TEST_F(Archivo, PdfTextHasEveryRowsCaptionAndEveryPassDate) {
     ASSERT_EQ(s.code, 0);
     const QString texto = QString::fromUtf8(s.out);
     const auto esperadas = FilasEsperadas();
-    const int paginas = static_cast<int>((esperadas.size() + kFilasPorPagina - 1) / kFilasPorPagina);
+    const int paginas =
+        static_cast<int>((esperadas.size() + kFilasPorPagina - 1) / kFilasPorPagina);
     EXPECT_EQ(texto.count('\f'), paginas);
     EXPECT_TRUE(texto.contains(QString("Página %1 de %1").arg(paginas)));
     for (const auto& [fila, exactos] : esperadas) {

@@ -31,8 +31,9 @@ const std::string kCarta = "Ana_Lucia_Ferreyra.dat";
 // when given.
 std::vector<std::string> LineasDelComando(const QString& desde, const QString& hasta,
                                           const QStringList& mas) {
-    const Salida s = Ejecutar(QStringLiteral(NATALIS_BINARY_DIR "/natalis"),
-                              QStringList{"--calendario", "--desde", desde, "--hasta", hasta} + mas);
+    const Salida s =
+        Ejecutar(QStringLiteral(NATALIS_BINARY_DIR "/natalis"),
+                 QStringList{"--calendario", "--desde", desde, "--hasta", hasta} + mas);
     EXPECT_EQ(s.code, 0);
     std::vector<std::string> lineas;
     for (const QString& l : QString::fromUtf8(s.out).split('\n', Qt::SkipEmptyParts)) {
@@ -120,10 +121,13 @@ TEST_F(Calendario, ListsExactlyTheCommandsLines) {
         {"1 1 2024", "31 3 2024", false, "", "2", {}},
         {"1 1 2024", "30 6 2024", true, "", "2", {carta}},
         {"1 1 2024", "30 6 2024", true, "", "5", {carta, "--orbe", "5"}},
-        {"1 3 2025", "30 4 2025", false, "America/Mexico_City", "2",
+        {"1 3 2025",
+         "30 4 2025",
+         false,
+         "America/Mexico_City",
+         "2",
          {"--huso", "America/Mexico_City"}},
-        {"1 3 2025", "30 4 2025", true, "Europe/Madrid", "2",
-         {carta, "--huso", "Europe/Madrid"}},
+        {"1 3 2025", "30 4 2025", true, "Europe/Madrid", "2", {carta, "--huso", "Europe/Madrid"}},
     };
     for (const Caso& k : casos) {
         FrmCalendario* f = Calcular(k.desde, k.hasta, k.conCarta, k.huso, k.orbe);
@@ -214,12 +218,11 @@ TEST_F(Calendario, ChosenEventDrawsTheSkyAtItsInstantThroughThePort) {
     // The transit's date and hour on the birth zone's clock are the row's, on the chart's.
     const QStringList local = t->item(fila, 1)->text().split(QRegularExpression("[- ]"));
     ASSERT_EQ(local.size(), 4);
-    EXPECT_EQ(w.Sesion().FechaEnPantalla(),
-              QString("Tránsito %1 %2 %3 %4")
-                  .arg(local[2].toInt())
-                  .arg(local[1].toInt())
-                  .arg(local[0], local[3])
-                  .toStdString());
+    EXPECT_EQ(w.Sesion().FechaEnPantalla(), QString("Tránsito %1 %2 %3 %4")
+                                                .arg(local[2].toInt())
+                                                .arg(local[1].toInt())
+                                                .arg(local[0], local[3])
+                                                .toStdString());
 }
 
 // Escape closes the window; opened again it holds the same request and rows, and closing it

@@ -33,9 +33,9 @@
 #include "predictive/ListarProgresion.h"
 #include "predictive/ui/ControlCalendario.h"
 #include "predictive/ui/ControlPeriodo.h"
+#include "predictive/ui/ControlPredictivo.h"
 #include "predictive/ui/FrmCalendario.h"
 #include "predictive/ui/FrmMapaTiempo.h"
-#include "predictive/ui/ControlPredictivo.h"
 #include "predictive/ui/FrmPeriodo.h"
 
 namespace natalis {

@@ -42,8 +42,8 @@ const std::string kCarta = "Ana_Lucia_Ferreyra.dat";
 std::set<std::string> FilasDelComando(const std::string& desde, const std::string& hasta,
                                       const std::string& tecnica, bool conLuna) {
     const Outcome o =
-        Invoke(HeadlessPeriodo, {"--periodo", kCharts + kCarta, "--desde", desde, "--hasta",
-                                 hasta, "--orbe", "1", "--tecnica", tecnica});
+        Invoke(HeadlessPeriodo, {"--periodo", kCharts + kCarta, "--desde", desde, "--hasta", hasta,
+                                 "--orbe", "1", "--tecnica", tecnica});
     EXPECT_EQ(o.code, 0) << o.err;
     std::set<std::string> filas;
     for (const std::string& l : Lines(o.out)) {
@@ -154,8 +154,7 @@ TEST_F(Mapa, RowsAreTheCommandsRowsOnScrollingPages) {
         EXPECT_EQ(f->lblCuenta()->text().toStdString(),
                   std::to_string(esperadas.size()) + " filas en " +
                       std::to_string(f->Paginas().size()) + " páginas");
-        EXPECT_EQ(f->Lienzo()->height(),
-                  LienzoMapa::kAlto * static_cast<int>(f->Paginas().size()));
+        EXPECT_EQ(f->Lienzo()->height(), LienzoMapa::kAlto * static_cast<int>(f->Paginas().size()));
         bool luna = false;
         for (const std::string& e : dibujadas) luna = luna || e.rfind("LUN ", 0) == 0;
         EXPECT_EQ(luna, k.conLuna || std::string(k.tecnica) == "Arco Solar") << k.tecnica;
@@ -219,9 +218,8 @@ TEST_F(Mapa, ClickOnAProgressionsBarDrawsTheProgression) {
     ASSERT_FALSE(m.filas.empty());
     const double exacto = m.filas[0].pasos.front().exactos.front();
     // The period window searched since by another technique: the map keeps its own.
-    w.Sesion().AspectosDelPeriodo(*RevisarConsultaPeriodo({"1 1 2024", "31 1 2024", "1",
-                                                           "Transitos"})
-                                       .pedido);
+    w.Sesion().AspectosDelPeriodo(
+        *RevisarConsultaPeriodo({"1 1 2024", "31 1 2024", "1", "Transitos"}).pedido);
     Clic(f, 0, XDeJd(m, exacto), YDeFila(0));
     EXPECT_TRUE(w.Sesion().pred.HayProgresion);
     EXPECT_EQ(w.Sesion().pred.Tecnica, TipoTecnica::Secundaria);
@@ -269,12 +267,13 @@ TEST_F(Mapa, ExportWritesWhatTheCommandWrites) {
     ASSERT_TRUE(f->btnExportar()->isEnabled());
     QStringList sugeridos;
     QString respuesta, filtro;
-    c->SetElegirArchivo([&](const QString& sugerido, const QStringList& filtros)
-                            -> std::optional<ControlCalendario::ArchivoElegido> {
-        sugeridos << sugerido;
-        EXPECT_EQ(filtros, ControlCalendario::Filtros());
-        return ControlCalendario::ArchivoElegido{respuesta, filtro};
-    });
+    c->SetElegirArchivo(
+        [&](const QString& sugerido,
+            const QStringList& filtros) -> std::optional<ControlCalendario::ArchivoElegido> {
+            sugeridos << sugerido;
+            EXPECT_EQ(filtros, ControlCalendario::Filtros());
+            return ControlCalendario::ArchivoElegido{respuesta, filtro};
+        });
     respuesta = QString::fromStdString(Ruta("ventana"));
     filtro = ControlCalendario::Filtros()[1];
     f->btnExportar()->click();
@@ -286,9 +285,9 @@ TEST_F(Mapa, ExportWritesWhatTheCommandWrites) {
     EXPECT_TRUE(w.dialogos.asked.empty());
 
     for (const char* salida : {"comando.svg", "comando.pdf"}) {
-        const Outcome o = Invoke(HeadlessMapaTiempo,
-                                 {"--mapa-tiempo", kCharts + kCarta, "--desde", "1 1 2030",
-                                  "--hasta", "31 12 2030", "--orbe", "1", Ruta(salida)});
+        const Outcome o =
+            Invoke(HeadlessMapaTiempo, {"--mapa-tiempo", kCharts + kCarta, "--desde", "1 1 2030",
+                                        "--hasta", "31 12 2030", "--orbe", "1", Ruta(salida)});
         ASSERT_EQ(o.code, 0) << o.err;
     }
     auto leer = [](const std::string& ruta) {

@@ -21,8 +21,8 @@
 #include "predictive/ui/ControlPeriodo.h"
 #include "predictive/ui/ControlPredictivo.h"
 #include "predictive/ui/PuertoVentana.h"
-#include "tests/predictive/ui/PuertoFalso.h"
 #include "tests/app/FakeClock.h"
+#include "tests/predictive/ui/PuertoFalso.h"
 #include "tests/ui/ScriptedDialogs.h"
 
 namespace natalis {
