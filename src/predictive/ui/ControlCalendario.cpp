@@ -10,6 +10,7 @@
 #include "predictive/ui/ExportarMapa.h"
 #include "predictive/ui/FrmCalendario.h"
 #include "predictive/ui/FrmMapaTiempo.h"
+#include "predictive/ui/MomentoPeriodo.h"
 #include "predictive/ui/PuertoVentana.h"
 
 namespace natalis {
@@ -130,15 +131,9 @@ void ControlCalendario::Dibujar() {
 
 void ControlCalendario::ElegirInstante(double jd) {
     if (!mapa_ || !st_.flags.ChartLoaded) return;
-    // The session draws a period's moment by the technique of the period it searched last;
-    // the period window may have searched by another one since the map was drawn.
     AspectoPeriodo momento;
     momento.jdExacto = jd;
-    const TecnicaPeriodo buscada = st_.Periodo.tecnica;
-    st_.Periodo.tecnica = mapa_->Mapa().pedido.tecnica;
-    const PasoSesion r = st_.MostrarAspectoPeriodo(&w_.Superficie(), momento);
-    st_.Periodo.tecnica = buscada;
-    mostrar_(r);
+    mostrar_(MostrarMomentoPeriodo(st_, &w_.Superficie(), mapa_->Mapa().pedido.tecnica, momento));
 }
 
 QStringList ControlCalendario::Filtros() {

@@ -14,6 +14,7 @@
 #include "chart/ui/ChartView.h"
 #include "predictive/ui/ControlCalendario.h"
 #include "predictive/ui/FrmPeriodo.h"
+#include "predictive/ui/MomentoPeriodo.h"
 #include "predictive/ui/PuertoVentana.h"
 
 namespace natalis {
@@ -131,7 +132,9 @@ void ControlPeriodo::Buscar() {
 
 void ControlPeriodo::Elegir(const AspectoPeriodo& hit) {
     if (!st_.flags.ChartLoaded) return;
-    Mostrar(st_.MostrarAspectoPeriodo(&w_.Superficie(), hit));
+    // By the window's search, which the time map's may have followed.
+    const TecnicaPeriodo tecnica = frm_ ? frm_->Tecnica() : st_.Periodo.tecnica;
+    Mostrar(MostrarMomentoPeriodo(st_, &w_.Superficie(), tecnica, hit));
 }
 
 void ControlPeriodo::Paso(UnidadPaso unidad, int cuantos) {

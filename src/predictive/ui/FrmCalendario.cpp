@@ -125,7 +125,8 @@ void FrmCalendario::SetEventos(std::vector<EventoCielo> eventos, const RelojCale
         }
     }
     tabla_->setUpdatesEnabled(true);
-    lblCuenta_->setText(QString("%1 eventos").arg(eventos_.size()));
+    lblCuenta_->setText(
+        QString("%1 %2").arg(eventos_.size()).arg(eventos_.size() == 1 ? "evento" : "eventos"));
     if (!eventos_.empty()) tabla_->setCurrentCell(0, 0);
 }
 

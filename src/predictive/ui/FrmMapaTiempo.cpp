@@ -145,8 +145,12 @@ void FrmMapaTiempo::SetMapa(MapaTiempo mapa, std::string titulo,
     paginas_ = std::move(paginas);
     lienzo_->SetPaginas(&paginas_);
     btnExportar_->setEnabled(true);
-    lblCuenta_->setText(
-        QString("%1 filas en %2 páginas").arg(mapa_.filas.size()).arg(paginas_.size()));
+    const size_t filas = mapa_.filas.size(), hojas = paginas_.size();
+    lblCuenta_->setText(QString("%1 %2 en %3 %4")
+                            .arg(filas)
+                            .arg(filas == 1 ? "fila" : "filas")
+                            .arg(hojas)
+                            .arg(hojas == 1 ? "página" : "páginas"));
 }
 
 std::optional<double> FrmMapaTiempo::InstanteEn(QPointF p) const {

@@ -26,6 +26,7 @@
 #include "predictive/ui/ControlCalendario.h"
 #include "predictive/ui/ControlPeriodo.h"
 #include "predictive/ui/FrmMapaTiempo.h"
+#include "predictive/ui/FrmPeriodo.h"
 #include "tests/app/cli/HeadlessRun.h"
 #include "tests/predictive/ui/PuertoFalso.h"
 #include "tests/ui/ExternalTools.h"
@@ -230,6 +231,25 @@ TEST_F(Mapa, ClickOnAProgressionsBarDrawsTheProgression) {
     int d = 0, mes = 0, a = 0;
     ASSERT_EQ(std::sscanf(w.Sesion().pred.FechaProgTexto.c_str(), "%d %d %d", &d, &mes, &a), 3);
     EXPECT_NEAR(JulDay(d, mes, a), exacto, 8);
+}
+
+// The map's search does not change how the period window draws its own hits: a transit hit
+// chosen there after a map of secondary progressions is still drawn as a transit.
+TEST_F(Mapa, PeriodWindowKeepsItsTechniqueAfterAMap) {
+    periodo->mnuPeriodo_Click();
+    FrmPeriodo* p = periodo->Ventana();
+    p->txtDesde()->setText("1 1 2024");
+    p->txtHasta()->setText("31 3 2024");
+    p->btnBuscar()->click();
+    ASSERT_FALSE(p->Aspectos().empty());
+    Dibujar("1 1 2020", "31 12 2034", "Secundaria");
+    ASSERT_EQ(w.Sesion().Periodo.tecnica, TecnicaPeriodo::Secundaria);
+    const AspectoPeriodo hit = p->Aspectos().front();
+    periodo->Elegir(hit);
+    ASSERT_TRUE(w.Sesion().JdTransito.has_value());
+    EXPECT_DOUBLE_EQ(*w.Sesion().JdTransito, hit.jdExacto);
+    EXPECT_FALSE(w.Sesion().pred.HayProgresion);
+    EXPECT_EQ(w.Sesion().Periodo.tecnica, TecnicaPeriodo::Secundaria);  // left as it was
 }
 
 // A refused search: the core's message, and the map drawn before stays.
