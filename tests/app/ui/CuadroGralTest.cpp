@@ -144,7 +144,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
         {"TitleMnuTransitos",
          {"Fecha de Prog.", "Fecha Actual", "Dar Fecha", "Retorno solar", "Retorno lunar",
-          "Aspectos del período…"}},
+          "Aspectos del período…", "Calendario del cielo…", "Mapa del tiempo…"}},
     };
     for (const Sub& s : subs) {
         ASSERT_NE(window->Menu(s.title), nullptr) << s.title;
@@ -174,6 +174,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"TitlemnuHoraSolar", false, true, false},  {"mnuImprimir", false, true, false},
         {"mnuExportar", false, true, false},        {"mnuAcerca", true, true, false},
         {"mnuRejilla", true, true, false},          {"mnuPreferencias", true, true, false},
+        {"mnuCalendario", true, true, false},       {"mnuMapaTiempo", true, true, false},
     };
     for (const State& s : states) {
         SCOPED_TRACE(s.name);
