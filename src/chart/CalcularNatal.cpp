@@ -88,6 +88,18 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
         for (int i = 1; i <= 12; ++i)
             t.Cusp[i] = static_cast<float>(UnaVuelta(t.Cusp[i] - ayanamsa));
     }
+    // Whole signs are the signs of the chart's own zodiac: in a sidereal chart the houses start
+    // at 0 degrees of the sidereal sign of the Ascendant (taken from the equal houses, whose
+    // first cusp is the Ascendant), not at a tropical sign's start moved back.
+    if (n.zodiaco != Zodiaco::Tropical && casas == SistemaCasas::SignosEnteros &&
+        !n.Casas.respaldoPorfirio) {
+        CuspTable iguales{};
+        CalcularCasas(SistemaCasas::IgualesAsc, armc, rec.LatitudeDeg, n.Obliquity, iguales);
+        const double asc = UnaVuelta(iguales[1] - ayanamsa);
+        const double inicio = 30.0 * std::floor(asc / 30.0);
+        for (int i = 1; i <= 12; ++i)
+            t.Cusp[i] = static_cast<float>(UnaVuelta(inicio + 30.0 * (i - 1)));
+    }
     LlenarCuspides(t.Cusp, armc, n);
 
     // Rows the table does not have are dropped rather than read past its end.

@@ -83,7 +83,8 @@ std::optional<std::string> ChartSession::MostrarNatal(Surface* s) {
 }
 
 void ChartSession::DibujarNatal(Surface& s) {
-    DibujarRueda(s, tables.natal, DatosNatales, {pred.HoraTexto, CasasCaption()}, wheel);
+    DibujarRueda(s, tables.natal, DatosNatales, {pred.HoraTexto, CasasCaption(), true, orbes},
+                 wheel);
 }
 
 void ChartSession::SoloNatal(Surface* s) {

@@ -31,8 +31,11 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/ui/ControlCalendario.h"
 #include "predictive/ui/ControlPeriodo.h"
 #include "predictive/ui/ControlPredictivo.h"
+#include "predictive/ui/FrmCalendario.h"
+#include "predictive/ui/FrmMapaTiempo.h"
 #include "predictive/ui/FrmPeriodo.h"
 
 namespace natalis {
@@ -167,9 +170,14 @@ TEST_F(Periodo, MenuEntryFollowsTheReturnsAndOpensTheWindow) {
     QMenu* transitos = w->Menu("TitleMnuTransitos");
     ASSERT_NE(transitos, nullptr);
     const QList<QAction*> entradas = transitos->actions();
-    ASSERT_GE(entradas.size(), 2);
-    EXPECT_EQ(entradas[entradas.size() - 2]->text(), "Retorno lunar");
-    EXPECT_EQ(entradas.back()->text(), "Aspectos del período…");
+    // The returns, the period search, then the calendar of the sky and the time map.
+    ASSERT_GE(entradas.size(), 4);
+    EXPECT_EQ(entradas[entradas.size() - 4]->text(), "Retorno lunar");
+    EXPECT_EQ(entradas[entradas.size() - 3]->text(), "Aspectos del período…");
+    EXPECT_EQ(entradas[entradas.size() - 2], w->Action("mnuCalendario"));
+    EXPECT_EQ(entradas[entradas.size() - 2]->text(), "Calendario del cielo…");
+    EXPECT_EQ(entradas.back(), w->Action("mnuMapaTiempo"));
+    EXPECT_EQ(entradas.back()->text(), "Mapa del tiempo…");
     EXPECT_TRUE(w->Action("TitleMnuTransitos")->isEnabled());
     w->Action("mnuPeriodo")->trigger();
     FrmPeriodo* f = c->Ventana();
@@ -189,6 +197,24 @@ TEST_F(Periodo, MenuEntryFollowsTheReturnsAndOpensTheWindow) {
     EXPECT_EQ(f->cboMovil()->currentText(), "Todos");
     EXPECT_EQ(f->cboAspecto()->currentText(), "Todos");
     EXPECT_EQ(f->cboNatal()->currentText(), "Todos");
+}
+
+// The calendar's and the time map's entries open their windows over the main window.
+TEST_F(Periodo, CalendarAndTimeMapEntriesOpenTheirWindows) {
+    ControlCalendario* cal = c->Calendario();
+    ASSERT_NE(cal, nullptr);
+    EXPECT_EQ(w->findChild<ControlCalendario*>("ControlCalendario"), cal);
+    EXPECT_EQ(cal->VentanaCalendario(), nullptr);
+    w->Action("mnuCalendario")->trigger();
+    ASSERT_NE(cal->VentanaCalendario(), nullptr);
+    EXPECT_TRUE(cal->VentanaCalendario()->isVisible());
+    EXPECT_EQ(cal->VentanaCalendario()->parentWidget(), w.get());
+    EXPECT_EQ(cal->VentanaMapa(), nullptr);
+    w->Action("mnuMapaTiempo")->trigger();
+    ASSERT_NE(cal->VentanaMapa(), nullptr);
+    EXPECT_TRUE(cal->VentanaMapa()->isVisible());
+    EXPECT_EQ(cal->VentanaMapa()->parentWidget(), w.get());
+    EXPECT_TRUE(dialogs.asked.empty());
 }
 
 TEST_F(Periodo, ListsTheSameHitsAsTheCommandLine) {
