@@ -2,17 +2,22 @@
 
 #include <filesystem>
 
+#include "app/model/ChartFormats.h"
+
 namespace natalis {
 
 bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartSession& sesion,
                    const Clock& clock, Surface* s, std::ostream& err, CartaHeadless& resultado) {
-    return CargarCartaHeadless(archivo, sesion, err) &&
-           CalcularCartaHeadless(o, sesion, clock, s, err, resultado);
+    NatalRecord rec = sesion.DatosNatales;
+    if (!LeerCartaHeadless(archivo, rec, err)) return false;
+    sesion.Cargada(std::move(rec));
+    return CalcularCartaHeadless(o, sesion, clock, s, err, resultado);
 }
 
-bool CargarCartaHeadless(const std::string& archivo, ChartSession& sesion, std::ostream& err) {
+bool LeerCartaHeadless(const std::string& archivo, NatalRecord& rec, std::ostream& err) {
     const std::filesystem::path path(archivo);
-    const ChartReadResult read = sesion.Load(path.parent_path().string(), path.filename().string());
+    const ChartReadResult read =
+        ReadChartAnyFormat(path.parent_path().string(), path.filename().string(), rec);
     if (!read.ok) err << ChartReadReport(read) << "\n";
     return read.ok;
 }

@@ -1,7 +1,6 @@
 // The text commands: --listing, --json, --progress, --transit and --help, all over the one
 // pipeline of EjecutarCarta, with one ephemeris for the whole run.
 #include <algorithm>
-#include <memory>
 #include <sstream>
 
 #include "app/cli/CartaJson.h"
@@ -61,22 +60,21 @@ int EachChart(const Args& args, std::ostream& out, std::ostream& err, bool json)
     int code = 0;
     for (size_t inicio = 0; inicio < o->archivos.size(); inicio += kLoteCartas) {
         const size_t n = std::min(kLoteCartas, o->archivos.size() - inicio);
-        std::vector<std::unique_ptr<ChartSession>> sesiones;
+        std::vector<NatalRecord> registros(n);
         std::vector<std::ostringstream> mensajes(n);
         std::vector<std::string> textos(n);
         std::vector<bool> leida(n);
         std::vector<size_t> orden;
         for (size_t k = 0; k < n; ++k) {
-            sesiones.push_back(std::make_unique<ChartSession>(eph));
-            leida[k] = CargarCartaHeadless(o->archivos[inicio + k], *sesiones[k], mensajes[k]);
+            leida[k] = LeerCartaHeadless(o->archivos[inicio + k], registros[k], mensajes[k]);
             if (leida[k]) orden.push_back(k);
         }
         std::stable_sort(orden.begin(), orden.end(), [&](size_t a, size_t b) {
-            return InstanteNatal(sesiones[a]->DatosNatales) <
-                   InstanteNatal(sesiones[b]->DatosNatales);
+            return InstanteNatal(registros[a]) < InstanteNatal(registros[b]);
         });
         for (size_t k : orden) {
-            ChartSession& sesion = *sesiones[k];
+            ChartSession sesion(eph);
+            sesion.Cargada(std::move(registros[k]));
             CartaHeadless r;
             if (!CalcularCartaHeadless(*o, sesion, clock, nullptr, mensajes[k], r)) {
                 leida[k] = false;
@@ -85,7 +83,6 @@ int EachChart(const Args& args, std::ostream& out, std::ostream& err, bool json)
             const std::string aviso = sesion.AvisoCasas();
             if (!aviso.empty()) mensajes[k] << aviso << "\n";
             textos[k] = json ? JsonText(sesion, eph.Source()) : ListingText(sesion);
-            sesiones[k].reset();  // its text is all that is kept of the chart
         }
         for (size_t k = 0; k < n; ++k) {
             err << mensajes[k].str();

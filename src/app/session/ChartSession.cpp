@@ -37,13 +37,17 @@ Carta CartaDeTablas(const NatalRecord& rec, SistemaCasas casas, const ChartTable
 
 ChartReadResult ChartSession::Load(const std::string& folder, const std::string& fileName) {
     ChartReadResult read = ReadChartAnyFormat(folder, fileName, DatosNatales);
-    if (!read.ok) return read;
+    if (read.ok) Cargada(DatosNatales);
+    return read;
+}
+
+void ChartSession::Cargada(NatalRecord rec) {
+    DatosNatales = std::move(rec);
     flags.ChartLoaded = true;
     flags.NewChart = false;
     flags.NewChartSaved = false;
     pred.HoraTexto.clear();
     pred.HayProgresion = false;
-    return read;
 }
 
 void ChartSession::Accept() {

@@ -129,6 +129,8 @@ class ChartSession {
     // file, shown with its own birth time and without a progression; on failure nothing in
     // the session changes.
     ChartReadResult Load(const std::string& folder, const std::string& fileName);
+    // What Load does once the file is read: rec, read from a file, becomes the chart.
+    void Cargada(NatalRecord rec);
     // The entry form's record was accepted into DatosNatales and flags: a birth time tried on
     // the previous chart does not belong to it, and the list starts empty.
     void Accept();
