@@ -54,7 +54,8 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
 
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
-                                         const NatalTables& natal, const std::string& lineaHuso) {
+                                         const NatalTables& natal, const std::string& lineaHuso,
+                                         Orbes orbes) {
     std::vector<std::string> lista = {"  TRANSITOS", "   ", "Fecha:  " + fechaTrans,
                                       "Hora:  " + horaTrans};
     if (!lineaHuso.empty()) lista.push_back(lineaHuso);
@@ -63,7 +64,8 @@ std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
         const float lon = Planet[p].Lon;
         lista.push_back(EtiquetaPlaneta(p) + " trans " + ZodiacString(lon) +
                         (Planet[p].Vel < 0 ? " r" : ""));
-        ListarAspectosNatales(lon, GradoEnSigno(lon), {2.0f, 0.7f, false}, natal, lista);
+        ListarAspectosNatales(lon, GradoEnSigno(lon), {2.0f, 0.7f, false, orbes}, natal, lista,
+                              Planet[p].Vel, p <= 2);
         lista.push_back("   ");
     }
     lista.push_back("   ");

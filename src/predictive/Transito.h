@@ -9,6 +9,7 @@
 #include "app/model/NatalRecord.h"
 #include "astro/Planets.h"
 #include "chart/NatalTables.h"
+#include "chart/Orbes.h"
 
 namespace natalis {
 
@@ -36,10 +37,12 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
                                   const Clock& clock);
 
 // The transits block appended to the list box for the positions in Planet; lineaHuso (the
-// offset the hour was read with, LineaHusoUsado) follows the hour's line when not empty.
+// offset the hour was read with, LineaHusoUsado) follows the hour's line when not empty. The
+// orb set as ReglaAspectos says, the bodies' phases from their daily motions.
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
                                          const NatalTables& natal,
-                                         const std::string& lineaHuso = "");
+                                         const std::string& lineaHuso = "",
+                                         Orbes orbes = Orbes::Clasicos);
 
 }  // namespace natalis

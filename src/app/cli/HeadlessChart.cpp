@@ -16,6 +16,7 @@ bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartS
     sesion.Puntos = o.puntos;
     sesion.zodiaco = o.zodiaco;
     sesion.orbes = o.orbes;
+    sesion.Estrellas = o.estrellas;
     if (const auto error = sesion.MostrarNatal(s)) {
         err << *error << "\n";
         return false;

@@ -27,6 +27,7 @@ Carta CartaDeTablas(const NatalRecord& rec, SistemaCasas casas, const ChartTable
     c.opciones.casas = casas;
     c.opciones.zodiaco = t.natal.zodiaco;
     c.opciones.puntos = t.natal.Puntos;
+    c.opciones.estrellas = t.natal.EstrellasPedidas;
     c.natal = t.natal;
     c.Planet = t.Planet;
     c.Cusp = t.Cusp;
@@ -57,6 +58,7 @@ void ChartSession::Accept() {
 std::optional<std::string> ChartSession::CalcularNatal() {
     tables.natal.Puntos = Puntos;
     tables.natal.zodiaco = zodiaco;
+    tables.natal.EstrellasPedidas = Estrellas;
     natalis::CalcularNatal(DatosNatales, HouseSystem, eph_, tables);
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
@@ -102,7 +104,7 @@ ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
         if (natal == Natal::Redibujar) DibujarNatal(*s);
         DibujarProgresion(*s, wheel, pred.prog);
     }
-    Lista = ListarProgresion(pred.Tecnica, pred.Arco, pred, tables.natal);
+    Lista = ListarProgresion(pred.Tecnica, pred.Arco, pred, tables.natal, orbes);
     lineasNatales_ = 0;
     if (natal == Natal::Redibujar) anillos_ = {TipoAnillo::Natal};
     anillos_.push_back(TipoAnillo::Progresion);
@@ -121,6 +123,7 @@ std::optional<std::string> ChartSession::AgregarCarta(const NatalRecord& rec) {
     ChartTables t;
     t.natal.zodiaco = tables.natal.zodiaco;
     t.natal.Puntos = tables.natal.Puntos;
+    t.natal.EstrellasPedidas = tables.natal.EstrellasPedidas;
     natalis::CalcularNatal(rec, HouseSystem, eph_, t);
     if (auto error = ErrorCalculoNatal(t)) return error;
     DistribuirGlifos(t.natal.PlanetaNatal);
@@ -180,7 +183,7 @@ TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std
     AnillosConTransito(TipoAnillo::Transito, res.progresion);
     if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
     res.primeraLinea = lineaTransito_ = Lista.size();
-    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal, lineaHuso);
+    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal, lineaHuso, orbes);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
 }
