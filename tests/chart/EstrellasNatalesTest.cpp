@@ -7,6 +7,7 @@
 #include <set>
 #include <tuple>
 
+#include "astro/AngleMath.h"
 #include "astro/CatalogoEstrellas.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Carta.h"

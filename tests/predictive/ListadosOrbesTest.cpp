@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/model/ChartFile.h"
+#include "astro/AngleMath.h"
 #include "astro/Calendar.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/CalcularNatal.h"
