@@ -36,9 +36,16 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
                                   const std::string& fechaProgTexto, const NatalRecord& rec,
                                   const Clock& clock);
 
-// The transits block appended to the list box for the positions in Planet; lineaHuso (the
-// offset the hour was read with, LineaHusoUsado) follows the hour's line when not empty. The
-// orb set as ReglaAspectos says, the bodies' phases from their daily motions.
+// The transits block appended to the list box for the transiting points, in their order;
+// lineaHuso (the offset the hour was read with, LineaHusoUsado) follows the hour's line when
+// not empty. The orb set as ReglaAspectos says, the points' phases from their daily motions.
+std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
+                                         const std::string& horaTrans,
+                                         const std::vector<PuntoAnillo>& puntos,
+                                         const NatalTables& natal,
+                                         const std::string& lineaHuso = "",
+                                         Orbes orbes = Orbes::Clasicos);
+// The same for the ten bodies of Planet(1..10).
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
                                          const NatalTables& natal,
