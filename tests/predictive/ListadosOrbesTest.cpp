@@ -123,7 +123,7 @@ TEST(ListadosOrbes, TransitLinesFollowFromPositionsAndSpeeds) {
         ASSERT_TRUE(ReadChartFile(kCarpeta, file, rec).ok);
         ChartTables t;
         t.natal.Puntos = *PuntosPorLista("todos", nullptr);
-        CalcularNatal(rec, "P", eph, t);
+        CalcularNatal(rec, SistemaCasas::Placido, eph, t);
         const std::vector<Natal> natales = Natales(t.natal);
         int aspectos = 0;
         for (double jd = 2460000.5; jd < 2460400; jd += 37.3) {
@@ -162,7 +162,7 @@ struct Prog {
     Prog(const std::string& file, const char* puntos) {
         EXPECT_TRUE(ReadChartFile(kCarpeta, file, rec).ok);
         t.natal.Puntos = puntos ? *PuntosPorLista(puntos, nullptr) : PuntosPorDefecto();
-        CalcularNatal(rec, "P", eph, t);
+        CalcularNatal(rec, SistemaCasas::Placido, eph, t);
     }
     void A(TipoTecnica tec, const std::string& fecha, bool conversa = false) {
         ps.Tecnica = tec;
@@ -170,7 +170,8 @@ struct Prog {
         ps.Conversa = conversa;
         ps.Directa = !conversa;
         ChartTables copia = t;
-        ASSERT_EQ(CalcularProgresion(ps, copia, rec, "P", eph).estado, ProgresionEstado::Calculada);
+        ASSERT_EQ(CalcularProgresion(ps, copia, rec, SistemaCasas::Placido, eph).estado,
+                  ProgresionEstado::Calculada);
     }
 };
 

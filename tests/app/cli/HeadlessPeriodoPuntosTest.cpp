@@ -69,7 +69,7 @@ TEST(HeadlessPeriodoPuntos, OtherBodiesTransitAndNatalLabelsStayRight) {
     SwissEphemeris eph;
     ChartTables t;
     t.natal.Puntos = *PuntosPorLista("todos", nullptr);
-    CalcularNatal(rec, "P", eph, t);
+    CalcularNatal(rec, SistemaCasas::Placido, eph, t);
     std::map<std::string, double> natal;
     for (size_t k = 0; k < t.natal.Puntos.size(); ++k) {
         if (FilaPunto(t.natal.Puntos[k]).Aspecta) {
