@@ -3,11 +3,13 @@
 #include <swephexp.h>
 
 #include "app/model/ChartFile.h"
+#include "astro/CatalogoEstrellas.h"
 #include "astro/Planets.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
 #include "chart/DistribuirGlifos.h"
+#include "chart/EstrellasNatales.h"
 #include "chart/ListadoNatal.h"
 
 namespace {
@@ -113,20 +115,25 @@ BENCHMARK(BM_NatalChart);
 // The same with every point of the table (Chiron, the asteroids, the true node, both
 // Liliths and the Vertex besides the twelve) and with a sidereal zodiac; each should stay
 // within twice the chart above.
-void NatalChartWith(benchmark::State& state, Zodiaco z) {
+void NatalChartWith(benchmark::State& state, Zodiaco z, bool estrellas = false) {
     SwissEphemeris eph;
     const NatalRecord rec = SampleRecord();
     ChartTables t;
     const std::vector<int> todos = *PuntosPorLista("todos", nullptr);
+    const std::vector<std::string> behenias(std::begin(kEstrellasBehenias),
+                                            std::end(kEstrellasBehenias));
     for (auto _ : state) {
         t.natal.Puntos = todos;
         t.natal.zodiaco = z;
+        if (estrellas) t.natal.EstrellasPedidas = behenias;
         CalcularNatal(rec, SistemaCasas::Placido, eph, t);
         DistribuirGlifos(t.natal.PlanetaNatal);
         std::vector<std::string> aspects = ListarAspectos(t.natal);
         std::vector<std::string> listing = ListadoNatal(t.natal);
+        std::vector<std::string> stars = ListarEstrellas(t.natal);
         benchmark::DoNotOptimize(aspects);
         benchmark::DoNotOptimize(listing);
+        benchmark::DoNotOptimize(stars);
     }
 }
 void BM_NatalChartAllPoints(benchmark::State& state) { NatalChartWith(state, Zodiaco::Tropical); }
@@ -135,6 +142,11 @@ void BM_NatalChartAllPointsSidereal(benchmark::State& state) {
     NatalChartWith(state, Zodiaco::Lahiri);
 }
 BENCHMARK(BM_NatalChartAllPointsSidereal);
+// All the points and the fifteen Behenian stars with their conjunctions.
+void BM_NatalChartAllPointsStars(benchmark::State& state) {
+    NatalChartWith(state, Zodiaco::Tropical, true);
+}
+BENCHMARK(BM_NatalChartAllPointsStars);
 
 // Reading one of the sample chart files from disk.
 void BM_ReadChartFile(benchmark::State& state) {

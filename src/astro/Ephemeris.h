@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace natalis {
 
@@ -81,6 +82,12 @@ class Ephemeris {
     // The ayanamsa a at the universal-time Julian day jd, degrees (with nutation, as the
     // longitudes are of date). NaN from an ephemeris that has none.
     virtual double ValorAyanamsa(double jd, Ayanamsa a);
+    // The fixed star of the star catalogue named `nombre` (its traditional name as the
+    // catalogue writes it, see CatalogoEstrellas) at the universal-time Julian day jd: out[0..3]
+    // as CalcBody writes them (apparent tropical longitude of date, latitude, distance, daily
+    // motion). False, and NaN in out, for a star it does not know or an ephemeris without
+    // stars.
+    virtual bool CalcStar(double jd, const std::string& nombre, double* out);
 };
 
 }  // namespace natalis

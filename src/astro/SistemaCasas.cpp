@@ -1,6 +1,7 @@
 #include "astro/SistemaCasas.h"
 
 #include <cctype>
+#include <cmath>
 
 #include "astro/CasasBiblioteca.h"
 
@@ -46,6 +47,13 @@ ResultadoCasas CalcularCasas(SistemaCasas s, double armc, float latitudeDeg, flo
             // cusps run forwards where the program's own Ascendant formula may not.
             Cusp = CasasBiblioteca('O', armc, latitudeDeg, obliquity).cuspides;
             r.respaldoPorfirio = true;
+        } else if (std::fabs(latitudeDeg) > 90 - obliquity) {
+            // Inside the polar circles the program's own Ascendant formula may give the western
+            // end of the horizon, which turns the whole wheel by half a circle; the library's
+            // cusps of the same system start from the eastern end and are taken then.
+            const CasasLibreria lib = CasasBiblioteca(f.letra, armc, latitudeDeg, obliquity);
+            const double giro = std::fabs(std::remainder(Cusp[1] - lib.ascendente, 360.0));
+            if (!lib.reemplazadas && giro > 90) Cusp = lib.cuspides;
         }
     } else {
         const CasasLibreria lib = CasasBiblioteca(f.letra, armc, latitudeDeg, obliquity);

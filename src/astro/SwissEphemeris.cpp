@@ -104,6 +104,29 @@ double SwissEphemeris::ValorAyanamsa(double jd, Ayanamsa a) {
     return aya;
 }
 
+bool SwissEphemeris::CalcStar(double jd, const std::string& nombre, double* out) {
+    double xx[6] = {0, 0, 0, 0, 0, 0};
+    char serr[AS_MAXCH] = "";
+    // The library reads the name from this buffer and writes the star's full name back.
+    char estrella[SE_MAX_STNAME + 1] = "";
+    // A name the library would read as a number in the file, a wildcard or a nomenclature
+    // name is not a traditional name; such a name is never passed on.
+    const bool aceptable = !nombre.empty() && nombre.size() < SE_MAX_STNAME &&
+                           nombre.find_first_of(",%") == std::string::npos &&
+                           nombre.find_first_not_of("0123456789 ") != std::string::npos;
+    int32 ret = ERR;
+    if (aceptable) {
+        std::copy(nombre.begin(), nombre.end(), estrella);
+        ret = swe_fixstar2_ut(estrella, jd, kFilesFlags, xx, serr);
+    }
+    if (ret == ERR) std::fill(xx, xx + 6, std::numeric_limits<double>::quiet_NaN());
+    out[0] = xx[0];  // longitude, degrees 0 up to 360
+    out[1] = xx[1];  // latitude, degrees
+    out[2] = xx[2];  // distance, AU
+    out[3] = xx[3];  // daily motion in longitude, degrees/day
+    return ret != ERR;
+}
+
 EphemerisSource SwissEphemeris::Source() const {
     return filesUsed_ ? EphemerisSource::Files : EphemerisSource::Analytic;
 }

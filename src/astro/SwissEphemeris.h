@@ -17,6 +17,8 @@ class SwissEphemeris : public Ephemeris {
     // from the data files, going forwards.
     std::optional<EclipseGlobal> SiguienteEclipse(bool solar, double jd) override;
     double ValorAyanamsa(double jd, Ayanamsa a) override;
+    // The library's fixed-star routine (swe_fixstar2_ut) over the catalogue file of dataDir.
+    bool CalcStar(double jd, const std::string& nombre, double* out) override;
 
   private:
     bool filesUsed_ = true;

@@ -11,6 +11,7 @@
 #include "astro/Houses.h"
 #include "astro/NumberText.h"
 #include "astro/Planets.h"
+#include "chart/EstrellasNatales.h"
 
 namespace natalis {
 
@@ -166,6 +167,7 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
         n.Puntos.erase(n.Puntos.begin() + static_cast<long>(k));
         n.PlanetaNatal.erase(n.PlanetaNatal.begin() + static_cast<long>(k) + 1);
     }
+    CalcularEstrellas(eph, n);
 }
 
 std::string AvisoCasasPorfirio(const ResultadoCasas& casas) {

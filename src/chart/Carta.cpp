@@ -27,6 +27,7 @@ Carta CalcularCarta(const NatalRecord& rec, const OpcionesCarta& opciones, Ephem
     ChartTables t;
     t.natal.zodiaco = opciones.zodiaco;
     t.natal.Puntos = opciones.puntos;
+    t.natal.EstrellasPedidas = opciones.estrellas;
     CalcularNatal(rec, opciones.casas, eph, t);
     DistribuirGlifos(t.natal.PlanetaNatal);
     Carta c;

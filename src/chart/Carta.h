@@ -21,6 +21,8 @@ struct OpcionesCarta {
     SistemaCasas casas = SistemaCasas::Placido;
     Zodiaco zodiaco = Zodiaco::Tropical;
     std::vector<int> puntos = PuntosPorDefecto();  // rows of kPuntos, in the chart's order
+    // The fixed stars listed when conjunct a natal point (catalogue names; none by default).
+    std::vector<std::string> estrellas;
 };
 
 // What a chart is of: a birth, or a chart drawn from others or from a moment.

@@ -27,6 +27,14 @@ struct CuspideRec {
     std::string Texto;  // "ARMC 123.45679", "ASC 05Ari30", "C2 ...", "MC ..."
 };
 
+// A fixed star at the chart's instant, in the chart's zodiac.
+struct EstrellaNatal {
+    std::string Nombre;  // as the star catalogue writes it: "Deneb Algedi"
+    float Lon = 0;       // ecliptic longitude, degrees 0 up to 360
+    float Lat = 0;       // ecliptic latitude, degrees
+    std::string Texto;   // "Algol 26Tau10"
+};
+
 // Everything the natal computation leaves behind.
 struct NatalTables {
     // The zodiac every longitude of this chart, and of the techniques drawn from it, is in.
@@ -45,6 +53,9 @@ struct NatalTables {
     // Points asked for that the ephemeris could not give at this instant, by note ("Quirón:
     // fuera del rango de las efemérides"); such a point is left out of Puntos.
     std::vector<std::string> Notas;
+    // The fixed stars asked for (catalogue names; none by default), and where each stands.
+    std::vector<std::string> EstrellasPedidas;
+    std::vector<EstrellaNatal> Estrellas;
 };
 
 // The chart state of the main window: the last computation's global tables plus the natal

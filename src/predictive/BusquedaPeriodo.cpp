@@ -8,6 +8,7 @@
 #include "astro/AngleMath.h"
 #include "chart/Aspects.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/NumerosListado.h"
 
 namespace natalis {
 
@@ -53,8 +54,10 @@ int Signo(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 void Objetivos(const NatalTables& natal, double orbe, std::vector<Objetivo>& objetivos,
                std::vector<Nivel>& niveles) {
     const std::vector<PuntoListado> puntos = PuntosNatalesListado(natal);
-    for (int n = 1; n <= static_cast<int>(puntos.size()); ++n) {
-        const double lonNatal = puntos[n - 1].Lon;
+    const std::vector<int> numeros = NumerosNatalesListado(natal);
+    for (size_t i = 0; i < puntos.size(); ++i) {
+        const int n = numeros[i];
+        const double lonNatal = puntos[i].Lon;
         for (int k = 0; k < kNumAspectos; ++k) {
             const int a = TablaAspectos[k].Angulo;
             objetivos.push_back({n, k, UnaVuelta(lonNatal + a)});

@@ -1,6 +1,9 @@
 #include "predictive/CalcularProgresion.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "astro/AngleMath.h"
 #include "astro/Calendar.h"
@@ -27,7 +30,36 @@ struct Calculo {
     ProgTables prog;
     float arco = 0;
     std::string rechazo;  // why the technique has no answer for this chart and date
+    // The chart's points beyond the default set, by row, where the sky of the technique's
+    // instant places them (the directed or progressed sky): longitude and daily motion.
+    std::vector<std::pair<int, PlanetRec>> extraCielo;
 };
+
+// The bodies among the chart's points beyond the default set (Chiron, the asteroids, the
+// true node, the Liliths), as rows of kPuntos.
+std::vector<int> CuerposExtra(const NatalTables& natal) {
+    std::vector<int> filas;
+    for (int r : natal.Puntos) {
+        const PuntoDef& d = FilaPunto(r);
+        if (r >= kPuntosPorDefecto && d.Regla == ReglaPunto::Cuerpo) filas.push_back(r);
+    }
+    return filas;
+}
+
+// Those bodies' places at the universal-time Julian day jd, in the chart's zodiac.
+std::vector<std::pair<int, PlanetRec>> CieloExtra(const NatalTables& natal, double jd,
+                                                  Ephemeris& eph) {
+    std::vector<std::pair<int, PlanetRec>> cielo;
+    for (int r : CuerposExtra(natal)) {
+        double buf[4] = {0, 0, 0, 0};
+        PosicionZodiacal(eph, jd, static_cast<int32_t>(FilaPunto(r).CuerpoId), natal.zodiaco, buf);
+        PlanetRec p;
+        p.Lon = static_cast<float>(buf[0]);
+        p.Vel = static_cast<float>(buf[3]);
+        cielo.emplace_back(r, p);
+    }
+    return cielo;
+}
 
 constexpr const char* kTituloDireccion = "Dirección primaria";
 
@@ -74,8 +106,10 @@ void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& nat
         c.rechazo = SinCuadrante(false);
         return;
     }
-    for (int j = 1; j <= 10; ++j) {
-        const float x = MODg(c.Planet[j].Lon - c.Cusp[1]);
+    // Each body keeps in the natal houses the proportional place within its quadrant that it
+    // has in the directed houses.
+    const auto proporcion = [&](float lonDirigida) {
+        const float x = MODg(lonDirigida - c.Cusp[1]);
         float f = 0;
         double lon = 0;
         if (x >= 180 && x >= A) {
@@ -91,7 +125,12 @@ void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& nat
             f = static_cast<float>(x / Q1);
             lon = f * nq[3] + cn[1].Lon;
         }
-        c.Planet[j].Lon = static_cast<float>(lon);
+        return static_cast<float>(lon);
+    };
+    for (int j = 1; j <= 10; ++j) c.Planet[j].Lon = proporcion(c.Planet[j].Lon);
+    c.extraCielo = CieloExtra(natal, JDd, eph);
+    for (auto& [fila, p] : c.extraCielo) {
+        if (std::isfinite(p.Lon)) p.Lon = proporcion(p.Lon);
     }
 }
 
@@ -138,6 +177,66 @@ ProgRec Punto(float lon, const std::string& etiqueta) {
 std::string AvisoDeEdad(float edad) {
     const long n = CIntEven(std::fabs(edad));
     return n > kLimiteAviso ? AvisoEdad(n, edad < 0 ? kEmDash : "") : "";
+}
+
+// How fast each progressed point moves as the date goes on, degrees per day of the date. The
+// arc of every technique grows by about a degree a year of age (a degree of right ascension
+// for primary directions), so the points moved by it go at 1 / 365.25 degrees a day, backwards
+// when converse; a secondary-progressed body moves at its daily motion at the progressed
+// instant, a day of the sky taking a year of the date, backwards in time when converse. A
+// primary-directed body is carried by the turning sky from the Ascendant towards the
+// Midheaven, so it goes backwards through the zodiac while the directed cusps go forwards.
+constexpr float kArcoPorDia = 1 / 365.25f;
+
+float MovimientoCuerpo(const TecnicaFila& fila, float sentido, float velCielo) {
+    if (fila.soloDirecta) return -kArcoPorDia;
+    if (fila.marcaRetrogrados) return sentido * velCielo / static_cast<float>(kDiasPorAnio);
+    return sentido * kArcoPorDia;
+}
+
+void MovimientoProgresado(TipoTecnica tecnica, bool conversa, const PlanetTable& Planet,
+                          ProgTables& prog) {
+    const TecnicaFila& fila = FilaTecnica(tecnica);
+    const float sentido = conversa && !fila.soloDirecta ? -1.0f : 1.0f;
+    for (int i = 1; i <= 12; ++i) prog.CuspideProg[i].Vel = sentido * kArcoPorDia;
+    for (int i = 1; i <= 10; ++i)
+        prog.PlanetaProg[i].Vel = MovimientoCuerpo(fila, sentido, Planet[i].Vel);
+}
+
+// The chart's points beyond the default set as the technique moves them, in the chart's
+// order: the bodies from the directed or progressed sky (primary directions, secondary
+// progressions), every other point moved by the arc (all of them for the solar arc and a
+// degree a year; the Vertex for secondary progressions, whose houses follow the arc). Primary
+// directions place bodies only: the Vertex is a point of the house frame, not of the sky. A
+// point the ephemeris cannot give at the instant is left out.
+void PuntosExtraProgresados(TipoTecnica tecnica, bool conversa, float arco,
+                            const NatalTables& natal,
+                            const std::vector<std::pair<int, PlanetRec>>& cielo, ProgTables& prog) {
+    const TecnicaFila& fila = FilaTecnica(tecnica);
+    const float sentido = conversa && !fila.soloDirecta ? -1.0f : 1.0f;
+    prog.Extra.clear();
+    for (size_t k = 0; k < natal.Puntos.size() && k + 1 < natal.PlanetaNatal.size(); ++k) {
+        const int r = natal.Puntos[k];
+        if (r < kPuntosPorDefecto) continue;
+        const auto delCielo =
+            std::find_if(cielo.begin(), cielo.end(), [r](const auto& c) { return c.first == r; });
+        float lon = 0, vel = sentido * kArcoPorDia;
+        if (fila.cuerposPropios && delCielo != cielo.end()) {
+            lon = MODg(delCielo->second.Lon);
+            vel = MovimientoCuerpo(fila, sentido, delCielo->second.Vel);
+        } else if (fila.soloDirecta) {
+            continue;
+        } else {
+            lon = MODg(natal.PlanetaNatal[k + 1].Lon + arco);
+        }
+        if (!std::isfinite(lon)) continue;
+        ProgRec p = Punto(lon, std::string(FilaPunto(r).Etiqueta) + " prog ");
+        if (fila.marcaRetrogrados && delCielo != cielo.end() && delCielo->second.Vel < 0) {
+            p.Texto += " r";
+        }
+        p.Vel = vel;
+        prog.Extra.push_back(std::move(p));
+    }
 }
 
 }  // namespace
@@ -214,6 +313,8 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
             // arc of the date as for "Arco Solar".
             Planets(natal.NatalJD0 + (ps.Conversa ? -edad : edad) + H / 24.0, eph, c.Planet,
                     natal.zodiaco);
+            c.extraCielo =
+                CieloExtra(natal, natal.NatalJD0 + (ps.Conversa ? -edad : edad) + H / 24.0, eph);
             c.arco = ArcoSolar(edad, H, natal, eph);
             break;
     }
@@ -222,6 +323,8 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
         CasasProgresadas(c.arco, rec, natal, casas, c.Cusp);
     }
     PosicionesProgresadas(c.arco, tecnica, ps.AscEnArco, natal, c.Cusp, c.Planet, c.prog);
+    MovimientoProgresado(tecnica, ps.Conversa, c.Planet, c.prog);
+    PuntosExtraProgresados(tecnica, ps.Conversa, c.arco, natal, c.extraCielo, c.prog);
 
     if (!std::isfinite(edad) || !Finito(c)) {
         res.estado = ProgresionEstado::ErrorCalculo;

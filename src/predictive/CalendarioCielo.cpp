@@ -7,6 +7,7 @@
 
 #include "astro/AngleMath.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/NumerosListado.h"
 
 namespace natalis {
 
@@ -190,8 +191,11 @@ void Contactos(const EventoCielo& ev, double lonLuna, const NatalTables& natal, 
                std::vector<EventoCielo>& eventos) {
     const bool llena =
         ev.tipo == TipoEventoCielo::LunaLlena || ev.tipo == TipoEventoCielo::EclipseLunar;
-    for (int n = 1; n <= 16; ++n) {
-        const double lonNatal = PuntoNatalListado(natal, n).Lon;
+    const std::vector<PuntoListado> puntos = PuntosNatalesListado(natal);
+    const std::vector<int> numeros = NumerosNatalesListado(natal);
+    for (size_t i = 0; i < puntos.size(); ++i) {
+        const int n = numeros[i];
+        const double lonNatal = puntos[i].Lon;
         double sep = std::fabs(Reducir180(lonLuna - lonNatal));
         if (llena) sep = std::min(sep, std::fabs(Reducir180(lonLuna + 180 - lonNatal)));
         if (sep > orbe) continue;

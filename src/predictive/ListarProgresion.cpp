@@ -36,18 +36,29 @@ PuntoListado PuntoNatalListado(const NatalTables& natal, int n) {
 }
 
 void ListarAspectosNatales(float lon, int grado, const ReglaAspectos& regla,
-                           const NatalTables& natal, std::vector<std::string>& lista) {
+                           const NatalTables& natal, std::vector<std::string>& lista, double vel,
+                           bool luminaria) {
     const std::vector<PuntoListado> nat = PuntosNatalesListado(natal);
+    const std::vector<int> indices = IndicesAspectoNatal(natal);
     std::vector<PuntoAspecto> natales(nat.size());
     for (size_t n = 0; n < nat.size(); ++n) {
         natales[n].Lon = nat[n].Lon;
         natales[n].Grado = nat[n].Grado;
         natales[n].Id = static_cast<int>(n) + 1;
+        natales[n].ConVel = true;  // the natal points stand still
     }
     PuntoAspecto movil;
     movil.Lon = lon;
     movil.Grado = grado;
-    const auto cumple = [&regla](int k, const PuntoAspecto& a, const PuntoAspecto& b) {
+    movil.Vel = vel;
+    movil.ConVel = true;
+    // The Sun or the Moon: the moving point as the caller says, a natal point by its row.
+    const auto esLuminaria = [&](const PuntoAspecto& p) {
+        if (p.Id == 0) return luminaria;
+        const size_t n = static_cast<size_t>(p.Id) - 1;
+        return n < indices.size() && natal.Puntos[indices[n] - 1] <= 1;
+    };
+    const ReglaOrbe propia = [&regla](int k, const PuntoAspecto& a, const PuntoAspecto& b) {
         const double angulo = TablaAspectos[k].Angulo;
         if (regla.ventanaPrimaria) return Comparar_Primaria(a.Lon, b.Lon, angulo);
         bool hay = false;
@@ -55,16 +66,18 @@ void ListarAspectosNatales(float lon, int grado, const ReglaAspectos& regla,
                         OrbeListado(regla.base, regla.factor, k, a.Grado, b.Grado), hay);
         return hay;
     };
+    const ReglaOrbe cumple =
+        regla.orbes == Orbes::Predictivos ? ReglaDeOrbes(regla.orbes, esLuminaria) : propia;
     for (const AspectoHallado& h : BuscarAspectos({movil}, natales, cumple)) {
-        lista.push_back("  " + std::string(TablaAspectos[h.k].Nombre) + " " + *nat[h.b].Texto);
+        lista.push_back("  " + std::string(TablaAspectos[h.k].Nombre) + " " + *nat[h.b].Texto +
+                        (regla.orbes == Orbes::Clasicos ? "" : TextoOrbe(h)));
     }
 }
 
 namespace {
 
-PuntoListado Progresado(const ProgTables& prog, int p) {
-    const ProgRec& r = p <= 10 ? prog.PlanetaProg[p] : prog.CuspideProg[kCuspidesListadas[p - 11]];
-    return {r.Lon, r.Grado, &r.Texto};
+const ProgRec& Progresado(const ProgTables& prog, int p) {
+    return p <= 10 ? prog.PlanetaProg[p] : prog.CuspideProg[kCuspidesListadas[p - 11]];
 }
 
 void Cabecera(TipoTecnica tecnica, float arco, const PredictiveState& ps,
@@ -94,16 +107,24 @@ void Cabecera(TipoTecnica tecnica, float arco, const PredictiveState& ps,
 }  // namespace
 
 std::vector<std::string> ListarProgresion(TipoTecnica tecnica, float arco,
-                                          const PredictiveState& ps, const NatalTables& natal) {
+                                          const PredictiveState& ps, const NatalTables& natal,
+                                          Orbes orbes) {
     std::vector<std::string> lista;
     Cabecera(tecnica, arco, ps, lista);
     const bool primaria = FilaTecnica(tecnica).soloDirecta;
     for (int p = 1; p <= 16; ++p) {
-        const PuntoListado prog = Progresado(ps.prog, p);
-        lista.push_back(*prog.Texto);
+        const ProgRec& prog = Progresado(ps.prog, p);
+        lista.push_back(prog.Texto);
         // Progressed cusps 8, 9, 11 and 12 take a narrower orb.
         const float base = p > 12 ? 1.5f * 0.67f : 1.5f;
-        ListarAspectosNatales(prog.Lon, prog.Grado, {base, 0.5f, primaria}, natal, lista);
+        ListarAspectosNatales(prog.Lon, prog.Grado, {base, 0.5f, primaria, orbes}, natal, lista,
+                              prog.Vel, p <= 2);
+        lista.push_back("   ");
+    }
+    // The chart's other points, with the bodies' orb.
+    for (const ProgRec& r : ps.prog.Extra) {
+        lista.push_back(r.Texto);
+        ListarAspectosNatales(r.Lon, r.Grado, {1.5f, 0.5f, primaria, orbes}, natal, lista, r.Vel);
         lista.push_back("   ");
     }
     lista.push_back("   ");

@@ -9,6 +9,7 @@
 #include "chart/CalcularNatal.h"
 #include "predictive/ArcoSolar.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/NumerosListado.h"
 
 namespace natalis {
 
@@ -22,9 +23,43 @@ constexpr double kPasoCuerpoDias[11] = {0, 1, 1, 1, 1, 1, 4, 4, 4, 4, 4};
 // The directed points move with the Sun's daily motion per year, about a degree a year.
 constexpr double kPasoArcoSolarDias = 30;
 
+// Sampling step of a body beyond the ten, days of the sky: the true node and the osculating
+// Lilith turn back and forth within days; Chiron, the asteroids and the mean Lilith, like the
+// inner planets, stay direct or retrograde for weeks at least.
+double PasoCuerpoExtraDias(Cuerpo c) {
+    return c == Cuerpo::NodoVerdadero || c == Cuerpo::LilithOsculadora ? 0.25 : 1;
+}
+
+// The body of row r of kPuntos, transiting: the ephemeris's longitude and daily motion.
+PuntoMovil CuerpoExtra(int r, Zodiaco z, Ephemeris& eph) {
+    PuntoMovil p;
+    p.punto = kPrimerPuntoExtra + r;
+    const Cuerpo c = FilaPunto(r).CuerpoId;
+    p.pasoDias = PasoCuerpoExtraDias(c);
+    p.posicion = [&eph, c, z](double jd) {
+        double out[4] = {0, 0, 0, 0};
+        PosicionZodiacal(eph, jd, static_cast<int32_t>(c), z, out);
+        return PosicionMovil{out[0], out[3]};
+    };
+    return p;
+}
+
+// A transiting point made secondary-progressed: asked at the progressed instant of each date
+// (InstanteProgresado), its motion divided by 365.25 days of the date per day of the sky.
+PuntoMovil ProgresarCuerpo(PuntoMovil p, const NatalTables& natal, double horaUT) {
+    p.pasoDias *= kDiasPorAnioEdad;
+    const double natalJD0 = natal.NatalJD0;
+    p.posicion = [cielo = std::move(p.posicion), natalJD0, horaUT](double jd) {
+        const PosicionMovil pos = cielo(InstanteProgresado(jd, natalJD0, horaUT));
+        return PosicionMovil{pos.lonDeg, pos.velDegPorDia / kDiasPorAnioEdad};
+    };
+    return p;
+}
+
 }  // namespace
 
 std::string EtiquetaPunto(int n) {
+    if (n >= kPrimerPuntoExtra) return FilaPunto(n - kPrimerPuntoExtra).Etiqueta;
     if (n <= 10) return EtiquetaPlaneta(n);
     const int c = kCuspidesListadas[n - 11];
     return c == 10 ? "MC" : c == 1 ? "ASC" : "C" + std::to_string(c);
@@ -87,7 +122,7 @@ PuntoMovil DirigidoPorArco(int punto, const NatalTables& natal,
     PuntoMovil p;
     p.punto = punto;
     p.pasoDias = kPasoArcoSolarDias;
-    const double lonNatal = PuntoNatalListado(natal, punto).Lon;
+    const double lonNatal = PuntoNatalPorNumero(natal, punto).Lon;
     p.posicion = [arcos, lonNatal](double jd) {
         const PosicionMovil a = arcos->Arco(jd);
         return PosicionMovil{UnaVuelta(lonNatal + a.lonDeg), a.velDegPorDia};
@@ -107,13 +142,22 @@ std::vector<PuntoMovil> PuntosMoviles(TecnicaPeriodo tecnica, const NatalTables&
     const MovilPeriodo movil = FilaTecnicaPeriodo(tecnica).movil;
     if (movil == MovilPeriodo::PuntosArcoSolar) {
         const auto arcos = std::make_shared<ArcosCompartidos>(natal, horaUT, eph);
-        const int n = static_cast<int>(PuntosNatalesListado(natal).size());
-        for (int p = 1; p <= n; ++p) puntos.push_back(DirigidoPorArco(p, natal, arcos));
+        for (int p : NumerosNatalesListado(natal)) {
+            puntos.push_back(DirigidoPorArco(p, natal, arcos));
+        }
         return puntos;
     }
     for (int c = 1; c <= 10; ++c) {
         puntos.push_back(movil == MovilPeriodo::Cuerpos ? TransitoDe(c, eph, natal.zodiaco)
                                                         : SecundariaDe(c, natal, horaUT, eph));
+    }
+    // The chart's bodies beyond the default set move as the ten do.
+    for (int r : natal.Puntos) {
+        const PuntoDef& d = FilaPunto(r);
+        if (r < kPuntosPorDefecto || d.Regla != ReglaPunto::Cuerpo) continue;
+        PuntoMovil p = CuerpoExtra(r, natal.zodiaco, eph);
+        if (movil == MovilPeriodo::Progresados) p = ProgresarCuerpo(std::move(p), natal, horaUT);
+        puntos.push_back(std::move(p));
     }
     return puntos;
 }

@@ -22,13 +22,14 @@ struct PosicionMovil {
 // than the time the point takes to move 180 degrees and than the shortest time between two of
 // its stations (for the planets a retrograde spell lasts at least about three weeks).
 struct PuntoMovil {
-    int punto = 0;        // its label in the listings' numbering (1..16, see EtiquetaPunto)
+    int punto = 0;        // its label number (1..16, or a point beyond them: NumerosListado.h)
     double pasoDias = 1;  // sampling step, days
     std::function<PosicionMovil(double jdUT)> posicion;
 };
 
 // The label of point n (1..16) of the listings: "SOL" ... "PLU", then "MC", "ASC", "C8",
-// "C9", "C11", "C12".
+// "C9", "C11", "C12"; of a point beyond the default set (kPrimerPuntoExtra + row) its row's
+// label ("QUI").
 std::string EtiquetaPunto(int n);
 
 // Transiting body cuerpo (1 Sun ... 10 Pluto): the ephemeris's longitude and daily motion.
@@ -42,8 +43,9 @@ PuntoMovil SecundariaDe(int cuerpo, const NatalTables& natal, double horaUT, Eph
 PuntoMovil ArcoSolarDe(int punto, const NatalTables& natal, double horaUT, Ephemeris& eph);
 
 // The moving points of a technique: the ten bodies for transits and secondary progressions,
-// the sixteen listed points for the solar arc. natal and eph must outlive the points; horaUT
-// is the universal time of birth in hours (NatalHour + ZoneHours).
+// then the chart's other bodies (Chiron, the asteroids, the true node, the Liliths; the
+// Vertex is no body of the sky); every natal point of the listings for the solar arc. natal and eph
+// must outlive the points; horaUT is the universal time of birth in hours (NatalHour + ZoneHours).
 std::vector<PuntoMovil> PuntosMoviles(TecnicaPeriodo tecnica, const NatalTables& natal,
                                       double horaUT, Ephemeris& eph);
 

@@ -55,7 +55,8 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans,
                                          const std::vector<PuntoAnillo>& puntos,
-                                         const NatalTables& natal, const std::string& lineaHuso) {
+                                         const NatalTables& natal, const std::string& lineaHuso,
+                                         Orbes orbes) {
     std::vector<std::string> lista = {"  TRANSITOS", "   ", "Fecha:  " + fechaTrans,
                                       "Hora:  " + horaTrans};
     if (!lineaHuso.empty()) lista.push_back(lineaHuso);
@@ -64,7 +65,8 @@ std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
         const float lon = p.pos.Lon;
         lista.push_back(EtiquetaPlaneta(p.fila + 1) + " trans " + ZodiacString(lon) +
                         (p.pos.Vel < 0 ? " r" : ""));
-        ListarAspectosNatales(lon, GradoEnSigno(lon), {2.0f, 0.7f, false}, natal, lista);
+        ListarAspectosNatales(lon, GradoEnSigno(lon), {2.0f, 0.7f, false, orbes}, natal, lista,
+                              p.pos.Vel, p.fila <= 1);
         lista.push_back("   ");
     }
     lista.push_back("   ");
@@ -73,8 +75,9 @@ std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
 
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
-                                         const NatalTables& natal, const std::string& lineaHuso) {
-    return ListarTransitos(fechaTrans, horaTrans, PuntosDeTabla(Planet), natal, lineaHuso);
+                                         const NatalTables& natal, const std::string& lineaHuso,
+                                         Orbes orbes) {
+    return ListarTransitos(fechaTrans, horaTrans, PuntosDeTabla(Planet), natal, lineaHuso, orbes);
 }
 
 }  // namespace natalis

@@ -9,6 +9,7 @@
 #include "app/model/NatalRecord.h"
 #include "astro/Planets.h"
 #include "chart/NatalTables.h"
+#include "chart/Orbes.h"
 
 namespace natalis {
 
@@ -37,16 +38,18 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
 
 // The transits block appended to the list box for the transiting points, in their order;
 // lineaHuso (the offset the hour was read with, LineaHusoUsado) follows the hour's line when
-// not empty.
+// not empty. The orb set as ReglaAspectos says, the points' phases from their daily motions.
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans,
                                          const std::vector<PuntoAnillo>& puntos,
                                          const NatalTables& natal,
-                                         const std::string& lineaHuso = "");
+                                         const std::string& lineaHuso = "",
+                                         Orbes orbes = Orbes::Clasicos);
 // The same for the ten bodies of Planet(1..10).
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
                                          const NatalTables& natal,
-                                         const std::string& lineaHuso = "");
+                                         const std::string& lineaHuso = "",
+                                         Orbes orbes = Orbes::Clasicos);
 
 }  // namespace natalis

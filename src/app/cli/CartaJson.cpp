@@ -9,6 +9,7 @@
 #include "astro/Zodiaco.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
+#include "chart/EstrellasNatales.h"
 
 namespace natalis {
 
@@ -53,6 +54,27 @@ std::vector<std::string> AspectsJson(const NatalTables& t, Orbes orbes) {
     return items;
 }
 
+// Each star asked for: its place, and the natal points within kOrbeEstrella of it ("orb":
+// the separation, degrees).
+std::vector<std::string> StarsJson(const NatalTables& t) {
+    const std::vector<ConjuncionEstrella> conj = ConjuncionesEstrellas(t);
+    std::vector<std::string> items;
+    for (size_t s = 0; s < t.Estrellas.size(); ++s) {
+        const EstrellaNatal& e = t.Estrellas[s];
+        std::string puntos;
+        for (const ConjuncionEstrella& c : conj) {
+            if (c.estrella != s) continue;
+            puntos += std::string(puntos.empty() ? "" : ", ") +
+                      "{\"to\": " + JsonString(c.etiqueta) + ", \"orb\": " + JsonNumber(c.orbe) +
+                      "}";
+        }
+        items.push_back("{\"name\": " + JsonString(e.Nombre) + ", \"lon\": " + JsonNumber(e.Lon) +
+                        ", \"lat\": " + JsonNumber(e.Lat) + ", \"texto\": " + JsonString(e.Texto) +
+                        ", \"conjunctions\": [" + puntos + "]}");
+    }
+    return items;
+}
+
 MiembroJson Valor(const char* clave, std::string valor) {
     return {clave, std::move(valor), {}, false};
 }
@@ -93,7 +115,7 @@ std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& 
         notas.push_back(JsonString(casas));
     }
     for (const std::string& nota : t.Notas) notas.push_back(JsonString(nota));
-    return {
+    std::vector<MiembroJson> miembros = {
         Valor("name", JsonString(TrimBlanks(nombre))),
         Valor("place", JsonString(rec ? TrimBlanks(rec->Place) : std::string())),
         Valor("jd", JsonNumber(t.NatalJD)),
@@ -108,6 +130,9 @@ std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& 
         Valor("zodiac", JsonString(FilaZodiaco(t.zodiaco).nombre)),
         Arreglo("notes", std::move(notas)),
     };
+    // Only a chart with stars asked for has the key.
+    if (!t.EstrellasPedidas.empty()) miembros.push_back(Arreglo("stars", StarsJson(t)));
+    return miembros;
 }
 
 }  // namespace natalis

@@ -28,6 +28,7 @@ bool CalcularCartaHeadless(const OpcionesHeadless& o, ChartSession& sesion, cons
     sesion.Puntos = o.puntos;
     sesion.zodiaco = o.zodiaco;
     sesion.orbes = o.orbes;
+    sesion.Estrellas = o.estrellas;
     if (const auto error = sesion.MostrarNatal(s)) {
         err << *error << "\n";
         return false;

@@ -4,6 +4,8 @@
 #include <set>
 #include <utility>
 
+#include "astro/CatalogoEstrellas.h"
+
 namespace natalis {
 
 namespace {
@@ -104,6 +106,7 @@ bool OpcionDeLaOrden(const Regla& r, const std::string& a, bool& admitida) {
         {"--zodiaco", r.casas},
         {"--ayanamsa", r.casas},
         {"--orbes", r.casas},
+        {"--estrellas", r.casas},
         {"--json", r.json},
         {"--lugar-medio", r.lugarMedio},
         {"--lugar", r.lugar},
@@ -210,19 +213,30 @@ const char* UsageText() {
            "  natalis --version\n"
            "  natalis --help\n"
            "Opciones de carta: --houses LETRA, --puntos LISTA|todos, --zodiaco"
-           " tropical|sideral, --ayanamsa NOMBRE, --orbes clasicos|amplios|predictivos.\n"
+           " tropical|sideral, --ayanamsa NOMBRE, --orbes clasicos|amplios|predictivos,"
+           " --estrellas LISTA|behenias.\n"
            "Casas: P Plácido, K Koch, R Regiomontano, C Campanus, E Iguales desde el Ascendente,"
            " W Signos enteros, O Porfirio, T Topocéntrico, B Alcabitius, M Morinus,"
            " X Meridiano, H Horizonte, D Iguales desde el MC.\n"
            "--puntos: SOL a PLU, NOD y PF siempre; además QUI Quirón, CER Ceres, PAL Palas,"
            " JUN Juno, VES Vesta, NDV nodo verdadero, LIL Lilith media, LIO Lilith osculadora,"
-           " VTX Vértice, separados por comas, o todos.\n"
+           " VTX Vértice, separados por comas, o todos; con --progress el listado sigue con"
+           " los que la técnica mueve.\n"
            "--zodiaco: tropical (si no se indica) o sideral; --ayanamsa (con sideral, lahiri si"
            " no se indica): fagan-bradley, lahiri, raman, krishnamurti, yukteshwar, j2000,"
            " centro-galactico.\n"
            "--orbes: clasicos (si no se indica; 7° por el factor de cada aspecto), amplios (más"
            " para el Sol y la Luna) o predictivos; con amplios o predictivos cada aspecto del"
-           " listado lleva su orbe y a (aplicativo) o s (separativo).\n"
+           " listado lleva su orbe y a (aplicativo) o s (separativo). En los listados de"
+           " --progress y --transit, clasicos y amplios usan los orbes propios de cada técnica"
+           " (amplios añade a cada aspecto su orbe y fase) y predictivos usa 1° (0,5° en los"
+           " aspectos menores, 0,5° más con el Sol o la Luna), con orbe y fase.\n"
+           "--estrellas: las estrellas fijas que se listan cuando están a menos de 1° de un"
+           " punto natal (Ascendente, Medio Cielo, Descendente y Fondo del Cielo incluidos):"
+           " nombres del catálogo de estrellas separados por comas, o behenias (las quince"
+           " estrellas behenias: Algol, Alcyone, Aldebaran, Capella, Sirius, Procyon,"
+           " Regulus, Alkaid, Algorab, Spica, Arcturus, Alphecca, Antares, Vega y Deneb"
+           " Algedi).\n"
            "--listing y --json aceptan varios archivos; --png, --svg y --pdf aceptan también"
            " las opciones de carta, y --progress y --transit con sus opciones.\n"
            "--tema: pantalla (fondo oscuro, como la ventana) o papel (fondo blanco, el de --pdf"
@@ -316,6 +330,15 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
             const auto orbes = OrbesPorNombre(args[++i]);
             if (!orbes) return {std::nullopt, ValorNoValido(a, args[i])};
             o.orbes = *orbes;
+        } else if (a == "--estrellas") {
+            std::string mala;
+            const auto e = EstrellasPorLista(args[++i], NombresEstrellas(), &mala);
+            if (!e) {
+                return {std::nullopt,
+                        Rechazo("Estrella desconocida para --estrellas: «" + mala +
+                                "» (no está en el catálogo de estrellas, o está repetida).")};
+            }
+            o.estrellas = *e;
         } else if (a == "--zodiaco") {
             const std::string& z = args[++i];
             if (z != "tropical" && z != "sideral") return {std::nullopt, ValorNoValido(a, z)};

@@ -35,10 +35,12 @@ struct OpcionesHeadless {
     std::vector<int> puntos = PuntosPorDefecto();
     Zodiaco zodiaco = Zodiaco::Tropical;
     Orbes orbes = Orbes::Clasicos;  // --orbes
-    int ancho = 958, alto = 677;    // --size, in pixels
-    Tema tema = Tema::Pantalla;     // --tema: "papel" unless given for --pdf
-    Papel papel = Papel::A4;        // --papel, for --pdf
-    bool simple = false;            // --simple, for --pdf: the wheel and the window's listings
+    // --estrellas: the fixed stars listed (catalogue names); none unless asked.
+    std::vector<std::string> estrellas;
+    int ancho = 958, alto = 677;  // --size, in pixels
+    Tema tema = Tema::Pantalla;   // --tema: "papel" unless given for --pdf
+    Papel papel = Papel::A4;      // --papel, for --pdf
+    bool simple = false;          // --simple, for --pdf: the wheel and the window's listings
     // --progress group: --tecnica, --fecha, --conversa, --asc-en-arco.
     bool progresion = false;
     TipoTecnica tecnica = TipoTecnica::Primaria;

@@ -11,6 +11,7 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "chart/CalcularNatal.h"
+#include "chart/EstrellasNatales.h"
 #include "chart/Orbes.h"
 
 namespace natalis {
@@ -22,6 +23,8 @@ std::string ListingText(const ChartSession& s) {
     lines.pop_back();  // the window's closing empty line: the aspects follow directly
     const std::vector<std::string> aspects = ListarAspectosOrbes(s.tables.natal, s.orbes);
     lines.insert(lines.end(), aspects.begin(), aspects.end());
+    const std::vector<std::string> estrellas = ListarEstrellas(s.tables.natal);
+    lines.insert(lines.end(), estrellas.begin(), estrellas.end());
     std::ostringstream text;
     for (const std::string& line : lines) text << line << "\n";
     return text.str();

@@ -27,6 +27,7 @@ Carta CartaDeTablas(const NatalRecord& rec, SistemaCasas casas, const ChartTable
     c.opciones.casas = casas;
     c.opciones.zodiaco = t.natal.zodiaco;
     c.opciones.puntos = t.natal.Puntos;
+    c.opciones.estrellas = t.natal.EstrellasPedidas;
     c.natal = t.natal;
     c.Planet = t.Planet;
     c.Cusp = t.Cusp;
@@ -61,6 +62,7 @@ void ChartSession::Accept() {
 std::optional<std::string> ChartSession::CalcularNatal() {
     tables.natal.Puntos = Puntos;
     tables.natal.zodiaco = zodiaco;
+    tables.natal.EstrellasPedidas = Estrellas;
     natalis::CalcularNatal(DatosNatales, HouseSystem, eph_, tables);
     if (auto error = ErrorCalculoNatal(tables)) return error;
     DistribuirGlifos(tables.natal.PlanetaNatal);
@@ -102,7 +104,7 @@ ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
         if (natal == Natal::Redibujar) DibujarNatal(*s);
         DibujarProgresion(*s, wheel, pred.prog);
     }
-    Lista = ListarProgresion(pred.Tecnica, pred.Arco, pred, tables.natal);
+    Lista = ListarProgresion(pred.Tecnica, pred.Arco, pred, tables.natal, orbes);
     lineasNatales_ = 0;
     // A progression drawn over a fresh wheel leaves no transit ring on it.
     if (natal == Natal::Redibujar) anillos_ = {Anillo{}};
@@ -122,6 +124,7 @@ std::optional<std::string> ChartSession::AgregarCarta(const NatalRecord& rec) {
     ChartTables t;
     t.natal.zodiaco = tables.natal.zodiaco;
     t.natal.Puntos = tables.natal.Puntos;
+    t.natal.EstrellasPedidas = tables.natal.EstrellasPedidas;
     natalis::CalcularNatal(rec, HouseSystem, eph_, t);
     if (auto error = ErrorCalculoNatal(t)) return error;
     DistribuirGlifos(t.natal.PlanetaNatal);
@@ -183,7 +186,7 @@ TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std
     if (s) DibujarAnilloTransito(*s);
     res.primeraLinea = lineaTransito_ = Lista.size();
     const auto bloque =
-        ListarTransitos(fecha, hora, anillos_.back().puntos, tables.natal, lineaHuso);
+        ListarTransitos(fecha, hora, anillos_.back().puntos, tables.natal, lineaHuso, orbes);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
 }

@@ -93,7 +93,11 @@ class ChartSession {
     // they survive loading another chart.
     std::vector<int> Puntos = PuntosPorDefecto();
     Zodiaco zodiaco = Zodiaco::Tropical;
-    Orbes orbes = Orbes::Clasicos;  // the natal aspects' orb set
+    // The orb set of the natal aspects and of the progression and transit listings.
+    Orbes orbes = Orbes::Clasicos;
+    // The fixed stars listed when conjunct a natal point (catalogue names, see
+    // CatalogoEstrellas; none by default); they survive loading another chart.
+    std::vector<std::string> Estrellas;
     ChartTables tables;
     WheelGeometry wheel;  // written by every wheel drawing, read by the rings
     PredictiveState pred;

@@ -323,7 +323,8 @@ TEST_F(HeadlessNatal, MissingOrWrongOptionGivesTheUsage) {
     EXPECT_NE(usage.find("--json ARCHIVO.dat [OPCIONES DE CARTA]"), std::string::npos);
     EXPECT_NE(
         usage.find("Opciones de carta: --houses LETRA, --puntos LISTA|todos, --zodiaco"
-                   " tropical|sideral, --ayanamsa NOMBRE, --orbes clasicos|amplios|predictivos."),
+                   " tropical|sideral, --ayanamsa NOMBRE, --orbes clasicos|amplios|predictivos,"
+                   " --estrellas LISTA|behenias."),
         std::string::npos);
 }
 
