@@ -37,6 +37,8 @@ int HeadlessDavison(const Args& args, std::ostream& out, std::ostream& err);
 // without it), listed or as JSON: what --retorno prints with --lugar or --json.
 int RetornoComoCarta(const OpcionesHeadless& o, ChartSession& sesion, double jd, Ephemeris& eph,
                      std::ostream& out, std::ostream& err);
+// natalis --ahora [--lugar TEXTO] [--houses P|K|R] [--json]: the chart of the present instant.
+int HeadlessAhora(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --calendario --desde "d m aaaa" --hasta "d m aaaa" [FILE.dat] [--orbe GRADOS]
 //         [--huso ZONA]: the calendar of the sky, one event a line (CamposEventoCielo); with a
 //         file, its zone's clock and its contacts.
