@@ -22,20 +22,22 @@ void DibujarCartas(Surface& s, const Carta& c, const Carta* exterior, const Sina
     }
 }
 
+RuedasInforme RuedasDeCartas(const Carta& c, const Carta* exterior, const Sinastria* cruce) {
+    QtSurface dibujo;
+    DibujarCartas(dibujo, c, exterior, cruce);
+    return RecortarRuedasDeCarta(c, dibujo);
+}
+
 std::string EscribirInformeSinastriaPdf(const Carta& a, const Carta& b, const Sinastria& cruce,
                                         Papel papel, Tema tema, const std::string& path) {
-    QtSurface bi;
-    DibujarCartas(bi, a, &b, &cruce);
-    return EscribirInformePdf(ArmarInformeSinastria(a, b, cruce), RecortarRuedasDeCarta(a, bi),
+    return EscribirInformePdf(ArmarInformeSinastria(a, b, cruce), RuedasDeCartas(a, &b, &cruce),
                               papel, tema, path);
 }
 
 std::string EscribirInformeDeCartaPdf(const Carta& c, Papel papel, Tema tema,
                                       const std::string& path) {
-    QtSurface rueda;
-    DibujarCartas(rueda, c, nullptr, nullptr);
-    return EscribirInformePdf(ArmarInformeDeCarta(c), RecortarRuedasDeCarta(c, rueda), papel, tema,
-                              path);
+    return EscribirInformePdf(ArmarInformeDeCarta(c), RuedasDeCartas(c, nullptr, nullptr), papel,
+                              tema, path);
 }
 
 int HeadlessDibujoCartas(const Args& args, std::ostream&, std::ostream& err) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/cli/HeadlessOptions.h"
+#include "app/ui/PintarInformeCompleto.h"
 #include "chart/Carta.h"
 #include "chart/Paleta.h"
 #include "chart/Sinastria.h"
@@ -18,6 +19,11 @@ namespace natalis {
 
 // Draws c on s: its own wheel, or with exterior and cruce the bi-wheel of c and exterior.
 void DibujarCartas(Surface& s, const Carta& c, const Carta* exterior, const Sinastria* cruce);
+
+// The wheels a report of these charts paints: c's own wheel, and the drawing of DibujarCartas
+// (the bi-wheel when exterior and cruce are given), both cut out. What printing the report
+// needs besides its contents (ArmarInformeSinastria, ArmarInformeDeCarta).
+RuedasInforme RuedasDeCartas(const Carta& c, const Carta* exterior, const Sinastria* cruce);
 
 // The synastry report of a and b written to path as a PDF on papel sheets in the palette
 // tema; empty when written, else the message saying why not (path as it was).
