@@ -249,21 +249,9 @@ std::optional<CartasDibujo> CalcularCartasDibujo(const OpcionesHeadless& o, cons
     }
     if (o.comando == "--retorno") {
         ChartSession sesion(eph);
-        CartaHeadless carta;
-        OpcionesHeadless natal = o;
-        natal.progresion = natal.transito = false;
-        if (!EjecutarCarta(natal, o.archivos[0], sesion, clock, nullptr, err, carta)) {
-            return std::nullopt;
-        }
-        const std::string aviso = sesion.AvisoCasas();
-        if (!aviso.empty()) err << aviso << "\n";
-        std::string fecha = o.fechaRetorno;
-        const RetornoSesion r = sesion.Retornar(nullptr, o.tipoRetorno, fecha);
-        if (r.retorno.estado != RetornoCalculoEstado::Calculado) {
-            err << r.retorno.mensaje << "\n";
-            return std::nullopt;
-        }
-        auto cartas = CartasRetorno(o, sesion, r.retorno.jd, eph, err);
+        const auto r = RetornoDeArchivo(o, sesion, clock, err);
+        if (!r) return std::nullopt;
+        auto cartas = CartasRetorno(o, sesion, r->retorno.jd, eph, err);
         if (!cartas) return std::nullopt;
         Sinastria cruce = CalcularSinastria(cartas->first.natal, cartas->second.natal);
         return CartasDibujo{std::move(cartas->first), std::move(cartas->second), std::move(cruce)};
