@@ -143,9 +143,10 @@ BloqueInforme Cuspides(const NatalTables& t, const std::string& sistema) {
 
 // Every pair of the natal aspects list once: each aspecting point with those after it and
 // with the angles (the angles are not paired with each other, as in the list).
-std::vector<AspectoHallado> AspectosUnaVez(const std::vector<PuntoAspecto>& todos) {
+std::vector<AspectoHallado> AspectosUnaVez(const std::vector<PuntoAspecto>& todos,
+                                           const ReglaOrbe& regla) {
     std::vector<AspectoHallado> unaVez;
-    for (const AspectoHallado& h : BuscarAspectos(todos, todos, ReglaNatal, ParesAspecto::UnaVez)) {
+    for (const AspectoHallado& h : BuscarAspectos(todos, todos, regla, ParesAspecto::UnaVez)) {
         if (todos[static_cast<size_t>(h.a)].Id < 0 && todos[static_cast<size_t>(h.b)].Id < 0) {
             continue;
         }
@@ -258,7 +259,7 @@ std::vector<BloqueInforme> Balances(const NatalTables& t) {
 // The wheel with its rings, its legend, and the listing in full words.
 std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
     const bool progresion = s.pred.HayProgresion;
-    const bool transito = s.JdTransito.has_value();
+    const bool transito = s.JdTransito().has_value();
     if (!progresion && !transito) return {};
     // A return is drawn as a transit ring of its own instant; the legend names it.
     const std::vector<TipoAnillo>& anillos = s.Anillos();
@@ -303,11 +304,16 @@ std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
 
 }  // namespace
 
+RejillaAspectos RejillaNatal(const NatalTables& t, Orbes orbes) {
+    const std::vector<PuntoAspecto> todos = PuntosAspectoNatal(t, true);
+    return Rejilla(t, todos, AspectosUnaVez(todos, ReglaOrbesNatal(t, orbes))).rejilla;
+}
+
 namespace {
 
-// The blocks after the data: the wheel, the points, the cusps, the aspect grid and list, and
-// the balances.
-void BloquesDeTablas(const NatalTables& t, const std::string& casasCaption,
+// The blocks after the data: the wheel, the points, the cusps, the aspect grid and list (by
+// the orbs of orbes), and the balances.
+void BloquesDeTablas(const NatalTables& t, const std::string& casasCaption, Orbes orbes,
                      InformeCompleto& informe) {
     BloqueInforme rueda;
     rueda.tipo = BloqueInforme::Tipo::Rueda;
@@ -315,7 +321,7 @@ void BloquesDeTablas(const NatalTables& t, const std::string& casasCaption,
     informe.bloques.push_back(Puntos(t));
     informe.bloques.push_back(Cuspides(t, casasCaption));
     const std::vector<PuntoAspecto> todos = PuntosAspectoNatal(t, true);
-    const std::vector<AspectoHallado> hallados = AspectosUnaVez(todos);
+    const std::vector<AspectoHallado> hallados = AspectosUnaVez(todos, ReglaOrbesNatal(t, orbes));
     informe.bloques.push_back(Rejilla(t, todos, hallados));
     informe.bloques.push_back(ListaAspectos(t, todos, hallados));
     for (BloqueInforme& b : Balances(t)) informe.bloques.push_back(std::move(b));
@@ -327,7 +333,7 @@ InformeCompleto ArmarInformeCompleto(const ChartSession& s) {
     InformeCompleto informe;
     informe.nombre = TrimBlanks(s.DatosNatales.NatalName);
     informe.bloques.push_back(Datos(s));
-    BloquesDeTablas(s.tables.natal, s.CasasCaption(), informe);
+    BloquesDeTablas(s.tables.natal, s.CasasCaption(), s.orbes, informe);
     for (BloqueInforme& b : Predictivas(s)) {
         informe.bloques.push_back(std::move(b));
     }
@@ -340,7 +346,7 @@ InformeCompleto ArmarInformeDeCarta(const Carta& c) {
     informe.nombre = informe.bloques.front().titulo;
     const std::string zod = CaptionZodiaco(c.opciones.zodiaco);
     const std::string casas = CaptionCasas(c.opciones.casas, c.natal.Casas.respaldoPorfirio);
-    BloquesDeTablas(c.natal, zod.empty() ? casas : casas + "    " + zod, informe);
+    BloquesDeTablas(c.natal, zod.empty() ? casas : casas + "    " + zod, Orbes::Clasicos, informe);
     return informe;
 }
 

@@ -40,6 +40,11 @@ struct RejillaAspectos {
     std::vector<std::vector<std::string>> simbolo, orbe;
 };
 
+// The aspect grid of a natal chart under an orb set: the points that take part in aspects,
+// then the Midheaven and the Ascendant (PuntosAspectoNatal); each pair once, the angles not
+// with each other. The report's grid and the window's are this one.
+RejillaAspectos RejillaNatal(const NatalTables& t, Orbes orbes);
+
 // Which drawing a wheel block shows: the natal wheel alone, or the display with its rings.
 enum class DibujoRueda { Natal, Anillos };
 
@@ -62,8 +67,8 @@ struct InformeCompleto {
 InformeCompleto ArmarInformeCompleto(const ChartSession& s);
 
 // The report of a chart value: a natal chart's, or one drawn from others or from a moment
-// (composite, Davison, return, the moment), titled with its title. Its wheel block is the
-// chart's own wheel (DibujoRueda::Natal).
+// (composite, Davison, return, the moment), titled with its title, its aspects by the
+// classical orbs. Its wheel block is the chart's own wheel (DibujoRueda::Natal).
 InformeCompleto ArmarInformeDeCarta(const Carta& c);
 
 // ---- Pieces the reports share ----
