@@ -7,9 +7,9 @@
 
 int main(int argc, char** argv) {
     if (argc > 1) {
-        if (const natalis::FuncionComando comando = natalis::BuscarComandoTexto(argv[1])) {
-            return comando(natalis::Args(argv + 1, argv + argc), std::cout, std::cerr);
-        }
+        const natalis::Args args(argv + 1, argv + argc);
+        const natalis::FuncionComando comando = natalis::BuscarComandoTexto(argv[1]);
+        if (comando && !natalis::PideDibujo(args)) return comando(args, std::cout, std::cerr);
     }
     return natalis::EjecutarProgramaGrafico(argv, std::cerr);
 }

@@ -6,6 +6,7 @@
 #include "app/cli/HeadlessOptions.h"
 #include "app/cli/TextCommands.h"
 #include "app/ui/GuiMain.h"
+#include "app/ui/HeadlessDibujoCartas.h"
 #include "app/ui/HeadlessMapa.h"
 #include "app/ui/HeadlessPng.h"
 
@@ -28,6 +29,8 @@ constexpr Imagen kImagenes[] = {
 int main(int argc, char** argv) {
     natalis::Args args(argv + 1, argv + argc);
     if (!args.empty()) {
+        if (natalis::PideDibujo(args))
+            return natalis::HeadlessDibujoCartas(args, std::cout, std::cerr);
         if (const natalis::FuncionComando texto = natalis::BuscarComandoTexto(args[0])) {
             return texto(args, std::cout, std::cerr);
         }

@@ -53,7 +53,9 @@ FaseAspecto Fase(const PuntoAspecto& a, const PuntoAspecto& b, double angulo) {
     const double desvio = Separacion(a.Lon, b.Lon) - angulo;
     const double lado = Reducir180(a.Lon - b.Lon) >= 0 ? 1 : -1;
     const double cambio = lado * (a.Vel - b.Vel);  // degrees/day of the separation
-    if (desvio == 0 || cambio == 0) return FaseAspecto::Exacto;
+    if (desvio == 0) return FaseAspecto::Exacto;
+    // Two points held still (one chart's angle against another's) neither close nor part.
+    if (cambio == 0) return FaseAspecto::Desconocida;
     return desvio * cambio < 0 ? FaseAspecto::Aplicativo : FaseAspecto::Separativo;
 }
 

@@ -26,6 +26,7 @@ constexpr ColorPapel kPapel[] = {
     {0xFF00FF, 0x98209A},  // QBColor(13): outline circles and minor aspects, purple
     {0x00FF00, 0x1A781A},  // QBColor(10): progressed planets, green
     {0x32C8FA, 0x1F5FBF},  // the transit ring's blue
+    {0x7CFC00, 0x4A7A00},  // the second chart's ring (kColorAnilloCarta), olive green
 };
 
 }  // namespace

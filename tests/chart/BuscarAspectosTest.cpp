@@ -109,6 +109,16 @@ TEST(BuscarAspectos, ApplyingOrSeparatingFromTheSpeeds) {
     const auto found = BuscarAspectos({a}, {b}, ReglaNatal);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].fase, FaseAspecto::Desconocida);
+    // Two points held still (two charts' angles): 2 degrees apart they are not exact, and
+    // neither close nor part; only at the aspect's angle itself are they exact.
+    a.ConVel = b.ConVel = true;
+    const auto quietos = BuscarAspectos({a}, {b}, ReglaNatal);
+    ASSERT_EQ(quietos.size(), 1u);
+    EXPECT_EQ(quietos[0].fase, FaseAspecto::Desconocida);
+    b.Lon = 10;
+    const auto juntos = BuscarAspectos({a}, {b}, ReglaNatal);
+    ASSERT_EQ(juntos.size(), 1u);
+    EXPECT_EQ(juntos[0].fase, FaseAspecto::Exacto);
 }
 
 // Any orb rule can be given: here a 1-degree orb for every aspect.

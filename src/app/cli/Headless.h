@@ -2,9 +2,11 @@
 // Each takes the arguments from the command on and returns the process exit code:
 // 0 success, 2 a rejected file or a wrong option (message on err, nothing on out).
 #pragma once
+#include <optional>
 #include <ostream>
 
 #include "app/cli/HeadlessOptions.h"
+#include "app/model/Clock.h"
 #include "app/session/ChartSession.h"
 
 namespace natalis {
@@ -33,10 +35,17 @@ int HeadlessSinastria(const Args& args, std::ostream& out, std::ostream& err);
 int HeadlessCompuesta(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --davison A.dat B.dat [--lugar-medio circulo|medias] [--houses P|K|R] [--json]
 int HeadlessDavison(const Args& args, std::ostream& out, std::ostream& err);
+// The chart of o.archivos[0] computed into sesion and the return of o (its kind and --fecha)
+// found; nothing, with the program's message on err, when the file, the date or the search
+// was refused. The house warning, if any, goes to err.
+std::optional<RetornoSesion> RetornoDeArchivo(const OpcionesHeadless& o, ChartSession& sesion,
+                                              const Clock& clock, std::ostream& err);
 // The return found at jd as a chart of its own, at the place of o.lugar (the birth place
 // without it), listed or as JSON: what --retorno prints with --lugar or --json.
 int RetornoComoCarta(const OpcionesHeadless& o, ChartSession& sesion, double jd, Ephemeris& eph,
                      std::ostream& out, std::ostream& err);
+// natalis --ahora [--lugar TEXTO] [--houses P|K|R] [--json]: the chart of the present instant.
+int HeadlessAhora(const Args& args, std::ostream& out, std::ostream& err);
 // natalis --calendario --desde "d m aaaa" --hasta "d m aaaa" [FILE.dat] [--orbe GRADOS]
 //         [--huso ZONA]: the calendar of the sky, one event a line (CamposEventoCielo); with a
 //         file, its zone's clock and its contacts.

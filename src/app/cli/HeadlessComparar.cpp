@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/cli/CartaJson.h"
+#include "app/cli/CartasDibujo.h"
 #include "app/cli/Headless.h"
 #include "app/cli/HeadlessChart.h"
 #include "app/cli/JsonText.h"
@@ -101,6 +102,42 @@ std::string SinastriaJson(const Carta& a, const Carta& b, const Sinastria& s) {
                        {"firstInSecondHouses", {}, casas(a, s.casasEnB), true}});
 }
 
+// The atlas place of --lugar (its first match); nothing, with the message on err, when the
+// atlas has none.
+std::optional<LugarCarta> LugarDelAtlas(const std::string& texto, std::ostream& err) {
+    std::string folder = ProcessChartFolder(std::nullopt).chartFolder;
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    const Atlas atlas = Atlas::Load(SystemAtlasFile(), folder);
+    const std::vector<Place> found = atlas.Search(texto, 1);
+    if (found.empty()) {
+        err << LugarNoEncontrado(texto) << "\n";
+        return std::nullopt;
+    }
+    return LugarDeAtlas(found.front());
+}
+
+// The return found at jd as a chart of its own at the place of o.lugar (the birth place
+// without it), with the natal chart it returns to.
+std::optional<std::pair<Carta, Carta>> CartasRetorno(const OpcionesHeadless& o,
+                                                     ChartSession& sesion, double jd,
+                                                     Ephemeris& eph, std::ostream& err) {
+    OpcionesCarta opciones;
+    opciones.casas = o.casas;
+    Carta natal = CalcularCarta(sesion.DatosNatales, opciones, eph);
+    LugarCarta lugar = LugarNatal(sesion.DatosNatales);
+    if (o.lugar) {
+        const auto l = LugarDelAtlas(*o.lugar, err);
+        if (!l) return std::nullopt;
+        lugar = *l;
+    }
+    CartaRetornoResultado r = CartaDeRetorno(o.tipoRetorno, natal, jd, lugar, eph);
+    if (!r.ok) {
+        err << r.mensaje << "\n";
+        return std::nullopt;
+    }
+    return std::make_pair(std::move(natal), std::move(r.carta));
+}
+
 enum class Comparacion { Sinastria, Compuesta, Davison };
 
 int Comparar(const char* comando, Comparacion tipo, const Args& args, std::ostream& out,
@@ -165,28 +202,73 @@ int HeadlessDavison(const Args& args, std::ostream& out, std::ostream& err) {
 
 int RetornoComoCarta(const OpcionesHeadless& o, ChartSession& sesion, double jd, Ephemeris& eph,
                      std::ostream& out, std::ostream& err) {
+    const auto cartas = CartasRetorno(o, sesion, jd, eph, err);
+    if (!cartas) return 2;
+    out << (o.json ? Json(cartas->second, eph.Source()) : Listado(cartas->second));
+    return 0;
+}
+
+std::optional<Carta> CartaAhora(const OpcionesHeadless& o, const Clock& clock, Ephemeris& eph,
+                                std::ostream& err) {
+    // Greenwich, in universal time, unless a place is asked for.
+    LugarCarta lugar{"Greenwich", 51.4769, 0, "", 0};
+    if (o.lugar) {
+        const auto l = LugarDelAtlas(*o.lugar, err);
+        if (!l) return std::nullopt;
+        lugar = *l;
+    }
     OpcionesCarta opciones;
     opciones.casas = o.casas;
-    const Carta natal = CalcularCarta(sesion.DatosNatales, opciones, eph);
-    LugarCarta lugar = LugarNatal(sesion.DatosNatales);
-    if (o.lugar) {
-        std::string folder = ProcessChartFolder(std::nullopt).chartFolder;
-        if (!folder.empty() && folder.back() != '/') folder += '/';
-        const Atlas atlas = Atlas::Load(SystemAtlasFile(), folder);
-        const std::vector<Place> found = atlas.Search(*o.lugar, 1);
-        if (found.empty()) {
-            err << LugarNoEncontrado(*o.lugar) << "\n";
-            return 2;
-        }
-        lugar = LugarDeAtlas(found.front());
-    }
-    const CartaRetornoResultado r = CartaDeRetorno(o.tipoRetorno, natal, jd, lugar, eph);
-    if (!r.ok) {
-        err << r.mensaje << "\n";
-        return 2;
-    }
-    out << (o.json ? Json(r.carta, eph.Source()) : Listado(r.carta));
+    opciones.zodiaco = o.zodiaco;
+    opciones.puntos = o.puntos;
+    std::string error;
+    auto c = CalcularCartaAhora(JdAhora(clock), lugar, opciones, eph, error);
+    if (!c) err << error << "\n";
+    return c;
+}
+
+int HeadlessAhora(const Args& args, std::ostream& out, std::ostream& err) {
+    const auto o = LeerOpcionesOAvisar("--ahora", args, err);
+    if (!o) return 2;
+    SwissEphemeris eph;
+    SystemClock clock;
+    const auto c = CartaAhora(*o, clock, eph, err);
+    if (!c) return 2;
+    const std::string aviso = AvisoCasasPorfirio(c->natal.Casas);
+    if (!aviso.empty()) err << aviso << "\n";
+    out << (o->json ? Json(*c, eph.Source()) : Listado(*c));
     return 0;
+}
+
+std::optional<CartasDibujo> CalcularCartasDibujo(const OpcionesHeadless& o, const Clock& clock,
+                                                 Ephemeris& eph, std::ostream& err) {
+    if (o.comando == "--ahora") {
+        auto c = CartaAhora(o, clock, eph, err);
+        if (!c) return std::nullopt;
+        return CartasDibujo{std::move(*c), std::nullopt, std::nullopt};
+    }
+    if (o.comando == "--retorno") {
+        ChartSession sesion(eph);
+        const auto r = RetornoDeArchivo(o, sesion, clock, err);
+        if (!r) return std::nullopt;
+        auto cartas = CartasRetorno(o, sesion, r->retorno.jd, eph, err);
+        if (!cartas) return std::nullopt;
+        Sinastria cruce = CalcularSinastria(cartas->first.natal, cartas->second.natal);
+        return CartasDibujo{std::move(cartas->first), std::move(cartas->second), std::move(cruce)};
+    }
+    const auto a = LeerCarta(o, o.archivos[0], eph, err);
+    if (!a) return std::nullopt;
+    const auto b = LeerCarta(o, o.archivos[1], eph, err);
+    if (!b) return std::nullopt;
+    if (o.comando == "--sinastria") {
+        Sinastria cruce = CalcularSinastria(a->natal, b->natal);
+        return CartasDibujo{*a, *b, std::move(cruce)};
+    }
+    Carta c = o.comando == "--compuesta" ? CalcularCompuesta(*a, *b)
+                                         : CalcularDavison(*a, *b, o.lugarMedio, eph);
+    const std::string aviso = AvisoCasasPorfirio(c.natal.Casas);
+    if (!aviso.empty()) err << aviso << "\n";
+    return CartasDibujo{std::move(c), std::nullopt, std::nullopt};
 }
 
 }  // namespace natalis

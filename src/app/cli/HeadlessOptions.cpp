@@ -27,6 +27,7 @@ struct Regla {
     bool json = false;        // --json as an option
     bool lugarMedio = false;  // --lugar-medio
     bool lugar = false;       // --lugar TEXTO as an option
+    bool dibujo = false;      // --png, --svg or --pdf SALIDA as an option (with --size, --tema)
 };
 
 constexpr size_t kSinLimite = static_cast<size_t>(-1);
@@ -44,8 +45,8 @@ constexpr Regla kReglas[] = {
     // Paper is what a PDF is for: the screen's dark palette wastes ink and prints muddy.
     {"--pdf", 2, 2, true, false, true, Grupo::Ninguno, true, Tema::Papel, true, false},
     // The word naming the return (solar, lunar) comes before the file.
-    {"--retorno", 1, 1, true, false, false, Grupo::Retorno, false, Tema::Pantalla, false, false,
-     true, false, true},
+    {"--retorno", 1, 1, true, true, false, Grupo::Retorno, true, Tema::Pantalla, true, false, true,
+     false, true, true},
     {"--periodo", 1, 1, true, false, false, Grupo::Periodo, false, Tema::Pantalla, false, false},
     // The text searched for, then the chart folder whose own places are searched too.
     {"--lugar", 1, 1, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, true},
@@ -64,12 +65,15 @@ constexpr Regla kReglas[] = {
     {"--version", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
     {"--help", 0, 0, false, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false},
     // Two chart files: the first person's, then the second's.
-    {"--sinastria", 2, 2, true, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false,
-     true},
-    {"--compuesta", 2, 2, true, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false,
-     true},
-    {"--davison", 2, 2, true, false, false, Grupo::Ninguno, false, Tema::Pantalla, false, false,
-     true, true},
+    {"--sinastria", 2, 2, true, true, false, Grupo::Ninguno, true, Tema::Pantalla, true, false,
+     true, false, false, true},
+    {"--compuesta", 2, 2, true, true, false, Grupo::Ninguno, true, Tema::Pantalla, true, false,
+     true, false, false, true},
+    {"--davison", 2, 2, true, true, false, Grupo::Ninguno, true, Tema::Pantalla, true, false, true,
+     true, false, true},
+    // The chart of the present instant, at --lugar (Greenwich without it).
+    {"--ahora", 0, 0, true, true, false, Grupo::Ninguno, true, Tema::Pantalla, true, false, true,
+     false, true, true},
 };
 
 // The options that belong to a group: each is taken only while its group is open, and once in
@@ -101,7 +105,7 @@ bool OpcionDeLaOrden(const Regla& r, const std::string& a, bool& admitida) {
         {"--folder", r.carpeta},
         {"--progress", r.anillos},
         {"--transit", r.anillos},
-        {"--simple", r.papel},
+        {"--simple", r.papel && !r.dibujo},
         {"--puntos", r.casas},
         {"--zodiaco", r.casas},
         {"--ayanamsa", r.casas},
@@ -110,6 +114,10 @@ bool OpcionDeLaOrden(const Regla& r, const std::string& a, bool& admitida) {
         {"--json", r.json},
         {"--lugar-medio", r.lugarMedio},
         {"--lugar", r.lugar},
+        // The picture of a chart drawn from others, a return or the moment.
+        {"--png", r.dibujo},
+        {"--svg", r.dibujo},
+        {"--pdf", r.dibujo},
         // The Moon's rows of the time map.
         {"--con-luna", std::string(r.comando) == "--mapa-tiempo"},
     };
@@ -197,6 +205,7 @@ const char* UsageText() {
            "  natalis --compuesta A.dat B.dat [--houses P|K|R] [--json]\n"
            "  natalis --davison A.dat B.dat [--lugar-medio circulo|medias] [--houses P|K|R]"
            " [--json]\n"
+           "  natalis --ahora [--lugar TEXTO] [OPCIONES DE CARTA] [--json]\n"
            "  natalis --periodo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
            " [--orbe GRADOS] [--tecnica \"Transitos\"|\"Secundaria\"|\"Arco Solar\"]\n"
            "  natalis --mapa-tiempo ARCHIVO.dat --desde \"d m aaaa\" --hasta \"d m aaaa\""
@@ -251,7 +260,14 @@ const char* UsageText() {
            " sextil, cuadratura, trígono u oposición) al Sol o a los planetas de Mercurio a"
            " Plutón hasta que cambia de signo. Con ARCHIVO.dat, un Contacto es una lunación o"
            " un eclipse a menos de --orbe grados (2 si no se indica) de un punto natal.\n"
-           "--importar lee archivos AAF, Quick*Chart, Morinus (.hor) y CSV.\n";
+           "--importar lee archivos AAF, Quick*Chart, Morinus (.hor) y CSV.\n"
+           "--sinastria, --compuesta, --davison, --retorno y --ahora dibujan con --png SALIDA.png,"
+           " --svg SALIDA.svg o --pdf SALIDA.pdf (con --size, --tema y --papel): la sinastría y"
+           " el retorno en dos ruedas, la carta natal dentro y la otra en el anillo exterior;"
+           " con --pdf, la sinastría da su informe con los aspectos cruzados y las casas de"
+           " cada uno en la carta del otro.\n"
+           "--ahora: la carta del momento en el lugar de --lugar, o en Greenwich en tiempo"
+           " universal si no se indica.\n";
 }
 
 LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& args) {
@@ -372,6 +388,13 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
         } else if (a == "--lugar") {
             if (args[i + 1].empty()) return Uso();
             o.lugar = args[++i];
+        } else if (a == "--png" || a == "--svg" || a == "--pdf") {
+            if (!o.dibujo.empty()) {
+                return {std::nullopt, Rechazo("Se escribe un solo dibujo: --png, --svg o --pdf.")};
+            }
+            if (args[i + 1].empty()) return Uso();
+            o.dibujo = a;
+            o.salida = args[++i];
         } else if (a == "--progress") {
             o.progresion = true;
             grupo = Grupo::Progresion;
@@ -415,6 +438,11 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
         } else {  // --hora of the transit
             o.horaTrans = args[++i];
         }
+    }
+    // A PDF is printed on paper unless another palette was asked for.
+    if (o.dibujo == "--pdf" && !vistas.count({"--tema", Grupo::Ninguno})) o.tema = Tema::Papel;
+    if (!o.dibujo.empty() && o.json) {
+        return {std::nullopt, Rechazo("La opción --json no se usa con " + o.dibujo + ".")};
     }
     // An ayanamsa means nothing in the tropical zodiac.
     if (ayanamsa && !sideral) return Uso();

@@ -71,7 +71,11 @@ struct OpcionesHeadless {
     bool json = false;
     // --lugar-medio circulo|medias, for --davison.
     LugarMedio lugarMedio = LugarMedio::Circulo;
-    // --lugar TEXTO, for --retorno: the atlas place the return is cast for.
+    // --png, --svg or --pdf SALIDA, for --sinastria, --compuesta, --davison, --retorno and
+    // --ahora: the picture asked for ("--png" ...; empty for none) and the file written.
+    std::string dibujo;
+    std::string salida;
+    // --lugar TEXTO, for --retorno and --ahora: the atlas place the chart is cast for.
     std::optional<std::string> lugar;
     // --exportar aaf|csv: the format, and --puntos, the points of a CSV (as typed).
     const ChartFormat* formatoExportar = nullptr;

@@ -9,6 +9,27 @@
 
 namespace natalis {
 
+std::optional<RetornoSesion> RetornoDeArchivo(const OpcionesHeadless& o, ChartSession& sesion,
+                                              const Clock& clock, std::ostream& err) {
+    CartaHeadless carta;
+    OpcionesHeadless natal = o;
+    natal.progresion = natal.transito = false;
+    if (!EjecutarCarta(natal, o.archivos[0], sesion, clock, nullptr, err, carta)) {
+        return std::nullopt;
+    }
+    // The house warning comes as soon as the natal chart is computed, before any refusal of
+    // the date.
+    const std::string aviso = sesion.AvisoCasas();
+    if (!aviso.empty()) err << aviso << "\n";
+    std::string fecha = o.fechaRetorno;
+    RetornoSesion r = sesion.Retornar(nullptr, o.tipoRetorno, fecha);
+    if (r.retorno.estado != RetornoCalculoEstado::Calculado) {
+        err << r.retorno.mensaje << "\n";
+        return std::nullopt;
+    }
+    return r;
+}
+
 int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err) {
     const auto opciones = LeerOpcionesOAvisar("--retorno", args, err);
     if (!opciones) return 2;
@@ -16,21 +37,11 @@ int HeadlessRetorno(const Args& args, std::ostream& out, std::ostream& err) {
     SwissEphemeris eph;
     SystemClock clock;
     ChartSession sesion(eph);
-    CartaHeadless carta;
-    if (!EjecutarCarta(o, o.archivos[0], sesion, clock, nullptr, err, carta)) return 2;
-    // The house warning comes as soon as the natal chart is computed, before any refusal of
-    // the date.
-    const std::string aviso = sesion.AvisoCasas();
-    if (!aviso.empty()) err << aviso << "\n";
-    std::string fecha = o.fechaRetorno;
-    const RetornoSesion r = sesion.Retornar(nullptr, o.tipoRetorno, fecha);
-    if (r.retorno.estado != RetornoCalculoEstado::Calculado) {
-        err << r.retorno.mensaje << "\n";
-        return 2;
-    }
-    if (o.lugar || o.json) return RetornoComoCarta(o, sesion, r.retorno.jd, eph, out, err);
+    const auto r = RetornoDeArchivo(o, sesion, clock, err);
+    if (!r) return 2;
+    if (o.lugar || o.json) return RetornoComoCarta(o, sesion, r->retorno.jd, eph, out, err);
     std::ostringstream texto;
-    for (size_t i = r.primeraLinea; i < sesion.Lista.size(); ++i) texto << sesion.Lista[i] << "\n";
+    for (size_t i = r->primeraLinea; i < sesion.Lista.size(); ++i) texto << sesion.Lista[i] << "\n";
     out << texto.str();
     return 0;
 }

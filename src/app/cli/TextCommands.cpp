@@ -28,7 +28,7 @@ constexpr Comando kComandosTexto[] = {
     {"--help", HeadlessHelp},           {"--calendario", HeadlessCalendario},
     {"--importar", HeadlessImportar},   {"--exportar", HeadlessExportar},
     {"--sinastria", HeadlessSinastria}, {"--compuesta", HeadlessCompuesta},
-    {"--davison", HeadlessDavison},
+    {"--davison", HeadlessDavison},     {"--ahora", HeadlessAhora},
 };
 
 }  // namespace
@@ -38,6 +38,12 @@ FuncionComando BuscarComandoTexto(const std::string& nombre) {
         if (nombre == c.nombre) return c.ejecutar;
     }
     return nullptr;
+}
+
+bool PideDibujo(const Args& args) {
+    if (args.empty() || !BuscarComandoTexto(args[0])) return false;
+    const LecturaOpciones l = LeerOpcionesHeadless(args[0], args);
+    return l.opciones && !l.opciones->dibujo.empty();
 }
 
 std::string RutaProgramaGrafico(const std::string& carpeta) {

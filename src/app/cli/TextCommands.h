@@ -15,6 +15,10 @@ using FuncionComando = int (*)(const Args& args, std::ostream& out, std::ostream
 // The text command named `nombre` ("--listing", "--json" ...), or nullptr for any other word.
 FuncionComando BuscarComandoTexto(const std::string& nombre);
 
+// Whether a text command's line asks for a picture (--png, --svg or --pdf as an option of
+// --sinastria and the others): the graphical program draws it.
+bool PideDibujo(const Args& args);
+
 // The graphical program's file name, and its path beside the program in `carpeta` (the
 // folder of the running program, without a trailing separator).
 constexpr const char* kProgramaGrafico = "natalis-gui";

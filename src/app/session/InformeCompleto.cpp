@@ -19,17 +19,6 @@ namespace natalis {
 
 namespace {
 
-// Degrees as "2° 15'", the minutes rounded (halves to even), 60 carried into the degree.
-std::string Orbe(double grados) {
-    long g = static_cast<long>(std::floor(grados));
-    long m = std::lround(std::nearbyint((grados - static_cast<double>(g)) * 60.0));
-    if (m > 59) {
-        ++g;
-        m = 0;
-    }
-    return std::to_string(g) + "° " + (m < 10 ? "0" : "") + std::to_string(m) + "'";
-}
-
 // "tropical", or "sideral (Lahiri)" with the ayanamsa's name.
 std::string NombreZodiaco(Zodiaco z) {
     if (z == Zodiaco::Tropical) return "tropical";
@@ -49,32 +38,69 @@ std::string FuenteHuso(const NatalRecord& r) {
     return fuente;
 }
 
-BloqueInforme Datos(const ChartSession& s) {
-    const NatalRecord& r = s.DatosNatales;
+// The data block of a record: its title, then the date (labelled etiquetaFecha), the time
+// (hora, or the record's own when empty) with its zone, the place and the houses line.
+BloqueInforme DatosDeRegistro(const NatalRecord& r, const std::string& titulo,
+                              const std::string& etiquetaFecha, const std::string& hora,
+                              const std::string& lineaCasas) {
     BloqueInforme b;
     b.tipo = BloqueInforme::Tipo::Datos;
-    b.titulo = TrimBlanks(r.NatalName);
-    const std::string hora = s.pred.HoraTexto.empty() ? r.TimeText : s.pred.HoraTexto;
-    b.lineas.push_back("Fecha de nacimiento: " + r.FechaNatalTexto);
-    b.lineas.push_back("Hora: " + hora + ", huso " + r.ZoneSign + r.ZoneText + " (" +
-                       FuenteHuso(r) + ")");
+    b.titulo = titulo;
+    b.lineas.push_back(etiquetaFecha + ": " + r.FechaNatalTexto);
+    b.lineas.push_back("Hora: " + (hora.empty() ? r.TimeText : hora) + ", huso " + r.ZoneSign +
+                       r.ZoneText + " (" + FuenteHuso(r) + ")");
     const std::string lugar = TrimBlanks(r.Place);
     b.lineas.push_back("Lugar: " + (lugar.empty() ? std::string("sin nombre") : lugar) +
                        ", latitud " + r.LatText + ", longitud " + r.LonText);
-    // The house system alone: the wheel's caption also names a sidereal zodiac, said here
-    // after it.
+    b.lineas.push_back(lineaCasas);
+    return b;
+}
+
+// The house system alone: the wheel's caption also names a sidereal zodiac, said here after it.
+std::string LineaCasas(SistemaCasas sistema, bool respaldo, Zodiaco z) {
+    return "Casas: " + CaptionCasas(sistema, respaldo) + "    Zodíaco: " + NombreZodiaco(z);
+}
+
+BloqueInforme Datos(const ChartSession& s) {
     const bool respaldo = s.flags.ChartLoaded && s.tables.natal.Casas.respaldoPorfirio;
-    b.lineas.push_back("Casas: " + CaptionCasas(s.HouseSystem, respaldo) +
-                       "    Zodíaco: " + NombreZodiaco(s.tables.natal.zodiaco));
+    return DatosDeRegistro(s.DatosNatales, TrimBlanks(s.DatosNatales.NatalName),
+                           "Fecha de nacimiento", s.pred.HoraTexto,
+                           LineaCasas(s.HouseSystem, respaldo, s.tables.natal.zodiaco));
+}
+
+// A latitude as "40° 25' N".
+std::string TextoLatitud(double lat) {
+    return OrbeInforme(std::fabs(lat)) + (lat < 0 ? " S" : " N");
+}
+
+// The data block of a chart value: a record's data, or for a chart cast from none (a
+// composite) what it was built from.
+BloqueInforme DatosDeCarta(const Carta& c) {
+    const std::string lineaCasas =
+        LineaCasas(c.opciones.casas, c.natal.Casas.respaldoPorfirio, c.opciones.zodiaco);
+    if (c.nacimiento) {
+        const std::string titulo =
+            c.titulo.empty() ? TrimBlanks(c.nacimiento->NatalName) : c.titulo;
+        return DatosDeRegistro(*c.nacimiento, titulo,
+                               c.tipo == TipoCarta::Natal ? "Fecha de nacimiento" : "Fecha", "",
+                               lineaCasas);
+    }
+    BloqueInforme b;
+    b.tipo = BloqueInforme::Tipo::Datos;
+    b.titulo = c.titulo;
+    if (c.tipo == TipoCarta::Compuesta) {
+        b.lineas.push_back(
+            "Cada punto en el punto medio de sus dos posiciones; el Medio Cielo en "
+            "el de los dos Medios Cielos,");
+        b.lineas.push_back("y las demás cúspides derivadas de él a la latitud media, " +
+                           TextoLatitud(c.latitud) + ".");
+    }
+    b.lineas.push_back(lineaCasas);
     return b;
 }
 
 BloqueInforme Tabla(const std::string& titulo, std::vector<ColumnaTabla> columnas) {
-    BloqueInforme b;
-    b.tipo = BloqueInforme::Tipo::Tabla;
-    b.titulo = titulo;
-    b.tabla.columnas = std::move(columnas);
-    return b;
+    return BloqueTabla(titulo, std::move(columnas));
 }
 
 BloqueInforme Puntos(const NatalTables& t) {
@@ -115,26 +141,6 @@ BloqueInforme Cuspides(const NatalTables& t, const std::string& sistema) {
     return b;
 }
 
-// A natal point of the aspect routine (Id > 0 a row of PlanetaNatal, -1 the Ascendant, -10
-// the Midheaven): its glyph, how the glyph is set, and its full name.
-struct Nombrado {
-    std::string glifo;
-    LetraCelda letra;
-    std::string nombre;
-};
-Nombrado Nombrar(const NatalTables& t, int id) {
-    if (id == -1) return {"Asc", LetraCelda::Texto, "Ascendente"};
-    if (id == -10) return {"MC", LetraCelda::Texto, "Medio Cielo"};
-    const int fila = t.Puntos[static_cast<size_t>(id - 1)];
-    return {GlifoPlaneta(fila + 1), LetraCelda::Glifo, NombrePunto(FilaPunto(fila).Etiqueta)};
-}
-
-// The phase in words; a dash where the chart holds no speeds (the angles).
-std::string FaseEnPalabras(FaseAspecto f) {
-    const std::string texto = TextoFase(f);
-    return texto.empty() ? "—" : texto;
-}
-
 // Every pair of the natal aspects list once: each aspecting point with those after it and
 // with the angles (the angles are not paired with each other, as in the list).
 std::vector<AspectoHallado> AspectosUnaVez(const std::vector<PuntoAspecto>& todos,
@@ -157,7 +163,7 @@ BloqueInforme Rejilla(const NatalTables& t, const std::vector<PuntoAspecto>& tod
     RejillaAspectos& r = b.rejilla;
     const size_t n = todos.size();
     for (const PuntoAspecto& p : todos) {
-        const Nombrado nm = Nombrar(t, p.Id);
+        const PuntoNombrado nm = NombrarPunto(t, p.Id);
         r.glifos.push_back(nm.glifo);
         r.letras.push_back(nm.letra);
     }
@@ -167,7 +173,7 @@ BloqueInforme Rejilla(const NatalTables& t, const std::vector<PuntoAspecto>& tod
         const size_t i = static_cast<size_t>(std::max(h.a, h.b));
         const size_t j = static_cast<size_t>(std::min(h.a, h.b));
         r.simbolo[i][j] = GlifoAspecto(h.k);
-        r.orbe[i][j] = Orbe(h.orbe);
+        r.orbe[i][j] = OrbeInforme(h.orbe);
     }
     return b;
 }
@@ -183,13 +189,13 @@ BloqueInforme ListaAspectos(const NatalTables& t, const std::vector<PuntoAspecto
                                          {"Orbe", 52},
                                          {"Fase", 70}});
     for (const AspectoHallado& h : hallados) {
-        const Nombrado a = Nombrar(t, todos[static_cast<size_t>(h.a)].Id);
-        const Nombrado c = Nombrar(t, todos[static_cast<size_t>(h.b)].Id);
+        const PuntoNombrado a = NombrarPunto(t, todos[static_cast<size_t>(h.a)].Id);
+        const PuntoNombrado c = NombrarPunto(t, todos[static_cast<size_t>(h.b)].Id);
         // The angles' short names are words of the sans: their glyph cell stays empty.
         b.tabla.filas.push_back({a.letra == LetraCelda::Glifo ? a.glifo : "", a.nombre,
                                  GlifoAspecto(h.k), NombreAspecto(h.k),
                                  c.letra == LetraCelda::Glifo ? c.glifo : "", c.nombre,
-                                 Orbe(h.orbe), FaseEnPalabras(h.fase)});
+                                 OrbeInforme(h.orbe), FaseEnPalabras(h.fase)});
     }
     return b;
 }
@@ -303,25 +309,76 @@ RejillaAspectos RejillaNatal(const NatalTables& t, Orbes orbes) {
     return Rejilla(t, todos, AspectosUnaVez(todos, ReglaOrbesNatal(t, orbes))).rejilla;
 }
 
-InformeCompleto ArmarInformeCompleto(const ChartSession& s) {
-    const NatalTables& t = s.tables.natal;
-    InformeCompleto informe;
-    informe.nombre = TrimBlanks(s.DatosNatales.NatalName);
-    informe.bloques.push_back(Datos(s));
+namespace {
+
+// The blocks after the data: the wheel, the points, the cusps, the aspect grid and list (by
+// the orbs of orbes), and the balances.
+void BloquesDeTablas(const NatalTables& t, const std::string& casasCaption, Orbes orbes,
+                     InformeCompleto& informe) {
     BloqueInforme rueda;
     rueda.tipo = BloqueInforme::Tipo::Rueda;
     informe.bloques.push_back(rueda);
     informe.bloques.push_back(Puntos(t));
-    informe.bloques.push_back(Cuspides(t, s.CasasCaption()));
+    informe.bloques.push_back(Cuspides(t, casasCaption));
     const std::vector<PuntoAspecto> todos = PuntosAspectoNatal(t, true);
-    const std::vector<AspectoHallado> hallados = AspectosUnaVez(todos, ReglaOrbesNatal(t, s.orbes));
+    const std::vector<AspectoHallado> hallados = AspectosUnaVez(todos, ReglaOrbesNatal(t, orbes));
     informe.bloques.push_back(Rejilla(t, todos, hallados));
     informe.bloques.push_back(ListaAspectos(t, todos, hallados));
     for (BloqueInforme& b : Balances(t)) informe.bloques.push_back(std::move(b));
+}
+
+}  // namespace
+
+InformeCompleto ArmarInformeCompleto(const ChartSession& s) {
+    InformeCompleto informe;
+    informe.nombre = TrimBlanks(s.DatosNatales.NatalName);
+    informe.bloques.push_back(Datos(s));
+    BloquesDeTablas(s.tables.natal, s.CasasCaption(), s.orbes, informe);
     for (BloqueInforme& b : Predictivas(s)) {
         informe.bloques.push_back(std::move(b));
     }
     return informe;
+}
+
+InformeCompleto ArmarInformeDeCarta(const Carta& c) {
+    InformeCompleto informe;
+    informe.bloques.push_back(DatosDeCarta(c));
+    informe.nombre = informe.bloques.front().titulo;
+    const std::string zod = CaptionZodiaco(c.opciones.zodiaco);
+    const std::string casas = CaptionCasas(c.opciones.casas, c.natal.Casas.respaldoPorfirio);
+    BloquesDeTablas(c.natal, zod.empty() ? casas : casas + "    " + zod, Orbes::Clasicos, informe);
+    return informe;
+}
+
+std::string OrbeInforme(double grados) {
+    // Degrees as "2° 15'", the minutes rounded (halves to even), 60 carried into the degree.
+    long g = static_cast<long>(std::floor(grados));
+    long m = std::lround(std::nearbyint((grados - static_cast<double>(g)) * 60.0));
+    if (m > 59) {
+        ++g;
+        m = 0;
+    }
+    return std::to_string(g) + "° " + (m < 10 ? "0" : "") + std::to_string(m) + "'";
+}
+
+PuntoNombrado NombrarPunto(const NatalTables& t, int id) {
+    if (id == -1) return {"Asc", LetraCelda::Texto, "Ascendente"};
+    if (id == -10) return {"MC", LetraCelda::Texto, "Medio Cielo"};
+    const int fila = t.Puntos[static_cast<size_t>(id - 1)];
+    return {GlifoPlaneta(fila + 1), LetraCelda::Glifo, NombrePunto(FilaPunto(fila).Etiqueta)};
+}
+
+std::string FaseEnPalabras(FaseAspecto f) {
+    const std::string texto = TextoFase(f);
+    return texto.empty() ? "—" : texto;
+}
+
+BloqueInforme BloqueTabla(const std::string& titulo, std::vector<ColumnaTabla> columnas) {
+    BloqueInforme b;
+    b.tipo = BloqueInforme::Tipo::Tabla;
+    b.titulo = titulo;
+    b.tabla.columnas = std::move(columnas);
+    return b;
 }
 
 std::string EnPalabras(const std::string& linea) {
@@ -371,7 +428,9 @@ double AltoBloque(const BloqueInforme& b, double ladoRueda) {
         case BloqueInforme::Tipo::Tabla:
             return titulo + kAltoFila * static_cast<double>(1 + b.tabla.filas.size());
         case BloqueInforme::Tipo::Rejilla:
-            return titulo + kLadoCelda * static_cast<double>(b.rejilla.glifos.size());
+            // A rectangle has a row of the columns' glyphs above its rows.
+            return titulo + kLadoCelda * static_cast<double>(b.rejilla.glifos.size() +
+                                                             (b.rejilla.columnas.empty() ? 0 : 1));
         case BloqueInforme::Tipo::Texto:
             return titulo + lineas;
     }

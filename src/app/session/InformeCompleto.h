@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/session/ChartSession.h"
+#include "chart/Aspects.h"
+#include "chart/Carta.h"
 
 namespace natalis {
 
@@ -27,10 +29,14 @@ struct TablaInforme {
 };
 
 // The triangle of the aspect grid: a point's glyph per row and column; under the diagonal,
-// cell [i][j] (j < i) holds the aspect's symbol and its orb, or nothing.
+// cell [i][j] (j < i) holds the aspect's symbol and its orb, or nothing. A grid of two charts
+// is a rectangle instead: the first chart's points down the rows (glifos), the second's
+// across the columns (columnas), and every cell [i][j] may hold an aspect.
 struct RejillaAspectos {
     std::vector<std::string> glifos;
-    std::vector<LetraCelda> letras;  // the glyph font for points, the sans for the angles
+    std::vector<LetraCelda> letras;     // the glyph font for points, the sans for the angles
+    std::vector<std::string> columnas;  // empty for the triangle
+    std::vector<LetraCelda> letrasColumnas;
     std::vector<std::vector<std::string>> simbolo, orbe;
 };
 
@@ -59,6 +65,31 @@ struct InformeCompleto {
 
 // The report of the chart on display in s (a chart must have been computed).
 InformeCompleto ArmarInformeCompleto(const ChartSession& s);
+
+// The report of a chart value: a natal chart's, or one drawn from others or from a moment
+// (composite, Davison, return, the moment), titled with its title, its aspects by the
+// classical orbs. Its wheel block is the chart's own wheel (DibujoRueda::Natal).
+InformeCompleto ArmarInformeDeCarta(const Carta& c);
+
+// ---- Pieces the reports share ----
+
+// An orb in degrees and minutes as the report prints it: "2° 15'".
+std::string OrbeInforme(double grados);
+
+// A point of the aspect routine (Id > 0 a row of PlanetaNatal, -1 the Ascendant, -10 the
+// Midheaven): its glyph, how the glyph is set, and its full name.
+struct PuntoNombrado {
+    std::string glifo;
+    LetraCelda letra;
+    std::string nombre;
+};
+PuntoNombrado NombrarPunto(const NatalTables& t, int id);
+
+// The phase in words; a dash where the chart holds no speeds (the angles).
+std::string FaseEnPalabras(FaseAspecto f);
+
+// An empty table block with its heading and columns.
+BloqueInforme BloqueTabla(const std::string& titulo, std::vector<ColumnaTabla> columnas);
 
 // A listing line in full words: point labels, aspect abbreviations and zodiac places
 // ("05Ari30") named in full, "r" as "retrógrado"; other words as they are.

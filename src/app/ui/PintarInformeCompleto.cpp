@@ -62,26 +62,65 @@ void PintarTabla(const HojaPuntos& hoja, const TablaInforme& t, double x0, doubl
     }
 }
 
+// One cell's frame.
+void Celda(const HojaPuntos& hoja, double x, double y) {
+    const double c = kLadoCelda;
+    hoja.Raya(x, y, x + c, y, 0.4, kGrisRaya);
+    hoja.Raya(x, y + c, x + c, y + c, 0.4, kGrisRaya);
+    hoja.Raya(x, y, x, y + c, 0.4, kGrisRaya);
+    hoja.Raya(x + c, y, x + c, y + c, 0.4, kGrisRaya);
+}
+
+// A point's glyph centred in its cell.
+void GlifoEnCelda(const HojaPuntos& hoja, double x, double y, const std::string& glifo,
+                  LetraCelda letra) {
+    const double c = kLadoCelda;
+    const double pt = letra == LetraCelda::Glifo ? 13 : 9;
+    hoja.Texto({x, y + (c - pt) / 2 - 1, c, pt}, glifo, LetraDe(letra, pt), Qt::AlignHCenter);
+}
+
+// An aspect's symbol over its orb.
+void AspectoEnCelda(const HojaPuntos& hoja, double x, double y, const std::string& simbolo,
+                    const std::string& orbe) {
+    if (simbolo.empty()) return;
+    const double c = kLadoCelda;
+    hoja.Texto({x, y + 1.5, c, 11}, simbolo, LetraInforme(10), Qt::AlignHCenter);
+    hoja.Texto({x, y + 14, c, 8}, orbe, LetraInforme(6.5), Qt::AlignHCenter);
+}
+
 void PintarRejilla(const HojaPuntos& hoja, const RejillaAspectos& r, double x0, double y0) {
     const size_t n = r.glifos.size();
     const double c = kLadoCelda;
+    if (!r.columnas.empty()) {
+        // Two charts: the columns' glyphs in the first row, the rows' glyphs down the first
+        // column, every other cell an aspect or nothing.
+        for (size_t j = 0; j < r.columnas.size(); ++j) {
+            const double x = x0 + static_cast<double>(j + 1) * c;
+            Celda(hoja, x, y0);
+            GlifoEnCelda(hoja, x, y0, r.columnas[j], r.letrasColumnas[j]);
+        }
+        for (size_t i = 0; i < n; ++i) {
+            const double y = y0 + static_cast<double>(i + 1) * c;
+            Celda(hoja, x0, y);
+            GlifoEnCelda(hoja, x0, y, r.glifos[i], r.letras[i]);
+            for (size_t j = 0; j < r.columnas.size(); ++j) {
+                const double x = x0 + static_cast<double>(j + 1) * c;
+                Celda(hoja, x, y);
+                AspectoEnCelda(hoja, x, y, r.simbolo[i][j], r.orbe[i][j]);
+            }
+        }
+        return;
+    }
     for (size_t i = 0; i < n; ++i) {
         const double y = y0 + static_cast<double>(i) * c;
         for (size_t j = 0; j <= i; ++j) {
             const double x = x0 + static_cast<double>(j) * c;
-            hoja.Raya(x, y, x + c, y, 0.4, kGrisRaya);
-            hoja.Raya(x, y + c, x + c, y + c, 0.4, kGrisRaya);
-            hoja.Raya(x, y, x, y + c, 0.4, kGrisRaya);
-            hoja.Raya(x + c, y, x + c, y + c, 0.4, kGrisRaya);
+            Celda(hoja, x, y);
             if (j == i) {
-                const double pt = r.letras[i] == LetraCelda::Glifo ? 13 : 9;
-                hoja.Texto({x, y + (c - pt) / 2 - 1, c, pt}, r.glifos[i], LetraDe(r.letras[i], pt),
-                           Qt::AlignHCenter);
+                GlifoEnCelda(hoja, x, y, r.glifos[i], r.letras[i]);
                 continue;
             }
-            if (r.simbolo[i][j].empty()) continue;
-            hoja.Texto({x, y + 1.5, c, 11}, r.simbolo[i][j], LetraInforme(10), Qt::AlignHCenter);
-            hoja.Texto({x, y + 14, c, 8}, r.orbe[i][j], LetraInforme(6.5), Qt::AlignHCenter);
+            AspectoEnCelda(hoja, x, y, r.simbolo[i][j], r.orbe[i][j]);
         }
     }
 }
@@ -94,6 +133,13 @@ RuedasInforme RecortarRuedas(const ChartSession& s, const RecordingSurface& pant
     DibujarRueda(natal, s.tables.natal, s.DatosNatales,
                  {s.pred.HoraTexto, s.CasasCaption(), true, s.orbes}, g, EstiloRueda::Informe);
     return {Recortar(natal.Ops()), Recortar(pantalla.Ops())};
+}
+
+RuedasInforme RecortarRuedasDeCarta(const Carta& c, const RecordingSurface& anillos) {
+    QtSurface rueda;
+    WheelGeometry g;
+    DibujarCarta(rueda, c, WheelHeader{}, g, EstiloRueda::Informe);
+    return {Recortar(rueda.Ops()), Recortar(anillos.Ops())};
 }
 
 MedidasCompletas MedirInformeCompleto(double anchoPt, double altoPt, InformeCompleto informe) {

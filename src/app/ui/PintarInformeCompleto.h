@@ -7,6 +7,7 @@
 #include "app/session/ChartSession.h"
 #include "app/session/InformeCompleto.h"
 #include "app/session/PaginasInforme.h"
+#include "chart/Carta.h"
 #include "chart/Paleta.h"
 #include "chart/RecordingSurface.h"
 #include "chart/RecorteRueda.h"
@@ -30,6 +31,10 @@ struct RuedasInforme {
 // The natal wheel of s drawn afresh, and the display recorded in pantalla (the window's
 // drawing, or the headless one), both cut out round what they draw.
 RuedasInforme RecortarRuedas(const ChartSession& s, const RecordingSurface& pantalla);
+
+// The wheel of the chart c drawn afresh for the report, and the drawing anillos (a bi-wheel,
+// or any drawing of the chart with rings), both cut out round what they draw.
+RuedasInforme RecortarRuedasDeCarta(const Carta& c, const RecordingSurface& anillos);
 
 // The geometry of the report on device's sheet: the page's rectangles and the blocks placed.
 struct MedidasCompletas {

@@ -2,10 +2,13 @@
 // JSON Lines and refusals, checked against the charts computed directly from the files.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <ctime>
 #include <string>
 
 #include "HeadlessRun.h"
 #include "app/cli/Headless.h"
+#include "app/cli/TextCommands.h"
 #include "app/model/ChartFile.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Compuesta.h"
@@ -142,6 +145,105 @@ TEST(HeadlessComparar, ReturnAsAChart) {
         Invoke(HeadlessRetorno, {"--retorno", "lunar", kA, "--fecha", "1 1 2030"});
     ASSERT_EQ(lista.code, 0);
     EXPECT_EQ(lista.out.find("\"kind\""), std::string::npos);
+}
+
+// The pictures are options of these commands: what each line asks for, and the refusals.
+TEST(HeadlessComparar, PictureOptions) {
+    struct Caso {
+        Args args;
+        const char* dibujo;
+        const char* salida;
+        Tema tema;
+        int ancho;
+    };
+    const Caso casos[] = {
+        {{"--sinastria", kA, kB, "--pdf", "x.pdf"}, "--pdf", "x.pdf", Tema::Papel, 958},
+        {{"--compuesta", kA, kB, "--png", "x.png", "--size", "400x300"},
+         "--png",
+         "x.png",
+         Tema::Pantalla,
+         400},
+        {{"--davison", kA, kB, "--pdf", "x.pdf", "--tema", "pantalla"},
+         "--pdf",
+         "x.pdf",
+         Tema::Pantalla,
+         958},
+        {{"--retorno", "solar", kA, "--fecha", "1 1 2030", "--svg", "x.svg", "--tema", "papel"},
+         "--svg",
+         "x.svg",
+         Tema::Papel,
+         958},
+        {{"--ahora", "--lugar", "Madrid", "--png", "a.png"}, "--png", "a.png", Tema::Pantalla, 958},
+        {{"--sinastria", kA, kB}, "", "", Tema::Pantalla, 958},
+    };
+    for (const Caso& c : casos) {
+        const LecturaOpciones l = LeerOpcionesHeadless(c.args[0], c.args);
+        ASSERT_TRUE(l.opciones) << l.error;
+        EXPECT_EQ(l.opciones->dibujo, c.dibujo) << c.args[0];
+        EXPECT_EQ(l.opciones->salida, c.salida);
+        EXPECT_EQ(l.opciones->tema, c.tema) << c.args[0];
+        EXPECT_EQ(l.opciones->ancho, c.ancho);
+        EXPECT_EQ(PideDibujo(c.args), std::string(c.dibujo) != "") << c.args[0];
+    }
+    const struct {
+        Args args;
+        const char* error;
+    } rechazos[] = {
+        {{"--sinastria", kA, kB, "--png", "x.png", "--svg", "x.svg"},
+         "Se escribe un solo dibujo: --png, --svg o --pdf.\n"},
+        {{"--compuesta", kA, kB, "--json", "--png", "x.png"},
+         "La opción --json no se usa con --png.\n"},
+        {{"--listing", kA, "--png", "x.png"}, "La opción --png no se usa con --listing.\n"},
+        {{"--sinastria", kA, kB, "--pdf", "x.pdf", "--simple"},
+         "La opción --simple no se usa con --sinastria.\n"},
+        {{"--sinastria", kA, kB, "--pdf"}, "Uso:"},
+    };
+    for (const auto& r : rechazos) {
+        const LecturaOpciones l = LeerOpcionesHeadless(r.args[0], r.args);
+        EXPECT_FALSE(l.opciones) << r.args.back();
+        EXPECT_TRUE(Empieza(l.error, r.error)) << l.error;
+        // A refused line is not handed to the graphical program: the text command refuses it.
+        EXPECT_FALSE(PideDibujo(r.args));
+    }
+    // The image commands themselves are not text commands.
+    EXPECT_FALSE(PideDibujo({"--png", kA, "x.png"}));
+}
+
+// --ahora: the chart of the present minute (the system clock, read here too) at Greenwich,
+// its Sun where the ephemeris puts it at that instant; with --lugar at the atlas place.
+TEST(HeadlessComparar, ChartOfTheMoment) {
+    const double antes = 2440587.5 + static_cast<double>(std::time(nullptr)) / 86400.0;
+    const Outcome o = Invoke(HeadlessAhora, {"--ahora", "--json"});
+    const double despues = 2440587.5 + static_cast<double>(std::time(nullptr)) / 86400.0;
+    ASSERT_EQ(o.code, 0) << o.err;
+    ASSERT_EQ(Lines(o.out).size(), 1u);
+    EXPECT_TRUE(Empieza(o.out, "{\"kind\": \"ahora\", \"title\": \"Ahora\""));
+    EXPECT_NE(o.out.find("\"place\": \"Greenwich\""), std::string::npos);
+    const size_t p = o.out.find("\"jd\": ");
+    ASSERT_NE(p, std::string::npos);
+    const double jd = std::stod(o.out.substr(p + 6));
+    // The present instant as the session reads it: the clock's minute (its seconds left out).
+    EXPECT_GE(jd, antes - 61.0 / 86400) << std::to_string((antes - jd) * 86400) << " s";
+    EXPECT_LE(jd, despues + 1.0 / 86400) << std::to_string((jd - despues) * 86400) << " s";
+    SwissEphemeris eph;
+    double sol[6] = {};
+    eph.CalcBody(jd, 0, sol);
+    const size_t s = o.out.find("\"lon\": ");
+    ASSERT_NE(s, std::string::npos);
+    EXPECT_NEAR(std::stod(o.out.substr(s + 7)), sol[0], 1e-3);
+
+    const Outcome texto = Invoke(HeadlessAhora, {"--ahora", "--lugar", "Madrid"});
+    ASSERT_EQ(texto.code, 0) << texto.err;
+    const std::vector<std::string> l = Lines(texto.out);
+    ASSERT_GE(l.size(), 3u);
+    EXPECT_EQ(l[0], "Ahora");
+    EXPECT_NE(l[1].find("Madrid"), std::string::npos) << l[1];
+
+    const Outcome nada = Invoke(HeadlessAhora, {"--ahora", "--lugar", "Qxzqxzqxz"});
+    EXPECT_EQ(nada.code, 2);
+    EXPECT_TRUE(nada.out.empty());
+    EXPECT_TRUE(Empieza(nada.err, "No se encontró")) << nada.err;
+    EXPECT_EQ(Invoke(HeadlessAhora, {"--ahora", kA}).code, 2);
 }
 
 }  // namespace
