@@ -70,6 +70,7 @@ std::optional<std::string> ChartSession::CalcularNatal() {
     lineasNatales_ = Lista.size();
     anillos_ = {TipoAnillo::Natal};
     JdTransito.reset();
+    comparacion_.reset();
     return std::nullopt;
 }
 
@@ -80,12 +81,14 @@ std::optional<std::string> ChartSession::MostrarNatal(Surface* s) {
 }
 
 void ChartSession::DibujarNatal(Surface& s) {
+    comparacion_.reset();  // the natal wheel takes the comparison's place
     DibujarRueda(s, tables.natal, DatosNatales, {pred.HoraTexto, CasasCaption()}, wheel);
 }
 
 void ChartSession::SoloNatal(Surface* s) {
     pred.HayProgresion = false;
     JdTransito.reset();
+    comparacion_.reset();
     if (s) DibujarNatal(*s);
     Lista = ListarAspectosOrbes(tables.natal, orbes);
     lineasNatales_ = Lista.size();

@@ -22,6 +22,7 @@
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ColeccionCommands.h"
+#include "app/ui/CompararCommands.h"
 #include "app/ui/ExportCommands.h"
 #include "app/ui/ScreenPlacement.h"
 #include "astro/SistemaCasas.h"
@@ -86,6 +87,27 @@ constexpr MenuRow kMenus[] = {
     {"mnuPeriodo", 0, "Aspectos del período…", "TitleMnuTransitos", false, Start::Enabled, false},
     {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
+    // Beyond the behaviour's menus: comparisons of two charts, returns and the moment's chart.
+    {"TitleMnuComparar", 0, "   COMPARAR", nullptr, true, Start::Enabled, false},
+    {"mnuSinastria", 0, "Sinastría…", "TitleMnuComparar", false, Start::Disabled, false},
+    {"mnuCompuesta", 0, "Compuesta…", "TitleMnuComparar", false, Start::Disabled, false},
+    {"mnuDavison", 0, "Davison…", "TitleMnuComparar", false, Start::Disabled, false},
+    {"barraRetornos", 0, "-", "TitleMnuComparar", false, Start::Enabled, false},
+    {"mnuRetornoSolarCarta", 0, "Retorno solar…", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"mnuRetornoLunarCarta", 0, "Retorno lunar…", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"mnuRetornoSiguiente", 0, "Retorno siguiente", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"mnuRetornoAnterior", 0, "Retorno anterior", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"barraAhora", 0, "-", "TitleMnuComparar", false, Start::Enabled, false},
+    {"mnuAhora", 0, "Ahora…", "TitleMnuComparar", false, Start::Enabled, false},
+    {"barraComparacion", 0, "-", "TitleMnuComparar", false, Start::Enabled, false},
+    {"mnuListaComparacion", 0, "Listado de la comparación", "TitleMnuComparar", false,
+     Start::Disabled, false},
+    {"mnuGuardarComoCarta", 0, "Guardar como carta…", "TitleMnuComparar", false, Start::Disabled,
+     false},
 };
 
 // The menu-bar entries that a drawn chart enables. A birth time can be tried only on a
@@ -104,6 +126,7 @@ constexpr Mnemonic kMnemonics[] = {
     {"TitleMnuArchivo", 'R'},    {"mnuNuevaCarta", 'N'},     {"TitleMnuNatal", 'T'},
     {"mnuCambiarHora", 'C'},     {"mnuAnotar", 'O'},         {"TitleMnuCasas", 'S'},
     {"TitleMnuProgresion", 'P'}, {"TitleMnuTransitos", 'I'}, {"TitlemnuListaNat", 'L'},
+    {"TitleMnuComparar", 'M'},
 };
 
 // Shortcuts of the common commands.
@@ -187,6 +210,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     export_ = new ExportCommands(*this);
     coleccion_ = new ColeccionCommands(*this);
     periodo_ = new ControlPeriodo(*this);
+    new CompararCommands(*this, [this] { return commands_->AtlasDelPrograma(); });
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
