@@ -61,8 +61,8 @@ void ChartSession::MostrarComparacion(Surface* s) {
         if (s) DibujarBiRueda(*s, Interior(c), Exterior(c), c.cruce, header, wheel);
         Lista = ListarSinastria(Interior(c), Exterior(c), c.cruce);
     } else {
-        if (s && c.carta.nacimiento)
-            DibujarRueda(*s, c.carta.natal, *c.carta.nacimiento, header, wheel);
+        // A single chart carries its own house caption (a composite has no record).
+        if (s) DibujarCarta(*s, c.carta, WheelHeader{}, wheel);
         Lista = ListarAspectosOrbes(c.carta.natal, orbes);
     }
     // Nothing of Lista is the natal aspects list, nor a predictive block over it.

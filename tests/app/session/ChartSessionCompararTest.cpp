@@ -181,6 +181,25 @@ TEST_F(Comparar, DavisonIsTheChartOfTheMeanInstantAndCanBeSaved) {
     EXPECT_FALSE(s.RejillaComparacion().has_value());
 }
 
+TEST_F(Comparar, TheCompositeIsDrawnWithItsTitle) {
+    ASSERT_FALSE(s.MostrarCompuesta(hiroshi, &surface).has_value());
+    const CartasComparadas& c = *s.ComparacionEnPantalla();
+    EXPECT_EQ(c.tipo, TipoComparacion::Compuesta);
+    const Carta a = Directa(s.DatosNatales), b = Directa(hiroshi);
+    // Each point at the near midpoint of the two charts' longitudes (computed here).
+    for (size_t k = 1; k < a.natal.PlanetaNatal.size(); ++k) {
+        EXPECT_NEAR(c.carta.natal.PlanetaNatal[k].Lon,
+                    PuntoMedioCercano(a.natal.PlanetaNatal[k].Lon, b.natal.PlanetaNatal[k].Lon),
+                    1e-4);
+    }
+    EXPECT_FALSE(c.carta.nacimiento.has_value());
+    const std::string titulo = "Carta compuesta de " + NombreCarta(a) + " y " + NombreCarta(b);
+    EXPECT_EQ(TituloComparacion(c), titulo);
+    EXPECT_TRUE(Escrito(titulo));
+    EXPECT_EQ(s.ListadoComparacion().front(), titulo);
+    EXPECT_FALSE(s.RegistroGuardable().has_value());  // nothing to save: no birth record
+}
+
 TEST_F(Comparar, NextAndPreviousSolarReturnsStandAYearApart) {
     std::string fecha = "1 1 2030";
     ASSERT_FALSE(
