@@ -50,6 +50,9 @@ CompararCommands::CompararCommands(CuadroGral& w, std::function<Atlas*()> atlas)
     ventana_->hide();
 }
 
+ElegirCarta* CompararCommands::Selector() const { return selector_; }
+LugarFecha* CompararCommands::DialogoLugar() const { return lugar_; }
+
 void CompararCommands::AjustarMenu() {
     const ChartSession& st = w_.State();
     const bool carta = st.flags.ChartLoaded && !st.Cartas().empty();

@@ -45,8 +45,8 @@ class CompararCommands : public QObject {
     void AjustarMenu();
 
     // The dialogs while open (they are shown without blocking; tests answer them).
-    ElegirCarta* Selector() const { return selector_; }
-    LugarFecha* DialogoLugar() const { return lugar_; }
+    ElegirCarta* Selector() const;
+    LugarFecha* DialogoLugar() const;
     FrmComparacion* Ventana() const { return ventana_; }
 
   private:

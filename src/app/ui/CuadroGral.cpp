@@ -210,7 +210,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     export_ = new ExportCommands(*this);
     coleccion_ = new ColeccionCommands(*this);
     periodo_ = new ControlPeriodo(*this);
-    new CompararCommands(*this, [this] { return commands_->AtlasDelPrograma(); });
+    comparar_ = new CompararCommands(*this, [this] { return commands_->AtlasDelPrograma(); });
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
@@ -439,6 +439,7 @@ void CuadroGral::GraficarNatal() {
 
     session_.DibujarNatal(surface_);
     view_->Redraw();
+    if (comparar_) comparar_->AjustarMenu();  // the comparisons start from this chart
 
     MostrarLista();
     Lista_->show();

@@ -32,6 +32,7 @@ class ControlPeriodo;
 class ControlPredictivo;
 class ExportCommands;
 class ColeccionCommands;
+class CompararCommands;
 class FrmListaNat;
 
 // What the windows added by other commands plug into the main window. Each hook may be
@@ -173,6 +174,7 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     ExportCommands* export_ = nullptr;
     ColeccionCommands* coleccion_ = nullptr;
     ControlPeriodo* periodo_ = nullptr;
+    CompararCommands* comparar_ = nullptr;
     ChartView* view_ = nullptr;
     ChartBrowser* browser_ = nullptr;
     ChartList* flistArchivos_ = nullptr;
