@@ -128,7 +128,8 @@ void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t, Estilo
 // Each aspecting point against the others, the Midheaven and the Ascendant; a pair of
 // points is visited from both sides. Points without aspects (node, Part of Fortune) take no
 // part.
-void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t, EstiloRueda estilo) {
+void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t, EstiloRueda estilo,
+                 Orbes orbes) {
     const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
     const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
     // Points are drawn at their display angle, the angles at their longitude; in the report
@@ -137,7 +138,7 @@ void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t, Estil
         if (estilo == EstiloRueda::Informe) return p.Lon + g.GiroAsc;
         return (p.Id > 0 ? std::abs(t.PlanetaNatal[p.Id].PosGrafica) : std::abs(p.Lon)) + g.GiroAsc;
     };
-    for (const AspectoHallado& h : BuscarAspectos(puntos, socios, ReglaNatal)) {
+    for (const AspectoHallado& h : BuscarAspectos(puntos, socios, ReglaOrbesNatal(t, orbes))) {
         LineaAspecto(s, g, TablaAspectos[h.k].Angulo, theta(puntos[h.a]), theta(socios[h.b]));
     }
 }
@@ -179,7 +180,7 @@ void DrawBody(Surface& s, const NatalTables& t, const WheelHeader& header, Wheel
     DrawSigns(s, g, asc);
     DrawCusps(s, g, t, estilo);
     DrawPoints(s, g, t, estilo);
-    if (header.aspectos) DrawAspects(s, g, t, estilo);
+    if (header.aspectos) DrawAspects(s, g, t, estilo, header.orbes);
 }
 
 }  // namespace

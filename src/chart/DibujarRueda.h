@@ -7,6 +7,7 @@
 #include "app/model/NatalRecord.h"
 #include "chart/Carta.h"
 #include "chart/NatalTables.h"
+#include "chart/Orbes.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
 
@@ -14,9 +15,10 @@ namespace natalis {
 
 // What the header prints besides the natal record.
 struct WheelHeader {
-    std::string HoraTexto;     // a new birth time being tried; empty for the chart's own
-    std::string casasCaption;  // caption of the checked house-system item; empty for none
-    bool aspectos = true;      // the chart's own aspect lines (a bi-wheel draws others)
+    std::string HoraTexto;          // a new birth time being tried; empty for the chart's own
+    std::string casasCaption;       // caption of the checked house-system item; empty for none
+    bool aspectos = true;           // the chart's own aspect lines (a bi-wheel draws others)
+    Orbes orbes = Orbes::Clasicos;  // the orb set of those lines
 };
 
 // How the wheel is laid out. Ventana: the window's wheel (cusp degrees on the band, points on

@@ -56,19 +56,20 @@ std::string TituloComparacion(const CartasComparadas& c) {
 
 void ChartSession::MostrarComparacion(Surface* s) {
     const CartasComparadas& c = *comparacion_;
-    const WheelHeader header{std::string(), CasasCaption()};
+    WheelHeader header{std::string(), CasasCaption()};
+    header.orbes = orbes;
     if (EsBiRueda(c.tipo)) {
         if (s) DibujarBiRueda(*s, Interior(c), Exterior(c), c.cruce, header, wheel);
         Lista = ListarSinastria(Interior(c), Exterior(c), c.cruce);
     } else {
         // A single chart carries its own house caption (a composite has no record).
-        if (s) DibujarCarta(*s, c.carta, WheelHeader{}, wheel);
+        header.casasCaption.clear();
+        if (s) DibujarCarta(*s, c.carta, header, wheel);
         Lista = ListarAspectosOrbes(c.carta.natal, orbes);
     }
     // Nothing of Lista is the natal aspects list, nor a predictive block over it.
     lineasNatales_ = 0;
-    anillos_ = {TipoAnillo::Natal};
-    JdTransito.reset();
+    anillos_ = {Anillo{}};
 }
 
 std::optional<std::string> ChartSession::MostrarSinastria(const NatalRecord& otra, Surface* s) {

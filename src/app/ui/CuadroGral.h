@@ -34,6 +34,7 @@ class ExportCommands;
 class ColeccionCommands;
 class CompararCommands;
 class FrmListaNat;
+class PreferenciasCommands;
 
 // What the windows added by other commands plug into the main window. Each hook may be
 // left empty while its window does not exist.
@@ -113,6 +114,8 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     Clock& ClockSeam() { return clock_; }
     Ephemeris& EphemerisSeam() { return eph_; }
     WindowHooks& Hooks() { return hooks_; }
+    // The "Preferencias" window and the aspect grid's commands.
+    PreferenciasCommands* ComandosPreferencias() const { return preferencias_; }
 
     // How the program ends at once ("Salir", Escape in the chart list). The default quits
     // the application's event loop; tests replace it.
@@ -174,6 +177,7 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     ExportCommands* export_ = nullptr;
     ColeccionCommands* coleccion_ = nullptr;
     ControlPeriodo* periodo_ = nullptr;
+    PreferenciasCommands* preferencias_ = nullptr;
     CompararCommands* comparar_ = nullptr;
     ChartView* view_ = nullptr;
     ChartBrowser* browser_ = nullptr;

@@ -118,7 +118,9 @@ TEST_F(Comparar, TheMenuComesAfterTheOthersWithItsEntriesInOrder) {
     const QList<QAction*> bar = window->menuBar()->actions();
     ASSERT_GE(bar.size(), 2);
     EXPECT_EQ(bar.back(), window->Action("TitleMnuComparar"));
-    EXPECT_EQ(bar[bar.size() - 2], window->Action("TitlemnuHoraSolar"));
+    // After the behaviour's entries (the last of them keeps its place) and the preferences.
+    EXPECT_EQ(bar.indexOf(window->Action("TitlemnuHoraSolar")), 9);
+    EXPECT_EQ(bar.indexOf(window->Action("mnuPreferencias")), 10);
     EXPECT_EQ(bar.back()->text(), "   CO&MPARAR");
     QStringList captions;
     for (QAction* a : window->Menu("TitleMnuComparar")->actions())
