@@ -75,6 +75,7 @@ std::optional<std::string> ChartSession::CalcularNatal() {
     Lista = ListarAspectosOrbes(tables.natal, orbes);
     lineasNatales_ = Lista.size();
     anillos_ = {Anillo{}};
+    comparacion_.reset();
     return std::nullopt;
 }
 
@@ -85,12 +86,14 @@ std::optional<std::string> ChartSession::MostrarNatal(Surface* s) {
 }
 
 void ChartSession::DibujarNatal(Surface& s) {
+    comparacion_.reset();  // the natal wheel takes the comparison's place
     DibujarRueda(s, tables.natal, DatosNatales, {pred.HoraTexto, CasasCaption(), true, orbes},
                  wheel);
 }
 
 void ChartSession::SoloNatal(Surface* s) {
     pred.HayProgresion = false;
+    comparacion_.reset();
     if (s) DibujarNatal(*s);
     Lista = ListarAspectosOrbes(tables.natal, orbes);
     lineasNatales_ = Lista.size();

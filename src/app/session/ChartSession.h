@@ -15,11 +15,14 @@
 #include "app/model/ChartFile.h"
 #include "app/model/Clock.h"
 #include "app/model/NatalRecord.h"
+#include "app/session/CartasComparadas.h"
 #include "astro/Ephemeris.h"
 #include "astro/SistemaCasas.h"
 #include "chart/Carta.h"
+#include "chart/Davison.h"
 #include "chart/NatalTables.h"
 #include "chart/Orbes.h"
+#include "chart/RejillaCruzada.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
 #include "predictive/BusquedaPeriodo.h"
@@ -235,6 +238,40 @@ class ChartSession {
     // The header's caption of the house system.
     std::string CasasCaption() const;
 
+    // Comparisons (ChartSessionComparar.cpp). Each takes the natal chart last computed as the
+    // first chart, draws on s when given (the natal wheel's place), makes Lista the
+    // comparison's list and becomes the comparison on display; the natal tables and the
+    // first chart stay as they were. On failure (no natal chart, an ephemeris or zone error)
+    // nothing changes and the Spanish reason is returned. Drawing the natal wheel again, or a
+    // new natal computation, ends the comparison on display.
+    const std::optional<CartasComparadas>& ComparacionEnPantalla() const { return comparacion_; }
+    // A synastry with otra: the second person's chart is added to Cartas() (in place of an
+    // earlier second one) and drawn on the outer ring, with the cross aspects in the centre.
+    std::optional<std::string> MostrarSinastria(const NatalRecord& otra, Surface* s);
+    // The composite (midpoints) of the first chart and otra's.
+    std::optional<std::string> MostrarCompuesta(const NatalRecord& otra, Surface* s);
+    // The Davison chart of the first chart and otra's, at the midpoint place by modo.
+    std::optional<std::string> MostrarDavison(const NatalRecord& otra, LugarMedio modo, Surface* s);
+    // The first solar or lunar return on or after desdeJD (universal time) cast at lugar,
+    // drawn inside with the natal chart on the outer ring.
+    std::optional<std::string> MostrarRetornoCarta(TipoRetorno tipo, double desdeJD,
+                                                   const LugarCarta& lugar, Surface* s);
+    // The same from fecha ("d m aaaa", 0 h of the birth zone, trimmed as the date parser
+    // does, as Retornar reads it); a refused date gives the parser's message.
+    std::optional<std::string> MostrarRetornoCarta(TipoRetorno tipo, std::string& fecha,
+                                                   const LugarCarta& lugar, Surface* s);
+    // The return after (adelante) or before the one on display, at the same place.
+    std::optional<std::string> RetornoVecinoCarta(bool adelante, Surface* s);
+    // The chart of the instant jd (universal time) at lugar.
+    std::optional<std::string> MostrarAhora(double jd, const LugarCarta& lugar, Surface* s);
+    // The comparison's listing: the cross aspects and the house overlays both ways of a
+    // bi-wheel, the positions of a single chart (then its aspects). Empty with none on display.
+    std::vector<std::string> ListadoComparacion() const;
+    // The cross-aspect grid of the bi-wheel on display (inner chart in rows); none otherwise.
+    std::optional<RejillaCruzada> RejillaComparacion() const;
+    // The birth record a comparison on display can be saved as (a Davison chart's).
+    std::optional<NatalRecord> RegistroGuardable() const;
+
   private:
     // The positions at jd into Planet, the wheel (with the progression on display) and the
     // transit ring drawn, the block listed under fecha and hora.
@@ -253,6 +290,9 @@ class ChartSession {
     size_t lineaTransito_ = 0;  // index in Lista of the heading of the transit on display
     std::vector<Carta> cartas_;
     std::vector<Anillo> anillos_;
+    std::optional<CartasComparadas> comparacion_;
+    // Draws the comparison on display on s and makes Lista its list.
+    void MostrarComparacion(Surface* s);
     size_t lineasNatales_ = 0;  // how many lines at the head of Lista are the natal aspects
 };
 

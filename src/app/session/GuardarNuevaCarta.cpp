@@ -62,7 +62,7 @@ bool ConfirmarReemplazo(Dialogs& dialogs, const std::string& folder, const std::
 }  // namespace
 
 std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec, ChartFlags& flags,
-                                             const std::string* notesText) {
+                                             const std::string* notesText, bool reemplazar) {
     const bool withNotes = flags.NewChart && flags.NotesModified && notesText != nullptr;
     for (;;) {
         const std::string answer =
@@ -81,6 +81,11 @@ std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec,
         }
         const std::string text = NativeChartFormat().write(rec, withNotes ? notesText : nullptr);
         WriteOptions options;
+        if (!reemplazar && ChartFileExists(flags.ProgramFolder, fileName)) {
+            dialogs.MsgBox("Ya existe el archivo «" + fileName + "». Escriba otro nombre.",
+                           MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+            continue;
+        }
         if (ChartFileExists(flags.ProgramFolder, fileName)) {
             const MsgAnswer replace =
                 dialogs.MsgBox("Ya existe el archivo «" + fileName + "». ¿Reemplazarlo?",

@@ -18,7 +18,9 @@ namespace natalis {
 // again; a failed write is reported; a save is confirmed with what was written and where, and sets
 // flags.NewChartSaved. Returns the file name
 // written, nothing when nothing was saved (the caller refreshes the chart list only then).
+// With reemplazar false an existing file is never offered for replacing: the user is told
+// and asked for another name.
 std::optional<std::string> GuardarNuevaCarta(Dialogs& dialogs, NatalRecord& rec, ChartFlags& flags,
-                                             const std::string* notesText);
+                                             const std::string* notesText, bool reemplazar = true);
 
 }  // namespace natalis

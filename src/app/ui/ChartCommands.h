@@ -44,6 +44,9 @@ class ChartCommands : public QObject {
 
     InputData* Ficha() const;   // the entry form while it is open
     FrmAnotar* Anotar() const;  // the notes window while it is open
+    // The atlas, loaded at its first use (the entry form's, or a place asked for by another
+    // command) and kept for the run; a missing file's warning is shown then, once.
+    Atlas* AtlasDelPrograma();
 
   private:
     InputData* AbrirFicha();
@@ -53,9 +56,6 @@ class ChartCommands : public QObject {
     // Puts a newly written chart file into the chart list, in its alphabetical place.
     void Listar(const std::string& fileName);
     bool HayArchivo() const;
-    // The atlas, loaded at the form's first opening and kept for the run; a missing file's
-    // warning is shown then, once.
-    Atlas* AtlasDelPrograma();
 
     CuadroGral& w_;
     ChartSession& st_;

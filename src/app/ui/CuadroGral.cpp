@@ -22,6 +22,7 @@
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ColeccionCommands.h"
+#include "app/ui/CompararCommands.h"
 #include "app/ui/ExportCommands.h"
 #include "app/ui/PreferenciasCommands.h"
 #include "app/ui/ScreenPlacement.h"
@@ -92,6 +93,27 @@ constexpr MenuRow kMenus[] = {
     {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
     {"mnuPreferencias", 0, "  PREFERENCIAS", nullptr, false, Start::Enabled, false},
+    // Beyond the behaviour's menus: comparisons of two charts, returns and the moment's chart.
+    {"TitleMnuComparar", 0, "   COMPARAR", nullptr, true, Start::Enabled, false},
+    {"mnuSinastria", 0, "Sinastría…", "TitleMnuComparar", false, Start::Disabled, false},
+    {"mnuCompuesta", 0, "Compuesta…", "TitleMnuComparar", false, Start::Disabled, false},
+    {"mnuDavison", 0, "Davison…", "TitleMnuComparar", false, Start::Disabled, false},
+    {"barraRetornos", 0, "-", "TitleMnuComparar", false, Start::Enabled, false},
+    {"mnuRetornoSolarCarta", 0, "Retorno solar…", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"mnuRetornoLunarCarta", 0, "Retorno lunar…", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"mnuRetornoSiguiente", 0, "Retorno siguiente", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"mnuRetornoAnterior", 0, "Retorno anterior", "TitleMnuComparar", false, Start::Disabled,
+     false},
+    {"barraAhora", 0, "-", "TitleMnuComparar", false, Start::Enabled, false},
+    {"mnuAhora", 0, "Ahora…", "TitleMnuComparar", false, Start::Enabled, false},
+    {"barraComparacion", 0, "-", "TitleMnuComparar", false, Start::Enabled, false},
+    {"mnuListaComparacion", 0, "Listado de la comparación", "TitleMnuComparar", false,
+     Start::Disabled, false},
+    {"mnuGuardarComoCarta", 0, "Guardar como carta…", "TitleMnuComparar", false, Start::Disabled,
+     false},
 };
 
 // The menu-bar entries that a drawn chart enables. A birth time can be tried only on a
@@ -111,6 +133,7 @@ constexpr Mnemonic kMnemonics[] = {
     {"mnuCambiarHora", 'C'},     {"mnuAnotar", 'O'},         {"TitleMnuCasas", 'S'},
     {"TitleMnuProgresion", 'P'}, {"TitleMnuTransitos", 'I'}, {"TitlemnuListaNat", 'L'},
     {"mnuPreferencias", 'F'},
+    {"TitleMnuComparar", 'M'},
 };
 
 // Shortcuts of the common commands.
@@ -195,6 +218,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     coleccion_ = new ColeccionCommands(*this);
     periodo_ = new ControlPeriodo(*this);
     preferencias_ = new PreferenciasCommands(*this);
+    comparar_ = new CompararCommands(*this, [this] { return commands_->AtlasDelPrograma(); });
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
@@ -428,6 +452,7 @@ void CuadroGral::GraficarNatal() {
 
     session_.DibujarNatal(surface_);
     view_->Redraw();
+    if (comparar_) comparar_->AjustarMenu();  // the comparisons start from this chart
 
     MostrarLista();
     Lista_->show();

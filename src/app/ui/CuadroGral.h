@@ -32,6 +32,7 @@ class ControlPeriodo;
 class ControlPredictivo;
 class ExportCommands;
 class ColeccionCommands;
+class CompararCommands;
 class FrmListaNat;
 class PreferenciasCommands;
 
@@ -177,6 +178,7 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     ColeccionCommands* coleccion_ = nullptr;
     ControlPeriodo* periodo_ = nullptr;
     PreferenciasCommands* preferencias_ = nullptr;
+    CompararCommands* comparar_ = nullptr;
     ChartView* view_ = nullptr;
     ChartBrowser* browser_ = nullptr;
     ChartList* flistArchivos_ = nullptr;

@@ -146,8 +146,10 @@ TEST_F(Preferences, MenuEntriesAfterTheOthers) {
     CuadroGral& w = Arrancar();
     const QList<QAction*> barra = w.menuBar()->actions();
     ASSERT_FALSE(barra.isEmpty());
-    EXPECT_EQ(barra.back(), w.Action("mnuPreferencias"));
-    EXPECT_EQ(barra.back()->text().toStdString(), "  PRE&FERENCIAS");
+    // Right after the behaviour's last entry (the comparisons' menu follows it).
+    const int preferencias = barra.indexOf(w.Action("mnuPreferencias"));
+    EXPECT_EQ(preferencias, barra.indexOf(w.Action("TitlemnuHoraSolar")) + 1);
+    EXPECT_EQ(barra[preferencias]->text().toStdString(), "  PRE&FERENCIAS");
     EXPECT_TRUE(w.Action("mnuPreferencias")->isEnabled());
     const QList<QAction*> natal = w.Menu("TitleMnuNatal")->actions();
     ASSERT_EQ(natal.size(), 3);
