@@ -6,6 +6,7 @@
 
 #include "app/session/InformeCompleto.h"
 #include "astro/AngleMath.h"
+#include "astro/Puntos.h"
 #include "chart/Aspects.h"
 #include "chart/NombresCarta.h"
 
@@ -99,6 +100,19 @@ TEST(NombresCarta, PointsByLabelAndANewLabelAsItIs) {
         {"SOL", "Sol"},    {"LUN", "Luna"},       {"MER", "Mercurio"},           {"JUP", "Júpiter"},
         {"PLU", "Plutón"}, {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"}, {"XYZ", "XYZ"}};
     for (const auto& c : casos) EXPECT_EQ(NombrePunto(c.etiqueta), c.nombre);
+}
+
+TEST(NombresCarta, EveryPointOfTheTableHasItsOwnName) {
+    std::set<std::string> nombres;
+    for (int r = 0; r < kNumPuntos; ++r) {
+        const std::string etiqueta = FilaPunto(r).Etiqueta;
+        const std::string nombre = NombrePunto(etiqueta);
+        EXPECT_NE(nombre, etiqueta);
+        EXPECT_TRUE(nombres.insert(nombre).second) << nombre;
+    }
+    EXPECT_EQ(NombrePunto("QUI"), "Quirón");
+    EXPECT_EQ(NombrePunto("LIO"), "Lilith osculadora");
+    EXPECT_EQ(NombrePunto("VTX"), "Vértice");
 }
 
 TEST(EnPalabras, NamesLabelsAspectsAndPlacesInFull) {

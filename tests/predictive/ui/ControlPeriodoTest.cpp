@@ -315,8 +315,8 @@ TEST_F(Periodo, ChoosingATransitHitDrawsTheSkyOfItsExactInstant) {
             QTest::keyClick(f->Tabla(), Qt::Key_Return);
         }
         ASSERT_TRUE(dialogs.asked.empty());
-        ASSERT_TRUE(st.JdTransito) << fila;
-        EXPECT_DOUBLE_EQ(*st.JdTransito, hit.jdExacto);
+        ASSERT_TRUE(st.JdTransito()) << fila;
+        EXPECT_DOUBLE_EQ(*st.JdTransito(), hit.jdExacto);
         // The session's transiting bodies are the ephemeris's at the exact instant ...
         PlanetTable cielo = st.tables.Planet;
         Planets(hit.jdExacto, otra, cielo);
@@ -351,7 +351,7 @@ TEST_F(Periodo, ChoosingAProgressedHitDrawsTheProgressionOfItsDate) {
         ASSERT_TRUE(dialogs.asked.empty());
         ChartSession& st = w->State();
         EXPECT_TRUE(st.pred.HayProgresion);
-        EXPECT_FALSE(st.JdTransito);
+        EXPECT_FALSE(st.JdTransito());
         EXPECT_EQ(st.pred.Tecnica, k.tipo);
         const FechaCivil fecha = FechaEnZona(hit.jdExacto, st.DatosNatales.ZoneHours);
         EXPECT_EQ(st.pred.FechaProgTexto, std::to_string(fecha.dia) + " " +
@@ -368,8 +368,8 @@ TEST_F(Periodo, StepButtonsMoveTheTransitAndComeBack) {
     FrmPeriodo* f = Buscar({"1 1 2024", "31 1 2024", "1", "Transitos"});
     DobleClic(f, 0);
     ChartSession& st = w->State();
-    ASSERT_TRUE(st.JdTransito);
-    const double inicio = *st.JdTransito;
+    ASSERT_TRUE(st.JdTransito());
+    const double inicio = *st.JdTransito();
     const std::string fechaInicio = Fecha();
     const QStringList captions = {"−1 año", "−1 mes", "−1 día", "+1 día", "+1 mes", "+1 año"};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(c->btnPaso(i)->text(), captions[i]);
@@ -382,13 +382,13 @@ TEST_F(Periodo, StepButtonsMoveTheTransitAndComeBack) {
         ASSERT_TRUE(dialogs.asked.empty());
         vistas.push_back(Fecha());
         PlanetTable cielo = st.tables.Planet;
-        Planets(*st.JdTransito, otra, cielo);
+        Planets(*st.JdTransito(), otra, cielo);
         for (int b = 1; b <= 10; ++b) EXPECT_EQ(st.tables.Planet[b].Lon, cielo[b].Lon);
         EXPECT_EQ(std::count_if(st.Lista.begin(), st.Lista.end(),
                                 [](const std::string& l) { return l == "  TRANSITOS"; }),
                   1);
     }
-    EXPECT_NEAR(*st.JdTransito, inicio, 1e-8);
+    EXPECT_NEAR(*st.JdTransito(), inicio, 1e-8);
     EXPECT_EQ(vistas.back(), fechaInicio);
     // Every step showed a date of its own until the way back.
     for (size_t i = 1; i < 4; ++i) EXPECT_NE(vistas[i], vistas[i - 1]);

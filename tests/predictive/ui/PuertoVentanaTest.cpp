@@ -104,12 +104,12 @@ TEST_F(Puerto, StepsMoveTheTransitOnDisplayAndShowItsBlock) {
     ASSERT_EQ(w.listas.size(), 1u);
     const int bloque = w.listas[0];
     EXPECT_EQ(bloque, static_cast<int>(ListarAspectos(w.Sesion().tables.natal).size()));
-    const double antes = *w.Sesion().JdTransito;
+    const double antes = *w.Sesion().JdTransito();
 
     periodo->Paso(UnidadPaso::Dia, 1);
     EXPECT_EQ(w.redibujados, 2);
     EXPECT_EQ(w.listas, (std::vector<int>{bloque, bloque}));  // the block took its own place
-    EXPECT_NEAR(*w.Sesion().JdTransito, antes + 1, 1e-6);
+    EXPECT_NEAR(*w.Sesion().JdTransito(), antes + 1, 1e-6);
     EXPECT_EQ(periodo->lblFechaPaso()->text().toStdString(), w.Sesion().FechaEnPantalla());
 }
 
