@@ -261,7 +261,7 @@ TEST_F(Preferences, WithTheDefaultsTheListingsAreTodays) {
     CuadroGral& w = Arrancar();
     Cargar(w);
     ChartTables t;
-    CalcularNatal(w.State().DatosNatales, "P", eph, t);
+    CalcularNatal(w.State().DatosNatales, SistemaCasas::Placido, eph, t);
     DistribuirGlifos(t.natal.PlanetaNatal);
     EXPECT_EQ(Items(w.Lista()), ListarAspectos(t.natal));
     std::vector<std::string> listado;
@@ -380,7 +380,7 @@ TEST_F(Preferences, TheGridShowsTheAspectsOfTheChartOnDisplay) {
 
     ChartTables t;
     t.natal.Puntos = w.State().Puntos;
-    CalcularNatal(w.State().DatosNatales, "P", eph, t);
+    CalcularNatal(w.State().DatosNatales, SistemaCasas::Placido, eph, t);
     const std::vector<PuntoAspecto> todos = PuntosAspectoNatal(t.natal, true);
     ASSERT_EQ(todos.size(), 17u);
     const RejillaAspectos& r = g->Rejilla();

@@ -209,8 +209,8 @@ TEST_F(Calendario, ChosenEventDrawsTheSkyAtItsInstantThroughThePort) {
     t->setFocus();
     t->setCurrentCell(fila, 0);
     QTest::keyClick(t, Qt::Key_Return);
-    ASSERT_TRUE(w.Sesion().JdTransito.has_value());
-    EXPECT_DOUBLE_EQ(*w.Sesion().JdTransito, jd);
+    ASSERT_TRUE(w.Sesion().JdTransito().has_value());
+    EXPECT_DOUBLE_EQ(*w.Sesion().JdTransito(), jd);
     EXPECT_EQ(w.redibujados, 1);
     ASSERT_EQ(w.listas.size(), 1u);
     EXPECT_EQ(w.ListaAspectos()->item(w.listas[0])->text(), "  TRANSITOS");
@@ -237,7 +237,7 @@ TEST_F(Calendario, ClosingLosesNothing) {
     EXPECT_FALSE(f->isVisible());
     EXPECT_EQ(w.redibujados, 0);
     EXPECT_EQ(w.Sesion().Lista, lista);
-    EXPECT_FALSE(w.Sesion().JdTransito.has_value());
+    EXPECT_FALSE(w.Sesion().JdTransito().has_value());
 
     EXPECT_EQ(Abrir(), f);
     EXPECT_TRUE(f->isVisible());
@@ -264,7 +264,7 @@ TEST(CalendarioSinCarta, ListsTheSkyAloneAndDrawsNothing) {
     ASSERT_GT(f->Tabla()->rowCount(), 0);
     periodo->Calendario()->ElegirEvento(*f->EventoDeFila(0));
     EXPECT_EQ(w.redibujados, 0);
-    EXPECT_FALSE(w.Sesion().JdTransito.has_value());
+    EXPECT_FALSE(w.Sesion().JdTransito().has_value());
 }
 
 }  // namespace

@@ -201,8 +201,8 @@ TEST_F(Mapa, ClickOnABarDrawsThatMomentThroughThePort) {
         (f->Lienzo()->PixelDe(0, kMapaX1, 0).x() - f->Lienzo()->PixelDe(0, kMapaX0, 0).x());
 
     Clic(f, pagina, XDeJd(m, exacto), YDeFila(fila % kFilasPorPagina));
-    ASSERT_TRUE(w.Sesion().JdTransito.has_value());
-    EXPECT_NEAR(*w.Sesion().JdTransito, exacto, diasPorPixel);
+    ASSERT_TRUE(w.Sesion().JdTransito().has_value());
+    EXPECT_NEAR(*w.Sesion().JdTransito(), exacto, diasPorPixel);
     EXPECT_EQ(w.redibujados, 1);
     ASSERT_EQ(w.listas.size(), 1u);
     EXPECT_EQ(w.ListaAspectos()->item(w.listas[0])->text(), "  TRANSITOS");
@@ -224,7 +224,7 @@ TEST_F(Mapa, ClickOnAProgressionsBarDrawsTheProgression) {
     Clic(f, 0, XDeJd(m, exacto), YDeFila(0));
     EXPECT_TRUE(w.Sesion().pred.HayProgresion);
     EXPECT_EQ(w.Sesion().pred.Tecnica, TipoTecnica::Secundaria);
-    EXPECT_FALSE(w.Sesion().JdTransito.has_value());
+    EXPECT_FALSE(w.Sesion().JdTransito().has_value());
     EXPECT_EQ(w.redibujados, 1);
     EXPECT_TRUE(w.ComandoIndice(43)->isChecked());
     // The progression's date is the clicked day (a pixel is about a week of 15 years).
@@ -246,8 +246,8 @@ TEST_F(Mapa, PeriodWindowKeepsItsTechniqueAfterAMap) {
     ASSERT_EQ(w.Sesion().Periodo.tecnica, TecnicaPeriodo::Secundaria);
     const AspectoPeriodo hit = p->Aspectos().front();
     periodo->Elegir(hit);
-    ASSERT_TRUE(w.Sesion().JdTransito.has_value());
-    EXPECT_DOUBLE_EQ(*w.Sesion().JdTransito, hit.jdExacto);
+    ASSERT_TRUE(w.Sesion().JdTransito().has_value());
+    EXPECT_DOUBLE_EQ(*w.Sesion().JdTransito(), hit.jdExacto);
     EXPECT_FALSE(w.Sesion().pred.HayProgresion);
     EXPECT_EQ(w.Sesion().Periodo.tecnica, TecnicaPeriodo::Secundaria);  // left as it was
 }
