@@ -1,7 +1,8 @@
 // The calendar's and the time map's windows: a year's calendar for the chart on display
 // computed and listed in the window's table; a year's time map of transits searched, drawn
 // page by page and the first page painted as the window shows it. Targets as the core's:
-// a year's calendar <= 0.2 s, a year's time map drawn <= 0.5 s.
+// a year's calendar <= 0.2 s, a year's time map drawn <= 0.5 s. And the period window's
+// table filled with a quarter's transits, the Moon's among them.
 #include <benchmark/benchmark.h>
 
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "predictive/ui/ControlPeriodo.h"
 #include "predictive/ui/FrmCalendario.h"
 #include "predictive/ui/FrmMapaTiempo.h"
+#include "predictive/ui/FrmPeriodo.h"
 #include "tests/predictive/ui/PuertoFalso.h"
 
 namespace {
@@ -61,5 +63,20 @@ void BM_VentanaMapaAnio(benchmark::State& state) {
     state.counters["paginas"] = static_cast<double>(f->Paginas().size());
 }
 BENCHMARK(BM_VentanaMapaAnio)->Unit(benchmark::kMillisecond);
+
+void BM_VentanaPeriodoTrimestre(benchmark::State& state) {
+    ConCarta t;
+    ControlPeriodo* periodo = qobject_cast<ControlPeriodo*>(t.c->parent());
+    periodo->mnuPeriodo_Click();
+    FrmPeriodo* f = periodo->Ventana();
+    f->txtDesde()->setText("1 1 2026");
+    f->txtHasta()->setText("31 3 2026");
+    for (auto _ : state) {
+        f->btnBuscar()->click();
+        benchmark::DoNotOptimize(f->Tabla()->rowCount());
+    }
+    state.counters["aspectos"] = f->Tabla()->rowCount();
+}
+BENCHMARK(BM_VentanaPeriodoTrimestre)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "predictive/ui/TablaTextos.h"
+
 namespace natalis {
 
 namespace {
@@ -55,7 +57,6 @@ FrmCalendario::FrmCalendario(QWidget* parent) : VentanaFlotante(parent) {
     tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
     tabla_->verticalHeader()->hide();
-    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lblNota_ = new QLabel(QString::fromUtf8(kNota), this);
     lblNota_->setObjectName("lblNota");
     lblNota_->setWordWrap(true);
@@ -114,17 +115,8 @@ const EventoCielo* FrmCalendario::EventoDeFila(int fila) const {
 
 void FrmCalendario::SetEventos(std::vector<EventoCielo> eventos, const RelojCalendario& reloj) {
     eventos_ = std::move(eventos);
-    tabla_->setUpdatesEnabled(false);
-    tabla_->clearContents();
-    tabla_->setRowCount(static_cast<int>(eventos_.size()));
-    for (size_t fila = 0; fila < eventos_.size(); ++fila) {
-        const auto campos = CamposEventoCielo(eventos_[fila], reloj);
-        for (size_t col = 0; col < campos.size(); ++col) {
-            tabla_->setItem(static_cast<int>(fila), static_cast<int>(col),
-                            new QTableWidgetItem(Q(campos[col])));
-        }
-    }
-    tabla_->setUpdatesEnabled(true);
+    LlenarTabla(tabla_, eventos_.size(),
+                [&](size_t i) { return CamposEventoCielo(eventos_[i], reloj); });
     lblCuenta_->setText(
         QString("%1 %2").arg(eventos_.size()).arg(eventos_.size() == 1 ? "evento" : "eventos"));
     if (!eventos_.empty()) tabla_->setCurrentCell(0, 0);

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "predictive/ui/TablaTextos.h"
+
 namespace natalis {
 
 namespace {
@@ -75,7 +77,6 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : VentanaFlotante(parent) {
     tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
     tabla_->verticalHeader()->hide();
-    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lblCuenta_ = new QLabel(this);
     lblCuenta_->setObjectName("lblCuenta");
     lblUT_ = new QLabel(QString::fromUtf8(kTextoUT), this);
@@ -147,17 +148,8 @@ const AspectoPeriodo* FrmPeriodo::AspectoDeFila(int fila) const {
 
 void FrmPeriodo::Listar() {
     filas_ = FiltrarAspectosPeriodo(hits_, Filtro());
-    tabla_->setUpdatesEnabled(false);
-    tabla_->clearContents();
-    tabla_->setRowCount(static_cast<int>(filas_.size()));
-    for (size_t fila = 0; fila < filas_.size(); ++fila) {
-        const auto campos = CamposAspectoPeriodo(hits_[filas_[fila]]);
-        for (size_t col = 0; col < campos.size(); ++col) {
-            tabla_->setItem(static_cast<int>(fila), static_cast<int>(col),
-                            new QTableWidgetItem(Q(campos[col])));
-        }
-    }
-    tabla_->setUpdatesEnabled(true);
+    LlenarTabla(tabla_, filas_.size(),
+                [this](size_t i) { return CamposAspectoPeriodo(hits_[filas_[i]]); });
     lblCuenta_->setText(QString("%1 de %2 aspectos").arg(filas_.size()).arg(hits_.size()));
     if (!filas_.empty()) tabla_->setCurrentCell(0, 0);
 }
