@@ -22,6 +22,15 @@ CasasLibreria CasasBiblioteca(char letra, double armc, double lat, double obliqu
     return r;
 }
 
+VelocidadAngulos VelocidadesAngulos(char letra, double armc, double lat, double obliquity) {
+    double cusps[13] = {}, ascmc[10] = {}, velCusps[13] = {}, velAscmc[10] = {};
+    char error[256] = "";
+    swe_houses_armc_ex2(armc, lat, obliquity, letra, cusps, ascmc, velCusps, velAscmc, error);
+    // Where the system is undefined (ERR) the library gives Porphyry's cusps and speeds, as
+    // the chart then has them.
+    return {velCusps[1], velCusps[10]};
+}
+
 bool CuspidesEnOrden(const CuspTable& Cusp) {
     double vuelta = 0;
     for (int i = 1; i <= 12; ++i) vuelta += UnaVuelta(Cusp[i % 12 + 1] - double{Cusp[i]});

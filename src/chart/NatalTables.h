@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/CasasBiblioteca.h"
 #include "astro/Houses.h"
 #include "astro/Planets.h"
 #include "astro/Puntos.h"
@@ -45,6 +46,9 @@ struct NatalTables {
     // Points asked for that the ephemeris could not give at this instant, by note ("Quirón:
     // fuera del rango de las efemérides"); such a point is left out of Puntos.
     std::vector<std::string> Notas;
+    // Daily motion of the Ascendant (CuspideNatal(1)) and the Midheaven (CuspideNatal(10)),
+    // degrees/day; both 0 for a chart that was not computed from an instant and a place.
+    VelocidadAngulos VelAngulos;
 };
 
 // The chart state of the main window: the last computation's global tables plus the natal

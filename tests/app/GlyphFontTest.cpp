@@ -169,14 +169,12 @@ TEST_F(GlyphFont, KeysCarryTheSymbolsOfDejaVuSans) {
     const TrueTypeFile dejavu("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
     if (!dejavu.Loaded()) GTEST_SKIP() << "DejaVu Sans is not installed";
     const std::vector<std::pair<char, uint16_t>> symbols = {
-        {'q', 0x2648}, {'w', 0x2649}, {'e', 0x264A}, {'r', 0x264B}, {'t', 0x264C},
-        {'y', 0x264D}, {'u', 0x264E}, {'i', 0x264F}, {'o', 0x2650}, {'p', 0x2651},
-        {'[', 0x2652}, {']', 0x2653}, {'a', 0x2609}, {'s', 0x263D}, {'d', 0x263F},
-        {'f', 0x2640}, {'g', 0x2642}, {'h', 0x2643}, {'j', 0x2644}, {'k', 0x2645},
-        {'l', 0x2646}, {';', 0x2647}, {'A', 0x260A}, {':', 0x2295}, {'7', '7'},
-        {'z', 0x26B7}, {'x', 0x26B3}, {'c', 0x26B4}, {'v', 0x26B5}, {'b', 0x26B6},
-        {'n', 0x26B8}, {'Q', 0x260C}, {'E', 0x2220}, {'T', 0x25A1}, {'Y', 0x25B3},
-        {'P', 0x260D}};
+        {'q', 0x2648}, {'w', 0x2649}, {'e', 0x264A}, {'r', 0x264B}, {'t', 0x264C}, {'y', 0x264D},
+        {'u', 0x264E}, {'i', 0x264F}, {'o', 0x2650}, {'p', 0x2651}, {'[', 0x2652}, {']', 0x2653},
+        {'a', 0x2609}, {'s', 0x263D}, {'d', 0x263F}, {'f', 0x2640}, {'g', 0x2642}, {'h', 0x2643},
+        {'j', 0x2644}, {'k', 0x2645}, {'l', 0x2646}, {';', 0x2647}, {'A', 0x260A}, {':', 0x2295},
+        {'7', '7'},    {'z', 0x26B7}, {'x', 0x26B3}, {'c', 0x26B4}, {'v', 0x26B5}, {'b', 0x26B6},
+        {'n', 0x26B8}, {'Q', 0x260C}, {'E', 0x2220}, {'T', 0x25A1}, {'Y', 0x25B3}, {'P', 0x260D}};
     for (const auto& [key, symbol] : symbols) {
         const auto ours = font.OutlineHeader(font.GlyphOf(static_cast<unsigned char>(key)));
         const auto theirs = dejavu.OutlineHeader(dejavu.GlyphOf(symbol));

@@ -2,10 +2,14 @@
 // of points, signs and aspects, and listing lines in full words.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "app/session/InformeCompleto.h"
 #include "astro/AngleMath.h"
+#include "astro/Puntos.h"
 #include "chart/Aspects.h"
 #include "chart/NombresCarta.h"
 
@@ -95,10 +99,46 @@ TEST(NombresCarta, PointsByLabelAndANewLabelAsItIs) {
     const struct {
         const char* etiqueta;
         const char* nombre;
-    } casos[] = {
-        {"SOL", "Sol"},    {"LUN", "Luna"},       {"MER", "Mercurio"},           {"JUP", "Júpiter"},
-        {"PLU", "Plutón"}, {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"}, {"XYZ", "XYZ"}};
+    } casos[] = {{"SOL", "Sol"},
+                 {"LUN", "Luna"},
+                 {"MER", "Mercurio"},
+                 {"JUP", "Júpiter"},
+                 {"PLU", "Plutón"},
+                 {"NOD", "Nodo Norte"},
+                 {"PF", "Parte de la Fortuna"},
+                 {"XYZ", "XYZ"},
+                 {"QUI", "Quirón"},
+                 {"CER", "Ceres"},
+                 {"PAL", "Palas"},
+                 {"JUN", "Juno"},
+                 {"VES", "Vesta"},
+                 {"NDV", "Nodo verdadero"},
+                 {"LIL", "Lilith media"},
+                 {"LIO", "Lilith osculante"},
+                 {"VTX", "Vértice"}};
     for (const auto& c : casos) EXPECT_EQ(NombrePunto(c.etiqueta), c.nombre);
+    // Every row of the points table has a name of its own, none shared.
+    std::set<std::string> nombres;
+    for (int r = 0; r < kNumPuntos; ++r) {
+        const std::string etiqueta = FilaPunto(r).Etiqueta;
+        EXPECT_NE(NombrePunto(etiqueta), etiqueta);
+        EXPECT_TRUE(nombres.insert(NombrePunto(etiqueta)).second) << etiqueta;
+    }
+}
+
+// The glyph font carries the aspects on "QWERTYIOP" by increasing angle: sorting the table by
+// its angles must give the keys in that order.
+TEST(NombresCarta, AspectGlyphsAreTheFontKeysInOrderOfAngle) {
+    std::vector<std::pair<int, std::string>> porAngulo;
+    for (int k = 0; k < kNumAspectos; ++k) {
+        porAngulo.push_back({TablaAspectos[static_cast<size_t>(k)].Angulo, GlifoAspecto(k)});
+    }
+    std::sort(porAngulo.begin(), porAngulo.end());
+    std::string claves;
+    for (const auto& a : porAngulo) claves += a.second;
+    EXPECT_EQ(claves, "QWERTYIOP");
+    EXPECT_EQ(GlifoAspecto(-1), "");
+    EXPECT_EQ(GlifoAspecto(kNumAspectos), "");
 }
 
 TEST(EnPalabras, NamesLabelsAspectsAndPlacesInFull) {

@@ -32,7 +32,7 @@ RuedaRecortada Recortar(const std::vector<DrawOp>& ops) {
 }
 
 QFont LetraDe(LetraCelda l, double puntos) {
-    return l == LetraCelda::Glifo ? LetraGlifos(puntos) : LetraInforme(puntos);
+    return l == LetraCelda::Texto ? LetraInforme(puntos) : LetraGlifos(puntos);
 }
 
 void PintarTabla(const HojaPuntos& hoja, const TablaInforme& t, double x0, double y, double ancho) {
@@ -80,7 +80,8 @@ void PintarRejilla(const HojaPuntos& hoja, const RejillaAspectos& r, double x0, 
                 continue;
             }
             if (r.simbolo[i][j].empty()) continue;
-            hoja.Texto({x, y + 1.5, c, 11}, r.simbolo[i][j], LetraInforme(10), Qt::AlignHCenter);
+            hoja.Texto({x, y + 1.5, c, 11}, r.simbolo[i][j], LetraDe(LetraCelda::Simbolo, 10),
+                       Qt::AlignHCenter);
             hoja.Texto({x, y + 14, c, 8}, r.orbe[i][j], LetraInforme(6.5), Qt::AlignHCenter);
         }
     }
