@@ -27,7 +27,7 @@ struct Carta {
 Carta CartaDeMuestra(Ephemeris& eph) {
     Carta c;
     ReadChartFile(std::string(NATALIS_SOURCE_DIR) + "/charts", "Ana_Lucia_Ferreyra.dat", c.rec);
-    CalcularNatal(c.rec, "P", eph, c.tablas);
+    CalcularNatal(c.rec, SistemaCasas::Placido, eph, c.tablas);
     return c;
 }
 

@@ -106,7 +106,7 @@ void BM_WheelDrawAndPaint(benchmark::State& state) {
     st.DatosNatales.ZoneHours = 3;
     st.DatosNatales.LatitudeDeg = -34.6f;
     st.DatosNatales.LongitudeDeg = -58.45f;
-    CalcularNatal(st.DatosNatales, "P", eph, st.tables);
+    CalcularNatal(st.DatosNatales, SistemaCasas::Placido, eph, st.tables);
     DistribuirGlifos(st.tables.natal.PlanetaNatal);
     QtSurface surface;
     for (auto _ : state) {

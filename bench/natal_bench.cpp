@@ -100,7 +100,7 @@ void BM_NatalChart(benchmark::State& state) {
     const NatalRecord rec = SampleRecord();
     ChartTables t;
     for (auto _ : state) {
-        CalcularNatal(rec, "P", eph, t);
+        CalcularNatal(rec, SistemaCasas::Placido, eph, t);
         DistribuirGlifos(t.natal.PlanetaNatal);
         std::vector<std::string> aspects = ListarAspectos(t.natal);
         std::vector<std::string> listing = ListadoNatal(t.natal);

@@ -26,7 +26,7 @@ void BM_RetornoHallado(benchmark::State& state) {
     NatalRecord rec;
     ReadChartFile(kCarpeta, kCarta, rec);
     ChartTables t;
-    CalcularNatal(rec, "P", eph, t);
+    CalcularNatal(rec, SistemaCasas::Placido, eph, t);
     const int cuerpo = tipo == TipoRetorno::Solar ? 1 : 2;
     int n = 0;
     for (auto _ : state) {

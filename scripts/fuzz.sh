@@ -24,7 +24,7 @@ common=(src/app/model/ChartFileReader.cpp src/app/model/ChartFileWriter.cpp
         src/app/model/NuevaHora.cpp src/app/model/SafeFileWrite.cpp
         src/app/model/ZoneSourceLine.cpp src/astro/Calendar.cpp src/astro/DateTimeParse.cpp
         src/astro/NumberText.cpp src/astro/TextTrim.cpp src/astro/UtcOffsetText.cpp)
-# The exchange readers and what they use besides.
+# The exchange readers and what they use besides (rows of the formats table).
 exchange=(src/app/model/CartaIntercambio.cpp src/app/model/Transliteracion.cpp
           src/app/model/FormatoAaf.cpp src/app/model/FormatoQuickChart.cpp
           src/app/model/FormatoMorinus.cpp src/app/model/PickleEstricto.cpp
@@ -51,7 +51,8 @@ for p in "${pids[@]}"; do wait "$p"; done
 for t in "${targets[@]}"; do
   objects=()
   for s in "${common[@]}"; do objects+=("$(object "$s")"); done
-  if [ "$t" != chart ]; then for s in "${exchange[@]}"; do objects+=("$(object "$s")"); done; fi
+  # The formats table names the exchange readers, so every target links them.
+  for s in "${exchange[@]}"; do objects+=("$(object "$s")"); done
   objects+=("$(object "${main[$t]}")")
   clang++ "${flags[@]}" "${objects[@]}" -ldate-tz -o "$out/${t}_reader_fuzz"
   dict=()

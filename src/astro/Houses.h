@@ -44,9 +44,10 @@ void Regiomontano(double armc, double lat, float obliquity, CuspTable& Cusp);
 void Porfirio(double armc, double lat, float obliquity, CuspTable& Cusp);
 
 // Fills Cusp for a letter ("P", "K", "R" in any case) and returns the letter of the result
-// (LetraResultado: 'O' when the houses fell back to Porphyry). A letter no row has is taken
-// as Placidus here: the readers of files, settings and the command line refuse such letters
-// before a computation, and the program itself passes SistemaCasas (CalcularCasas).
+// (LetraResultado: 'O' when the houses fell back to Porphyry). Any other letter, the empty
+// one included, is taken as Placidus, as this routine has always done.
+// Nothing in the program calls it: the computations take a SistemaCasas row
+// (CalcularCasas), and the command line refuses a letter no row has before any of them.
 char Houses(double armc, float latitudeDeg, const std::string& houseSystem, float obliquity,
             CuspTable& Cusp);
 

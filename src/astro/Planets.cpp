@@ -1,6 +1,8 @@
 // Planet table from the ephemeris: longitudes and daily motions of the ten bodies.
 #include "astro/Planets.h"
 
+#include <cmath>
+
 #include "astro/AngleMath.h"
 
 namespace natalis {
@@ -55,6 +57,32 @@ void Planets(double dj, Ephemeris& eph, PlanetTable& Planet, Zodiaco z) {
         Cuerpo::Jupiter, Cuerpo::Saturno, Cuerpo::Urano,    Cuerpo::Neptuno, Cuerpo::Pluton};
     const std::vector<PlanetRec> p = PosicionesCuerpos(dj, eph, kDiez, z);
     for (size_t k = 0; k < p.size(); ++k) Planet[k + 1] = p[k];
+}
+
+std::vector<PuntoAnillo> PuntosDeTabla(const PlanetTable& Planet) {
+    std::vector<PuntoAnillo> puntos;
+    for (int k = 1; k <= 10; ++k) puntos.push_back({k - 1, Planet[k]});
+    return puntos;
+}
+
+std::vector<PuntoAnillo> PuntosDelCieloEn(double dj, Ephemeris& eph, const PlanetTable& Planet,
+                                          const std::vector<int>& puntos, Zodiaco z) {
+    std::vector<PuntoAnillo> anillo = PuntosDeTabla(Planet);
+    std::vector<int> filas;
+    std::vector<Cuerpo> cuerpos;
+    for (int r : PuntosDelCielo(puntos)) {
+        if (r < 10) continue;  // the ten bodies come from Planet
+        filas.push_back(r);
+        cuerpos.push_back(FilaPunto(r).CuerpoId);
+    }
+    if (cuerpos.empty()) return anillo;
+    const std::vector<PlanetRec> pos = PosicionesCuerpos(dj, eph, cuerpos, z);
+    for (size_t k = 0; k < pos.size(); ++k) {
+        if (std::isfinite(pos[k].Lon) && std::isfinite(pos[k].Vel)) {
+            anillo.push_back({filas[k], pos[k]});
+        }
+    }
+    return anillo;
 }
 
 // Given:    T  Julian centuries from JD 2415020 (1900 January 0.5)

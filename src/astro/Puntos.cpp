@@ -14,6 +14,20 @@ std::vector<int> PuntosPorDefecto() {
     return filas;
 }
 
+std::vector<int> PuntosDelCielo(const std::vector<int>& puntos) {
+    std::vector<int> filas;
+    for (int r = 0; r < kPuntosPorDefecto; ++r) {
+        if (kPuntos[r].Regla == ReglaPunto::Cuerpo) filas.push_back(r);
+    }
+    for (int r : puntos) {
+        if (r >= kPuntosPorDefecto && r < kNumPuntos && kPuntos[r].Regla == ReglaPunto::Cuerpo &&
+            std::find(filas.begin(), filas.end(), r) == filas.end()) {
+            filas.push_back(r);
+        }
+    }
+    return filas;
+}
+
 int PuntoPorEtiqueta(const std::string& etiqueta) {
     for (int r = 0; r < kNumPuntos; ++r) {
         if (etiqueta == kPuntos[r].Etiqueta) return r;

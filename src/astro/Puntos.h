@@ -61,6 +61,12 @@ inline constexpr int kPuntosPorDefecto = 12;
 const PuntoDef& FilaPunto(int r);
 // The default set as row numbers: 0 .. kPuntosPorDefecto - 1.
 std::vector<int> PuntosPorDefecto();
+// The rows a moment's sky gives by itself, for the rings of transits and returns: the ten
+// bodies Sun ... Pluto, then the rows of puntos past the default set that are asked of the
+// ephemeris (Chiron, the asteroids, the true node, Lilith), in puntos' order. Points drawn
+// from the birth place or time (the mean node's row aside, the Part of Fortune, the Vertex)
+// have no meaning there.
+std::vector<int> PuntosDelCielo(const std::vector<int>& puntos);
 // The row of a label ("SOL", "PF"), or -1.
 int PuntoPorEtiqueta(const std::string& etiqueta);
 // The rows a list names: labels separated by commas in any case ("qui,LIL"), each at most

@@ -11,7 +11,7 @@ void DibujarBiRueda(Surface& s, const Carta& a, const Carta& b, const Sinastria&
                     const WheelHeader& header, WheelGeometry& g) {
     WheelHeader h = header;
     h.aspectos = false;
-    DibujarRueda(s, a.natal, *a.nacimiento, h, g);
+    DibujarCarta(s, a, h, g);
     DibujarAnilloCarta(s, g, b.natal);
 
     // Lines from where each glyph stands: the first chart's display angle, the outer ring's

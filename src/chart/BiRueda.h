@@ -9,8 +9,7 @@
 namespace natalis {
 
 // Draws it on s with the first chart's header and a third header line naming the outer chart
-// ("Anillo exterior: " and its name, date and time). a needs its birth record. Writes the
-// geometry into g.
+// ("Anillo exterior: " and its name, date and time). Writes the geometry into g.
 void DibujarBiRueda(Surface& s, const Carta& a, const Carta& b, const Sinastria& cruce,
                     const WheelHeader& header, WheelGeometry& g);
 

@@ -67,11 +67,6 @@ std::string EtiquetaPlaneta(int i) {
     return label;
 }
 
-void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephemeris& eph,
-                   ChartTables& t) {
-    CalcularNatal(rec, CasasPorLetra(HouseSystem).value_or(SistemaCasas::Placido), eph, t);
-}
-
 void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, ChartTables& t) {
     NatalTables& n = t.natal;
     const float u = rec.NatalHour + rec.ZoneHours;  // universal time of birth, hours
@@ -92,6 +87,18 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
     if (n.zodiaco != Zodiaco::Tropical) {
         for (int i = 1; i <= 12; ++i)
             t.Cusp[i] = static_cast<float>(UnaVuelta(t.Cusp[i] - ayanamsa));
+    }
+    // Whole signs are the signs of the chart's own zodiac: in a sidereal chart the houses start
+    // at 0 degrees of the sidereal sign of the Ascendant (taken from the equal houses, whose
+    // first cusp is the Ascendant), not at a tropical sign's start moved back.
+    if (n.zodiaco != Zodiaco::Tropical && casas == SistemaCasas::SignosEnteros &&
+        !n.Casas.respaldoPorfirio) {
+        CuspTable iguales{};
+        CalcularCasas(SistemaCasas::IgualesAsc, armc, rec.LatitudeDeg, n.Obliquity, iguales);
+        const double asc = UnaVuelta(iguales[1] - ayanamsa);
+        const double inicio = 30.0 * std::floor(asc / 30.0);
+        for (int i = 1; i <= 12; ++i)
+            t.Cusp[i] = static_cast<float>(UnaVuelta(inicio + 30.0 * (i - 1)));
     }
     LlenarCuspides(t.Cusp, armc, n);
     // The ayanamsa's own motion (under 0.0001 degrees/day) is left out of the angles' speeds.

@@ -26,10 +26,6 @@ namespace natalis {
 //           the natal listing window, and hides the solar-time frame with its options
 //           emptied and unselected.
 void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, ChartTables& t);
-// The same with the system as a letter ("P", "K", "R" in any case; anything else Placidus,
-// see Houses).
-void CalcularNatal(const NatalRecord& rec, const std::string& HouseSystem, Ephemeris& eph,
-                   ChartTables& t);
 
 // The point of row r of kPuntos at lon (degrees), moving vel degrees a day, with its degree
 // in the sign and its text: "SOL 05Ari30", "PF 12Tau03".

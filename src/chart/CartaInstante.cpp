@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/model/Cp1252.h"
 #include "astro/Calendar.h"
 #include "astro/InstanteCivil.h"
 #include "astro/TimeZoneHistory.h"
@@ -88,8 +89,7 @@ std::optional<NatalRecord> RegistroDeInstante(double jd, const LugarCarta& lugar
     const InstanteCivil c = InstanteDeJD(jdLocal);
     NatalRecord r;
     r.NatalName = nombre;
-    r.NatalNameFixed = nombre.substr(0, 30);
-    r.NatalNameFixed.resize(30, ' ');
+    r.NatalNameFixed = Utf8CutOrPad(nombre, 30);
     r.NatalDay = static_cast<int16_t>(c.dia);
     r.NatalMonth = static_cast<int16_t>(c.mes);
     r.NatalYear = static_cast<int16_t>(c.anio);
@@ -117,8 +117,7 @@ std::optional<NatalRecord> RegistroDeInstante(double jd, const LugarCarta& lugar
     Coordenada(lugar.longitudDeg, "E", "W", r.LonDegText, r.LonMinText, r.LonHemisphere);
     r.LatText = r.LatDegText + " " + r.LatMinText + " " + r.LatHemisphere;
     r.LonText = r.LonDegText + " " + r.LonMinText + " " + r.LonHemisphere;
-    r.Place = lugar.nombre.substr(0, 30);
-    r.Place.resize(30, ' ');
+    r.Place = Utf8CutOrPad(lugar.nombre, 30);
     return r;
 }
 

@@ -128,7 +128,8 @@ void DrawPoints(Surface& s, const WheelGeometry& g, const NatalTables& t, Estilo
 // Each aspecting point against the others, the Midheaven and the Ascendant; a pair of
 // points is visited from both sides. Points without aspects (node, Part of Fortune) take no
 // part.
-void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t, EstiloRueda estilo) {
+void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t, EstiloRueda estilo,
+                 Orbes orbes) {
     const std::vector<PuntoAspecto> puntos = PuntosAspectoNatal(t, false);
     const std::vector<PuntoAspecto> socios = PuntosAspectoNatal(t, true);
     // Points are drawn at their display angle, the angles at their longitude; in the report
@@ -137,7 +138,7 @@ void DrawAspects(Surface& s, const WheelGeometry& g, const NatalTables& t, Estil
         if (estilo == EstiloRueda::Informe) return p.Lon + g.GiroAsc;
         return (p.Id > 0 ? std::abs(t.PlanetaNatal[p.Id].PosGrafica) : std::abs(p.Lon)) + g.GiroAsc;
     };
-    for (const AspectoHallado& h : BuscarAspectos(puntos, socios, ReglaNatal)) {
+    for (const AspectoHallado& h : BuscarAspectos(puntos, socios, ReglaOrbesNatal(t, orbes))) {
         LineaAspecto(s, g, TablaAspectos[h.k].Angulo, theta(puntos[h.a]), theta(socios[h.b]));
     }
 }
@@ -153,6 +154,33 @@ void DrawHeader(Surface& s, const NatalRecord& rec, const WheelHeader& header) {
     s.Print("   " + rec.Place, true);
     s.PSet(26, 3, QBColor(15));
     s.Print("Casas " + header.casasCaption, true);
+}
+
+// The header of a chart cast from no birth: its title where the name stands, then its houses.
+void DrawTitleHeader(Surface& s, const std::string& titulo, const WheelHeader& header) {
+    s.SetFont("Arial", 12, false);
+    s.PSet(26, 1, kBackground);
+    s.SetForeColor(QBColor(15));
+    s.Print(titulo, true);
+    s.PSet(26, 3, QBColor(15));
+    s.Print("Casas " + header.casasCaption, true);
+}
+
+// Everything but the header.
+void DrawBody(Surface& s, const NatalTables& t, const WheelHeader& header, WheelGeometry& g,
+              EstiloRueda estilo) {
+    s.Cls();
+    g.CentroX = kCentroX;
+    g.CentroY = kCentroY;
+    g.Radio = kRadio;
+    DrawBand(s, g.CentroX, g.CentroY, g.Radio);
+    const float asc = t.CuspideNatal[1].Lon;
+    g.GiroAsc = static_cast<int16_t>(CIntEven(270.0 - asc));
+    s.SetFont(kGlyphFace, kTamanoGlifoSigno, true);
+    DrawSigns(s, g, asc);
+    DrawCusps(s, g, t, estilo);
+    DrawPoints(s, g, t, estilo);
+    if (header.aspectos) DrawAspects(s, g, t, estilo, header.orbes);
 }
 
 }  // namespace
@@ -190,19 +218,26 @@ void LineaAspecto(Surface& s, const WheelGeometry& g, int angulo, double theta1,
 
 void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
                   const WheelHeader& header, WheelGeometry& g, EstiloRueda estilo) {
-    s.Cls();
-    g.CentroX = kCentroX;
-    g.CentroY = kCentroY;
-    g.Radio = kRadio;
-    DrawBand(s, g.CentroX, g.CentroY, g.Radio);
-    const float asc = t.CuspideNatal[1].Lon;
-    g.GiroAsc = static_cast<int16_t>(CIntEven(270.0 - asc));
-    s.SetFont(kGlyphFace, kTamanoGlifoSigno, true);
-    DrawSigns(s, g, asc);
-    DrawCusps(s, g, t, estilo);
-    DrawPoints(s, g, t, estilo);
-    if (header.aspectos) DrawAspects(s, g, t, estilo);
+    DrawBody(s, t, header, g, estilo);
     DrawHeader(s, rec, header);
+}
+
+std::string CaptionCarta(const Carta& c) {
+    const std::string casas = CaptionCasas(c.opciones.casas, c.natal.Casas.respaldoPorfirio);
+    const std::string zod = CaptionZodiaco(c.opciones.zodiaco);
+    return zod.empty() ? casas : casas + "    " + zod;
+}
+
+void DibujarCarta(Surface& s, const Carta& c, const WheelHeader& header, WheelGeometry& g,
+                  EstiloRueda estilo) {
+    WheelHeader h = header;
+    if (h.casasCaption.empty()) h.casasCaption = CaptionCarta(c);
+    DrawBody(s, c.natal, h, g, estilo);
+    if (c.nacimiento) {
+        DrawHeader(s, *c.nacimiento, h);
+    } else {
+        DrawTitleHeader(s, c.titulo, h);
+    }
 }
 
 }  // namespace natalis

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/model/NatalRecord.h"
+#include "chart/Carta.h"
 #include "chart/NatalTables.h"
+#include "chart/Orbes.h"
 #include "chart/Surface.h"
 #include "chart/WheelGeometry.h"
 
@@ -13,9 +15,10 @@ namespace natalis {
 
 // What the header prints besides the natal record.
 struct WheelHeader {
-    std::string HoraTexto;     // a new birth time being tried; empty for the chart's own
-    std::string casasCaption;  // caption of the checked house-system item; empty for none
-    bool aspectos = true;      // the chart's own aspect lines (a bi-wheel draws others)
+    std::string HoraTexto;          // a new birth time being tried; empty for the chart's own
+    std::string casasCaption;       // caption of the checked house-system item; empty for none
+    bool aspectos = true;           // the chart's own aspect lines (a bi-wheel draws others)
+    Orbes orbes = Orbes::Clasicos;  // the orb set of those lines
 };
 
 // How the wheel is laid out. Ventana: the window's wheel (cusp degrees on the band, points on
@@ -30,6 +33,18 @@ enum class EstiloRueda { Ventana, Informe };
 void DibujarRueda(Surface& s, const NatalTables& t, const NatalRecord& rec,
                   const WheelHeader& header, WheelGeometry& g,
                   EstiloRueda estilo = EstiloRueda::Ventana);
+
+// The wheel of any chart, from the chart value alone. A chart with a birth record (natal,
+// Davison, a return, the moment, whose record bears the chart's title as its name) has the
+// record's header, exactly as DibujarRueda draws it; one without (a composite) has its title
+// in the name's place. An empty header.casasCaption is filled from the chart's own house
+// system and zodiac.
+void DibujarCarta(Surface& s, const Carta& c, const WheelHeader& header, WheelGeometry& g,
+                  EstiloRueda estilo = EstiloRueda::Ventana);
+
+// The caption of a chart's house system (and of its zodiac when it is not the tropical one),
+// as the header's "Casas" line shows it.
+std::string CaptionCarta(const Carta& c);
 
 // One aspect line between the screen angles theta1 and theta2 (degrees) on the inner circle
 // (radius Radio / 2): trines and sextiles light cyan, squares and oppositions light red,

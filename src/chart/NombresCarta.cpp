@@ -29,6 +29,14 @@ constexpr NombreDe kNombresPuntos[] = {
     {"VTX", "Vértice"},      {"ASC", "Ascendente"},
     {"MC", "Medio Cielo"},
 };
+// The points beyond the default set.
+constexpr NombreDe kNombresPuntosNuevos[] = {
+    {"QUI", "Quirón"},       {"CER", "Ceres"},
+    {"PAL", "Palas"},        {"JUN", "Juno"},
+    {"VES", "Vesta"},        {"NDV", "Nodo verdadero"},
+    {"LIL", "Lilith media"}, {"LIO", "Lilith osculadora"},
+    {"VTX", "Vértice"},
+};
 
 constexpr const char* kSignos[12] = {"Aries",     "Tauro",       "Géminis", "Cáncer",
                                      "Leo",       "Virgo",       "Libra",   "Escorpio",
@@ -62,6 +70,9 @@ const char* const kNombresModalidades[3] = {"Cardinal", "Fija", "Mutable"};
 
 std::string NombrePunto(const std::string& etiqueta) {
     for (const NombreDe& n : kNombresPuntos) {
+        if (etiqueta == n.codigo) return n.nombre;
+    }
+    for (const NombreDe& n : kNombresPuntosNuevos) {
         if (etiqueta == n.codigo) return n.nombre;
     }
     return etiqueta;

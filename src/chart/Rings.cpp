@@ -24,7 +24,8 @@ int Reducir360(long a) {
 }
 
 // Selection sort on the angle, ascending; equal angles keep the first found.
-void Ordenar(AngulosAnillo& t) {
+template <typename Angulos>
+void Ordenar(Angulos& t) {
     for (size_t i = 0; i + 1 < t.size(); ++i) {
         size_t m = i;
         for (size_t j = i + 1; j < t.size(); ++j) {
@@ -80,10 +81,10 @@ AngulosAnillo AngulosProgresion(const ProgTables& prog, int giroAsc) {
     return t;
 }
 
-AngulosAnillo AngulosTransito(const PlanetTable& Planet, int giroAsc) {
-    AngulosAnillo t{};
-    for (int k = 1; k <= 10; ++k) {
-        t[k - 1] = {static_cast<int>(CIntEven(MODg(giroAsc + Planet[k].Lon))), k};
+std::vector<AnguloGlifo> AngulosTransito(const std::vector<PuntoAnillo>& puntos, int giroAsc) {
+    std::vector<AnguloGlifo> t;
+    for (const PuntoAnillo& p : puntos) {
+        t.push_back({static_cast<int>(CIntEven(MODg(giroAsc + p.pos.Lon))), p.fila + 1});
     }
     Ordenar(t);
     for (size_t i = 0; i + 1 < t.size(); ++i) {
@@ -94,6 +95,13 @@ AngulosAnillo AngulosTransito(const PlanetTable& Planet, int giroAsc) {
             if (t[i + 1].angulo >= 360) t[i + 1].angulo -= 360;
         }
     }
+    return t;
+}
+
+AngulosAnillo AngulosTransito(const PlanetTable& Planet, int giroAsc) {
+    const std::vector<AnguloGlifo> v = AngulosTransito(PuntosDeTabla(Planet), giroAsc);
+    AngulosAnillo t{};
+    std::copy(v.begin(), v.end(), t.begin());
     return t;
 }
 
@@ -137,16 +145,25 @@ void DibujarProgresion(Surface& s, const WheelGeometry& g, const ProgTables& pro
     }
 }
 
-void DibujarTransito(Surface& s, const WheelGeometry& g, const PlanetTable& Planet,
+void DibujarTransito(Surface& s, const WheelGeometry& g, const std::vector<PuntoAnillo>& puntos,
                      bool hayProgresion) {
     const double R = g.Radio;
     const double rGlifo = hayProgresion ? 1.5 * R : 1.3 * R;
     const double rNumero = hayProgresion ? 1.42 * R : 1.2 * R;
-    for (const AnguloGlifo& a : AngulosTransito(Planet, g.GiroAsc)) {
+    for (const AnguloGlifo& a : AngulosTransito(puntos, g.GiroAsc)) {
+        // The point's own longitude, found by its row.
+        float lon = 0;
+        for (const PuntoAnillo& p : puntos) {
+            if (p.fila + 1 == a.cuerpo) lon = p.pos.Lon;
+        }
         s.SetFont(kFuenteGlifos, kTamanoFuenteNueva, false);
-        Glifo(s, g, a.angulo, a.cuerpo, rGlifo, rNumero, kColorTransito,
-              GradoTransito(Planet[a.cuerpo].Lon));
+        Glifo(s, g, a.angulo, a.cuerpo, rGlifo, rNumero, kColorTransito, GradoTransito(lon));
     }
+}
+
+void DibujarTransito(Surface& s, const WheelGeometry& g, const PlanetTable& Planet,
+                     bool hayProgresion) {
+    DibujarTransito(s, g, PuntosDeTabla(Planet), hayProgresion);
 }
 
 std::vector<AnguloGlifo> AngulosAnilloCarta(const NatalTables& t, int giroAsc) {

@@ -26,7 +26,10 @@ using AngulosAnillo = std::array<AnguloGlifo, 10>;
 AngulosAnillo AngulosProgresion(const ProgTables& prog, int giroAsc);
 
 // Transit ring: angles reduced to 0 up to 360, sorted and spread at least 5 degrees apart;
-// a pushed angle that reaches 360 comes back to the start of the circle.
+// a pushed angle that reaches 360 comes back to the start of the circle. cuerpo is the
+// 1-based row of the point table.
+std::vector<AnguloGlifo> AngulosTransito(const std::vector<PuntoAnillo>& puntos, int giroAsc);
+// The same for the ten bodies of Planet(1..10).
 AngulosAnillo AngulosTransito(const PlanetTable& Planet, int giroAsc);
 
 // Degree printed beside a transit glyph: CInt(L - (CInt(L) \ 30) * 30).
@@ -36,8 +39,11 @@ long GradoTransito(float lon);
 // 1.12 R and 1.36 R, the twelve progressed cusps with their degrees, the ten bodies.
 void DibujarProgresion(Surface& s, const WheelGeometry& g, const ProgTables& prog);
 
-// Draws the ten transiting bodies of Planet outside the progressed ring when
-// hayProgresion, else in its place.
+// Draws the transiting points outside the progressed ring when hayProgresion, else in its
+// place.
+void DibujarTransito(Surface& s, const WheelGeometry& g, const std::vector<PuntoAnillo>& puntos,
+                     bool hayProgresion);
+// The same for the ten bodies of Planet(1..10).
 void DibujarTransito(Surface& s, const WheelGeometry& g, const PlanetTable& Planet,
                      bool hayProgresion);
 

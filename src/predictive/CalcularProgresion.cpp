@@ -44,12 +44,12 @@ std::string SinCuadrante(bool natales) {
 // Primary directions in mundo: the sky of the directed instant (one degree of right
 // ascension per year) placed into the natal houses by quadrant proportion.
 void CalcularPrimaria(float edad, const NatalRecord& rec, const NatalTables& natal,
-                      const std::string& houseSystem, Ephemeris& eph, Calculo& c) {
+                      SistemaCasas casas, Ephemeris& eph, Calculo& c) {
     const double H = edad / 15.0 + rec.NatalHour + rec.ZoneHours;
     const double JDd = natal.NatalJD0 + H / 24;
     const double T = (JDd - kJD1900) / kDiasPorSiglo;
     const float armcd = MODg(TiempoSidereoGrados(T, H) + rec.LongitudeDeg);
-    Houses(armcd, rec.LatitudeDeg, houseSystem, natal.Obliquity, c.Cusp);
+    CalcularCasas(casas, armcd, rec.LatitudeDeg, natal.Obliquity, c.Cusp);
 
     double buf[7] = {0, 0, 0, 0, 0, 0, 0};
     for (int i = 0; i <= 9; ++i) {
@@ -109,10 +109,10 @@ float ArcoSolar(float edad, float H, const NatalTables& natal, Ephemeris& eph) {
 // Solar arc, degree per year and secondary progressions: the MC moved by the arc, houses from
 // its right ascension.
 void CasasProgresadas(float arco, const NatalRecord& rec, const NatalTables& natal,
-                      const std::string& houseSystem, CuspTable& Cusp) {
+                      SistemaCasas casas, CuspTable& Cusp) {
     const float mcp = MODg(arco + natal.CuspideNatal[10].Lon);
     const double armcp = LongitudARA(mcp, natal.Obliquity);
-    Houses(armcp, rec.LatitudeDeg, houseSystem, natal.Obliquity, Cusp);
+    CalcularCasas(casas, armcp, rec.LatitudeDeg, natal.Obliquity, Cusp);
 }
 
 bool Finito(const Calculo& c) {
@@ -169,8 +169,7 @@ void PosicionesProgresadas(float arc, TipoTecnica tecnica, bool ascEnArco, const
 }
 
 ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
-                                       const NatalRecord& rec, const std::string& houseSystem,
-                                       Ephemeris& eph) {
+                                       const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph) {
     ProgresionResultado res;
     std::string& fecha = ps.HoraSolar ? ps.HoraSolar->fecha : ps.FechaProgTexto;
     double d = 0, m = 0, a = 0;
@@ -194,7 +193,7 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
     c.Planet = tables.Planet;
     switch (tecnica) {
         case TipoTecnica::Primaria:
-            CalcularPrimaria(edad, rec, natal, houseSystem, eph, c);
+            CalcularPrimaria(edad, rec, natal, casas, eph, c);
             if (!c.rechazo.empty()) {
                 res.estado = ProgresionEstado::ErrorCalculo;
                 res.mensaje = c.rechazo;
@@ -220,7 +219,7 @@ ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
     }
     if (!FilaTecnica(tecnica).soloDirecta) {
         if (ps.Conversa) c.arco = -c.arco;
-        CasasProgresadas(c.arco, rec, natal, houseSystem, c.Cusp);
+        CasasProgresadas(c.arco, rec, natal, casas, c.Cusp);
     }
     PosicionesProgresadas(c.arco, tecnica, ps.AscEnArco, natal, c.Cusp, c.Planet, c.prog);
 

@@ -6,6 +6,7 @@
 
 #include "app/model/NatalRecord.h"
 #include "astro/Ephemeris.h"
+#include "astro/SistemaCasas.h"
 #include "chart/NatalTables.h"
 #include "predictive/PredictiveState.h"
 
@@ -35,11 +36,10 @@ constexpr const char* kTituloErrorCalculo = "Error de cálculo";
 // progression by ps.Tecnica. On success writes ps.Edad, ps.Arco, ps.prog, ps.HayProgresion,
 // tables.Cusp (progressed or directed cusps) and, for primary directions,
 // tables.Planet(1..10).Lon (directed longitudes, not reduced); for secondary progressions
-// tables.Planet(1..10) Lon and Vel of the progressed instant. houseSystem is the chart's
-// house-system letter; the latitude, longitude and birth time come from rec.
+// tables.Planet(1..10) Lon and Vel of the progressed instant. casas is the chart's house
+// system; the latitude, longitude and birth time come from rec.
 ProgresionResultado CalcularProgresion(PredictiveState& ps, ChartTables& tables,
-                                       const NatalRecord& rec, const std::string& houseSystem,
-                                       Ephemeris& eph);
+                                       const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph);
 
 // Fills prog from an arc in degrees: cusps from Cusp (the ASC moved by the MC's arc when
 // ascEnArco and the technique is not direct only), bodies as natal + arc or, for a technique

@@ -13,7 +13,12 @@ namespace natalis {
 // "RETORNO SOLAR" (or "RETORNO LUNAR"), "Instante UT:  d m aaaa hh:mm:ss", then the lines of
 // the transits block after its heading: "   ", "Fecha:  " with the date and "Hora:  " with
 // the time of the instant in the birth zone (UT - zoneHours, to the second, followed by
-// " (huso de la carta)"), "   ", and each body of Planet with the natal points it aspects.
+// " (huso de la carta)"), "   ", and each point of the return with the natal points it
+// aspects.
+std::vector<std::string> ListarRetorno(TipoRetorno tipo, double jd, float zoneHours,
+                                       const std::vector<PuntoAnillo>& puntos,
+                                       const NatalTables& natal);
+// The same for the ten bodies of Planet(1..10).
 std::vector<std::string> ListarRetorno(TipoRetorno tipo, double jd, float zoneHours,
                                        const PlanetTable& Planet, const NatalTables& natal);
 

@@ -168,6 +168,7 @@ RetornoResultado CalcularRetorno(TipoRetorno tipo, std::string& fecha, const Nat
             return res;
         }
     }
+    res.puntos = PuntosDelCieloEn(r.jd, eph, res.Planet, natal.Puntos, natal.zodiaco);
     return res;
 }
 

@@ -2,6 +2,7 @@
 // longitude, and the return computed for a chart from a typed date.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/model/NatalRecord.h"
 #include "astro/Ephemeris.h"
@@ -54,6 +55,9 @@ struct RetornoResultado {
     std::string titulo;    // "corregir fecha", or the title of a failed search
     double jd = 0;         // universal-time Julian day of the return
     PlanetTable Planet{};  // the ten bodies at the return (Planets)
+    // The points of the return's ring: the ten bodies, then the chart's further points the
+    // sky gives by itself (PuntosDelCieloEn).
+    std::vector<PuntoAnillo> puntos;
 };
 
 constexpr const char* kTituloSinRetorno = "Retorno";

@@ -53,21 +53,28 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
 }
 
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
-                                         const std::string& horaTrans, const PlanetTable& Planet,
+                                         const std::string& horaTrans,
+                                         const std::vector<PuntoAnillo>& puntos,
                                          const NatalTables& natal, const std::string& lineaHuso) {
     std::vector<std::string> lista = {"  TRANSITOS", "   ", "Fecha:  " + fechaTrans,
                                       "Hora:  " + horaTrans};
     if (!lineaHuso.empty()) lista.push_back(lineaHuso);
     lista.push_back("   ");
-    for (int p = 1; p <= 10; ++p) {
-        const float lon = Planet[p].Lon;
-        lista.push_back(EtiquetaPlaneta(p) + " trans " + ZodiacString(lon) +
-                        (Planet[p].Vel < 0 ? " r" : ""));
+    for (const PuntoAnillo& p : puntos) {
+        const float lon = p.pos.Lon;
+        lista.push_back(EtiquetaPlaneta(p.fila + 1) + " trans " + ZodiacString(lon) +
+                        (p.pos.Vel < 0 ? " r" : ""));
         ListarAspectosNatales(lon, GradoEnSigno(lon), {2.0f, 0.7f, false}, natal, lista);
         lista.push_back("   ");
     }
     lista.push_back("   ");
     return lista;
+}
+
+std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
+                                         const std::string& horaTrans, const PlanetTable& Planet,
+                                         const NatalTables& natal, const std::string& lineaHuso) {
+    return ListarTransitos(fechaTrans, horaTrans, PuntosDeTabla(Planet), natal, lineaHuso);
 }
 
 }  // namespace natalis

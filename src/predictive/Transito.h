@@ -35,8 +35,15 @@ TransitoInstante InstanteTransito(std::string& fechaTrans, std::string& horaTran
                                   const std::string& fechaProgTexto, const NatalRecord& rec,
                                   const Clock& clock);
 
-// The transits block appended to the list box for the positions in Planet; lineaHuso (the
-// offset the hour was read with, LineaHusoUsado) follows the hour's line when not empty.
+// The transits block appended to the list box for the transiting points, in their order;
+// lineaHuso (the offset the hour was read with, LineaHusoUsado) follows the hour's line when
+// not empty.
+std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
+                                         const std::string& horaTrans,
+                                         const std::vector<PuntoAnillo>& puntos,
+                                         const NatalTables& natal,
+                                         const std::string& lineaHuso = "");
+// The same for the ten bodies of Planet(1..10).
 std::vector<std::string> ListarTransitos(const std::string& fechaTrans,
                                          const std::string& horaTrans, const PlanetTable& Planet,
                                          const NatalTables& natal,

@@ -32,7 +32,7 @@ ScriptedEphemeris J2000Sky() {
 TEST(CalcularNatal, InstantSiderealTimeAndObliquity) {
     ScriptedEphemeris eph = J2000Sky();
     ChartTables t;
-    CalcularNatal(J2000Record(), "P", eph, t);
+    CalcularNatal(J2000Record(), SistemaCasas::Placido, eph, t);
     EXPECT_EQ(t.natal.NatalJD0, 2451544.5);
     EXPECT_EQ(t.natal.NatalJD, 2451545.0);
     ASSERT_EQ(eph.calls.size(), 20u);
@@ -57,7 +57,7 @@ TEST(CalcularNatal, UniversalTimeIsLocalHourPlusZone) {
     r.LongitudeDeg = 15;
     ScriptedEphemeris eph = J2000Sky();
     ChartTables t;
-    CalcularNatal(r, "P", eph, t);
+    CalcularNatal(r, SistemaCasas::Placido, eph, t);
     EXPECT_EQ(t.natal.NatalJD, 2451545.0);
     EXPECT_EQ(eph.calls[0].jd, 2451545.0);
     EXPECT_NEAR(t.natal.NatalARMC, 295.46087, 1e-4);
@@ -66,7 +66,7 @@ TEST(CalcularNatal, UniversalTimeIsLocalHourPlusZone) {
 TEST(CalcularNatal, PointTexts) {
     ScriptedEphemeris eph = J2000Sky();
     ChartTables t;
-    CalcularNatal(J2000Record(), "P", eph, t);
+    CalcularNatal(J2000Record(), SistemaCasas::Placido, eph, t);
     const auto& p = t.natal.PlanetaNatal;
     // Texts worked out by hand from the scripted longitudes.
     EXPECT_EQ(p[1].Texto, "SOL 10Cap00");
@@ -87,7 +87,7 @@ TEST(CalcularNatal, PointTexts) {
 TEST(CalcularNatal, MeanNodeAndPartOfFortune) {
     ScriptedEphemeris eph = J2000Sky();
     ChartTables t;
-    CalcularNatal(J2000Record(), "P", eph, t);
+    CalcularNatal(J2000Record(), SistemaCasas::Placido, eph, t);
     const auto& p = t.natal.PlanetaNatal;
     // T = 1: (933060 - 6962911 + 7.5) / 3600 = -1674.95653 -> 125.04347, 5 Leo 03 (hand).
     EXPECT_NEAR(p[11].Lon, 125.04347, 1e-4);
@@ -107,19 +107,19 @@ TEST(CalcularNatal, PartOfFortuneWorkedExample) {
     // round the Ascendant the houses give, so that ASC + Moon - Sun = ASC - 15.
     ScriptedEphemeris first = J2000Sky();
     ChartTables t;
-    CalcularNatal(J2000Record(), "P", first, t);
+    CalcularNatal(J2000Record(), SistemaCasas::Placido, first, t);
     const double asc = t.natal.CuspideNatal[1].Lon;
     ScriptedEphemeris eph = J2000Sky();
     eph.today[0] = MODg(asc + 10);  // Sun 10 past the Ascendant
     eph.today[1] = MODg(asc - 5);   // Moon 5 before it
-    CalcularNatal(J2000Record(), "P", eph, t);
+    CalcularNatal(J2000Record(), SistemaCasas::Placido, eph, t);
     EXPECT_NEAR(MODg(t.natal.PlanetaNatal[12].Lon - asc), 345, 1e-3);
 }
 
 TEST(CalcularNatal, CuspTextsAndQuadrants) {
     ScriptedEphemeris eph = J2000Sky();
     ChartTables t;
-    CalcularNatal(J2000Record(), "P", eph, t);
+    CalcularNatal(J2000Record(), SistemaCasas::Placido, eph, t);
     const auto& c = t.natal.CuspideNatal;
     const char* labels[13] = {"",    "ASC ", "C2 ", "C3 ", "C4 ",  "C5 ", "C6 ",
                               "C7 ", "C8 ",  "C9 ", "MC ", "C11 ", "C12 "};
@@ -143,19 +143,29 @@ TEST(CalcularNatal, CuspTextsAndQuadrants) {
 
 TEST(CalcularNatal, HouseSystemActuallyUsed) {
     const struct {
-        const char* asked;
+        SistemaCasas asked;
         float lat;
         char used;
-    } cases[] = {{"P", 40, 'P'}, {"k", 40, 'K'}, {"R", 40, 'R'},  {"Z", 40, 'P'},
-                 {"", 40, 'P'},  {"P", 70, 'O'}, {"K", -70, 'O'}, {"R", 70, 'R'}};
+    } cases[] = {{SistemaCasas::Placido, 40, 'P'},      {SistemaCasas::Koch, 40, 'K'},
+                 {SistemaCasas::Regiomontano, 40, 'R'}, {SistemaCasas::Placido, 70, 'O'},
+                 {SistemaCasas::Koch, -70, 'O'},        {SistemaCasas::Regiomontano, 70, 'R'}};
     for (const auto& c : cases) {
         NatalRecord r = J2000Record();
         r.LatitudeDeg = c.lat;
         ScriptedEphemeris eph = J2000Sky();
         ChartTables t;
         CalcularNatal(r, c.asked, eph, t);
-        EXPECT_EQ(LetraResultado(t.natal.Casas), c.used) << c.asked << " " << c.lat;
+        EXPECT_EQ(LetraResultado(t.natal.Casas), c.used) << c.used << " " << c.lat;
     }
+}
+
+// A letter becomes a system only where it is read (in either case); one no row has, or none,
+// is refused there rather than computed as Placidus.
+TEST(CalcularNatal, HouseLettersAreReadBeforeTheComputation) {
+    EXPECT_EQ(CasasPorLetra("k"), SistemaCasas::Koch);
+    EXPECT_EQ(CasasPorLetra("P"), SistemaCasas::Placido);
+    EXPECT_EQ(CasasPorLetra("r"), SistemaCasas::Regiomontano);
+    for (const char* mala : {"Z", "", "KK", " P"}) EXPECT_FALSE(CasasPorLetra(mala)) << mala;
 }
 
 TEST(AvisoCasasPorfirio, NamesTheSystemAskedFor) {
@@ -185,7 +195,7 @@ TEST(CalcularNatal, SunFromTheEphemerisAtJ2000) {
     // that is 10 Capricorn 22.
     SwissEphemeris eph;
     ChartTables t;
-    CalcularNatal(J2000Record(), "P", eph, t);
+    CalcularNatal(J2000Record(), SistemaCasas::Placido, eph, t);
     EXPECT_EQ(t.natal.PlanetaNatal[1].Texto, "SOL 10Cap22");
     EXPECT_NEAR(t.natal.PlanetaNatal[1].Vel, 1.019, 0.002);
 }

@@ -23,7 +23,7 @@ NatalRecord Registro(int16_t year) {
 TEST(ErrorCalculoNatal, ChartWithEveryPositionHasNoError) {
     SwissEphemeris eph;
     ChartTables t;
-    CalcularNatal(Registro(2000), "P", eph, t);
+    CalcularNatal(Registro(2000), SistemaCasas::Placido, eph, t);
     EXPECT_FALSE(ErrorCalculoNatal(t).has_value());
 }
 
@@ -36,7 +36,7 @@ TEST(ErrorCalculoNatal, DateWithoutPositionsIsAnError) {
     for (double v : out) EXPECT_TRUE(std::isnan(v));
 
     ChartTables t;
-    CalcularNatal(Registro(6000), "P", eph, t);
+    CalcularNatal(Registro(6000), SistemaCasas::Placido, eph, t);
     EXPECT_EQ(ErrorCalculoNatal(t).value_or(""),
               "Error de cálculo: las efemérides no dan la posición de los planetas en esta "
               "fecha.");
@@ -45,7 +45,7 @@ TEST(ErrorCalculoNatal, DateWithoutPositionsIsAnError) {
 TEST(ErrorCalculoNatal, AnyOtherPointThatIsNotFiniteIsAnError) {
     SwissEphemeris eph;
     ChartTables t;
-    CalcularNatal(Registro(2000), "P", eph, t);
+    CalcularNatal(Registro(2000), SistemaCasas::Placido, eph, t);
     t.natal.CuspideNatal[7].Lon = std::numeric_limits<float>::infinity();
     EXPECT_EQ(ErrorCalculoNatal(t).value_or(""),
               "Error de cálculo: no se pudo completar la carta natal.");

@@ -141,6 +141,19 @@ TEST(NombresCarta, AspectGlyphsAreTheFontKeysInOrderOfAngle) {
     EXPECT_EQ(GlifoAspecto(kNumAspectos), "");
 }
 
+TEST(NombresCarta, EveryPointOfTheTableHasItsOwnName) {
+    std::set<std::string> nombres;
+    for (int r = 0; r < kNumPuntos; ++r) {
+        const std::string etiqueta = FilaPunto(r).Etiqueta;
+        const std::string nombre = NombrePunto(etiqueta);
+        EXPECT_NE(nombre, etiqueta);
+        EXPECT_TRUE(nombres.insert(nombre).second) << nombre;
+    }
+    EXPECT_EQ(NombrePunto("QUI"), "Quirón");
+    EXPECT_EQ(NombrePunto("LIO"), "Lilith osculadora");
+    EXPECT_EQ(NombrePunto("VTX"), "Vértice");
+}
+
 TEST(EnPalabras, NamesLabelsAspectsAndPlacesInFull) {
     const struct {
         const char* linea;

@@ -47,7 +47,7 @@ TEST(ArcoSolar, AgreesWithTheProgressionEngine) {
         double d = 0, m = 0, a = 0;
         std::string serr;
         stringFecha_a_dma(texto, d, m, a, serr);
-        ASSERT_EQ(CalcularProgresion(ps, e.tablas, e.rec, "P", e.eph).estado,
+        ASSERT_EQ(CalcularProgresion(ps, e.tablas, e.rec, SistemaCasas::Placido, e.eph).estado,
                   ProgresionEstado::Calculada);
         const double arco = ArcoSolar(JulDay(d, m, a), e.tablas.natal, e.horaUT, e.eph);
         EXPECT_NEAR(Reducir180(arco - ps.Arco), 0, 1e-4) << fecha;

@@ -37,7 +37,7 @@ struct Escenario {
         ps.Tecnica = *TecnicaPorCaption(tecnica);
         ps.FechaProgTexto = fecha;
         ps.Conversa = conversa;
-        return CalcularProgresion(ps, tablas, rec, "P", eph);
+        return CalcularProgresion(ps, tablas, rec, SistemaCasas::Placido, eph);
     }
 };
 
@@ -244,7 +244,7 @@ TEST(CalcularProgresion, FloatingPointFaultReportsInSpanishAndKeepsTheState) {
         const ChartTables antes = e.tablas;
         e.ps.Tecnica = *TecnicaPorCaption(tecnica);
         e.ps.FechaProgTexto = "1 1 2030";
-        const auto r = CalcularProgresion(e.ps, e.tablas, e.rec, "P", rota);
+        const auto r = CalcularProgresion(e.ps, e.tablas, e.rec, SistemaCasas::Placido, rota);
         EXPECT_EQ(r.estado, ProgresionEstado::ErrorCalculo) << tecnica;
         EXPECT_EQ(r.mensaje, "Error de cálculo: no se pudo completar la progresión.");
         EXPECT_FALSE(e.ps.HayProgresion);

@@ -43,7 +43,7 @@ struct Carta {
 
     explicit Carta(const std::string& archivo) {
         EXPECT_TRUE(ReadChartFile(kCarpeta, archivo, rec).ok) << archivo;
-        CalcularNatal(rec, "P", eph, tablas);
+        CalcularNatal(rec, SistemaCasas::Placido, eph, tablas);
     }
     ProgresionResultado Progresar(TipoTecnica t, const std::string& fecha, bool conversa,
                                   bool ascEnArco = false) {
@@ -52,7 +52,7 @@ struct Carta {
         ps.Conversa = conversa;
         ps.Directa = !conversa;
         ps.AscEnArco = ascEnArco;
-        return CalcularProgresion(ps, tablas, rec, "P", eph);
+        return CalcularProgresion(ps, tablas, rec, SistemaCasas::Placido, eph);
     }
     // The progressed instant: NatalJD0 + Edad + H / 24, before the birth date when converse.
     double Instante(const std::string& fecha, bool conversa) {

@@ -6,12 +6,19 @@ namespace natalis {
 
 bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartSession& sesion,
                    const Clock& clock, Surface* s, std::ostream& err, CartaHeadless& resultado) {
+    return CargarCartaHeadless(archivo, sesion, err) &&
+           CalcularCartaHeadless(o, sesion, clock, s, err, resultado);
+}
+
+bool CargarCartaHeadless(const std::string& archivo, ChartSession& sesion, std::ostream& err) {
     const std::filesystem::path path(archivo);
     const ChartReadResult read = sesion.Load(path.parent_path().string(), path.filename().string());
-    if (!read.ok) {
-        err << ChartReadReport(read) << "\n";
-        return false;
-    }
+    if (!read.ok) err << ChartReadReport(read) << "\n";
+    return read.ok;
+}
+
+bool CalcularCartaHeadless(const OpcionesHeadless& o, ChartSession& sesion, const Clock& clock,
+                           Surface* s, std::ostream& err, CartaHeadless& resultado) {
     sesion.HouseSystem = o.casas;
     sesion.Puntos = o.puntos;
     sesion.zodiaco = o.zodiaco;

@@ -24,6 +24,12 @@ struct CartaHeadless {
 // computed first and drawn under the transit ring.
 bool EjecutarCarta(const OpcionesHeadless& o, const std::string& archivo, ChartSession& sesion,
                    const Clock& clock, Surface* s, std::ostream& err, CartaHeadless& resultado);
+// The file's part of EjecutarCarta: reads archivo into the session (its message on err and
+// false when refused).
+bool CargarCartaHeadless(const std::string& archivo, ChartSession& sesion, std::ostream& err);
+// The rest of EjecutarCarta, for a session that holds the loaded chart.
+bool CalcularCartaHeadless(const OpcionesHeadless& o, ChartSession& sesion, const Clock& clock,
+                           Surface* s, std::ostream& err, CartaHeadless& resultado);
 
 // The period of o checked, and the chart of its first file computed into the session (the
 // houses' warning, if any, on err): what the period search and the time map start from.

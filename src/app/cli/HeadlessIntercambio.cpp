@@ -71,7 +71,7 @@ int HeadlessExportar(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     SwissEphemeris eph;
-    const Exportacion e = ExportarColeccion(cartas, o->formatoExportar, puntos, o->casas, eph);
+    const Exportacion e = ExportarColeccion(cartas, *o->formatoExportar, puntos, o->casas, eph);
     for (const std::string& aviso : e.avisos) err << aviso << "\n";
     const std::filesystem::path salida(o->archivos[0]);
     const FileWriteResult escrito = ReplaceFileSafely(

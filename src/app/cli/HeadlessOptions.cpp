@@ -259,7 +259,7 @@ LecturaOpciones LeerOpcionesHeadless(const std::string& comando, const Args& arg
         if (args.size() < 2 || args[1].rfind("--", 0) == 0) return Uso();
         const auto formato = FormatoExportarPorNombre(args[1]);
         if (!formato) return {std::nullopt, ValorNoValido(comando, args[1])};
-        o.formatoExportar = *formato;
+        o.formatoExportar = formato;
         primerArchivo = 2;
     }
     if (o.retorno) {

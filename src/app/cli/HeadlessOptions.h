@@ -72,7 +72,7 @@ struct OpcionesHeadless {
     // --lugar TEXTO, for --retorno: the atlas place the return is cast for.
     std::optional<std::string> lugar;
     // --exportar aaf|csv: the format, and --puntos, the points of a CSV (as typed).
-    FormatoExportar formatoExportar = FormatoExportar::Aaf;
+    const ChartFormat* formatoExportar = nullptr;
     std::optional<std::string> puntosExportar;
     // --folder, the chart folder, for the commands that use one (--lugar, --carpeta,
     // --importar, --exportar).

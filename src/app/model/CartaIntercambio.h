@@ -50,6 +50,13 @@ struct CartaGuardada {
     std::string notas;  // UTF-8, lines separated by "\n"
 };
 
+// A point's column: its name ("SOL") and, for each chart in order, its longitude in degrees
+// (not finite: left blank).
+struct ColumnaPosiciones {
+    std::string nombre;
+    std::vector<double> longitudes;
+};
+
 struct Lectura {
     std::vector<CartaLeida> cartas;
     std::string error;  // Spanish, when the file as a whole cannot be read in this format

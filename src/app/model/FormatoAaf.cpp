@@ -306,4 +306,9 @@ std::string EscribirAaf(const std::vector<CartaGuardada>& cartas) {
     return texto;
 }
 
+bool PareceAaf(std::string_view b) {
+    const std::string t = TextoUtf8(b.substr(0, 1 << 16));
+    return t.find("#A93:") != std::string::npos;
+}
+
 }  // namespace natalis

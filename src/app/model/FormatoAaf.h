@@ -22,6 +22,9 @@ namespace natalis {
 // Every chart of the file, one per #A93 chunk, from the line of that chunk on.
 Lectura LeerAaf(std::string_view bytes);
 
+// Whether bytes look like AAF: an #A93 chunk among the first 64 KiB.
+bool PareceAaf(std::string_view bytes);
+
 // The file for charts (UTF-8, CR LF): #A93 and #B93 with the Julian day, #ZNAM with the
 // zone's name when it came from the time-zone database, #COM with each line of the notes.
 std::string EscribirAaf(const std::vector<CartaGuardada>& cartas);

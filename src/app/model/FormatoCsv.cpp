@@ -2,6 +2,7 @@
 #include "app/model/FormatoCsv.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -266,6 +267,12 @@ Lectura LeerCsv(std::string_view bytes) {
         }
     }
     return lectura;
+}
+
+bool PareceCsv(std::string_view b) {
+    std::string primero(b.substr(0, b.find_first_of("\r\n")));
+    for (char& c : primero) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return primero.find("dia") != std::string::npos && primero.find("huso") != std::string::npos;
 }
 
 }  // namespace natalis

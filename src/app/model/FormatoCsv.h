@@ -17,18 +17,14 @@
 
 namespace natalis {
 
-// A point's column: its name ("SOL") and, for each chart in order, its longitude in degrees
-// (not finite: left blank).
-struct ColumnaPosiciones {
-    std::string nombre;
-    std::vector<double> longitudes;
-};
-
 // The table for charts (UTF-8, CR LF line ends), with a column for each of puntos.
 std::string EscribirCsv(const std::vector<CartaGuardada>& cartas,
                         const std::vector<ColumnaPosiciones>& puntos);
 
 // Every row after the header as a chart, "renglón n" naming its first line.
 Lectura LeerCsv(std::string_view bytes);
+
+// Whether the first row of bytes names the columns "dia" and "huso".
+bool PareceCsv(std::string_view bytes);
 
 }  // namespace natalis

@@ -147,4 +147,12 @@ Lectura LeerMorinus(std::string_view bytes) {
     return lectura;
 }
 
+// Pickles of the newer protocols start with 0x80; of the older, with a text value's opcode,
+// and a value's end is followed by the next value's whole-number opcode.
+bool PareceMorinus(std::string_view b) {
+    if (b.empty()) return false;
+    if (static_cast<unsigned char>(b[0]) == 0x80) return true;
+    return (b[0] == 'V' || b[0] == 'S') && b.find("\n.I") != std::string_view::npos;
+}
+
 }  // namespace natalis

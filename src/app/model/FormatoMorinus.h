@@ -14,4 +14,7 @@ namespace natalis {
 // The file's one chart; error when the values are refused or not the 27 in that order.
 Lectura LeerMorinus(std::string_view bytes);
 
+// Whether bytes look like a pickle of those values.
+bool PareceMorinus(std::string_view bytes);
+
 }  // namespace natalis

@@ -15,6 +15,8 @@
 #include <random>
 #include <vector>
 
+#include "app/model/NewFilesBatch.h"
+
 namespace natalis {
 
 const SafeWriteCalls kSystemCalls = {::fchown, ::fchmod, ::fsync};
@@ -358,5 +360,71 @@ int RemoveOwnLeftovers(const std::string& folder, std::time_t now) {
     ::closedir(dir);
     return removed;
 }
+
+NewFilesBatch::NewFilesBatch(const std::string& folder, const char* tag,
+                             const SafeWriteCalls& calls)
+    : folder_(folder), tag_(tag), calls_(calls) {}
+
+NewFilesBatch::~NewFilesBatch() {
+    for (const Staged& s : staged_)
+        if (!s.placed) ::unlink(JoinPath(folder_, s.temp).c_str());
+}
+
+FileWriteResult NewFilesBatch::Stage(const std::string& fileName, const std::string& bytes) {
+    const auto fail = [&](const std::string& what, int error) {
+        return FileWriteResult{false, "No se pudo guardar «" + fileName + "»: " + what + " (" +
+                                          SystemErrorReason(error) + "). No se ha guardado nada."};
+    };
+    const Temp temp = CreateTemp(folder_, fileName, tag_, 0666);
+    if (temp.fd < 0)
+        return fail("no se pudo crear el archivo temporal «" + temp.name + "»", temp.error);
+    const std::string path = JoinPath(folder_, temp.name);
+    const bool written = WriteAll(temp.fd, bytes);
+    const int error = errno;
+    if (::close(temp.fd) != 0 || !written) {
+        const int closeError = written ? errno : error;
+        ::unlink(path.c_str());
+        return fail("no se pudo escribir el archivo temporal «" + temp.name + "»", closeError);
+    }
+    staged_.push_back({temp.name, false});
+    flushed_ = false;
+    return {true, ""};
+}
+
+FileWriteResult NewFilesBatch::Flush() {
+    const auto fail = [](int error) {
+        return FileWriteResult{false, "No se pudieron guardar los archivos en el disco (" +
+                                          SystemErrorReason(error) + "). No se ha guardado nada."};
+    };
+    const int dir = ::open(folder_.empty() ? "." : folder_.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir < 0) return fail(errno);
+    // One flush of the whole file system writes every staged file's data and its inode.
+    const bool synced = ::syncfs(dir) == 0;
+    ::close(dir);
+    if (!synced) {
+        for (const Staged& s : staged_) {
+            const int fd = ::open(JoinPath(folder_, s.temp).c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) return fail(errno);
+            const bool ok = calls_.fsync(fd) == 0;
+            const int error = errno;
+            ::close(fd);
+            if (!ok) return fail(error);
+        }
+    }
+    flushed_ = true;
+    return {true, ""};
+}
+
+int NewFilesBatch::PutInPlace(std::size_t i, const std::string& fileName) {
+    if (!flushed_) return EINVAL;  // a name is given only to content already on disk
+    Staged& s = staged_[i];
+    if (s.placed) return EINVAL;
+    const int error = natalis::PutInPlace(JoinPath(folder_, s.temp), JoinPath(folder_, fileName),
+                                          RewriteMode::CreateNew);
+    if (error == 0) s.placed = true;
+    return error;
+}
+
+void NewFilesBatch::SyncFolder() { natalis::SyncFolder(folder_); }
 
 }  // namespace natalis

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "app/model/Cp1252.h"
+
 namespace natalis {
 
 namespace {
@@ -50,24 +52,6 @@ std::uint32_t NextCodePoint(std::string_view s, std::size_t& i) {
     }
     i = k;
     return cp;
-}
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | cp >> 6);
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | cp >> 12);
-        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | cp >> 18);
-        out += static_cast<char>(0x80 | (cp >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 bool IsCombiningMark(std::uint32_t cp) { return cp >= 0x300 && cp <= 0x36F; }

@@ -68,8 +68,7 @@ std::optional<std::string> ChartSession::CalcularNatal() {
     }
     Lista = ListarAspectosOrbes(tables.natal, orbes);
     lineasNatales_ = Lista.size();
-    anillos_ = {TipoAnillo::Natal};
-    JdTransito.reset();
+    anillos_ = {Anillo{}};
     return std::nullopt;
 }
 
@@ -80,32 +79,30 @@ std::optional<std::string> ChartSession::MostrarNatal(Surface* s) {
 }
 
 void ChartSession::DibujarNatal(Surface& s) {
-    DibujarRueda(s, tables.natal, DatosNatales, {pred.HoraTexto, CasasCaption()}, wheel);
+    DibujarRueda(s, tables.natal, DatosNatales, {pred.HoraTexto, CasasCaption(), true, orbes},
+                 wheel);
 }
 
 void ChartSession::SoloNatal(Surface* s) {
     pred.HayProgresion = false;
-    JdTransito.reset();
     if (s) DibujarNatal(*s);
     Lista = ListarAspectosOrbes(tables.natal, orbes);
     lineasNatales_ = Lista.size();
-    anillos_ = {TipoAnillo::Natal};
+    anillos_ = {Anillo{}};
 }
 
 ProgresionResultado ChartSession::Progresar(Surface* s, Natal natal) {
-    ProgresionResultado r =
-        CalcularProgresion(pred, tables, DatosNatales, LetraCasas(HouseSystem), eph_);
+    ProgresionResultado r = CalcularProgresion(pred, tables, DatosNatales, HouseSystem, eph_);
     if (r.estado != ProgresionEstado::Calculada) return r;
-    // A progression drawn over a fresh wheel leaves no transit ring on it.
-    if (natal == Natal::Redibujar) JdTransito.reset();
     if (s) {
         if (natal == Natal::Redibujar) DibujarNatal(*s);
         DibujarProgresion(*s, wheel, pred.prog);
     }
     Lista = ListarProgresion(pred.Tecnica, pred.Arco, pred, tables.natal);
     lineasNatales_ = 0;
-    if (natal == Natal::Redibujar) anillos_ = {TipoAnillo::Natal};
-    anillos_.push_back(TipoAnillo::Progresion);
+    // A progression drawn over a fresh wheel leaves no transit ring on it.
+    if (natal == Natal::Redibujar) anillos_ = {Anillo{}};
+    anillos_.push_back(Anillo{TipoAnillo::Progresion, 0, std::nullopt, {}});
     return r;
 }
 
@@ -170,27 +167,47 @@ TransitoResultado ChartSession::MostrarTransito(Surface* s, double jd, const std
             return res;
         }
     }
+    std::vector<PuntoAnillo> puntos =
+        PuntosDelCieloEn(jd, eph_, transito, tables.natal.Puntos, tables.natal.zodiaco);
 
     if (s && natal == Natal::Redibujar) DibujarNatal(*s);
     // The progression on display is recomputed under the transit ring, over the wheel just
     // drawn; its listing replaces Lista before the block is appended.
     if (pred.HayProgresion) res.progresion = Progresar(s, Natal::YaDibujada);
     tables.Planet = transito;
-    JdTransito = jd;
-    AnillosConTransito(TipoAnillo::Transito, res.progresion);
-    if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
+    AnillosConTransito(TipoAnillo::Transito, jd, std::move(puntos), res.progresion);
+    if (s) DibujarAnilloTransito(*s);
     res.primeraLinea = lineaTransito_ = Lista.size();
-    const auto bloque = ListarTransitos(fecha, hora, tables.Planet, tables.natal, lineaHuso);
+    const auto bloque =
+        ListarTransitos(fecha, hora, anillos_.back().puntos, tables.natal, lineaHuso);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
 }
 
-void ChartSession::AnillosConTransito(TipoAnillo tipo, const ProgresionResultado& progresion) {
-    anillos_ = {TipoAnillo::Natal};
+void ChartSession::AnillosConTransito(TipoAnillo tipo, double jd, std::vector<PuntoAnillo> puntos,
+                                      const ProgresionResultado& progresion) {
+    anillos_ = {Anillo{}};
     if (pred.HayProgresion && progresion.estado == ProgresionEstado::Calculada) {
-        anillos_.push_back(TipoAnillo::Progresion);
+        anillos_.push_back(Anillo{TipoAnillo::Progresion, 0, std::nullopt, {}});
     }
-    anillos_.push_back(tipo);
+    anillos_.push_back(Anillo{tipo, 0, jd, std::move(puntos)});
+}
+
+void ChartSession::DibujarAnilloTransito(Surface& s) const {
+    DibujarTransito(s, wheel, anillos_.back().puntos, pred.HayProgresion);
+}
+
+std::vector<TipoAnillo> ChartSession::Anillos() const {
+    std::vector<TipoAnillo> tipos;
+    for (const Anillo& a : anillos_) tipos.push_back(a.tipo);
+    return tipos;
+}
+
+std::optional<double> ChartSession::JdTransito() const {
+    for (const Anillo& a : anillos_) {
+        if (a.tipo == TipoAnillo::Transito || a.tipo == TipoAnillo::Retorno) return a.jd;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> ChartSession::ListaPredictiva() const {

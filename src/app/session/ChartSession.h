@@ -67,6 +67,15 @@ double JdAhora(const Clock& clock);
 // (a transit, or the bodies of a solar or lunar return).
 enum class TipoAnillo { Natal, Progresion, Transito, Retorno };
 
+// A ring on display: what it shows and which chart of Cartas() it belongs to; a transit's or
+// a return's ring also its instant and its points.
+struct Anillo {
+    TipoAnillo tipo = TipoAnillo::Natal;
+    size_t carta = 0;                 // index in Cartas()
+    std::optional<double> jd;         // universal-time instant of a transit or a return
+    std::vector<PuntoAnillo> puntos;  // a transit's or a return's points, in listing order
+};
+
 // The hits of the last period search and the technique they were searched by.
 struct PeriodoBuscado {
     std::vector<AspectoPeriodo> hits;  // sorted by the exact instant
@@ -89,9 +98,6 @@ class ChartSession {
     WheelGeometry wheel;  // written by every wheel drawing, read by the rings
     PredictiveState pred;
     std::vector<std::string> Lista;  // the lines of the list box, as last produced
-    // The universal-time instant of the transit ring on display (a transit or a return);
-    // empty when the wheel shows none.
-    std::optional<double> JdTransito;
     // The solar-time dialog's choice: 1..4 (sunrise, noon, sunset, midnight), 0 for none.
     int HoraSolarElegida = 0;
     PeriodoBuscado Periodo;
@@ -106,7 +112,12 @@ class ChartSession {
     std::optional<std::string> AgregarCarta(const NatalRecord& rec);
 
     // The rings on display, the natal one first; empty while no chart has been computed.
-    const std::vector<TipoAnillo>& Anillos() const { return anillos_; }
+    const std::vector<Anillo>& AnillosEnPantalla() const { return anillos_; }
+    // Their kinds, in the same order.
+    std::vector<TipoAnillo> Anillos() const;
+    // The universal-time instant of the transit ring on display (a transit or a return);
+    // empty when the wheel shows none.
+    std::optional<double> JdTransito() const;
     // The lines of Lista that the progression, transit or return on display wrote: those
     // after the natal aspects list when Lista begins with it, all of Lista when a
     // progression's listing replaced it, none when the natal chart is shown alone.
@@ -226,12 +237,16 @@ class ChartSession {
                                       Natal natal);
 
     // The rings after a transit ring of this kind was drawn over the wheel.
-    void AnillosConTransito(TipoAnillo tipo, const ProgresionResultado& progresion);
+    void AnillosConTransito(TipoAnillo tipo, double jd, std::vector<PuntoAnillo> puntos,
+                            const ProgresionResultado& progresion);
+    // The transit ring of the last transit or return (the ten bodies of Planet and the
+    // chart's further points) drawn on s.
+    void DibujarAnilloTransito(Surface& s) const;
 
     Ephemeris& eph_;
     size_t lineaTransito_ = 0;  // index in Lista of the heading of the transit on display
     std::vector<Carta> cartas_;
-    std::vector<TipoAnillo> anillos_;
+    std::vector<Anillo> anillos_;
     size_t lineasNatales_ = 0;  // how many lines at the head of Lista are the natal aspects
 };
 

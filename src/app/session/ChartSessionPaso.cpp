@@ -58,12 +58,12 @@ PasoSesion ChartSession::MostrarAspectoPeriodo(Surface* s, const AspectoPeriodo&
 
 PasoSesion ChartSession::Desplazar(Surface* s, UnidadPaso unidad, int cuantos) {
     PasoSesion paso;
-    if (JdTransito) {
+    if (const std::optional<double> jdTransito = JdTransito()) {
         paso.movio = PasoMovio::Transito;
         // The clock time of the zone at the instant, stepped on that clock, and read again
         // with the offset the zone's clock showed on the new date.
-        const HusoEnFecha antes = HusoDeInstante(DatosNatales, *JdTransito);
-        double jd = DesplazarInstante(*JdTransito, antes.zoneHours, unidad, cuantos);
+        const HusoEnFecha antes = HusoDeInstante(DatosNatales, *jdTransito);
+        double jd = DesplazarInstante(*jdTransito, antes.zoneHours, unidad, cuantos);
         if (antes.fuente) {
             const double local = jd - antes.zoneHours / 24;
             jd = local + HusoDeHoraLocal(DatosNatales, local).zoneHours / 24;
@@ -89,11 +89,11 @@ PasoSesion ChartSession::Desplazar(Surface* s, UnidadPaso unidad, int cuantos) {
 }
 
 std::string ChartSession::FechaEnPantalla() const {
-    if (JdTransito) {
-        const double zona = HusoDeInstante(DatosNatales, *JdTransito).zoneHours;
-        std::string hora = HoraEnZona(*JdTransito, zona);
+    if (const std::optional<double> jdTransito = JdTransito()) {
+        const double zona = HusoDeInstante(DatosNatales, *jdTransito).zoneHours;
+        std::string hora = HoraEnZona(*jdTransito, zona);
         hora[2] = ':';
-        return "Tránsito " + Texto(FechaEnZona(*JdTransito, zona)) + " " + hora;
+        return "Tránsito " + Texto(FechaEnZona(*jdTransito, zona)) + " " + hora;
     }
     if (!pred.HayProgresion) return std::string();
     const std::optional<FechaCivil> fecha = FechaProgresion(pred.FechaProgTexto);

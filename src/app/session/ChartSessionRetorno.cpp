@@ -1,6 +1,5 @@
 // ChartSession::Retornar: a solar or lunar return shown as a transit of its own.
 #include "app/session/ChartSession.h"
-#include "chart/Rings.h"
 #include "predictive/ListarRetorno.h"
 
 namespace natalis {
@@ -14,12 +13,11 @@ RetornoSesion ChartSession::Retornar(Surface* s, TipoRetorno tipo, std::string& 
     if (s && natal == Natal::Redibujar) DibujarNatal(*s);
     if (pred.HayProgresion) res.progresion = Progresar(s, Natal::YaDibujada);
     tables.Planet = res.retorno.Planet;
-    JdTransito = res.retorno.jd;
-    AnillosConTransito(TipoAnillo::Retorno, res.progresion);
-    if (s) DibujarTransito(*s, wheel, tables.Planet, pred.HayProgresion);
+    AnillosConTransito(TipoAnillo::Retorno, res.retorno.jd, res.retorno.puntos, res.progresion);
+    if (s) DibujarAnilloTransito(*s);
     res.primeraLinea = lineaTransito_ = Lista.size();
-    const auto bloque =
-        ListarRetorno(tipo, res.retorno.jd, DatosNatales.ZoneHours, tables.Planet, tables.natal);
+    const auto bloque = ListarRetorno(tipo, res.retorno.jd, DatosNatales.ZoneHours,
+                                      anillos_.back().puntos, tables.natal);
     Lista.insert(Lista.end(), bloque.begin(), bloque.end());
     return res;
 }

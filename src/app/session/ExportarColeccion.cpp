@@ -8,8 +8,6 @@
 
 #include "app/model/ChartFile.h"
 #include "app/model/FileBytes.h"
-#include "app/model/FormatoAaf.h"
-#include "app/model/FormatoCsv.h"
 #include "app/model/Importacion.h"
 #include "astro/Puntos.h"
 #include "astro/TextTrim.h"
@@ -46,10 +44,8 @@ double Longitud(const NatalTables& t, const std::string& punto) {
 
 }  // namespace
 
-std::optional<FormatoExportar> FormatoExportarPorNombre(const std::string& nombre) {
-    if (nombre == "aaf") return FormatoExportar::Aaf;
-    if (nombre == "csv") return FormatoExportar::Csv;
-    return std::nullopt;
+const ChartFormat* FormatoExportarPorNombre(const std::string& nombre) {
+    return CollectionWriterNamed(nombre);
 }
 
 std::vector<std::string> PuntosExportables() {
@@ -85,9 +81,7 @@ CartasDeCarpeta LeerCarpeta(const std::string& folder) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), fin; !ec && it != fin; it.increment(ec)) {
         const std::string nombre = it->path().filename().string();
-        if (nombre.size() > 4 && nombre.compare(nombre.size() - 4, 4, ".dat") == 0 &&
-            it->is_regular_file(ec))
-            nombres.push_back(nombre);
+        if (IsChartFileName(nombre) && it->is_regular_file(ec)) nombres.push_back(nombre);
     }
     if (ec) {
         c.error = "No se pudo leer la carpeta «" + folder + "».";
@@ -96,7 +90,7 @@ CartasDeCarpeta LeerCarpeta(const std::string& folder) {
     std::sort(nombres.begin(), nombres.end());
     for (const std::string& nombre : nombres) {
         NatalRecord r;
-        const ChartReadResult leida = ReadChartFile(folder, nombre, r);
+        const ChartReadResult leida = ReadChartAnyFormat(folder, nombre, r);
         if (!leida.ok) {
             std::string razon = ChartReadReport(leida);
             razon = razon.substr(razon.rfind('\n') + 1);
@@ -110,13 +104,13 @@ CartasDeCarpeta LeerCarpeta(const std::string& folder) {
     return c;
 }
 
-Exportacion ExportarColeccion(const CartasDeCarpeta& carpeta, FormatoExportar formato,
+Exportacion ExportarColeccion(const CartasDeCarpeta& carpeta, const ChartFormat& formato,
                               const std::vector<std::string>& puntos, SistemaCasas casas,
                               Ephemeris& eph) {
     Exportacion e;
     for (const std::string& r : carpeta.rechazos) e.avisos.push_back("No se exporta " + r);
-    if (formato == FormatoExportar::Aaf) {
-        e.bytes = EscribirAaf(carpeta.cartas);
+    if (!formato.wantsPositions) {
+        e.bytes = formato.writeMany(carpeta.cartas, {});
         return e;
     }
     std::vector<ColumnaPosiciones> columnas;
@@ -133,7 +127,7 @@ Exportacion ExportarColeccion(const CartasDeCarpeta& carpeta, FormatoExportar fo
         for (ColumnaPosiciones& c : columnas)
             c.longitudes.push_back(calculada ? Longitud(tablas.natal, c.nombre) : std::nan(""));
     }
-    e.bytes = EscribirCsv(carpeta.cartas, columnas);
+    e.bytes = formato.writeMany(carpeta.cartas, columnas);
     return e;
 }
 

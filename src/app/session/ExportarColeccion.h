@@ -6,15 +6,14 @@
 #include <vector>
 
 #include "app/model/CartaIntercambio.h"
+#include "app/model/ChartFormats.h"
 #include "astro/Ephemeris.h"
 #include "astro/SistemaCasas.h"
 
 namespace natalis {
 
-enum class FormatoExportar { Aaf, Csv };
-
-// "aaf" or "csv".
-std::optional<FormatoExportar> FormatoExportarPorNombre(const std::string& nombre);
+// The collection format named so on the command line ("aaf", "csv"); null for none.
+const ChartFormat* FormatoExportarPorNombre(const std::string& nombre);
 
 // The points a CSV can carry, as its columns name them: every row of the point table ("SOL"
 // ... "PLU", "NOD", "PF") and the angles "ASC" and "MC".
@@ -38,9 +37,10 @@ struct Exportacion {
     std::vector<std::string> avisos;  // Spanish: charts left out and why
 };
 
-// The file for the folder's charts; for a CSV, the longitude of each point of puntos in
+// The file for the folder's charts in formato (a row of the formats with a collection
+// writer); for a format that carries positions, the longitude of each point of puntos in
 // each chart (houses in casas for the angles), empty where the ephemeris gave none.
-Exportacion ExportarColeccion(const CartasDeCarpeta& carpeta, FormatoExportar formato,
+Exportacion ExportarColeccion(const CartasDeCarpeta& carpeta, const ChartFormat& formato,
                               const std::vector<std::string>& puntos, SistemaCasas casas,
                               Ephemeris& eph);
 

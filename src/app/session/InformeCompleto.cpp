@@ -137,9 +137,10 @@ std::string FaseEnPalabras(FaseAspecto f) {
 
 // Every pair of the natal aspects list once: each aspecting point with those after it and
 // with the angles (the angles are not paired with each other, as in the list).
-std::vector<AspectoHallado> AspectosUnaVez(const std::vector<PuntoAspecto>& todos) {
+std::vector<AspectoHallado> AspectosUnaVez(const std::vector<PuntoAspecto>& todos,
+                                           const ReglaOrbe& regla) {
     std::vector<AspectoHallado> unaVez;
-    for (const AspectoHallado& h : BuscarAspectos(todos, todos, ReglaNatal, ParesAspecto::UnaVez)) {
+    for (const AspectoHallado& h : BuscarAspectos(todos, todos, regla, ParesAspecto::UnaVez)) {
         if (todos[static_cast<size_t>(h.a)].Id < 0 && todos[static_cast<size_t>(h.b)].Id < 0) {
             continue;
         }
@@ -252,7 +253,7 @@ std::vector<BloqueInforme> Balances(const NatalTables& t) {
 // The wheel with its rings, its legend, and the listing in full words.
 std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
     const bool progresion = s.pred.HayProgresion;
-    const bool transito = s.JdTransito.has_value();
+    const bool transito = s.JdTransito().has_value();
     if (!progresion && !transito) return {};
     // A return is drawn as a transit ring of its own instant; the legend names it.
     const std::vector<TipoAnillo>& anillos = s.Anillos();
@@ -297,6 +298,11 @@ std::vector<BloqueInforme> Predictivas(const ChartSession& s) {
 
 }  // namespace
 
+RejillaAspectos RejillaNatal(const NatalTables& t, Orbes orbes) {
+    const std::vector<PuntoAspecto> todos = PuntosAspectoNatal(t, true);
+    return Rejilla(t, todos, AspectosUnaVez(todos, ReglaOrbesNatal(t, orbes))).rejilla;
+}
+
 InformeCompleto ArmarInformeCompleto(const ChartSession& s) {
     const NatalTables& t = s.tables.natal;
     InformeCompleto informe;
@@ -308,7 +314,7 @@ InformeCompleto ArmarInformeCompleto(const ChartSession& s) {
     informe.bloques.push_back(Puntos(t));
     informe.bloques.push_back(Cuspides(t, s.CasasCaption()));
     const std::vector<PuntoAspecto> todos = PuntosAspectoNatal(t, true);
-    const std::vector<AspectoHallado> hallados = AspectosUnaVez(todos);
+    const std::vector<AspectoHallado> hallados = AspectosUnaVez(todos, ReglaOrbesNatal(t, s.orbes));
     informe.bloques.push_back(Rejilla(t, todos, hallados));
     informe.bloques.push_back(ListaAspectos(t, todos, hallados));
     for (BloqueInforme& b : Balances(t)) informe.bloques.push_back(std::move(b));

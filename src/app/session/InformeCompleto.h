@@ -34,6 +34,11 @@ struct RejillaAspectos {
     std::vector<std::vector<std::string>> simbolo, orbe;
 };
 
+// The aspect grid of a natal chart under an orb set: the points that take part in aspects,
+// then the Midheaven and the Ascendant (PuntosAspectoNatal); each pair once, the angles not
+// with each other. The report's grid and the window's are this one.
+RejillaAspectos RejillaNatal(const NatalTables& t, Orbes orbes);
+
 // Which drawing a wheel block shows: the natal wheel alone, or the display with its rings.
 enum class DibujoRueda { Natal, Anillos };
 

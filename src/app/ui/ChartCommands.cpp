@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 
 #include "app/model/AvisoGuardado.h"
 #include "app/model/NuevaHora.h"
@@ -156,7 +157,10 @@ void ChartCommands::mnuGuardarHora_Click() {
 }
 
 void ChartCommands::MnuHsys_Click(int index) {
-    st_.HouseSystem = CasasPorIndice(index).value_or(SistemaCasas::Placido);
+    // The entries are built from the rows; an index no row has changes nothing.
+    const std::optional<SistemaCasas> sistema = CasasPorIndice(index);
+    if (!sistema) return;
+    st_.HouseSystem = *sistema;
     for (const SistemaCasasFila& item : kSistemasCasas) {
         if (!EnMenuCasas(item)) continue;
         w_.MnuHsys(item.indice)->setChecked(item.indice == index);

@@ -31,15 +31,11 @@ std::string Texto(const std::vector<std::string>& renglones) {
     return texto;
 }
 
-struct TipoExportar {
-    const char* filtro;
-    const char* extension;
-    FormatoExportar formato;
-};
-constexpr TipoExportar kTipos[] = {
-    {"Intercambio AAF (*.aaf)", "aaf", FormatoExportar::Aaf},
-    {"Tabla CSV con posiciones (*.csv)", "csv", FormatoExportar::Csv},
-};
+QStringList Lista(const std::vector<std::string>& textos) {
+    QStringList lista;
+    for (const std::string& t : textos) lista << QString::fromStdString(t);
+    return lista;
+}
 
 }  // namespace
 
@@ -66,16 +62,9 @@ ColeccionCommands::ColeccionCommands(CuadroGral& w) : QObject(&w), w_(w) {
     };
 }
 
-QStringList ColeccionCommands::FiltrosImportar() {
-    return {QStringLiteral("Cartas de otros programas (*.aaf *.AAF *.hor *.csv *.qck *.txt)"),
-            QStringLiteral("Todos los archivos (*)")};
-}
+QStringList ColeccionCommands::FiltrosImportar() { return Lista(ImportDialogFilters()); }
 
-QStringList ColeccionCommands::FiltrosExportar() {
-    QStringList filtros;
-    for (const TipoExportar& t : kTipos) filtros << QString::fromUtf8(t.filtro);
-    return filtros;
-}
+QStringList ColeccionCommands::FiltrosExportar() { return Lista(ExportDialogFilters()); }
 
 void ColeccionCommands::mnuImportar_Click() {
     const auto elegido =
@@ -97,10 +86,10 @@ void ColeccionCommands::Importar(const QString& ruta) {
         d.MsgBox(lectura.error, MsgButtons::Ok, MsgIcon::Critical, kTituloImportar);
         return;
     }
-    const std::string pregunta = Texto(VistaPrevia(lectura)) + "\n\n¿Importar las cartas?";
+    const std::string carpeta = w_.State().flags.ProgramFolder;
+    const std::string pregunta = Texto(VistaPrevia(lectura, carpeta)) + "\n\n¿Importar las cartas?";
     if (d.MsgBox(pregunta, MsgButtons::YesNo, MsgIcon::Question, kTituloImportar) != MsgAnswer::Yes)
         return;
-    const std::string carpeta = w_.State().flags.ProgramFolder;
     const std::vector<CartaImportada> hechas = ImportarCartas(lectura, carpeta);
     std::vector<std::string> renglones = {ResumenImportacion(hechas)};
     for (const CartaImportada& c : hechas) renglones.push_back(RenglonImportacion(c));
@@ -118,16 +107,16 @@ void ColeccionCommands::mnuExportarColeccion_Click() {
 }
 
 std::string ColeccionCommands::ExportarColeccion(const QString& ruta, const QString& filtro) {
-    const TipoExportar* tipo = &kTipos[0];
-    for (const TipoExportar& t : kTipos)
-        if (filtro == QString::fromUtf8(t.filtro)) tipo = &t;
+    const ChartFormat* tipo = CollectionWriters().front();
+    for (const ChartFormat* f : CollectionWriters())
+        if (filtro.toStdString() == DialogFilter(*f)) tipo = f;
     QFileInfo info(ruta);
-    if (info.suffix().isEmpty()) info = QFileInfo(ruta + "." + tipo->extension);
+    if (info.suffix().isEmpty()) info = QFileInfo(ruta + QString::fromUtf8(tipo->extension));
     ChartSession& s = w_.State();
     const CartasDeCarpeta cartas = LeerCarpeta(s.flags.ProgramFolder);
     if (!cartas.error.empty()) return cartas.error;
-    const Exportacion e = natalis::ExportarColeccion(cartas, tipo->formato, PuntosExportables(),
-                                                     s.HouseSystem, s.Eph());
+    const Exportacion e =
+        natalis::ExportarColeccion(cartas, *tipo, PuntosExportables(), s.HouseSystem, s.Eph());
     const FileWriteResult escrito = ReplaceFileSafely(
         info.absolutePath().toStdString(), info.fileName().toStdString(), e.bytes, kTagColeccion);
     if (!escrito.ok) return escrito.message;

@@ -23,6 +23,7 @@
 #include "app/ui/ChartCommands.h"
 #include "app/ui/ColeccionCommands.h"
 #include "app/ui/ExportCommands.h"
+#include "app/ui/PreferenciasCommands.h"
 #include "app/ui/ScreenPlacement.h"
 #include "astro/SistemaCasas.h"
 #include "chart/ErrorCalculoNatal.h"
@@ -73,6 +74,7 @@ constexpr MenuRow kMenus[] = {
     {"TitleMnuNatal", 0, "     NATAL", nullptr, true, Start::Disabled, false},
     {"FichaNatal", 0, "Ficha Natal", "TitleMnuNatal", false, Start::Enabled, false},
     {"mnuVerSoloNatal", 0, "Ver solo natal", "TitleMnuNatal", false, Start::Disabled, false},
+    {"mnuRejilla", 0, "Rejilla de aspectos", "TitleMnuNatal", false, Start::Enabled, false},
     {"mnuCambiarHora", 0, "    CAMBIAR HORA", nullptr, false, Start::Disabled, false},
     {"mnuAnotar", 0, "     ANOTACIONES", nullptr, false, Start::Enabled, false},
     {"TitleMnuCasas", 0, "    CASAS   ", nullptr, true, Start::Disabled, false},
@@ -84,8 +86,12 @@ constexpr MenuRow kMenus[] = {
     {"mnuRetornoSolar", 0, "Retorno solar", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuRetornoLunar", 0, "Retorno lunar", "TitleMnuTransitos", false, Start::Enabled, false},
     {"mnuPeriodo", 0, "Aspectos del período…", "TitleMnuTransitos", false, Start::Enabled, false},
+    {"mnuCalendario", 0, "Calendario del cielo…", "TitleMnuTransitos", false, Start::Enabled,
+     false},
+    {"mnuMapaTiempo", 0, "Mapa del tiempo…", "TitleMnuTransitos", false, Start::Enabled, false},
     {"TitlemnuListaNat", 0, "     LISTADO  NATAL", nullptr, false, Start::Disabled, false},
     {"TitlemnuHoraSolar", 0, "     &AJUSTAR HORA", nullptr, false, Start::Disabled, false},
+    {"mnuPreferencias", 0, "  PREFERENCIAS", nullptr, false, Start::Enabled, false},
 };
 
 // The menu-bar entries that a drawn chart enables. A birth time can be tried only on a
@@ -104,6 +110,7 @@ constexpr Mnemonic kMnemonics[] = {
     {"TitleMnuArchivo", 'R'},    {"mnuNuevaCarta", 'N'},     {"TitleMnuNatal", 'T'},
     {"mnuCambiarHora", 'C'},     {"mnuAnotar", 'O'},         {"TitleMnuCasas", 'S'},
     {"TitleMnuProgresion", 'P'}, {"TitleMnuTransitos", 'I'}, {"TitlemnuListaNat", 'L'},
+    {"mnuPreferencias", 'F'},
 };
 
 // Shortcuts of the common commands.
@@ -187,6 +194,7 @@ CuadroGral::CuadroGral(Dialogs& dialogs, Clock& clock, Ephemeris& eph,
     export_ = new ExportCommands(*this);
     coleccion_ = new ColeccionCommands(*this);
     periodo_ = new ControlPeriodo(*this);
+    preferencias_ = new PreferenciasCommands(*this);
     resize(QtSurface::kDesignWidth, QtSurface::kDesignHeight + menuBar()->sizeHint().height());
 }
 
@@ -200,6 +208,7 @@ CuadroGral::~CuadroGral() {
     disconnect(qApp, nullptr, this, nullptr);
     flistArchivos_->removeEventFilter(this);
     hooks_ = WindowHooks{};
+    delete preferencias_;
     delete periodo_;
     delete export_;
     delete commands_;
@@ -312,6 +321,9 @@ void CuadroGral::FormLoad() {
     txtHora_->setText(
         QString("%1 %2").arg(now.hour, 2, 10, QChar('0')).arg(now.minute, 2, 10, QChar('0')));
     session_.HouseSystem = SistemaCasas::Placido;
+    // The preferences' house system (Placidus unless the user chose another), points, zodiac
+    // and orbs.
+    preferencias_->Aplicar();
     EnsureListaNat();
     std::string& folder = session_.flags.ProgramFolder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
@@ -402,6 +414,7 @@ void CuadroGral::GraficarNatal() {
         surface_.Cls();  // no wheel of positions the ephemeris never gave
         view_->Redraw();
         Lista_->clear();
+        preferencias_->CartaMostrada(false);
         dialogs_.MsgBox(*error, MsgButtons::Ok, MsgIcon::Critical, kTituloErrorCalculoNatal);
         return;
     }
@@ -421,6 +434,7 @@ void CuadroGral::GraficarNatal() {
     Lista_->setFocus(Qt::OtherFocusReason);
 
     ListadoNatal(false);
+    preferencias_->CartaMostrada(true);
 }
 
 void CuadroGral::MostrarLista(int heading) {

@@ -33,6 +33,7 @@ class ControlPredictivo;
 class ExportCommands;
 class ColeccionCommands;
 class FrmListaNat;
+class PreferenciasCommands;
 
 // What the windows added by other commands plug into the main window. Each hook may be
 // left empty while its window does not exist.
@@ -112,6 +113,8 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     Clock& ClockSeam() { return clock_; }
     Ephemeris& EphemerisSeam() { return eph_; }
     WindowHooks& Hooks() { return hooks_; }
+    // The "Preferencias" window and the aspect grid's commands.
+    PreferenciasCommands* ComandosPreferencias() const { return preferencias_; }
 
     // How the program ends at once ("Salir", Escape in the chart list). The default quits
     // the application's event loop; tests replace it.
@@ -173,6 +176,7 @@ class CuadroGral : public QMainWindow, public PuertoVentana {
     ExportCommands* export_ = nullptr;
     ColeccionCommands* coleccion_ = nullptr;
     ControlPeriodo* periodo_ = nullptr;
+    PreferenciasCommands* preferencias_ = nullptr;
     ChartView* view_ = nullptr;
     ChartBrowser* browser_ = nullptr;
     ChartList* flistArchivos_ = nullptr;

@@ -11,6 +11,7 @@
 #include "app/model/ChartFolderSetup.h"
 #include "app/model/SystemClock.h"
 #include "app/ui/CuadroGral.h"
+#include "app/ui/PreferenciasCommands.h"
 #include "app/ui/QtDialogs.h"
 #include "app/ui/TraduccionesQt.h"
 #include "app/ui/WindowSettings.h"
@@ -61,6 +62,7 @@ int RunGui(int argc, char** argv, const Args& args) {
     CuadroGral window(dialogs, clock, eph, choice.chartFolder);
     dialogs.SetParent(&window);
     window.SetSavedGeometry(remembered.Geometry());
+    window.ComandosPreferencias()->Usar(remembered);
     window.FormLoad();
     const int code = app.exec();
     remembered.SetGeometry(window.geometry());

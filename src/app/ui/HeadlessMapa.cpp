@@ -5,9 +5,9 @@
 #include "app/cli/HeadlessChart.h"
 #include "app/model/SystemClock.h"
 #include "app/session/ChartSession.h"
-#include "app/ui/ExportarMapa.h"
 #include "app/ui/HeadlessPng.h"
 #include "astro/SwissEphemeris.h"
+#include "predictive/ui/ExportarMapa.h"
 
 namespace natalis {
 

@@ -92,8 +92,8 @@ void PintarRejilla(const HojaPuntos& hoja, const RejillaAspectos& r, double x0, 
 RuedasInforme RecortarRuedas(const ChartSession& s, const RecordingSurface& pantalla) {
     QtSurface natal;
     WheelGeometry g;
-    DibujarRueda(natal, s.tables.natal, s.DatosNatales, {s.pred.HoraTexto, s.CasasCaption()}, g,
-                 EstiloRueda::Informe);
+    DibujarRueda(natal, s.tables.natal, s.DatosNatales,
+                 {s.pred.HoraTexto, s.CasasCaption(), true, s.orbes}, g, EstiloRueda::Informe);
     return {Recortar(natal.Ops()), Recortar(pantalla.Ops())};
 }
 

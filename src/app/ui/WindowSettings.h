@@ -1,9 +1,12 @@
 // What the program remembers between runs, in QSettings: the main window's place and size,
-// and the chart folder chosen with --folder. The house system is not remembered: every run
-// starts with Placidus.
+// the chart folder chosen with --folder, and the preferences of the "Preferencias" window.
+// The house system chosen in the "CASAS" menu is not remembered: every run starts with the
+// preferences' (Placidus until the user chooses another there).
 #pragma once
 #include <QRect>
 #include <string>
+
+#include "app/session/Preferencias.h"
 
 class QSettings;
 
@@ -19,6 +22,12 @@ class WindowSettings {
     // The folder last given with --folder; empty when none was.
     std::string Folder() const;
     void SetFolder(const std::string& folder);
+    // The preferences last accepted; the default for any that is missing or unreadable.
+    natalis::Preferencias Preferencias() const;
+    void SetPreferencias(const natalis::Preferencias& p);
+    // Writes what was set to disk now (the settings write a new file and put it in place of
+    // the old one only when it is complete).
+    void Sync();
 
   private:
     QSettings& settings_;

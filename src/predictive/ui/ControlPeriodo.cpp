@@ -12,7 +12,9 @@
 #include "app/model/Dialogs.h"
 #include "astro/InstanteCivil.h"
 #include "chart/ui/ChartView.h"
+#include "predictive/ui/ControlCalendario.h"
 #include "predictive/ui/FrmPeriodo.h"
+#include "predictive/ui/MomentoPeriodo.h"
 #include "predictive/ui/PuertoVentana.h"
 
 namespace natalis {
@@ -60,6 +62,9 @@ ControlPeriodo::ControlPeriodo(PuertoVentana& w) : QObject(w.Ventana()), w_(w), 
     // whichever command drew.
     connect(w_.ListaAspectos()->model(), &QAbstractItemModel::modelReset, this,
             [this] { ActualizarPasos(); });
+    // It shows through this controller, and goes with it.
+    calendario_ = new ControlCalendario(w_, [this](const PasoSesion& r) { Mostrar(r); });
+    calendario_->setParent(this);
 }
 
 void ControlPeriodo::BuildPasos() {
@@ -127,7 +132,9 @@ void ControlPeriodo::Buscar() {
 
 void ControlPeriodo::Elegir(const AspectoPeriodo& hit) {
     if (!st_.flags.ChartLoaded) return;
-    Mostrar(st_.MostrarAspectoPeriodo(&w_.Superficie(), hit));
+    // By the window's search, which the time map's may have followed.
+    const TecnicaPeriodo tecnica = frm_ ? frm_->Tecnica() : st_.Periodo.tecnica;
+    Mostrar(MostrarMomentoPeriodo(st_, &w_.Superficie(), tecnica, hit));
 }
 
 void ControlPeriodo::Paso(UnidadPaso unidad, int cuantos) {

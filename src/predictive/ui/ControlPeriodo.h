@@ -5,7 +5,8 @@
 //   Ctrl+Left / Ctrl+Right            one day back / forward
 //   Ctrl+Down / Ctrl+Up               one month back / forward
 //   Ctrl+Page Down / Ctrl+Page Up     one year back / forward
-// It only calls the session and tells the window to show what the session drew.
+// It only calls the session and tells the window to show what the session drew. The calendar
+// of the sky and the time map (ControlCalendario) show their chosen moments the same way.
 #pragma once
 #include <QObject>
 #include <array>
@@ -21,12 +22,13 @@ namespace natalis {
 
 class PuertoVentana;
 class FrmPeriodo;
+class ControlCalendario;
 
 class ControlPeriodo : public QObject {
     Q_OBJECT
   public:
     // Becomes a child of the window, builds the step frame, connects the menu entry and
-    // adds the step keys to the program.
+    // adds the step keys to the program; builds the calendar's and the time map's commands.
     explicit ControlPeriodo(PuertoVentana& w);
 
     // "Aspectos del período…": the period window shown (built the first time, the period
@@ -42,6 +44,7 @@ class ControlPeriodo : public QObject {
     void Paso(UnidadPaso unidad, int cuantos);
 
     FrmPeriodo* Ventana() const { return frm_; }
+    ControlCalendario* Calendario() const { return calendario_; }
     QGroupBox* fPasos() const { return fPasos_; }
     QLabel* lblFechaPaso() const { return lblFecha_; }
     // The six steps in the frame's order: -1 year, -1 month, -1 day, +1 day, +1 month, +1 year.
@@ -64,6 +67,7 @@ class ControlPeriodo : public QObject {
     PuertoVentana& w_;
     ChartSession& st_;
     FrmPeriodo* frm_ = nullptr;
+    ControlCalendario* calendario_ = nullptr;
     QGroupBox* fPasos_ = nullptr;
     QLabel* lblFecha_ = nullptr;
     std::array<QAction*, 6> acciones_{};

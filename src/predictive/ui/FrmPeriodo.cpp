@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,24 +23,18 @@ QComboBox* Combo(const char* nombre, QWidget* parent) {
     return c;
 }
 
-QLineEdit* Caja(const char* nombre, QWidget* parent) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(nombre);
-    return e;
-}
-
 }  // namespace
 
 const char FrmPeriodo::kTextoUT[] =
     "Las fechas y horas de Entrada, Exacto y Salida son de tiempo universal (UT).";
 
-FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
+FrmPeriodo::FrmPeriodo(QWidget* parent) : VentanaFlotante(parent) {
     setObjectName("frmPeriodo");
     setWindowTitle(QStringLiteral("Aspectos del período"));
 
-    txtDesde_ = Caja("txtDesde", this);
-    txtHasta_ = Caja("txtHasta", this);
-    txtOrbe_ = Caja("txtOrbe", this);
+    txtDesde_ = Caja("txtDesde");
+    txtHasta_ = Caja("txtHasta");
+    txtOrbe_ = Caja("txtOrbe");
     txtOrbe_->setText(QStringLiteral("1"));
     cboTecnica_ = Combo("cboTecnica", this);
     for (const TecnicaPeriodoFila& f : kTecnicasPeriodo) {
@@ -108,24 +101,6 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(tabla_, &QTableWidget::activated, this, [this](const QModelIndex& i) {
         if (const AspectoPeriodo* a = AspectoDeFila(i.row())) emit elegido(*a);
     });
-}
-
-void FrmPeriodo::MostrarSobre(const QWidget& owner) {
-    if (!colocada_) {
-        colocada_ = true;
-        move(owner.frameGeometry().center() - rect().center());
-    }
-    show();
-    raise();
-    activateWindow();
-}
-
-void FrmPeriodo::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void FrmPeriodo::Llenar(QComboBox* c, const std::vector<OpcionFiltro>& opciones) {

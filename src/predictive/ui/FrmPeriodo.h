@@ -3,14 +3,13 @@
 // three filters. It only shows what it is given and says what the user asked for; the
 // search and the drawing belong to ControlPeriodo.
 #pragma once
-#include <QWidget>
 #include <vector>
 
 #include "predictive/ConsultaPeriodo.h"
 #include "predictive/FiltroPeriodo.h"
+#include "predictive/ui/VentanaFlotante.h"
 
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,7 +17,7 @@ class QTableWidget;
 
 namespace natalis {
 
-class FrmPeriodo : public QWidget {
+class FrmPeriodo : public VentanaFlotante {
     Q_OBJECT
   public:
     explicit FrmPeriodo(QWidget* parent = nullptr);
@@ -49,9 +48,6 @@ class FrmPeriodo : public QWidget {
     QLabel* lblCuenta() const { return lblCuenta_; }
     QLabel* lblUT() const { return lblUT_; }
 
-    // Shows the window with the focus; the first time centred over owner.
-    void MostrarSobre(const QWidget& owner);
-
     static const char kTextoUT[];  // the note that the table's times are universal time
 
   signals:
@@ -59,10 +55,6 @@ class FrmPeriodo : public QWidget {
     void buscar();
     // A hit was chosen by a double click or Enter on its row.
     void elegido(const natalis::AspectoPeriodo& hit);
-
-  protected:
-    // Escape closes the window (an open list of a filter takes it first).
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Listar();
@@ -79,7 +71,6 @@ class FrmPeriodo : public QWidget {
     QTableWidget* tabla_ = nullptr;
     QLabel* lblCuenta_ = nullptr;
     QLabel* lblUT_ = nullptr;
-    bool colocada_ = false;  // placed over its owner once
     std::vector<AspectoPeriodo> hits_;
     std::vector<size_t> filas_;  // index in hits_ of each row of the table
     TecnicaPeriodo tecnica_ = TecnicaPeriodo::Transitos;

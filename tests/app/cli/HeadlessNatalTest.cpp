@@ -200,6 +200,38 @@ TEST_F(HeadlessNatal, JsonIsOneObjectALinePerChart) {
     EXPECT_EQ(lines[0], lines[2]);
 }
 
+// Several files give, on each stream, what each file gives alone, in the order of the files,
+// whatever their birth dates and across more files than the program reads at once; a refused
+// file only makes the exit code 2.
+TEST_F(HeadlessNatal, SeveralFilesComeOutInTheirOwnOrderWhateverTheirDates) {
+    WriteBytes(dir / "Mala.dat", "5: 12\r\n");
+    const std::string muestras = std::string(NATALIS_SOURCE_DIR) + "/charts/";
+    // Births from 1900s to 2000s in no order, the polar one with its warning, a bad file.
+    const std::vector<std::string> ronda = {
+        muestras + "Tomas_Ibanez_de_Ulloa.dat", dir / "Polar.dat",
+        muestras + "Kiri_Te_Rangi.dat",         dir / "Mala.dat",
+        muestras + "Ana_Lucia_Ferreyra.dat",    dir / "Prueba.dat",
+        muestras + "Hiroshi_Tanaka.dat"};
+    for (auto command : {HeadlessJson, HeadlessListing}) {
+        std::vector<Outcome> solos;
+        for (const std::string& f : ronda)
+            solos.push_back(Invoke(command, {"--x", f, "--houses", "K"}));
+        std::vector<std::string> args = {"--x"};
+        std::string out, err;
+        for (size_t i = 0; i < 1003; ++i) {
+            args.push_back(ronda[i % ronda.size()]);
+            out += solos[i % ronda.size()].out;
+            err += solos[i % ronda.size()].err;
+        }
+        args.insert(args.end(), {"--houses", "K"});
+        const Outcome r = Invoke(command, args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.out == out) << "la salida no es la de cada archivo en su orden";
+        EXPECT_EQ(r.err, err);
+        EXPECT_FALSE(solos[1].err.empty());  // the polar chart's warning is among them
+    }
+}
+
 TEST_F(HeadlessNatal, RejectedFileGivesTheReadersMessageAndNothingOnOutput) {
     for (auto command : {HeadlessListing, HeadlessJson}) {
         const Outcome r = Invoke(command, {"--x", dir / "NoExiste.dat"});

@@ -80,7 +80,7 @@ struct Carta {
     Carta() {
         const ChartReadResult r = ReadChartFile(kCarpeta, "Ana_Lucia_Ferreyra.dat", rec);
         EXPECT_TRUE(r.ok);
-        CalcularNatal(rec, "P", eph, tablas);
+        CalcularNatal(rec, SistemaCasas::Placido, eph, tablas);
     }
     double Natal(int n) { return PuntoNatalListado(tablas.natal, n).Lon; }
 };
@@ -165,7 +165,8 @@ TEST(HeadlessPeriodo, SolarArcAgreesWithTheProgressionEngine) {
         ps.Tecnica = TipoTecnica::ArcoSolar;
         ps.FechaProgTexto = TextoFecha(InstanteDeJD(Jd(f[4])));
         ChartTables t = c.tablas;
-        ASSERT_EQ(CalcularProgresion(ps, t, c.rec, "P", c.eph).estado, ProgresionEstado::Calculada);
+        ASSERT_EQ(CalcularProgresion(ps, t, c.rec, SistemaCasas::Placido, c.eph).estado,
+                  ProgresionEstado::Calculada);
         EXPECT_LE(Desvio(c.Natal(Punto(f[0])) + ps.Arco, c.Natal(Punto(f[2])), Aspecto(f[1])),
                   1.5 / 365.25)
             << f[0] << " " << f[1] << " " << f[2] << " " << f[4];

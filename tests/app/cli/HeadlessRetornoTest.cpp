@@ -43,7 +43,7 @@ NatalTables Natal(SwissEphemeris& eph) {
     NatalRecord rec;
     EXPECT_TRUE(ReadChartFile(kCarpeta, "Ana_Lucia_Ferreyra.dat", rec).ok);
     ChartTables t;
-    CalcularNatal(rec, "P", eph, t);
+    CalcularNatal(rec, SistemaCasas::Placido, eph, t);
     return t.natal;
 }
 

@@ -40,13 +40,13 @@ TEST(Importacion, TheFormatGoesByTheExtensionThenByTheContent) {
         {"a.txt", "hola\n", nullptr},
     };
     for (const Caso& caso : casos) {
-        const FormatoIntercambio* f = FormatoDeArchivo(caso.archivo, caso.bytes);
+        const ChartFormat* f = FormatoDeArchivo(caso.archivo, caso.bytes);
         if (!caso.formato) {
             EXPECT_EQ(f, nullptr) << caso.archivo;
             continue;
         }
         ASSERT_NE(f, nullptr) << caso.archivo;
-        EXPECT_STREQ(f->nombre, caso.formato) << caso.archivo;
+        EXPECT_STREQ(f->name, caso.formato) << caso.archivo;
     }
     EXPECT_EQ(LeerArchivoIntercambio("a.txt", "hola\n").error,
               "El archivo no está en ninguno de los formatos que se pueden importar (AAF, "
@@ -115,6 +115,75 @@ TEST(Importacion, NamesThatCannotNameAFile) {
     EXPECT_EQ(hechas[0].archivo, "a-b.dat");
     EXPECT_EQ(hechas[1].archivo, "Carta importada.dat");
     EXPECT_EQ(hechas[2].archivo, "Carta importada (2).dat");
+}
+
+// The preview names every chart that would be written, with its date, time, place and the
+// file it would become, numbered past the names the folder and the earlier charts take;
+// the folder is left as it was.
+TEST(Importacion, ThePreviewListsWhatWouldBeWrittenAndWritesNothing) {
+    TempFolder carpeta;
+    WriteBytes(carpeta / "Ana Pérez.dat", "ya estaba");
+    const Lectura l = LeerArchivoIntercambio(
+        "x.aaf", std::string(kAaf) +
+                     "#A93:Pérez,Ana,f,1.12.1601j,23:05:30,Toledo,*\n#B93:*,39n52,4w01,0he00,0\n");
+    const std::vector<std::string> vista = VistaPrevia(l, carpeta.path());
+    ASSERT_EQ(vista.size(), 6u);
+    EXPECT_EQ(vista[0], "El archivo tiene 4 cartas; se importarían 3 y se rechazarían 1.");
+    // The preview without a folder comes first, as it was.
+    const std::vector<std::string> sinCarpeta = VistaPrevia(l);
+    EXPECT_TRUE(std::equal(sinCarpeta.begin(), sinCarpeta.end(), vista.begin()));
+    EXPECT_EQ(vista[3], "renglón 1: Ana Pérez, 14/3/1975 09:30:00, Sevilla → Ana Pérez (2).dat");
+    EXPECT_EQ(vista[4], "renglón 6: Zaneta, 1/5/1980 06:00:00, Lódz → Zaneta.dat");
+    // A Julian date of 1601 is stored in the program's calendar (Gregorian from 1583): ten
+    // days later (Tøndering's Julian and Gregorian day-number formulas agree on the instant).
+    EXPECT_EQ(vista[5], "renglón 8: Ana Pérez, 11/12/1601 23:05:30, Toledo → Ana Pérez (3).dat");
+    EXPECT_EQ(Archivos(carpeta.path()), std::vector<std::string>{"Ana Pérez.dat"});
+
+    // What the import then writes is what the preview said.
+    const std::vector<CartaImportada> hechas = ImportarCartas(l, carpeta.path());
+    EXPECT_EQ(hechas[0].archivo, "Ana Pérez (2).dat");
+    EXPECT_EQ(hechas[2].archivo, "Zaneta.dat");
+    EXPECT_EQ(hechas[3].archivo, "Ana Pérez (3).dat");
+}
+
+// An import interrupted part-way leaves its journal; importing the same charts again goes on
+// from there: what was written whole is reported as already there and not written twice, a
+// journaled file that is not the chart (another chart took the name, or it never got
+// written) is no proof, and the journal is gone once the import ends.
+TEST(Importacion, AnInterruptedImportIsResumedWithoutDuplicates) {
+    TempFolder carpeta;
+    const Lectura l = LeerArchivoIntercambio("x.aaf", kAaf);
+    ASSERT_TRUE(l.cartas[0].registro && l.cartas[2].registro);
+    // As the interrupted run left it: chart 0 written (found by writing it alone), chart 2
+    // journaled but killed before its rename, while a file of another chart took its name.
+    Lectura soloLaPrimera = l;
+    soloLaPrimera.cartas.resize(1);
+    ASSERT_EQ(ImportarCartas(soloLaPrimera, carpeta.path())[0].archivo, "Ana Pérez.dat");
+    WriteBytes(carpeta / "Zaneta.dat", "otra carta");
+    const std::string diario = DiarioImportacion(l);
+    EXPECT_EQ(diario.rfind(".natalis-importacion-", 0), 0u);
+    EXPECT_NE(diario, DiarioImportacion(soloLaPrimera));
+    WriteBytes(carpeta / diario, "0\tAna Pérez.dat\n2\tZaneta.dat\n2\tZan");  // torn end
+
+    const std::vector<std::string> vista = VistaPrevia(l, carpeta.path());
+    EXPECT_EQ(vista.back(), "renglón 6: Zaneta, 1/5/1980 06:00:00, Lódz → Zaneta (2).dat");
+    EXPECT_EQ(vista[vista.size() - 2],
+              "renglón 1: Ana Pérez, 14/3/1975 09:30:00, Sevilla → Ana Pérez.dat (ya estaba, "
+              "de la importación interrumpida)");
+
+    const std::vector<CartaImportada> hechas = ImportarCartas(l, carpeta.path());
+    ASSERT_EQ(hechas.size(), 3u);
+    EXPECT_TRUE(hechas[0].yaEstaba);
+    EXPECT_EQ(RenglonImportacion(hechas[0]),
+              "renglón 1: Ana Pérez.dat (ya estaba, de la importación interrumpida)");
+    EXPECT_FALSE(hechas[2].yaEstaba);
+    EXPECT_EQ(hechas[2].archivo, "Zaneta (2).dat");
+    EXPECT_EQ(ResumenImportacion(hechas),
+              "Importadas 2 cartas de 3; rechazadas 1. De ellas, 1 ya estaban, de la "
+              "importación interrumpida.");
+    EXPECT_EQ(ReadBytes(carpeta / "Zaneta.dat"), "otra carta");
+    EXPECT_EQ(Archivos(carpeta.path()),
+              (std::vector<std::string>{"Ana Pérez.dat", "Zaneta (2).dat", "Zaneta.dat"}));
 }
 
 TEST(Importacion, NotesOfAChartFile) {

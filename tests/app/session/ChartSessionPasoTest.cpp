@@ -46,8 +46,8 @@ TEST(ChartSessionTransitarJD, DrawsTheSkyOfTheInstantListedOnTheBirthZoneClock) 
     ASSERT_FALSE(r.errorCalculo);
     EXPECT_FALSE(surface.Ops().empty());
     EsperarCielo(t.s.tables.Planet, t.Cielo(jd));
-    ASSERT_TRUE(t.s.JdTransito);
-    EXPECT_DOUBLE_EQ(*t.s.JdTransito, jd);
+    ASSERT_TRUE(t.s.JdTransito());
+    EXPECT_DOUBLE_EQ(*t.s.JdTransito(), jd);
     EXPECT_EQ(r.primeraLinea, natales);
     ASSERT_GT(t.s.Lista.size(), natales + 4);
     EXPECT_EQ(t.s.Lista[natales], "  TRANSITOS");
@@ -100,10 +100,10 @@ TEST(ChartSessionDesplazar, ATransitStepsForwardAndBackToItsStart) {
         const PasoSesion p = t.s.Desplazar(nullptr, c.unidad, c.cuantos);
         EXPECT_EQ(p.movio, PasoMovio::Transito);
         EXPECT_EQ(t.s.FechaEnPantalla(), c.fecha);
-        ASSERT_TRUE(t.s.JdTransito);
-        EsperarCielo(t.s.tables.Planet, t.Cielo(*t.s.JdTransito));
+        ASSERT_TRUE(t.s.JdTransito());
+        EsperarCielo(t.s.tables.Planet, t.Cielo(*t.s.JdTransito()));
     }
-    EXPECT_NEAR(*t.s.JdTransito, inicio, 1e-8);
+    EXPECT_NEAR(*t.s.JdTransito(), inicio, 1e-8);
     // Each step lists its transit once below the natal aspects.
     EXPECT_EQ(std::count(t.s.Lista.begin(), t.s.Lista.end(), "  TRANSITOS"), 1);
 }
@@ -148,18 +148,18 @@ TEST(ChartSessionDesplazar, TheTransitLeavesWithANewDrawing) {
     Sesion t;
     t.s.TransitarJD(nullptr, JulDay(1, 6, 2030));
     t.s.SoloNatal(nullptr);
-    EXPECT_FALSE(t.s.JdTransito);
+    EXPECT_FALSE(t.s.JdTransito());
     t.s.TransitarJD(nullptr, JulDay(1, 6, 2030));
     t.s.pred.Tecnica = TipoTecnica::Secundaria;
     t.s.pred.FechaProgTexto = "1 6 2030";
     ASSERT_EQ(t.s.Progresar(nullptr).estado, ProgresionEstado::Calculada);
-    EXPECT_FALSE(t.s.JdTransito);  // the progression was drawn over a fresh wheel
+    EXPECT_FALSE(t.s.JdTransito());  // the progression was drawn over a fresh wheel
     t.s.TransitarJD(nullptr, JulDay(1, 6, 2030));
     t.s.MostrarNatal(nullptr);
-    EXPECT_FALSE(t.s.JdTransito);
+    EXPECT_FALSE(t.s.JdTransito());
     std::string fecha = "1 1 2031";
     t.s.Retornar(nullptr, TipoRetorno::Solar, fecha);
-    EXPECT_TRUE(t.s.JdTransito);  // a return is shown as a transit, and steps like one
+    EXPECT_TRUE(t.s.JdTransito());  // a return is shown as a transit, and steps like one
 }
 
 }  // namespace

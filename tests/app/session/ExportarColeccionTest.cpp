@@ -36,11 +36,12 @@ TEST(ExportarColeccion, ExportThenImportGivesTheSameBirthData) {
     ASSERT_TRUE(cartas.rechazos.empty());
     ASSERT_EQ(cartas.cartas.size(), 6u);
     SwissEphemeris eph;
-    for (FormatoExportar formato : {FormatoExportar::Aaf, FormatoExportar::Csv}) {
+    for (const ChartFormat* formato : CollectionWriters()) {
         const Exportacion e =
-            ExportarColeccion(cartas, formato, {"SOL"}, SistemaCasas::Placido, eph);
-        const bool aaf = formato == FormatoExportar::Aaf;
-        const Lectura vuelta = LeerArchivoIntercambio(aaf ? "x.aaf" : "x.csv", e.bytes);
+            ExportarColeccion(cartas, *formato, {"SOL"}, SistemaCasas::Placido, eph);
+        const bool aaf = formato == FormatoExportarPorNombre("aaf");
+        const Lectura vuelta =
+            LeerArchivoIntercambio(std::string("x") + formato->extension, e.bytes);
         ASSERT_TRUE(vuelta.error.empty()) << vuelta.error;
         ASSERT_EQ(vuelta.cartas.size(), cartas.cartas.size());
         const std::vector<CartaImportada> hechas =
@@ -69,13 +70,13 @@ TEST(ExportarColeccion, CsvCarriesThePositionsAskedFor) {
     CarpetaDePrueba(origen.path());
     const CartasDeCarpeta cartas = LeerCarpeta(origen.path());
     SwissEphemeris eph;
-    const Exportacion e =
-        ExportarColeccion(cartas, FormatoExportar::Csv, {"LUN", "MC"}, SistemaCasas::Koch, eph);
+    const Exportacion e = ExportarColeccion(cartas, *FormatoExportarPorNombre("csv"), {"LUN", "MC"},
+                                            SistemaCasas::Koch, eph);
     const std::string cabecera = e.bytes.substr(0, e.bytes.find("\r\n"));
     EXPECT_EQ(cabecera.substr(cabecera.size() - 7), ",LUN,MC");
     // The first chart's Moon and Midheaven, as the natal computation gives them.
     ChartTables t;
-    CalcularNatal(cartas.cartas[0].registro, "K", eph, t);
+    CalcularNatal(cartas.cartas[0].registro, SistemaCasas::Koch, eph, t);
     char esperado[64];
     std::snprintf(esperado, sizeof esperado, ",%.6f,%.6f\r\n", t.natal.PlanetaNatal[2].Lon,
                   t.natal.CuspideNatal[10].Lon);

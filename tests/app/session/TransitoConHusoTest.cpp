@@ -44,9 +44,9 @@ TEST(TransitoConHuso, ATypedWinterHourTakesTheWinterOffset) {
     std::string fecha = "15 7 1974", hora = "12 00";
     const TransitoResultado r = t.s.Transitar(t.clock, nullptr, fecha, hora);
     ASSERT_EQ(r.instante.estado, TransitoEstado::Calculado);
-    ASSERT_TRUE(t.s.JdTransito);
+    ASSERT_TRUE(t.s.JdTransito());
     // 12:00 at UT-3 is 15:00 UT (the birth's -02 would give 14:00).
-    EXPECT_NEAR(*t.s.JdTransito, JulDay(15, 7, 1974) + 15.0 / 24, 1e-9);
+    EXPECT_NEAR(*t.s.JdTransito(), JulDay(15, 7, 1974) + 15.0 / 24, 1e-9);
     EXPECT_TRUE(t.Listado(kInvierno));
     EXPECT_EQ(t.s.FechaEnPantalla(), "Tránsito 15 7 1974 12:00");
 }
@@ -55,12 +55,12 @@ TEST(TransitoConHuso, AStepIntoAnotherOffsetKeepsTheClockTime) {
     SesionBuenosAires t;
     std::string fecha = "15 4 1974", hora = "12 00";
     t.s.Transitar(t.clock, nullptr, fecha, hora);
-    ASSERT_TRUE(t.s.JdTransito);
-    EXPECT_NEAR(*t.s.JdTransito, JulDay(15, 4, 1974) + 14.0 / 24, 1e-9);  // -02
+    ASSERT_TRUE(t.s.JdTransito());
+    EXPECT_NEAR(*t.s.JdTransito(), JulDay(15, 4, 1974) + 14.0 / 24, 1e-9);  // -02
     EXPECT_TRUE(t.Listado(kVerano));
     t.s.Desplazar(nullptr, UnidadPaso::Mes, 1);
-    ASSERT_TRUE(t.s.JdTransito);
-    EXPECT_NEAR(*t.s.JdTransito, JulDay(15, 5, 1974) + 15.0 / 24, 1e-9);  // -03
+    ASSERT_TRUE(t.s.JdTransito());
+    EXPECT_NEAR(*t.s.JdTransito(), JulDay(15, 5, 1974) + 15.0 / 24, 1e-9);  // -03
     EXPECT_EQ(t.s.FechaEnPantalla(), "Tránsito 15 5 1974 12:00");
     EXPECT_TRUE(t.Listado(kInvierno));
     EXPECT_FALSE(t.Listado(kVerano));  // the stepped block took the place of the first
@@ -71,9 +71,9 @@ TEST(TransitoConHuso, AChartWithoutAZoneKeepsItsOffsetAndItsListing) {
     t.s.DatosNatales.ZoneFrom = ZoneSource{};  // the same offset, typed by hand
     std::string fecha = "15 7 1974", hora = "12 00";
     t.s.Transitar(t.clock, nullptr, fecha, hora);
-    ASSERT_TRUE(t.s.JdTransito);
+    ASSERT_TRUE(t.s.JdTransito());
     const double zona = t.s.DatosNatales.ZoneHours;
-    EXPECT_DOUBLE_EQ(*t.s.JdTransito, JulDay(15, 7, 1974) + (12 + zona) / 24);
+    EXPECT_DOUBLE_EQ(*t.s.JdTransito(), JulDay(15, 7, 1974) + (12 + zona) / 24);
     for (const std::string& linea : t.s.Lista) EXPECT_NE(linea.rfind("Huso:", 0), 0u) << linea;
 }
 

@@ -11,11 +11,13 @@
 #include <memory>
 
 #include "app/model/ChartFile.h"
+#include "app/model/Importacion.h"
 #include "app/ui/ChartBrowser.h"
 #include "app/ui/ColeccionCommands.h"
 #include "app/ui/CuadroGral.h"
 #include "astro/SwissEphemeris.h"
 #include "tests/app/FakeClock.h"
+#include "tests/app/TempFolder.h"
 #include "tests/ui/ChartFolder.h"
 #include "tests/ui/ScriptedDialogs.h"
 
@@ -95,7 +97,8 @@ TEST_F(WindowColeccion, ImportShowsThePreviewAndWritesOnlyWhenAccepted) {
     EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(dialogs.asked[0].prompt,
               "El archivo tiene 2 cartas; se importarían 1 y se rechazarían 1.\n"
-              "renglón 3 (Mal): se rechazaría: el día 31 no existe en el mes 2 de 1975.\n\n"
+              "renglón 3 (Mal): se rechazaría: el día 31 no existe en el mes 2 de 1975.\n"
+              "renglón 1: Ana Pérez, 14/3/1975 09:30:00, Sevilla → Ana Pérez.dat\n\n"
               "¿Importar las cartas?");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.Path()) + "Ana Pérez.dat"));
 
@@ -108,6 +111,78 @@ TEST_F(WindowColeccion, ImportShowsThePreviewAndWritesOnlyWhenAccepted) {
     EXPECT_TRUE(ReadChartFile(folder.Path(), "Ana Pérez.dat", r).ok);
     // The chart list shows the new file.
     EXPECT_EQ(window->Browser()->Model()->rowCount(), 2);
+}
+
+// Every file of the chart folder, hidden ones too, sorted.
+QStringList TodoLoDe(const std::string& carpeta) {
+    QStringList nombres = QDir(QString::fromStdString(carpeta))
+                              .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    return nombres;
+}
+
+// The preview names each chart with its date, time, place and the file it will become (a
+// name the folder has taken gets " (2)"), and shows the refused one with its reason; "No"
+// leaves the folder exactly as it was, "Sí" writes one chart file per accepted chart.
+TEST_F(WindowColeccion, ImportPreviewNamesWhatWillBeWrittenAndCancelWritesNothing) {
+    Escribir(Out("lista.aaf"),
+             "#A93:Ana,*,f,2.1.1990g,7:15,Lima,PE\n#B93:*,12s03,77w03,5hw00,0\n"
+             "#A93:Rosa,*,f,10.6.1950j,18:00,Quito,EC\n#B93:*,0s13,78w31,5hw00,0\n"
+             "#A93:Sin hora,*,f,10.6.1950g,25:00,Quito,EC\n#B93:*,0s13,78w31,5hw00,0\n");
+    const QStringList antes = TodoLoDe(folder.Path());
+    ASSERT_EQ(antes, QStringList{"Ana.dat"});
+    respuesta = ColeccionCommands::ArchivoElegido{Out("lista.aaf"), {}};
+    dialogs.QueueAnswer(MsgAnswer::No);
+    commands->mnuImportar_Click();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    const std::string vista = dialogs.asked[0].prompt;
+    EXPECT_EQ(vista.substr(0, vista.find('\n')),
+              "El archivo tiene 3 cartas; se importarían 2 y se rechazarían 1.");
+    // The refusal with its reason, as the reader gives it.
+    const Lectura lectura =
+        LeerArchivoIntercambio("lista.aaf", ReadBytes(Out("lista.aaf").toStdString()));
+    ASSERT_EQ(lectura.cartas.size(), 3u);
+    ASSERT_FALSE(lectura.cartas[2].registro);
+    EXPECT_NE(vista.find("renglón 5 (Sin hora): se rechazaría: " + lectura.cartas[2].rechazo + "."),
+              std::string::npos)
+        << vista;
+    // "Ana.dat" is the folder's own chart: the imported Ana gets " (2)". A Julian date of
+    // 1950 is stored in the program's calendar: 10 June Julian is 23 June Gregorian (the
+    // calendars are 13 days apart from 1900 to 2099).
+    EXPECT_NE(vista.find("renglón 1: Ana, 2/1/1990 07:15:00, Lima, PE → Ana (2).dat\n"),
+              std::string::npos)
+        << vista;
+    EXPECT_NE(vista.find("renglón 3: Rosa, 23/6/1950 18:00:00, Quito, EC → Rosa.dat\n"),
+              std::string::npos)
+        << vista;
+    EXPECT_EQ(TodoLoDe(folder.Path()), antes);
+    EXPECT_EQ(window->Browser()->Model()->rowCount(), 1);
+
+    commands->mnuImportar_Click();  // answered "Sí"
+    ASSERT_EQ(dialogs.asked.size(), 3u);
+    EXPECT_EQ(dialogs.asked[1].prompt, vista);
+    EXPECT_EQ(dialogs.asked[2].icon, MsgIcon::Information);
+    EXPECT_EQ(dialogs.asked[2].prompt,
+              "Importadas 2 cartas de 3; rechazadas 1.\nrenglón 1: Ana (2).dat\n"
+              "renglón 3: Rosa.dat\nrenglón 5: rechazada: " +
+                  lectura.cartas[2].rechazo);
+    EXPECT_EQ(TodoLoDe(folder.Path()), (QStringList{"Ana (2).dat", "Ana.dat", "Rosa.dat"}));
+    EXPECT_EQ(ReadBytes(folder.Path() + "Ana.dat"), ChartText("Ana Prueba"));
+    NatalRecord ana, rosa;
+    ASSERT_TRUE(ReadChartFile(folder.Path(), "Ana (2).dat", ana).ok);
+    EXPECT_EQ(ana.TimeText, "07:15:00");
+    ASSERT_TRUE(ReadChartFile(folder.Path(), "Rosa.dat", rosa).ok);
+    EXPECT_EQ(rosa.NatalDay, 23);
+    EXPECT_EQ(window->Browser()->Model()->rowCount(), 3);
+}
+
+// The open dialog is offered the import types of the formats table.
+TEST_F(WindowColeccion, ImportDialogOffersTheFormatsOfTheTable) {
+    commands->mnuImportar_Click();  // cancelled: respuesta is empty
+    EXPECT_TRUE(dialogs.asked.empty());
+    ASSERT_GE(filtrosOfrecidos.size(), 3);
+    EXPECT_TRUE(filtrosOfrecidos.front().startsWith("Cartas de otros programas (*.aaf *.AAF"));
+    EXPECT_EQ(filtrosOfrecidos.back(), QString("Todos los archivos (*)"));
+    EXPECT_TRUE(filtrosOfrecidos.contains(QString("Carta de Morinus (*.hor)")));
 }
 
 TEST_F(WindowColeccion, ImportOfAFileOfNoKnownFormatSaysSo) {

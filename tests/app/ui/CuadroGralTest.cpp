@@ -106,8 +106,7 @@ class MainWindow : public ::testing::Test {
     // The natal tables of the window's own record, computed apart from the window.
     NatalTables Expected() {
         ChartTables t;
-        CalcularNatal(window->State().DatosNatales, LetraCasas(window->State().HouseSystem), real,
-                      t);
+        CalcularNatal(window->State().DatosNatales, window->State().HouseSystem, real, t);
         DistribuirGlifos(t.natal.PlanetaNatal);
         return t.natal;
     }
@@ -129,7 +128,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
               (std::vector<std::string>{"     ARCHIVO", "   NUEVA CARTA", "     NATAL",
                                         "    CAMBIAR HORA", "     ANOTACIONES", "    CASAS   ",
                                         "   PROGRESION    ", "  TRANSITOS", "     LISTADO  NATAL",
-                                        "     AJUSTAR HORA"}));
+                                        "     AJUSTAR HORA", "  PREFERENCIAS"}));
     EXPECT_EQ(window->Action("TitlemnuHoraSolar")->text().toStdString(), "     &AJUSTAR HORA");
     struct Sub {
         const char* title;
@@ -140,12 +139,12 @@ TEST_F(MainWindow, MenusAtStartUp) {
          {"Buscar cartas", "Guardar", "Guardar nueva hora", "Eliminar", "-", "Salir", "-",
           "Imprimir…", "Exportar…", "-", "Importar…", "Exportar colección…", "-",
           "Acerca de Natalis"}},
-        {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal"}},
+        {"TitleMnuNatal", {"Ficha Natal", "Ver solo natal", "Rejilla de aspectos"}},
         {"TitleMnuCasas", {"Plácido", "Regiomontano", "Koch"}},
         {"TitleMnuProgresion", {"Primaria", "Arco Solar", "Grado x Año", "Secundaria"}},
         {"TitleMnuTransitos",
          {"Fecha de Prog.", "Fecha Actual", "Dar Fecha", "Retorno solar", "Retorno lunar",
-          "Aspectos del período…"}},
+          "Aspectos del período…", "Calendario del cielo…", "Mapa del tiempo…"}},
     };
     for (const Sub& s : subs) {
         ASSERT_NE(window->Menu(s.title), nullptr) << s.title;
@@ -174,6 +173,8 @@ TEST_F(MainWindow, MenusAtStartUp) {
         {"mnuRetornoLunar", true, true, false},     {"TitlemnuListaNat", false, true, false},
         {"TitlemnuHoraSolar", false, true, false},  {"mnuImprimir", false, true, false},
         {"mnuExportar", false, true, false},        {"mnuAcerca", true, true, false},
+        {"mnuRejilla", true, true, false},          {"mnuPreferencias", true, true, false},
+        {"mnuCalendario", true, true, false},       {"mnuMapaTiempo", true, true, false},
     };
     for (const State& s : states) {
         SCOPED_TRACE(s.name);

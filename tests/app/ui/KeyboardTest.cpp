@@ -102,7 +102,7 @@ TEST_F(Keyboard, AltAndALetterOpensEveryMenuBarEntry) {
             window->ReiniciarPredictivo();
         }
     }
-    EXPECT_EQ(letters.size(), 10u);
+    EXPECT_EQ(letters.size(), 11u);
 }
 
 // After a chart is loaded the listing shows beside it while the main window keeps the

@@ -151,7 +151,7 @@ TEST(BusquedaPeriodoBarrido, YearOfTransitsMatchesAMinuteByMinuteScan) {
             .ok);
     SwissEphemeris eph;
     ChartTables tables;
-    CalcularNatal(rec, "P", eph, tables);
+    CalcularNatal(rec, SistemaCasas::Placido, eph, tables);
     const double desde = JulDay(1, 1, 2024), hasta = JulDay(1, 1, 2025);
 
     std::vector<PuntoMovil> moviles =

@@ -31,8 +31,11 @@
 #include "astro/SwissEphemeris.h"
 #include "chart/Aspects.h"
 #include "predictive/ListarProgresion.h"
+#include "predictive/ui/ControlCalendario.h"
 #include "predictive/ui/ControlPeriodo.h"
 #include "predictive/ui/ControlPredictivo.h"
+#include "predictive/ui/FrmCalendario.h"
+#include "predictive/ui/FrmMapaTiempo.h"
 #include "predictive/ui/FrmPeriodo.h"
 
 namespace natalis {
@@ -167,9 +170,14 @@ TEST_F(Periodo, MenuEntryFollowsTheReturnsAndOpensTheWindow) {
     QMenu* transitos = w->Menu("TitleMnuTransitos");
     ASSERT_NE(transitos, nullptr);
     const QList<QAction*> entradas = transitos->actions();
-    ASSERT_GE(entradas.size(), 2);
-    EXPECT_EQ(entradas[entradas.size() - 2]->text(), "Retorno lunar");
-    EXPECT_EQ(entradas.back()->text(), "Aspectos del período…");
+    // The returns, the period search, then the calendar of the sky and the time map.
+    ASSERT_GE(entradas.size(), 4);
+    EXPECT_EQ(entradas[entradas.size() - 4]->text(), "Retorno lunar");
+    EXPECT_EQ(entradas[entradas.size() - 3]->text(), "Aspectos del período…");
+    EXPECT_EQ(entradas[entradas.size() - 2], w->Action("mnuCalendario"));
+    EXPECT_EQ(entradas[entradas.size() - 2]->text(), "Calendario del cielo…");
+    EXPECT_EQ(entradas.back(), w->Action("mnuMapaTiempo"));
+    EXPECT_EQ(entradas.back()->text(), "Mapa del tiempo…");
     EXPECT_TRUE(w->Action("TitleMnuTransitos")->isEnabled());
     w->Action("mnuPeriodo")->trigger();
     FrmPeriodo* f = c->Ventana();
@@ -189,6 +197,24 @@ TEST_F(Periodo, MenuEntryFollowsTheReturnsAndOpensTheWindow) {
     EXPECT_EQ(f->cboMovil()->currentText(), "Todos");
     EXPECT_EQ(f->cboAspecto()->currentText(), "Todos");
     EXPECT_EQ(f->cboNatal()->currentText(), "Todos");
+}
+
+// The calendar's and the time map's entries open their windows over the main window.
+TEST_F(Periodo, CalendarAndTimeMapEntriesOpenTheirWindows) {
+    ControlCalendario* cal = c->Calendario();
+    ASSERT_NE(cal, nullptr);
+    EXPECT_EQ(w->findChild<ControlCalendario*>("ControlCalendario"), cal);
+    EXPECT_EQ(cal->VentanaCalendario(), nullptr);
+    w->Action("mnuCalendario")->trigger();
+    ASSERT_NE(cal->VentanaCalendario(), nullptr);
+    EXPECT_TRUE(cal->VentanaCalendario()->isVisible());
+    EXPECT_EQ(cal->VentanaCalendario()->parentWidget(), w.get());
+    EXPECT_EQ(cal->VentanaMapa(), nullptr);
+    w->Action("mnuMapaTiempo")->trigger();
+    ASSERT_NE(cal->VentanaMapa(), nullptr);
+    EXPECT_TRUE(cal->VentanaMapa()->isVisible());
+    EXPECT_EQ(cal->VentanaMapa()->parentWidget(), w.get());
+    EXPECT_TRUE(dialogs.asked.empty());
 }
 
 TEST_F(Periodo, ListsTheSameHitsAsTheCommandLine) {
@@ -289,8 +315,8 @@ TEST_F(Periodo, ChoosingATransitHitDrawsTheSkyOfItsExactInstant) {
             QTest::keyClick(f->Tabla(), Qt::Key_Return);
         }
         ASSERT_TRUE(dialogs.asked.empty());
-        ASSERT_TRUE(st.JdTransito) << fila;
-        EXPECT_DOUBLE_EQ(*st.JdTransito, hit.jdExacto);
+        ASSERT_TRUE(st.JdTransito()) << fila;
+        EXPECT_DOUBLE_EQ(*st.JdTransito(), hit.jdExacto);
         // The session's transiting bodies are the ephemeris's at the exact instant ...
         PlanetTable cielo = st.tables.Planet;
         Planets(hit.jdExacto, otra, cielo);
@@ -325,7 +351,7 @@ TEST_F(Periodo, ChoosingAProgressedHitDrawsTheProgressionOfItsDate) {
         ASSERT_TRUE(dialogs.asked.empty());
         ChartSession& st = w->State();
         EXPECT_TRUE(st.pred.HayProgresion);
-        EXPECT_FALSE(st.JdTransito);
+        EXPECT_FALSE(st.JdTransito());
         EXPECT_EQ(st.pred.Tecnica, k.tipo);
         const FechaCivil fecha = FechaEnZona(hit.jdExacto, st.DatosNatales.ZoneHours);
         EXPECT_EQ(st.pred.FechaProgTexto, std::to_string(fecha.dia) + " " +
@@ -342,8 +368,8 @@ TEST_F(Periodo, StepButtonsMoveTheTransitAndComeBack) {
     FrmPeriodo* f = Buscar({"1 1 2024", "31 1 2024", "1", "Transitos"});
     DobleClic(f, 0);
     ChartSession& st = w->State();
-    ASSERT_TRUE(st.JdTransito);
-    const double inicio = *st.JdTransito;
+    ASSERT_TRUE(st.JdTransito());
+    const double inicio = *st.JdTransito();
     const std::string fechaInicio = Fecha();
     const QStringList captions = {"−1 año", "−1 mes", "−1 día", "+1 día", "+1 mes", "+1 año"};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(c->btnPaso(i)->text(), captions[i]);
@@ -356,13 +382,13 @@ TEST_F(Periodo, StepButtonsMoveTheTransitAndComeBack) {
         ASSERT_TRUE(dialogs.asked.empty());
         vistas.push_back(Fecha());
         PlanetTable cielo = st.tables.Planet;
-        Planets(*st.JdTransito, otra, cielo);
+        Planets(*st.JdTransito(), otra, cielo);
         for (int b = 1; b <= 10; ++b) EXPECT_EQ(st.tables.Planet[b].Lon, cielo[b].Lon);
         EXPECT_EQ(std::count_if(st.Lista.begin(), st.Lista.end(),
                                 [](const std::string& l) { return l == "  TRANSITOS"; }),
                   1);
     }
-    EXPECT_NEAR(*st.JdTransito, inicio, 1e-8);
+    EXPECT_NEAR(*st.JdTransito(), inicio, 1e-8);
     EXPECT_EQ(vistas.back(), fechaInicio);
     // Every step showed a date of its own until the way back.
     for (size_t i = 1; i < 4; ++i) EXPECT_NE(vistas[i], vistas[i - 1]);

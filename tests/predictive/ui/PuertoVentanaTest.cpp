@@ -22,78 +22,13 @@
 #include "predictive/ui/ControlPredictivo.h"
 #include "predictive/ui/PuertoVentana.h"
 #include "tests/app/FakeClock.h"
+#include "tests/predictive/ui/PuertoFalso.h"
 #include "tests/ui/ScriptedDialogs.h"
 
 namespace natalis {
 namespace {
 
 const std::string kCharts = std::string(NATALIS_SOURCE_DIR) + "/charts/";
-
-// A port made of bare widgets that records the window actions asked of it.
-class PuertoFalso : public PuertoVentana {
-  public:
-    explicit PuertoFalso(Ephemeris& eph) : sesion_(eph) {
-        vista_ = new ChartView(superficie_, &ventana_);
-        marco_ = new QGroupBox(vista_);
-        auto* layout = new QVBoxLayout(marco_);
-        fecha_ = new QLineEdit(marco_);
-        hora_ = new QLineEdit(marco_);
-        layout->addWidget(fecha_);
-        layout->addWidget(hora_);
-        marco_->hide();
-        lista_ = new QListWidget(vista_);
-    }
-
-    ChartSession& Sesion() override { return sesion_; }
-    Dialogs& Dialogos() override { return dialogos; }
-    Clock& Reloj() override { return reloj; }
-    Surface& Superficie() override { return superficie_; }
-    QWidget* Ventana() override { return &ventana_; }
-    ChartView* Vista() override { return vista_; }
-    QGroupBox* MarcoFecha() override { return marco_; }
-    QLineEdit* CajaFecha() override { return fecha_; }
-    QLineEdit* CajaHora() override { return hora_; }
-    QListWidget* ListaAspectos() override { return lista_; }
-    QAction* Comando(const QString& nombre) const override { return Accion(nombre); }
-    QAction* ComandoIndice(int indice) const override {
-        QAction* a = Accion(QString("indice %1").arg(indice));
-        a->setCheckable(true);  // as the window's technique entries
-        return a;
-    }
-    QMenu* MenuTitulo(const QString&) const override { return nullptr; }
-    void Redibujar() override { ++redibujados; }
-    void MostrarLista(int heading) override {
-        listas.push_back(heading);
-        lista_->clear();
-        for (const std::string& l : sesion_.Lista) lista_->addItem(QString::fromStdString(l));
-    }
-    void GraficarNatal() override {
-        ++graficados;
-        sesion_.MostrarNatal(&superficie_);
-    }
-
-    ScriptedDialogs dialogos;
-    FakeClock reloj{{2024, 3, 5, 14, 5, 0}, Zone(180)};
-    int redibujados = 0, graficados = 0;
-    std::vector<int> listas;  // the heading of each MostrarLista
-
-  private:
-    QAction* Accion(const QString& nombre) const {
-        auto& a = acciones_[nombre];
-        if (!a) a = new QAction(nombre, const_cast<QWidget*>(&ventana_));
-        return a;
-    }
-
-    ChartSession sesion_;
-    QtSurface superficie_;
-    QWidget ventana_;
-    ChartView* vista_ = nullptr;
-    QGroupBox* marco_ = nullptr;
-    QLineEdit* fecha_ = nullptr;
-    QLineEdit* hora_ = nullptr;
-    QListWidget* lista_ = nullptr;
-    mutable std::map<QString, QAction*> acciones_;
-};
 
 struct Puerto : ::testing::Test {
     SwissEphemeris eph;
@@ -169,12 +104,12 @@ TEST_F(Puerto, StepsMoveTheTransitOnDisplayAndShowItsBlock) {
     ASSERT_EQ(w.listas.size(), 1u);
     const int bloque = w.listas[0];
     EXPECT_EQ(bloque, static_cast<int>(ListarAspectos(w.Sesion().tables.natal).size()));
-    const double antes = *w.Sesion().JdTransito;
+    const double antes = *w.Sesion().JdTransito();
 
     periodo->Paso(UnidadPaso::Dia, 1);
     EXPECT_EQ(w.redibujados, 2);
     EXPECT_EQ(w.listas, (std::vector<int>{bloque, bloque}));  // the block took its own place
-    EXPECT_NEAR(*w.Sesion().JdTransito, antes + 1, 1e-6);
+    EXPECT_NEAR(*w.Sesion().JdTransito(), antes + 1, 1e-6);
     EXPECT_EQ(periodo->lblFechaPaso()->text().toStdString(), w.Sesion().FechaEnPantalla());
 }
 

@@ -1,4 +1,4 @@
-#include "app/ui/ExportarMapa.h"
+#include "predictive/ui/ExportarMapa.h"
 
 #include <QPageLayout>
 #include <QPageSize>
