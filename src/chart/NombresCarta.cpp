@@ -16,18 +16,11 @@ struct NombreDe {
 // Points by their label; the cusp labels of the listings are here too, so a listing line
 // reads in full words.
 constexpr NombreDe kNombresPuntos[] = {
-    {"SOL", "Sol"},          {"LUN", "Luna"},
-    {"MER", "Mercurio"},     {"VEN", "Venus"},
-    {"MAR", "Marte"},        {"JUP", "Júpiter"},
-    {"SAT", "Saturno"},      {"URA", "Urano"},
-    {"NEP", "Neptuno"},      {"PLU", "Plutón"},
-    {"NOD", "Nodo Norte"},   {"PF", "Parte de la Fortuna"},
-    {"QUI", "Quirón"},       {"CER", "Ceres"},
-    {"PAL", "Palas"},        {"JUN", "Juno"},
-    {"VES", "Vesta"},        {"NDV", "Nodo verdadero"},
-    {"LIL", "Lilith media"}, {"LIO", "Lilith osculante"},
-    {"VTX", "Vértice"},      {"ASC", "Ascendente"},
-    {"MC", "Medio Cielo"},
+    {"SOL", "Sol"},        {"LUN", "Luna"},       {"MER", "Mercurio"},
+    {"VEN", "Venus"},      {"MAR", "Marte"},      {"JUP", "Júpiter"},
+    {"SAT", "Saturno"},    {"URA", "Urano"},      {"NEP", "Neptuno"},
+    {"PLU", "Plutón"},     {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"},
+    {"ASC", "Ascendente"}, {"MC", "Medio Cielo"},
 };
 // The points beyond the default set.
 constexpr NombreDe kNombresPuntosNuevos[] = {

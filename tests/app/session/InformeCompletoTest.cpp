@@ -110,7 +110,7 @@ TEST_F(FullReport, EveryPointHasItsFullNameAndGlyph) {
                            "Marte",   "Júpiter",        "Saturno",      "Urano",
                            "Neptuno", "Plutón",         "Nodo Norte",   "Parte de la Fortuna",
                            "Quirón",  "Ceres",          "Palas",        "Juno",
-                           "Vesta",   "Nodo verdadero", "Lilith media", "Lilith osculante",
+                           "Vesta",   "Nodo verdadero", "Lilith media", "Lilith osculadora",
                            "Vértice"}));
     EXPECT_EQ(glifos,
               (std::vector<std::string>{"a", "s", "d", "f", "g", "h", "j", "k", "l", ";", "A",
