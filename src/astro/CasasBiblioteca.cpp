@@ -23,12 +23,17 @@ CasasLibreria CasasBiblioteca(char letra, double armc, double lat, double obliqu
 }
 
 VelocidadAngulos VelocidadesAngulos(char letra, double armc, double lat, double obliquity) {
-    double cusps[13] = {}, ascmc[10] = {}, velCusps[13] = {}, velAscmc[10] = {};
-    char error[256] = "";
-    swe_houses_armc_ex2(armc, lat, obliquity, letra, cusps, ascmc, velCusps, velAscmc, error);
-    // Where the system is undefined (ERR) the library gives Porphyry's cusps and speeds, as
-    // the chart then has them.
-    return {velCusps[1], velCusps[10]};
+    // Central difference of the library's cusps over a small turn of the ARMC, which turns at
+    // the sidereal rate: 360.98564736629 degrees per day of universal time (IAU 1982).
+    constexpr double kPaso = 0.01;  // degrees of ARMC
+    constexpr double kRitmoArmc = 360.98564736629;
+    const CasasLibreria antes = CasasBiblioteca(letra, armc - kPaso, lat, obliquity);
+    const CasasLibreria despues = CasasBiblioteca(letra, armc + kPaso, lat, obliquity);
+    const auto velocidad = [&](int c) {
+        return Reducir180(double{despues.cuspides[c]} - double{antes.cuspides[c]}) / (2 * kPaso) *
+               kRitmoArmc;
+    };
+    return {velocidad(1), velocidad(10)};
 }
 
 bool CuspidesEnOrden(const CuspTable& Cusp) {

@@ -30,8 +30,9 @@ struct VelocidadAngulos {
 };
 
 // The speeds of cusps 1 and 10 of system `letra` for armc, latitude and obliquity (degrees),
-// from the library's house routine with speeds (swe_houses_armc_ex2), which differentiates
-// its cusps with the ARMC turning at the sidereal rate.
+// from the library's house routine (CasasBiblioteca) at the ARMC turned 0.01 degrees either
+// way, the ARMC turning at the sidereal rate. (The library's own cusp speeds are not those
+// of Whole Sign cusps, which stand still between sign changes.)
 VelocidadAngulos VelocidadesAngulos(char letra, double armc, double lat, double obliquity);
 
 // True when the cusps 1..12 run forwards round the zodiac: the twelve steps from each cusp to

@@ -28,7 +28,7 @@ NatalRecord Registro(int dia, int mes, int anio, float hora, float lat, float lo
 
 NatalTables Carta(const NatalRecord& r, Ephemeris& eph, const std::string& casas = "P") {
     ChartTables t;
-    CalcularNatal(r, casas, eph, t);
+    CalcularNatal(r, *CasasPorLetra(casas), eph, t);
     return t.natal;
 }
 
