@@ -113,8 +113,12 @@ std::vector<PuntoAspecto> PuntosAspectoNatal(const NatalTables& t, bool conAngul
             a.Lon = t.CuspideNatal[c].Lon;
             a.Grado = t.CuspideNatal[c].Grado;
             a.Id = -c;
-            // The angles of a chart are held still: a point's phase to them is its own motion's.
-            a.ConVel = true;
+            // The angles turn with the sky, about a degree every four minutes: their motion
+            // decides most phases to them. Where the library could not give it (NaN) the
+            // phase is unknown.
+            const double vel = c == 1 ? t.VelAngulos.ascendente : t.VelAngulos.medioCielo;
+            a.Vel = std::isfinite(vel) ? vel : 0;
+            a.ConVel = std::isfinite(vel);
             puntos.push_back(a);
         }
     }

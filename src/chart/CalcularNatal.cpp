@@ -102,6 +102,9 @@ void CalcularNatal(const NatalRecord& rec, SistemaCasas casas, Ephemeris& eph, C
             t.Cusp[i] = static_cast<float>(UnaVuelta(inicio + 30.0 * (i - 1)));
     }
     LlenarCuspides(t.Cusp, armc, n);
+    // The ayanamsa's own motion (under 0.0001 degrees/day) is left out of the angles' speeds.
+    n.VelAngulos =
+        VelocidadesAngulos(LetraResultado(n.Casas), n.NatalARMC, rec.LatitudeDeg, n.Obliquity);
 
     // Rows the table does not have are dropped rather than read past its end.
     n.Puntos.erase(std::remove_if(n.Puntos.begin(), n.Puntos.end(),

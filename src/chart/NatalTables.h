@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/CasasBiblioteca.h"
 #include "astro/Houses.h"
 #include "astro/Planets.h"
 #include "astro/Puntos.h"
@@ -56,6 +57,9 @@ struct NatalTables {
     // The fixed stars asked for (catalogue names; none by default), and where each stands.
     std::vector<std::string> EstrellasPedidas;
     std::vector<EstrellaNatal> Estrellas;
+    // Daily motion of the Ascendant (CuspideNatal(1)) and the Midheaven (CuspideNatal(10)),
+    // degrees/day; both 0 for a chart that was not computed from an instant and a place.
+    VelocidadAngulos VelAngulos;
 };
 
 // The chart state of the main window: the last computation's global tables plus the natal

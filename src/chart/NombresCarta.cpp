@@ -35,20 +35,17 @@ constexpr const char* kSignos[12] = {"Aries",     "Tauro",       "Géminis", "C�
                                      "Leo",       "Virgo",       "Libra",   "Escorpio",
                                      "Sagitario", "Capricornio", "Acuario", "Piscis"};
 
-// Full names and glyphs by the abbreviation of TablaAspectos. The glyphs are the sans's
-// astrological symbols where it has them, and the nearest mathematical sign where it has not
-// (semisextile, quincunx, sesquisquare, sextile).
+// Full names and glyphs by the abbreviation of TablaAspectos. The glyphs are keys of the glyph
+// font, which carries the nine aspects on "QWERTYIOP" in order of their angle.
 struct AspectoNombre {
     const char* abreviatura;
     const char* nombre;
     const char* glifo;
 };
 constexpr AspectoNombre kAspectos[] = {
-    {"Smsx", "Semisextil", "\u22BB"},     {"Conj", "Conjunción", "\u260C"},
-    {"Sext", "Sextil", "\u2736"},         {"Cuad", "Cuadratura", "\u25A1"},
-    {"Trig", "Trígono", "\u25B3"},        {"Opos", "Oposición", "\u260D"},
-    {"Smcd", "Semicuadratura", "\u2220"}, {"Sqcd", "Sesquicuadratura", "\u22A1"},
-    {"Quin", "Quincuncio", "\u22BC"},
+    {"Smsx", "Semisextil", "W"},     {"Conj", "Conjunción", "Q"},       {"Sext", "Sextil", "R"},
+    {"Cuad", "Cuadratura", "T"},     {"Trig", "Trígono", "Y"},          {"Opos", "Oposición", "P"},
+    {"Smcd", "Semicuadratura", "E"}, {"Sqcd", "Sesquicuadratura", "I"}, {"Quin", "Quincuncio", "O"},
 };
 
 const AspectoNombre* FilaAspecto(int k) {

@@ -21,8 +21,8 @@ int ModalidadSigno(int n);
 extern const char* const kNombresElementos[4];
 extern const char* const kNombresModalidades[3];
 
-// Aspect k of TablaAspectos: its full name ("Conjunción") and its glyph, a character of the
-// sans (U+260C for the conjunction); empty outside the table. NombreAspectoAbreviado finds the
+// Aspect k of TablaAspectos: its full name ("Conjunción") and its glyph, a key of the glyph
+// font ("Q" for the conjunction); empty outside the table. NombreAspectoAbreviado finds the
 // full name of an abbreviation as the listings print it ("Sqcd"), or returns it unchanged.
 std::string NombreAspecto(int k);
 std::string GlifoAspecto(int k);

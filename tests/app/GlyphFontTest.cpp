@@ -131,9 +131,11 @@ class TrueTypeFile {
     std::map<std::string, Table> tables_;
 };
 
-// Keys the wheel prints: thirteen sign keys, twelve point keys.
+// Keys the wheel prints: thirteen sign keys, twelve point keys and nine further points; the
+// nine aspects in order of their angle, from the conjunction to the opposition.
 const std::string kSignKeys = "qwertyuiop[]U";
-const std::string kPointKeys = "asdfghjkl;A:";
+const std::string kPointKeys = "asdfghjkl;A:zxcvbSnmX";
+const std::string kAspectKeys = "QWERTYIOP";
 const std::string kPlainKeys = "0123456789 -";
 
 class GlyphFont : public ::testing::Test {
@@ -153,7 +155,7 @@ TEST_F(GlyphFont, FamilyAndFullNameAreOrreryAstro) {
 
 TEST_F(GlyphFont, EverySymbolKeyHasItsOwnDrawnGlyph) {
     std::set<uint16_t> seen;
-    for (char key : kSignKeys + kPointKeys) {
+    for (char key : kSignKeys + kPointKeys + kAspectKeys) {
         const uint16_t glyph = font.GlyphOf(static_cast<unsigned char>(key));
         ASSERT_NE(glyph, 0) << "key '" << key << "' is not mapped";
         EXPECT_GT(font.OutlineBytes(glyph), 0u) << "key '" << key << "' has an empty glyph";
@@ -167,11 +169,12 @@ TEST_F(GlyphFont, KeysCarryTheSymbolsOfDejaVuSans) {
     const TrueTypeFile dejavu("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
     if (!dejavu.Loaded()) GTEST_SKIP() << "DejaVu Sans is not installed";
     const std::vector<std::pair<char, uint16_t>> symbols = {
-        {'q', 0x2648}, {'w', 0x2649}, {'e', 0x264A}, {'r', 0x264B}, {'t', 0x264C},
-        {'y', 0x264D}, {'u', 0x264E}, {'i', 0x264F}, {'o', 0x2650}, {'p', 0x2651},
-        {'[', 0x2652}, {']', 0x2653}, {'a', 0x2609}, {'s', 0x263D}, {'d', 0x263F},
-        {'f', 0x2640}, {'g', 0x2642}, {'h', 0x2643}, {'j', 0x2644}, {'k', 0x2645},
-        {'l', 0x2646}, {';', 0x2647}, {'A', 0x260A}, {':', 0x2295}, {'7', '7'}};
+        {'q', 0x2648}, {'w', 0x2649}, {'e', 0x264A}, {'r', 0x264B}, {'t', 0x264C}, {'y', 0x264D},
+        {'u', 0x264E}, {'i', 0x264F}, {'o', 0x2650}, {'p', 0x2651}, {'[', 0x2652}, {']', 0x2653},
+        {'a', 0x2609}, {'s', 0x263D}, {'d', 0x263F}, {'f', 0x2640}, {'g', 0x2642}, {'h', 0x2643},
+        {'j', 0x2644}, {'k', 0x2645}, {'l', 0x2646}, {';', 0x2647}, {'A', 0x260A}, {':', 0x2295},
+        {'7', '7'},    {'z', 0x26B7}, {'x', 0x26B3}, {'c', 0x26B4}, {'v', 0x26B5}, {'b', 0x26B6},
+        {'n', 0x26B8}, {'Q', 0x260C}, {'E', 0x2220}, {'T', 0x25A1}, {'Y', 0x25B3}, {'P', 0x260D}};
     for (const auto& [key, symbol] : symbols) {
         const auto ours = font.OutlineHeader(font.GlyphOf(static_cast<unsigned char>(key)));
         const auto theirs = dejavu.OutlineHeader(dejavu.GlyphOf(symbol));
@@ -179,6 +182,46 @@ TEST_F(GlyphFont, KeysCarryTheSymbolsOfDejaVuSans) {
         for (size_t k = 1; k < 5; ++k)
             EXPECT_NEAR(ours[k], theirs[k], 2) << "bounding box of key '" << key << "'";
     }
+}
+
+// The true node and the osculating Lilith are the symbols of the mean node and the mean Lilith
+// with one more contour, a dot, that leaves the symbol's height as it is; the node's dot sits
+// inside its arch, so its width stays too.
+TEST_F(GlyphFont, TrueNodeAndOsculatingLilithAreTheirSymbolsWithADot) {
+    const TrueTypeFile dejavu("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+    if (!dejavu.Loaded()) GTEST_SKIP() << "DejaVu Sans is not installed";
+    struct Caso {
+        char key;
+        uint16_t symbol;
+        bool sameWidth;
+    };
+    for (const Caso& c : {Caso{'S', 0x260A, true}, Caso{'m', 0x26B8, false}}) {
+        const auto ours = font.OutlineHeader(font.GlyphOf(static_cast<unsigned char>(c.key)));
+        const auto theirs = dejavu.OutlineHeader(dejavu.GlyphOf(c.symbol));
+        EXPECT_EQ(ours[0], theirs[0] + 1) << "contours of key '" << c.key << "'";
+        EXPECT_NEAR(ours[2], theirs[2], 2) << "bottom of key '" << c.key << "'";
+        EXPECT_NEAR(ours[4], theirs[4], 2) << "top of key '" << c.key << "'";
+        if (c.sameWidth) {
+            EXPECT_NEAR(ours[1], theirs[1], 2) << "left of key '" << c.key << "'";
+            EXPECT_NEAR(ours[3], theirs[3], 2) << "right of key '" << c.key << "'";
+        }
+    }
+}
+
+// The composed symbols (Vertex and four aspects) stand on the baseline inside the em of
+// DejaVu Sans (2048 units: ascent 1556 plus the descent of the tallest symbols), so they line
+// up with the copied ones; the quincunx is the semisextile turned upside down, same box.
+TEST_F(GlyphFont, ComposedSymbolsSitInsideTheEm) {
+    for (char key : std::string("XWRIO")) {
+        const auto box = font.OutlineHeader(font.GlyphOf(static_cast<unsigned char>(key)));
+        EXPECT_GE(box[0], 1) << "key '" << key << "'";
+        EXPECT_GE(box[2], -20) << "bottom of key '" << key << "'";
+        EXPECT_LE(box[4], 1556) << "top of key '" << key << "'";
+        EXPECT_GE(box[4] - box[2], 1000) << "height of key '" << key << "'";
+    }
+    const auto semisextil = font.OutlineHeader(font.GlyphOf('W'));
+    const auto quincuncio = font.OutlineHeader(font.GlyphOf('O'));
+    for (size_t k = 0; k < 5; ++k) EXPECT_NEAR(semisextil[k], quincuncio[k], 2) << k;
 }
 
 TEST_F(GlyphFont, DigitsBlankAndMinusArePresent) {
@@ -193,7 +236,7 @@ TEST_F(GlyphFont, DigitsBlankAndMinusArePresent) {
 }
 
 TEST_F(GlyphFont, CarriesNoOtherPrintableKey) {
-    const std::string mapped = kSignKeys + kPointKeys + kPlainKeys;
+    const std::string mapped = kSignKeys + kPointKeys + kAspectKeys + kPlainKeys;
     for (int ch = 0x21; ch < 0x7F; ++ch) {
         if (mapped.find(static_cast<char>(ch)) != std::string::npos) continue;
         EXPECT_EQ(font.GlyphOf(static_cast<uint16_t>(ch)), 0)

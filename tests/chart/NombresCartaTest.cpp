@@ -2,7 +2,10 @@
 // of points, signs and aspects, and listing lines in full words.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "app/session/InformeCompleto.h"
 #include "astro/AngleMath.h"
@@ -96,10 +99,39 @@ TEST(NombresCarta, PointsByLabelAndANewLabelAsItIs) {
     const struct {
         const char* etiqueta;
         const char* nombre;
-    } casos[] = {
-        {"SOL", "Sol"},    {"LUN", "Luna"},       {"MER", "Mercurio"},           {"JUP", "Júpiter"},
-        {"PLU", "Plutón"}, {"NOD", "Nodo Norte"}, {"PF", "Parte de la Fortuna"}, {"XYZ", "XYZ"}};
+    } casos[] = {{"SOL", "Sol"},
+                 {"LUN", "Luna"},
+                 {"MER", "Mercurio"},
+                 {"JUP", "Júpiter"},
+                 {"PLU", "Plutón"},
+                 {"NOD", "Nodo Norte"},
+                 {"PF", "Parte de la Fortuna"},
+                 {"XYZ", "XYZ"},
+                 {"QUI", "Quirón"},
+                 {"CER", "Ceres"},
+                 {"PAL", "Palas"},
+                 {"JUN", "Juno"},
+                 {"VES", "Vesta"},
+                 {"NDV", "Nodo verdadero"},
+                 {"LIL", "Lilith media"},
+                 {"LIO", "Lilith osculadora"},
+                 {"VTX", "Vértice"}};
     for (const auto& c : casos) EXPECT_EQ(NombrePunto(c.etiqueta), c.nombre);
+}
+
+// The glyph font carries the aspects on "QWERTYIOP" by increasing angle: sorting the table by
+// its angles must give the keys in that order.
+TEST(NombresCarta, AspectGlyphsAreTheFontKeysInOrderOfAngle) {
+    std::vector<std::pair<int, std::string>> porAngulo;
+    for (int k = 0; k < kNumAspectos; ++k) {
+        porAngulo.push_back({TablaAspectos[static_cast<size_t>(k)].Angulo, GlifoAspecto(k)});
+    }
+    std::sort(porAngulo.begin(), porAngulo.end());
+    std::string claves;
+    for (const auto& a : porAngulo) claves += a.second;
+    EXPECT_EQ(claves, "QWERTYIOP");
+    EXPECT_EQ(GlifoAspecto(-1), "");
+    EXPECT_EQ(GlifoAspecto(kNumAspectos), "");
 }
 
 TEST(NombresCarta, EveryPointOfTheTableHasItsOwnName) {

@@ -28,8 +28,19 @@ std::string CuspJson(const CuspideRec& c) {
            ", \"texto\": " + JsonString(c.Texto) + "}";
 }
 
+// The Ascendant and the Midheaven with their speeds (degrees/day), which the aspects' phases
+// to them read.
+std::vector<std::string> AnglesJson(const NatalTables& t) {
+    const auto angle = [](const char* label, const CuspideRec& c, double speed) {
+        return "{\"label\": " + JsonString(label) + ", \"lon\": " + JsonNumber(c.Lon) +
+               ", \"speed\": " + JsonNumber(speed) + "}";
+    };
+    return {angle("ASC", t.CuspideNatal[1], t.VelAngulos.ascendente),
+            angle("MC", t.CuspideNatal[10], t.VelAngulos.medioCielo)};
+}
+
 // "orb": |separation - the aspect's angle|, degrees; "applying": the separation is moving
-// towards the exact angle at the two points' speeds (the angles held still).
+// towards the exact angle at the two points' speeds (the angles' speeds as in "angles").
 std::string AspectJson(const std::string& from, const std::string& to, const AspectoHallado& h) {
     return "{\"from\": " + JsonString(from) + ", \"to\": " + JsonString(to) +
            ", \"aspect\": " + JsonString(TablaAspectos[h.k].Nombre) +
@@ -129,6 +140,7 @@ std::vector<MiembroJson> MiembrosCarta(const NatalTables& t, const std::string& 
         Valor("zoneSource", rec ? ZoneSourceJson(*rec) : "null"),
         Valor("zodiac", JsonString(FilaZodiaco(t.zodiaco).nombre)),
         Arreglo("notes", std::move(notas)),
+        Arreglo("angles", AnglesJson(t)),
     };
     // Only a chart with stars asked for has the key.
     if (!t.EstrellasPedidas.empty()) miembros.push_back(Arreglo("stars", StarsJson(t)));

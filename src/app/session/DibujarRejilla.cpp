@@ -60,7 +60,8 @@ void DibujarRejilla(Surface& s, const RejillaAspectos& r, const std::string& orb
             }
             if (r.simbolo[i][j].empty()) continue;
             s.SetForeColor(QBColor(15));
-            s.SetFont(kCaraTexto, 0.38 * pt, false);
+            // The aspect's symbol is a key of the glyph font.
+            s.SetFont(kCaraGlifos, 0.38 * pt, false);
             Texto(s, x + 0.35 * m.ancho, y + 0.02 * m.alto, r.simbolo[i][j]);
             s.SetFont(kCaraTexto, 0.3 * pt, false);
             Texto(s, x + 0.1 * m.ancho, y + 0.52 * m.alto, r.orbe[i][j]);

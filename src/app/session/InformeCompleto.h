@@ -14,7 +14,7 @@
 namespace natalis {
 
 // How a cell's text is set: in the sans, in the glyph font (the points' and signs' glyphs),
-// or in the sans as an aspect symbol.
+// or in the glyph font as an aspect symbol.
 enum class LetraCelda { Texto, Glifo, Simbolo };
 
 struct ColumnaTabla {

@@ -32,7 +32,7 @@ RuedaRecortada Recortar(const std::vector<DrawOp>& ops) {
 }
 
 QFont LetraDe(LetraCelda l, double puntos) {
-    return l == LetraCelda::Glifo ? LetraGlifos(puntos) : LetraInforme(puntos);
+    return l == LetraCelda::Texto ? LetraInforme(puntos) : LetraGlifos(puntos);
 }
 
 void PintarTabla(const HojaPuntos& hoja, const TablaInforme& t, double x0, double y, double ancho) {
@@ -84,7 +84,7 @@ void AspectoEnCelda(const HojaPuntos& hoja, double x, double y, const std::strin
                     const std::string& orbe) {
     if (simbolo.empty()) return;
     const double c = kLadoCelda;
-    hoja.Texto({x, y + 1.5, c, 11}, simbolo, LetraInforme(10), Qt::AlignHCenter);
+    hoja.Texto({x, y + 1.5, c, 11}, simbolo, LetraDe(LetraCelda::Simbolo, 10), Qt::AlignHCenter);
     hoja.Texto({x, y + 14, c, 8}, orbe, LetraInforme(6.5), Qt::AlignHCenter);
 }
 

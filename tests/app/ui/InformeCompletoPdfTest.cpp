@@ -293,27 +293,74 @@ CajaUnidades Caja(const DrawOp& op) {
     });
 }
 
+// The texts a cut-out wheel prints (blanks left out).
+std::vector<DrawOp> Textos(const std::vector<DrawOp>& ops) {
+    std::vector<DrawOp> textos;
+    for (const DrawOp& op : ops) {
+        if (op.kind == DrawOp::Kind::Text && op.text.find_first_not_of(' ') != std::string::npos)
+            textos.push_back(op);
+    }
+    return textos;
+}
+
+void SinSolapes(const std::vector<DrawOp>& textos) {
+    for (size_t i = 0; i < textos.size(); ++i) {
+        for (size_t j = i + 1; j < textos.size(); ++j) {
+            EXPECT_FALSE(Solapan(Caja(textos[i]), Caja(textos[j])))
+                << "«" << textos[i].text << "» en (" << textos[i].x1 << ", " << textos[i].y1
+                << ") y «" << textos[j].text << "» en (" << textos[j].x1 << ", " << textos[j].y1
+                << ")";
+        }
+    }
+}
+
+const char* const kMuestras[] = {"Ana_Lucia_Ferreyra.dat", "Hiroshi_Tanaka.dat",
+                                 "Kiri_Te_Rangi.dat", "Maria_Jose_Perez.dat",
+                                 "Tomas_Ibanez_de_Ulloa.dat"};
+
 TEST_F(ReportPdf, NoGlyphOrNumberOfTheWheelOverlapsAnother) {
-    for (const char* archivo : {"Ana_Lucia_Ferreyra.dat", "Hiroshi_Tanaka.dat", "Kiri_Te_Rangi.dat",
-                                "Maria_Jose_Perez.dat", "Tomas_Ibanez_de_Ulloa.dat"}) {
+    for (const char* archivo : kMuestras) {
         SCOPED_TRACE(archivo);
         const Dibujada d({"--pdf", kCharts + archivo, "x.pdf"});
         const RuedasInforme ruedas = RecortarRuedas(d.carta.sesion, d.carta.surface);
-        std::vector<DrawOp> textos;
-        for (const DrawOp& op : ruedas.natal.ops) {
-            if (op.kind == DrawOp::Kind::Text &&
-                op.text.find_first_not_of(' ') != std::string::npos) {
-                textos.push_back(op);
-            }
-        }
+        const std::vector<DrawOp> textos = Textos(ruedas.natal.ops);
         ASSERT_GE(textos.size(), 12u + 12 + 24);  // signs, cusp degrees, points and degrees
-        for (size_t i = 0; i < textos.size(); ++i) {
-            for (size_t j = i + 1; j < textos.size(); ++j) {
-                EXPECT_FALSE(Solapan(Caja(textos[i]), Caja(textos[j])))
-                    << "«" << textos[i].text << "» en (" << textos[i].x1 << ", " << textos[i].y1
-                    << ") y «" << textos[j].text << "» en (" << textos[j].x1 << ", " << textos[j].y1
-                    << ")";
-            }
+        SinSolapes(textos);
+    }
+}
+
+// With every point of the table the natal wheel prints 21 glyphs and their degrees, still
+// each apart from the others.
+TEST_F(ReportPdf, NoGlyphOverlapsAnotherWithEveryPoint) {
+    for (const char* archivo : kMuestras) {
+        SCOPED_TRACE(archivo);
+        const Dibujada d({"--pdf", kCharts + archivo, "x.pdf", "--puntos", "todos"});
+        const RuedasInforme ruedas = RecortarRuedas(d.carta.sesion, d.carta.surface);
+        const std::vector<DrawOp> textos = Textos(ruedas.natal.ops);
+        ASSERT_GE(textos.size(), 12u + 12 + 2 * 20);  // a point may be out of range
+        SinSolapes(textos);
+    }
+}
+
+// The wheel of the predictive page, with a progression ring, a transit ring, or both: the
+// rings' glyphs and degrees stay clear of each other and of the natal wheel's.
+TEST_F(ReportPdf, NoGlyphOfTheRingWheelsOverlapsAnother) {
+    const struct {
+        const char* nombre;
+        Args args;
+    } anillos[] = {
+        {"progresión", {"--progress", "--tecnica", "Secundaria", "--fecha", "1 1 2030"}},
+        {"tránsito", {"--transit", "--fecha", "3 4 2027", "--hora", "10 30"}},
+        {"progresión y tránsito", kAnillos},
+    };
+    for (const char* archivo : kMuestras) {
+        for (const auto& a : anillos) {
+            SCOPED_TRACE(std::string(archivo) + ", " + a.nombre);
+            const Dibujada d(Con({"--pdf", kCharts + archivo, "x.pdf"}, a.args));
+            const RuedasInforme ruedas = RecortarRuedas(d.carta.sesion, d.carta.surface);
+            const std::vector<DrawOp> textos = Textos(ruedas.anillos.ops);
+            ASSERT_GE(textos.size(), 12u + 24 + 20);  // signs, natal points, one ring
+            SinSolapes(textos);
         }
     }
 }
