@@ -128,7 +128,7 @@ TEST_F(MainWindow, MenusAtStartUp) {
               (std::vector<std::string>{"     ARCHIVO", "   NUEVA CARTA", "     NATAL",
                                         "    CAMBIAR HORA", "     ANOTACIONES", "    CASAS   ",
                                         "   PROGRESION    ", "  TRANSITOS", "     LISTADO  NATAL",
-                                        "     AJUSTAR HORA", "  PREFERENCIAS"}));
+                                        "     AJUSTAR HORA", "  PREFERENCIAS", "   COMPARAR"}));
     EXPECT_EQ(window->Action("TitlemnuHoraSolar")->text().toStdString(), "     &AJUSTAR HORA");
     struct Sub {
         const char* title;

@@ -166,11 +166,10 @@ bool AlgunaContiene(const Lineas& lineas, const Lineas& piezas) {
 }
 
 // A chart's aspecting points and angles as its JSON line gives them: name in full, longitude,
-// speed (the angles held still, at 0).
+// speed.
 struct PuntoJson {
     std::string nombre;
     double lon, vel;
-    bool angulo;
 };
 std::vector<PuntoJson> PuntosDeJson(const std::string& linea) {
     const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(linea)).object();
@@ -178,12 +177,14 @@ std::vector<PuntoJson> PuntosDeJson(const std::string& linea) {
     for (const QJsonValue& x : o["points"].toArray()) {
         const std::string etiqueta = x["label"].toString().toStdString();
         if (etiqueta == "NOD" || etiqueta == "PF") continue;  // they take no aspects
-        v.push_back({NombrePunto(etiqueta), x["lon"].toDouble(), x["vel"].toDouble(), false});
+        v.push_back({NombrePunto(etiqueta), x["lon"].toDouble(), x["vel"].toDouble()});
     }
     const QJsonArray cusps = o["cusps"].toArray();
-    // The cusps array holds the ARMC, then houses 1..12; the angles are held still.
-    v.push_back({"Medio Cielo", cusps[10]["lon"].toDouble(), 0, true});
-    v.push_back({"Ascendente", cusps[1]["lon"].toDouble(), 0, true});
+    // The cusps array holds the ARMC, then houses 1..12; the angles' daily motion is in
+    // "angles", Ascendant first.
+    const QJsonArray angulos = o["angles"].toArray();
+    v.push_back({"Medio Cielo", cusps[10]["lon"].toDouble(), angulos[1]["speed"].toDouble()});
+    v.push_back({"Ascendente", cusps[1]["lon"].toDouble(), angulos[0]["speed"].toDouble()});
     return v;
 }
 
@@ -194,8 +195,7 @@ double Sep(double a, double b) {
 
 // The report of the synastry, read back: every cross aspect, paired here from the two charts'
 // JSON with the natal orbs (7° times the aspect's factor), appears with both names in full, the
-// aspect's name, its orb in degrees and minutes and its phase worked out from the speeds (the
-// angles held still).
+// aspect's name, its orb in degrees and minutes and its phase worked out from the speeds.
 TEST_F(Dibujos, SynastryReportHoldsEveryCrossAspectInFullWords) {
     if (!HayHerramienta("pdftotext")) GTEST_SKIP() << "poppler-utils no está instalado";
     std::ostringstream jout, jerr;
@@ -231,14 +231,12 @@ TEST_F(Dibujos, SynastryReportHoldsEveryCrossAspectInFullWords) {
                 if (m == 60) ++g, m = 0;
                 const std::string orbeTexto =
                     std::to_string(g) + "° " + (m < 10 ? "0" : "") + std::to_string(m) + "'";
-                // A thousandth of a day on: the orb shrinking is applying. Two angles, both held
-                // still, have no phase.
-                std::string fase = "—";
-                if (!x.angulo || !y.angulo) {
-                    const double despues =
-                        std::fabs(Sep(x.lon + 1e-3 * x.vel, y.lon + 1e-3 * y.vel) - angulo);
-                    fase = despues < orbe ? "aplicativo" : "separativo";
-                }
+                // A moment on (a ten-thousandth of a day, about nine seconds, short enough for
+                // the angles, which turn about a degree in four minutes): the orb shrinking is
+                // applying.
+                const double despues =
+                    std::fabs(Sep(x.lon + 1e-4 * x.vel, y.lon + 1e-4 * y.vel) - angulo);
+                const std::string fase = despues < orbe ? "aplicativo" : "separativo";
                 EXPECT_TRUE(
                     AlgunaContiene(texto, {x.nombre, NombreAspecto(k), y.nombre, orbeTexto, fase}))
                     << x.nombre << " " << NombreAspecto(k) << " " << y.nombre << " " << orbeTexto
