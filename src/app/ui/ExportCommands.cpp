@@ -12,9 +12,11 @@
 
 #include "app/session/InformeCarta.h"
 #include "app/session/InformeCompleto.h"
+#include "app/session/InformeSinastria.h"
 #include "app/session/PaginasInforme.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/ExportarCarta.h"
+#include "app/ui/HeadlessDibujoCartas.h"
 #include "app/ui/PintarInformeCompleto.h"
 #include "chart/ui/FrmListaNat.h"
 
@@ -51,6 +53,24 @@ std::string Texto(const std::vector<std::string>& lineas) {
     std::string texto;
     for (const std::string& l : lineas) texto += l + "\n";
     return texto;
+}
+
+// The report of what the window shows: a synastry's (both charts, the bi-wheel, the cross
+// aspects), the chart's own for a composite, Davison, return or moment, else the natal chart's
+// with the rings on display.
+struct InformeEnPantalla {
+    InformeCompleto informe;
+    RuedasInforme ruedas;
+};
+InformeEnPantalla InformeDe(const ChartSession& s, const QtSurface& dibujo) {
+    if (const auto& c = s.ComparacionEnPantalla()) {
+        if (c->tipo == TipoComparacion::Sinastria) {
+            return {ArmarInformeSinastria(c->primera, c->carta, c->cruce),
+                    RuedasDeCartas(c->primera, &c->carta, &c->cruce)};
+        }
+        return {ArmarInformeDeCarta(c->carta), RuedasDeCartas(c->carta, nullptr, nullptr)};
+    }
+    return {ArmarInformeCompleto(s), RecortarRuedas(s, dibujo)};
 }
 
 }  // namespace
@@ -115,8 +135,8 @@ QString ExportCommands::Sugerido() const {
 bool ExportCommands::Imprimir(QPrinter& printer) {
     const ChartSession& s = w_.State();
     if (!s.flags.ChartLoaded) return false;
-    return PintarInformeCompleto(printer, ArmarInformeCompleto(s), RecortarRuedas(s, w_.Surface()),
-                                 Tema::Papel);
+    const InformeEnPantalla r = InformeDe(s, w_.Surface());
+    return PintarInformeCompleto(printer, r.informe, r.ruedas, Tema::Papel);
 }
 
 void ExportCommands::mnuImprimir_Click() {
@@ -124,7 +144,7 @@ void ExportCommands::mnuImprimir_Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);  // the report keeps its own margins
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QString::fromStdString(ArmarInforme(w_.State()).nombre));
+    printer.setDocName(QString::fromStdString(InformeDe(w_.State(), w_.Surface()).informe.nombre));
     previsualizar_(printer, [this](QPrinter* p) { Imprimir(*p); });
 }
 
@@ -140,9 +160,10 @@ std::string ExportCommands::Exportar(const QString& ruta, const QString& filtro)
     QtSurface& dibujo = w_.Surface();
     const QSize size = dibujo.TargetSize() * dibujo.DevicePixelRatio();
     switch (f.formato) {
-        case Formato::Pdf:
-            return EscribirInformePdf(ArmarInformeCompleto(s), RecortarRuedas(s, dibujo), Papel::A4,
-                                      f.tema, path);
+        case Formato::Pdf: {
+            const InformeEnPantalla r = InformeDe(s, dibujo);
+            return EscribirInformePdf(r.informe, r.ruedas, Papel::A4, f.tema, path);
+        }
         case Formato::Svg:
             return EscribirSvg(dibujo, size, f.tema, ArmarInforme(s).nombre, path);
         case Formato::Png:

@@ -25,6 +25,7 @@
 #include "app/ui/CompararCommands.h"
 #include "app/ui/CuadroGral.h"
 #include "app/ui/ElegirCarta.h"
+#include "app/ui/ExportCommands.h"
 #include "app/ui/LugarFecha.h"
 #include "astro/SwissEphemeris.h"
 #include "chart/Compuesta.h"
@@ -34,6 +35,7 @@
 #include "chart/ui/FrmListaNat.h"
 #include "tests/app/FakeClock.h"
 #include "tests/ui/ChartFolder.h"
+#include "tests/ui/ExternalTools.h"
 #include "tests/ui/ScriptedDialogs.h"
 
 namespace natalis {
@@ -353,6 +355,42 @@ TEST_F(Comparar, NowAtAnAtlasPlace) {
     EXPECT_EQ(c->carta.nacimiento->FechaNatalTexto, "1 7 2026");
     EXPECT_EQ(c->carta.nacimiento->TimeText.substr(0, 5), "14:00");
     EXPECT_EQ(commands->Ventana()->windowTitle(), "Ahora en Madrid");
+}
+
+// "Exportar…" as PDF gives the report of what is on display: the synastry's while it is shown
+// (both people, the legend of the bi-wheel, the cross-aspect grid), the natal chart's again
+// after "Ver solo natal".
+TEST_F(Comparar, TheReportOfASynastryOnDisplayIsTheSynastrys) {
+    if (!HayHerramienta("pdftotext")) GTEST_SKIP() << "poppler-utils no está instalado";
+    LoadAna();
+    Pick("mnuSinastria", "tanaka");
+    ASSERT_TRUE(window->State().ComparacionEnPantalla().has_value());
+    auto* exportar = window->findChild<ExportCommands*>("ExportCommands");
+    ASSERT_NE(exportar, nullptr);
+    const QString filtroPdf = ExportCommands::Filtros().front();
+    ASSERT_TRUE(filtroPdf.contains("pdf"));
+    auto texto = [&](const QString& nombre) {
+        const QString pdf = QString::fromStdString(folder.Path()) + "/" + nombre;
+        EXPECT_EQ(exportar->Exportar(pdf, filtroPdf), "");
+        return QString::fromUtf8(Ejecutar("pdftotext", {pdf, "-"}).out).simplified();
+    };
+    NatalRecord ana, hiroshi;
+    ASSERT_TRUE(ReadChartFile(folder.Path(), "Ana_Lucia_Ferreyra.dat", ana).ok);
+    ASSERT_TRUE(ReadChartFile(folder.Path(), "Hiroshi_Tanaka.dat", hiroshi).ok);
+    const std::string a = NombreCarta(Directa(ana)), b = NombreCarta(Directa(hiroshi));
+
+    const QString sinastria = texto("sinastria.pdf");
+    EXPECT_TRUE(sinastria.contains(QString::fromStdString("Sinastría de " + a + " y " + b)));
+    EXPECT_TRUE(sinastria.contains(QString::fromStdString("Círculo interior: la carta de " + a)));
+    EXPECT_TRUE(
+        sinastria.contains(QString::fromStdString("Anillo exterior: los planetas de " + b)));
+    EXPECT_TRUE(sinastria.contains("Rejilla de aspectos cruzados"));
+
+    window->Action("mnuVerSoloNatal")->trigger();
+    const QString natal = texto("natal.pdf");
+    EXPECT_FALSE(natal.contains("Sinastría"));
+    EXPECT_FALSE(natal.contains(QString::fromStdString(b)));
+    EXPECT_TRUE(natal.contains("Posiciones"));
 }
 
 }  // namespace
