@@ -1,6 +1,7 @@
 #include "app/session/Preferencias.h"
 
 #include "app/session/ChartSession.h"
+#include "astro/CatalogoEstrellas.h"
 #include "astro/Puntos.h"
 
 namespace natalis {
@@ -14,6 +15,7 @@ TextosPreferencias TextosDePreferencias(const Preferencias& p) {
     t.casas = LetraCasas(p.casas);
     t.zodiaco = FilaZodiaco(p.zodiaco).nombre;
     t.orbes = FilaOrbes(p.orbes).nombre;
+    for (const std::string& e : p.estrellas) t.estrellas += (t.estrellas.empty() ? "" : ",") + e;
     return t;
 }
 
@@ -28,6 +30,11 @@ Preferencias PreferenciasDeTextos(const TextosPreferencias& t) {
         if (auto z = ZodiacoSideral(t.zodiaco)) p.zodiaco = *z;
     }
     if (auto o = OrbesPorNombre(t.orbes)) p.orbes = *o;
+    if (!t.estrellas.empty()) {
+        if (auto e = EstrellasPorLista(t.estrellas, NombresEstrellas(), nullptr)) {
+            p.estrellas = std::move(*e);
+        }
+    }
     return p;
 }
 
@@ -36,6 +43,7 @@ void AplicarPreferencias(const Preferencias& p, ChartSession& s) {
     s.Puntos = p.puntos;
     s.zodiaco = p.zodiaco;
     s.orbes = p.orbes;
+    s.Estrellas = p.estrellas;
 }
 
 }  // namespace natalis

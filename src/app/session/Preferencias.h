@@ -19,18 +19,22 @@ struct Preferencias {
     SistemaCasas casas = SistemaCasas::Placido;
     Zodiaco zodiaco = Zodiaco::Tropical;
     Orbes orbes = Orbes::Clasicos;
+    // The fixed stars listed when conjunct a point, by their catalogue names; none by default.
+    std::vector<std::string> estrellas;
 
     bool operator==(const Preferencias& o) const {
-        return puntos == o.puntos && casas == o.casas && zodiaco == o.zodiaco && orbes == o.orbes;
+        return puntos == o.puntos && casas == o.casas && zodiaco == o.zodiaco && orbes == o.orbes &&
+               estrellas == o.estrellas;
     }
     bool operator!=(const Preferencias& o) const { return !(*this == o); }
 };
 
 // The preferences as kept: the labels of the points beyond the default set separated by
 // commas ("QUI,LIL"; empty for none), the house system's letter ("P"), the zodiac's name
-// ("tropical", "lahiri") and the orb set's name ("clasicos").
+// ("tropical", "lahiri"), the orb set's name ("clasicos") and the stars' catalogue names
+// separated by commas ("Algol,Spica"; empty for none).
 struct TextosPreferencias {
-    std::string puntos, casas, zodiaco, orbes;
+    std::string puntos, casas, zodiaco, orbes, estrellas;
 };
 
 TextosPreferencias TextosDePreferencias(const Preferencias& p);
@@ -38,8 +42,8 @@ TextosPreferencias TextosDePreferencias(const Preferencias& p);
 // repeated or damaged) leaves its choice at the default.
 Preferencias PreferenciasDeTextos(const TextosPreferencias& t);
 
-// The session computes its next charts with these choices: HouseSystem, Puntos, zodiaco and
-// orbes. The chart on display is not recomputed here.
+// The session computes its next charts with these choices: HouseSystem, Puntos, zodiaco,
+// orbes and Estrellas. The chart on display is not recomputed here.
 void AplicarPreferencias(const Preferencias& p, ChartSession& s);
 
 }  // namespace natalis

@@ -28,6 +28,7 @@
 #include "app/ui/ScreenPlacement.h"
 #include "astro/SistemaCasas.h"
 #include "chart/ErrorCalculoNatal.h"
+#include "chart/EstrellasNatales.h"
 #include "chart/ui/ChartView.h"
 #include "chart/ui/FramePalette.h"
 #include "chart/ui/FrmListaNat.h"
@@ -132,8 +133,7 @@ constexpr Mnemonic kMnemonics[] = {
     {"TitleMnuArchivo", 'R'},    {"mnuNuevaCarta", 'N'},     {"TitleMnuNatal", 'T'},
     {"mnuCambiarHora", 'C'},     {"mnuAnotar", 'O'},         {"TitleMnuCasas", 'S'},
     {"TitleMnuProgresion", 'P'}, {"TitleMnuTransitos", 'I'}, {"TitlemnuListaNat", 'L'},
-    {"mnuPreferencias", 'F'},
-    {"TitleMnuComparar", 'M'},
+    {"mnuPreferencias", 'F'},    {"TitleMnuComparar", 'M'},
 };
 
 // Shortcuts of the common commands.
@@ -493,7 +493,13 @@ void CuadroGral::ListadoNatal(bool takeFocus) {
     frmListaNat_->ShowListing(takeFocus);
     if (!takeFocus) activateWindow();  // a platform may activate a window it shows
     Action("TitlemnuListaNat")->setEnabled(false);
-    frmListaNat_->SetLines(session_.ListadoNatalLineas());
+    // The fixed stars asked for, after the positions, before the closing empty line.
+    std::vector<std::string> lineas = session_.ListadoNatalLineas();
+    const std::vector<std::string> estrellas = ListarEstrellas(session_.tables.natal);
+    if (!estrellas.empty() && !lineas.empty()) {
+        lineas.insert(lineas.end() - 1, estrellas.begin(), estrellas.end());
+    }
+    frmListaNat_->SetLines(lineas);
 }
 
 void CuadroGral::mnuGuardarFile_Click() {

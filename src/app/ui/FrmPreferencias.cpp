@@ -7,10 +7,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "astro/CatalogoEstrellas.h"
 #include "astro/Puntos.h"
 #include "chart/NombresCarta.h"
 
@@ -24,6 +29,14 @@ constexpr int kColumnasPuntos = 3;
 QString CaptionEnLista(const ZodiacoFila& f) {
     return QString::fromStdString(f.id == Zodiaco::Tropical ? std::string(f.caption)
                                                             : CaptionZodiaco(f.id));
+}
+
+// The stars a typed list names (none for an empty text), or nothing with the name refused in
+// mala.
+std::optional<std::vector<std::string>> EstrellasDeTexto(const QString& texto, std::string* mala) {
+    const std::string t = texto.trimmed().toStdString();
+    if (t.empty()) return std::vector<std::string>{};
+    return EstrellasPorLista(t, NombresEstrellas(), mala);
 }
 
 // The entry of a list whose data is value; the first when none is.
@@ -63,10 +76,21 @@ FrmPreferencias::FrmPreferencias(QWidget* parent) : QDialog(parent) {
     for (const OrbesFila& f : kOrbes)
         orbes_->addItem(QString::fromUtf8(f.caption), static_cast<int>(f.id));
 
+    estrellas_ = new QLineEdit(this);
+    estrellas_->setObjectName("estrellas");
+    estrellas_->setPlaceholderText(QStringLiteral("Algol, Spica… o behenias"));
+    estrellas_->setToolTip(
+        QStringLiteral("Estrellas fijas que se listan cuando están a menos de 1° de un punto: "
+                       "sus nombres separados por comas, o «behenias» para las quince."));
+
     auto* listas = new QFormLayout;
     listas->addRow(QStringLiteral("Sistema de casas:"), casas_);
     listas->addRow(QStringLiteral("Zodíaco:"), zodiaco_);
     listas->addRow(QStringLiteral("Orbes de los aspectos:"), orbes_);
+    listas->addRow(QStringLiteral("Estrellas fijas:"), estrellas_);
+    aviso_ = new QLabel(this);
+    aviso_->setObjectName("aviso");
+    aviso_->setWordWrap(true);
 
     auto* nota = new QLabel(
         QStringLiteral("Se aplican a las cartas que se calculen desde ahora y se recuerdan "
@@ -90,11 +114,22 @@ FrmPreferencias::FrmPreferencias(QWidget* parent) : QDialog(parent) {
     auto* todo = new QVBoxLayout(this);
     todo->addWidget(puntos);
     todo->addLayout(listas);
+    todo->addWidget(aviso_);
     todo->addWidget(nota);
     todo->addLayout(botones);
 
     connect(iniciales_, &QPushButton::clicked, this, [this] { Poner(Preferencias{}); });
-    connect(aceptar_, &QPushButton::clicked, this, &QDialog::accept);
+    // A star name the catalogue does not hold keeps the window open and says which.
+    connect(aceptar_, &QPushButton::clicked, this, [this] {
+        std::string mala;
+        if (!EstrellasDeTexto(estrellas_->text(), &mala)) {
+            aviso_->setText(QString::fromStdString("Estrella desconocida: «" + mala +
+                                                   "». Los nombres son los del catálogo."));
+            return;
+        }
+        aviso_->clear();
+        accept();
+    });
     connect(cancelar_, &QPushButton::clicked, this, &QDialog::reject);
     Poner(Preferencias{});
 }
@@ -107,6 +142,10 @@ void FrmPreferencias::Poner(const Preferencias& p) {
     Elegir(casas_, static_cast<int>(p.casas));
     Elegir(zodiaco_, static_cast<int>(p.zodiaco));
     Elegir(orbes_, static_cast<int>(p.orbes));
+    std::string estrellas;
+    for (const std::string& e : p.estrellas) estrellas += (estrellas.empty() ? "" : ", ") + e;
+    estrellas_->setText(QString::fromStdString(estrellas));
+    aviso_->clear();
 }
 
 Preferencias FrmPreferencias::Elegidas() const {
@@ -117,6 +156,7 @@ Preferencias FrmPreferencias::Elegidas() const {
     p.casas = static_cast<SistemaCasas>(casas_->currentData().toInt());
     p.zodiaco = static_cast<natalis::Zodiaco>(zodiaco_->currentData().toInt());
     p.orbes = static_cast<natalis::Orbes>(orbes_->currentData().toInt());
+    if (auto e = EstrellasDeTexto(estrellas_->text(), nullptr)) p.estrellas = std::move(*e);
     return p;
 }
 

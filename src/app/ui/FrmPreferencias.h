@@ -1,6 +1,6 @@
 // The "Preferencias" window: the points beyond the default twelve, the house system, the
-// zodiac and the orb set of the charts the window computes. It only shows and gathers the
-// choices; what is done with them is its owner's.
+// zodiac, the orb set and the fixed stars of the charts the window computes. It only shows and
+// gathers the choices; what is done with them is its owner's.
 #pragma once
 #include <QDialog>
 #include <map>
@@ -9,6 +9,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace natalis {
@@ -29,6 +31,10 @@ class FrmPreferencias : public QDialog {
     QComboBox* Casas() const { return casas_; }
     QComboBox* Zodiaco() const { return zodiaco_; }
     QComboBox* Orbes() const { return orbes_; }
+    // The fixed stars, catalogue names separated by commas or "behenias"; and the line that
+    // says which name was not found when "Aceptar" is refused.
+    QLineEdit* Estrellas() const { return estrellas_; }
+    QLabel* Aviso() const { return aviso_; }
     QPushButton* Aceptar() const { return aceptar_; }
     QPushButton* Cancelar() const { return cancelar_; }
     QPushButton* Iniciales() const { return iniciales_; }
@@ -38,6 +44,8 @@ class FrmPreferencias : public QDialog {
     QComboBox* casas_ = nullptr;
     QComboBox* zodiaco_ = nullptr;
     QComboBox* orbes_ = nullptr;
+    QLineEdit* estrellas_ = nullptr;
+    QLabel* aviso_ = nullptr;
     QPushButton* aceptar_ = nullptr;
     QPushButton* cancelar_ = nullptr;
     QPushButton* iniciales_ = nullptr;

@@ -12,6 +12,7 @@ const char kClavePuntos[] = "preferencias/puntos";
 const char kClaveCasas[] = "preferencias/casas";
 const char kClaveZodiaco[] = "preferencias/zodiaco";
 const char kClaveOrbes[] = "preferencias/orbes";
+const char kClaveEstrellas[] = "preferencias/estrellas";
 
 // A value kept as text. The settings file reads a line with commas written by hand as a list:
 // it is joined again. Anything else reads as no text.
@@ -42,7 +43,8 @@ namespace natalis {
 
 Preferencias WindowSettings::Preferencias() const {
     return PreferenciasDeTextos({Texto(settings_, kClavePuntos), Texto(settings_, kClaveCasas),
-                                 Texto(settings_, kClaveZodiaco), Texto(settings_, kClaveOrbes)});
+                                 Texto(settings_, kClaveZodiaco), Texto(settings_, kClaveOrbes),
+                                 Texto(settings_, kClaveEstrellas)});
 }
 
 void WindowSettings::SetPreferencias(const natalis::Preferencias& p) {
@@ -51,6 +53,7 @@ void WindowSettings::SetPreferencias(const natalis::Preferencias& p) {
     settings_.setValue(kClaveCasas, QString::fromStdString(t.casas));
     settings_.setValue(kClaveZodiaco, QString::fromStdString(t.zodiaco));
     settings_.setValue(kClaveOrbes, QString::fromStdString(t.orbes));
+    settings_.setValue(kClaveEstrellas, QString::fromStdString(t.estrellas));
 }
 
 void WindowSettings::Sync() { settings_.sync(); }

@@ -76,20 +76,37 @@ TEST(Preferencias, EveryChoiceReadsBackAsWritten) {
 
 // A damaged text leaves its own choice at the default and the others as written.
 TEST(Preferencias, ADamagedTextGivesItsDefaultOnly) {
-    const TextosPreferencias bueno{"QUI,VES", "W", "raman", "predictivos"};
+    const TextosPreferencias bueno{"QUI,VES", "W", "raman", "predictivos", "algol,Spica"};
     const Preferencias esperado = PreferenciasDeTextos(bueno);
     ASSERT_EQ(esperado.casas, SistemaCasas::SignosEnteros);
     ASSERT_EQ(esperado.puntos.size(), 14u);
+    // The names as the star catalogue writes them.
+    ASSERT_EQ(esperado.estrellas, (std::vector<std::string>{"Algol", "Spica"}));
     const Preferencias d;
     struct Caso {
         const char* campo;
         std::string valor;
     };
     const Caso casos[] = {
-        {"puntos", "QUI,QUI"}, {"puntos", "XYZ"},  {"puntos", "QUI,"},   {"puntos", "\xff\xfe\x01"},
-        {"puntos", ","},       {"casas", "Z"},     {"casas", "PW"},      {"casas", ""},
-        {"casas", "\x80"},     {"zodiaco", "sol"}, {"zodiaco", ""},      {"zodiaco", "sideral"},
-        {"orbes", "enormes"},  {"orbes", ""},      {"orbes", "clasico"},
+        {"puntos", "QUI,QUI"},
+        {"puntos", "XYZ"},
+        {"puntos", "QUI,"},
+        {"puntos", "\xff\xfe\x01"},
+        {"puntos", ","},
+        {"casas", "Z"},
+        {"casas", "PW"},
+        {"casas", ""},
+        {"casas", "\x80"},
+        {"zodiaco", "sol"},
+        {"zodiaco", ""},
+        {"zodiaco", "sideral"},
+        {"orbes", "enormes"},
+        {"orbes", ""},
+        {"orbes", "clasico"},
+        {"estrellas", "Algol,Xyzzy"},
+        {"estrellas", "Algol,Algol"},
+        {"estrellas", "Algol,"},
+        {"estrellas", ""},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(std::string(c.campo) + "=" + c.valor);
@@ -99,12 +116,22 @@ TEST(Preferencias, ADamagedTextGivesItsDefaultOnly) {
         if (campo == "casas") t.casas = c.valor;
         if (campo == "zodiaco") t.zodiaco = c.valor;
         if (campo == "orbes") t.orbes = c.valor;
+        if (campo == "estrellas") t.estrellas = c.valor;
         const Preferencias p = PreferenciasDeTextos(t);
         EXPECT_EQ(p.puntos, campo == "puntos" ? d.puntos : esperado.puntos);
         EXPECT_EQ(p.casas, campo == "casas" ? d.casas : esperado.casas);
         EXPECT_EQ(p.zodiaco, campo == "zodiaco" ? d.zodiaco : esperado.zodiaco);
         EXPECT_EQ(p.orbes, campo == "orbes" ? d.orbes : esperado.orbes);
+        EXPECT_EQ(p.estrellas, campo == "estrellas" ? d.estrellas : esperado.estrellas);
     }
+    // "behenias", which the command line takes, reads as the fifteen stars; written back they
+    // are their names.
+    TextosPreferencias behenias = bueno;
+    behenias.estrellas = "behenias";
+    const Preferencias b = PreferenciasDeTextos(behenias);
+    ASSERT_EQ(b.estrellas.size(), 15u);
+    EXPECT_EQ(b.estrellas.front(), "Algol");
+    EXPECT_TRUE(PreferenciasDeTextos(TextosDePreferencias(b)) == b);
     // Nothing kept at all: the defaults.
     EXPECT_TRUE(PreferenciasDeTextos({}) == Preferencias{});
 }

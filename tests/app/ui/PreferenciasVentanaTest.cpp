@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -424,6 +426,48 @@ TEST_F(Preferences, TheGridShowsTheAspectsOfTheChartOnDisplay) {
     v2->Aceptar()->click();
     EXPECT_NE(g->Rejilla().simbolo, antes.simbolo);
     EXPECT_EQ(g->Rejilla().glifos, antes.glifos);
+}
+
+// The fixed stars: typed names are kept between runs and the listing window shows the block
+// the command line prints with `--estrellas`; a name the catalogue does not hold keeps the
+// window open, says which, and changes nothing.
+TEST_F(Preferences, FixedStarsAreListedAsTheCommandLineListsThem) {
+    const char* lista = "Aldebaran, Antares, Regulus, Fomalhaut";
+    {
+        CuadroGral& w = Arrancar();
+        FrmPreferencias* v = Abrir(w);
+        ASSERT_NE(v, nullptr);
+        v->Estrellas()->setText("Algol, Xyzzy");
+        v->Aceptar()->click();
+        EXPECT_TRUE(v->isVisible());
+        EXPECT_NE(v->Aviso()->text().toStdString().find("«Xyzzy»"), std::string::npos);
+        EXPECT_TRUE(w.State().Estrellas.empty());
+
+        v->Estrellas()->setText(lista);
+        v->Aceptar()->click();
+        EXPECT_FALSE(v->isVisible());
+        EXPECT_EQ(w.State().Estrellas,
+                  (std::vector<std::string>{"Aldebaran", "Antares", "Regulus", "Fomalhaut"}));
+    }
+    CuadroGral& w = Arrancar();  // a new run reads them back
+    EXPECT_EQ(w.State().Estrellas.size(), 4u);
+    Cargar(w);
+    w.ListadoNatal(false);
+    std::vector<std::string> ventana;
+    for (const QString& l : w.frmListaNat()->Lines()) ventana.push_back(l.toStdString());
+
+    // The command line appends the block after the aspects: what it prints beyond its listing
+    // without stars.
+    const std::vector<std::string> sin = Linea({});
+    const std::vector<std::string> con = Linea({"--estrellas", lista});
+    ASSERT_GT(con.size(), sin.size());
+    const std::vector<std::string> bloque(con.begin() + static_cast<long>(sin.size()), con.end());
+    // The window: the positions, the block, the closing empty line.
+    ASSERT_GT(ventana.size(), bloque.size() + 1);
+    EXPECT_EQ(std::vector<std::string>(ventana.end() - 1 - static_cast<long>(bloque.size()),
+                                       ventana.end() - 1),
+              bloque);
+    EXPECT_EQ(ventana.back(), "");
 }
 
 }  // namespace
