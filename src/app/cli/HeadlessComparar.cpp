@@ -25,6 +25,17 @@ namespace natalis {
 
 namespace {
 
+// How the command's charts are computed: the chart options it was given (house system,
+// zodiac, points, fixed stars), the same for every chart it casts.
+OpcionesCarta OpcionesDeCarta(const OpcionesHeadless& o) {
+    OpcionesCarta opciones;
+    opciones.casas = o.casas;
+    opciones.zodiaco = o.zodiaco;
+    opciones.puntos = o.puntos;
+    opciones.estrellas = o.estrellas;
+    return opciones;
+}
+
 // The chart of a file through the one pipeline (the same refusals as --listing), with the
 // house warning on err.
 std::optional<Carta> LeerCarta(const OpcionesHeadless& o, const std::string& archivo,
@@ -37,9 +48,7 @@ std::optional<Carta> LeerCarta(const OpcionesHeadless& o, const std::string& arc
     if (!EjecutarCarta(natal, archivo, sesion, clock, nullptr, err, r)) return std::nullopt;
     const std::string aviso = sesion.AvisoCasas();
     if (!aviso.empty()) err << aviso << "\n";
-    OpcionesCarta opciones;
-    opciones.casas = o.casas;
-    return CalcularCarta(sesion.DatosNatales, opciones, eph);
+    return CalcularCarta(sesion.DatosNatales, OpcionesDeCarta(o), eph);
 }
 
 // The listing of a chart: its title (when it has one), the moment and place it is cast for
@@ -121,9 +130,7 @@ std::optional<LugarCarta> LugarDelAtlas(const std::string& texto, std::ostream& 
 std::optional<std::pair<Carta, Carta>> CartasRetorno(const OpcionesHeadless& o,
                                                      ChartSession& sesion, double jd,
                                                      Ephemeris& eph, std::ostream& err) {
-    OpcionesCarta opciones;
-    opciones.casas = o.casas;
-    Carta natal = CalcularCarta(sesion.DatosNatales, opciones, eph);
+    Carta natal = CalcularCarta(sesion.DatosNatales, OpcionesDeCarta(o), eph);
     LugarCarta lugar = LugarNatal(sesion.DatosNatales);
     if (o.lugar) {
         const auto l = LugarDelAtlas(*o.lugar, err);
@@ -217,10 +224,7 @@ std::optional<Carta> CartaAhora(const OpcionesHeadless& o, const Clock& clock, E
         if (!l) return std::nullopt;
         lugar = *l;
     }
-    OpcionesCarta opciones;
-    opciones.casas = o.casas;
-    opciones.zodiaco = o.zodiaco;
-    opciones.puntos = o.puntos;
+    const OpcionesCarta opciones = OpcionesDeCarta(o);
     std::string error;
     auto c = CalcularCartaAhora(JdAhora(clock), lugar, opciones, eph, error);
     if (!c) err << error << "\n";

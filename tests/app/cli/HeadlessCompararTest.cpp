@@ -147,6 +147,52 @@ TEST(HeadlessComparar, ReturnAsAChart) {
     EXPECT_EQ(lista.out.find("\"kind\""), std::string::npos);
 }
 
+// The chart options reach every chart a command casts: with all points and a sidereal zodiac
+// each chart of the output has Chiron and says its zodiac, and the return's Sun stands on the
+// sidereal natal Sun that `--json` gives with the same options.
+TEST(HeadlessComparar, TheChartOptionsReachEveryChart) {
+    const Args opciones = {"--puntos",   "todos",  "--zodiaco", "sideral",
+                           "--ayanamsa", "lahiri", "--json"};
+    auto con = [&](Args a) {
+        a.insert(a.end(), opciones.begin(), opciones.end());
+        return a;
+    };
+    const struct {
+        int (*comando)(const Args&, std::ostream&, std::ostream&);
+        Args args;
+        size_t cartas;  // chart lines of the output
+    } casos[] = {
+        {HeadlessSinastria, con({"--sinastria", kA, kB}), 2},
+        {HeadlessCompuesta, con({"--compuesta", kA, kB}), 1},
+        {HeadlessDavison, con({"--davison", kA, kB}), 1},
+        {HeadlessRetorno, con({"--retorno", "solar", kA, "--fecha", "1 1 2030"}), 1},
+    };
+    auto solDe = [](const std::string& linea) {
+        const std::string clave = "{\"label\": \"SOL\", \"lon\": ";
+        const size_t p = linea.find(clave);
+        return p == std::string::npos ? -1.0 : std::stod(linea.substr(p + clave.size()));
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.args[0]);
+        const Outcome o = Invoke(c.comando, c.args);
+        ASSERT_EQ(o.code, 0) << o.err;
+        const std::vector<std::string> l = Lines(o.out);
+        ASSERT_GE(l.size(), c.cartas);
+        for (size_t k = 0; k < c.cartas; ++k) {
+            EXPECT_NE(l[k].find("{\"label\": \"QUI\""), std::string::npos) << l[k];
+            EXPECT_NE(l[k].find("\"zodiac\": \"lahiri\""), std::string::npos) << l[k];
+        }
+        if (c.comando == HeadlessRetorno) {
+            const Outcome natal = Invoke(
+                HeadlessJson, {"--json", kA, "--zodiaco", "sideral", "--ayanamsa", "lahiri"});
+            ASSERT_EQ(natal.code, 0) << natal.err;
+            const double sol = solDe(natal.out);
+            ASSERT_GT(sol, 0);
+            EXPECT_NEAR(solDe(l[0]), sol, 0.1 / 3600);
+        }
+    }
+}
+
 // The pictures are options of these commands: what each line asks for, and the refusals.
 TEST(HeadlessComparar, PictureOptions) {
     struct Caso {
