@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "chart/ui/DrawingPainter.h"
+#include "predictive/ui/CamposPeriodo.h"
 
 namespace natalis {
 
@@ -68,15 +69,12 @@ FrmMapaTiempo::FrmMapaTiempo(QWidget* parent) : VentanaFlotante(parent) {
     setObjectName("frmMapaTiempo");
     setWindowTitle(QStringLiteral("Mapa del tiempo"));
 
-    txtDesde_ = Caja("txtDesde");
-    txtHasta_ = Caja("txtHasta");
-    txtOrbe_ = Caja("txtOrbe");
-    txtOrbe_->setText(QStringLiteral("1"));
-    cboTecnica_ = new QComboBox(this);
-    cboTecnica_->setObjectName("cboTecnica");
-    for (const TecnicaPeriodoFila& f : kTecnicasPeriodo) {
-        cboTecnica_->addItem(NombreTecnicaPeriodo(f.id));
-    }
+    auto* consulta = new QFormLayout;
+    const CamposPeriodo campos = CrearCamposPeriodo(this, consulta);
+    txtDesde_ = campos.desde;
+    txtHasta_ = campos.hasta;
+    txtOrbe_ = campos.orbe;
+    cboTecnica_ = campos.tecnica;
     chkLuna_ = new QCheckBox(QStringLiteral("Con la Luna"), this);
     chkLuna_->setObjectName("chkLuna");
     btnDibujar_ = new QPushButton(QStringLiteral("Dibujar"), this);
@@ -86,11 +84,6 @@ FrmMapaTiempo::FrmMapaTiempo(QWidget* parent) : VentanaFlotante(parent) {
     btnExportar_->setObjectName("btnExportar");
     btnExportar_->setEnabled(false);
 
-    auto* consulta = new QFormLayout;
-    consulta->addRow(QStringLiteral("Desde (d m aaaa)"), txtDesde_);
-    consulta->addRow(QStringLiteral("Hasta (d m aaaa)"), txtHasta_);
-    consulta->addRow(QStringLiteral("Orbe (grados)"), txtOrbe_);
-    consulta->addRow(QStringLiteral("Técnica"), cboTecnica_);
     consulta->addRow(QString(), chkLuna_);
     auto* botones = new QHBoxLayout;
     botones->addWidget(btnDibujar_);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "predictive/ui/CamposPeriodo.h"
 #include "predictive/ui/TablaTextos.h"
 
 namespace natalis {
@@ -34,23 +35,15 @@ FrmPeriodo::FrmPeriodo(QWidget* parent) : VentanaFlotante(parent) {
     setObjectName("frmPeriodo");
     setWindowTitle(QStringLiteral("Aspectos del período"));
 
-    txtDesde_ = Caja("txtDesde");
-    txtHasta_ = Caja("txtHasta");
-    txtOrbe_ = Caja("txtOrbe");
-    txtOrbe_->setText(QStringLiteral("1"));
-    cboTecnica_ = Combo("cboTecnica", this);
-    for (const TecnicaPeriodoFila& f : kTecnicasPeriodo) {
-        cboTecnica_->addItem(NombreTecnicaPeriodo(f.id));
-    }
+    auto* consulta = new QFormLayout;
+    const CamposPeriodo campos = CrearCamposPeriodo(this, consulta);
+    txtDesde_ = campos.desde;
+    txtHasta_ = campos.hasta;
+    txtOrbe_ = campos.orbe;
+    cboTecnica_ = campos.tecnica;
     btnBuscar_ = new QPushButton(QStringLiteral("Buscar"), this);
     btnBuscar_->setObjectName("btnBuscar");
     btnBuscar_->setDefault(true);
-
-    auto* consulta = new QFormLayout;
-    consulta->addRow(QStringLiteral("Desde (d m aaaa)"), txtDesde_);
-    consulta->addRow(QStringLiteral("Hasta (d m aaaa)"), txtHasta_);
-    consulta->addRow(QStringLiteral("Orbe (grados)"), txtOrbe_);
-    consulta->addRow(QStringLiteral("Técnica"), cboTecnica_);
     consulta->addRow(QString(), btnBuscar_);
 
     cboMovil_ = Combo("cboMovil", this);
